@@ -1,0 +1,80 @@
+# Two commands do everything on a fresh Debian machine:
+#   make run    install what is missing, build, start the game
+#   make test   install what is missing, build, run every test
+# plus: make bench, make fuzz (longer fuzz runs), make clean.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 20
+GENERATOR  := -G Ninja
+FUZZERS    := layouts_fuzz solver_fuzz
+
+.PHONY: all deps build run test test-main test-asan fuzz fuzz-short bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/src/ui/sudoku-tessel ]; then \
+	  exec $(BUILD)/src/ui/sudoku-tessel; \
+	else \
+	  $(BUILD)/src/cli/sudoku-tessel-cli --help; \
+	fi
+
+test: build
+	$(MAKE) --no-print-directory test-main
+	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory fuzz-short
+
+test-main:
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+# The same tests once more under AddressSanitizer and UBSan; any report fails.
+$(ASAN_BUILD)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
+	  -DTESSEL_SANITIZE=ON -DTESSEL_BENCH=OFF -DTESSEL_GUI=OFF -DCMAKE_CXX_FLAGS=-O1
+
+test-asan: $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  QT_QPA_PLATFORM=offscreen ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+
+# libFuzzer targets need clang; without it the short run is skipped.
+$(FUZZ_BUILD)/build.ninja:
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTESSEL_FUZZ=ON -DTESSEL_TESTS=OFF -DTESSEL_BENCH=OFF -DTESSEL_GUI=OFF
+
+fuzz-short:
+	@if command -v clang++ >/dev/null 2>&1; then \
+	  $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS); \
+	else \
+	  echo "clang++ not found: fuzzers skipped"; \
+	fi
+
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	@set -e; for f in $(FUZZERS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
+	  echo "fuzzing $$f for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    $(FUZZ_BUILD)/corpus/$$f fuzz/corpus/$$f 2>$(FUZZ_BUILD)/$$f.log \
+	    || { tail -n 60 $(FUZZ_BUILD)/$$f.log; exit 1; }; \
+	  grep -E 'stat::number_of_executed_units' $(FUZZ_BUILD)/$$f.log || true; \
+	done
+
+bench: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j$(JOBS) --target tessel_bench
+	$(BUILD)/bench/tessel_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

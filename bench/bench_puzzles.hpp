@@ -1,0 +1,17 @@
+// Puzzle sets shared by the benchmarks: the public samples and a few made
+// here from a fixed seed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace benchdata {
+
+// Lines of a file under the shared puzzle folder, first 81 characters each.
+std::vector<std::string> LoadShared(const std::string& name);
+// Sparse random givens without a conflict that have no solution.
+const std::vector<std::string>& NoSolution();
+// Puzzles with two or more solutions, the empty grid among them.
+const std::vector<std::string>& ManySolutions();
+
+}  // namespace benchdata

@@ -1,0 +1,1055 @@
+#include "core/grader.hpp"
+
+#include <algorithm>
+#include <bit>
+
+#include "core/board.hpp"
+namespace tessel {
+
+namespace detail {
+
+// 81 cells as two words; bit i is cell i.
+struct Bits {
+  std::uint64_t lo = 0, hi = 0;
+  static Bits One(int i) {
+    Bits b;
+    b.set(i);
+    return b;
+  }
+  void set(int i) { (i < 64 ? lo : hi) |= std::uint64_t{1} << (i & 63); }
+  void reset(int i) { (i < 64 ? lo : hi) &= ~(std::uint64_t{1} << (i & 63)); }
+  bool test(int i) const { return ((i < 64 ? lo : hi) >> (i & 63)) & 1; }
+  int count() const { return std::popcount(lo) + std::popcount(hi); }
+  bool any() const { return (lo | hi) != 0; }
+  int first() const { return lo ? std::countr_zero(lo) : 64 + std::countr_zero(hi); }
+  Bits operator&(const Bits& o) const { return {lo & o.lo, hi & o.hi}; }
+  Bits operator|(const Bits& o) const { return {lo | o.lo, hi | o.hi}; }
+  Bits andNot(const Bits& o) const { return {lo & ~o.lo, hi & ~o.hi}; }
+  bool operator==(const Bits&) const = default;
+  template <class F>
+  void each(F f) const {
+    for (std::uint64_t m = lo; m; m &= m - 1) f(std::countr_zero(m));
+    for (std::uint64_t m = hi; m; m &= m - 1) f(64 + std::countr_zero(m));
+  }
+};
+
+struct Geometry {
+  std::array<Bits, 27> house;
+  std::array<Bits, 81> peers;
+  std::array<std::array<int, 3>, 81> houseOf;  // row, column, box house
+  std::array<std::array<int, 9>, 27> cells;
+  Geometry();
+};
+const Geometry& Geo();
+
+// Everything a technique reads, computed once per step.
+struct View {
+  explicit View(const Pencil& pencil);
+  const Pencil& p;
+  std::array<std::uint16_t, 81> cand{};
+  std::array<Bits, 9> pos{};                // cells holding digit d+1 as a candidate
+  std::array<std::uint16_t, 27> placedIn{};  // digits placed in each house
+  std::array<std::array<std::uint16_t, 9>, 9> rowMask{}, colMask{};  // [digit][line]
+};
+
+std::string Label(int cell);
+std::string CellsText(const Bits& b);
+std::string DigitsText(std::uint16_t mask);
+std::string HouseName(int h);
+void Finish(GradeStep& s, bool describe, const std::string& detail);
+bool AddEliminations(GradeStep& s, const Bits& cells, int digit);
+
+}  // namespace detail
+
+namespace detail {
+
+const Geometry& Geo() {
+  static const Geometry g;
+  return g;
+}
+
+Geometry::Geometry() {
+  const auto& hs = Houses();
+  for (int h = 0; h < 27; ++h) {
+    cells[h] = hs[h];
+    for (int c : hs[h]) house[h].set(c);
+  }
+  for (int c = 0; c < 81; ++c) {
+    for (int p : PeersOf(c)) peers[c].set(p);
+    const int r = c / 9, k = c % 9;
+    houseOf[c] = {r, 9 + k, 18 + 3 * (r / 3) + k / 3};
+  }
+}
+
+View::View(const Pencil& pencil) : p(pencil) {
+  const auto& g = Geo();
+  for (int c = 0; c < 81; ++c) {
+    cand[c] = pencil.candidates(c);
+    for (std::uint16_t m = cand[c]; m; m &= m - 1) pos[std::countr_zero(m)].set(c);
+    if (pencil.value(c)) {
+      const std::uint16_t bit = 1u << (pencil.value(c) - 1);
+      for (int h : g.houseOf[c]) placedIn[h] |= bit;
+    }
+  }
+  for (int d = 0; d < 9; ++d)
+    for (int c = 0; c < 81; ++c)
+      if (pos[d].test(c)) {
+        rowMask[d][c / 9] |= 1u << (c % 9);
+        colMask[d][c % 9] |= 1u << (c / 9);
+      }
+}
+
+std::string Label(int cell) { return CellLabel(cell / 9 + 1, cell % 9 + 1); }
+
+std::string CellsText(const Bits& b) {
+  std::string s;
+  b.each([&](int c) {
+    if (!s.empty()) s += ',';
+    s += Label(c);
+  });
+  return s;
+}
+
+std::string DigitsText(std::uint16_t mask) {
+  std::string s;
+  for (int d = 0; d < 9; ++d)
+    if (mask >> d & 1) s += static_cast<char>('1' + d);
+  return s;
+}
+
+std::string HouseName(int h) {
+  static const char* const kind[] = {"row ", "column ", "box "};
+  std::string s = kind[h / 9];
+  s += h < 9 ? static_cast<char>('A' + h) : static_cast<char>('1' + h % 9);
+  return s;
+}
+
+void Finish(GradeStep& s, bool describe, const std::string& detail) {
+  s.rating = std::max(s.rating, TechniqueRating(s.technique));
+  if (!describe) return;
+  std::string text(TechniqueName(s.technique));
+  text += ": ";
+  text += detail;
+  if (!s.placements.empty()) {
+    text += " =>";
+    for (const auto& pl : s.placements) text += " " + Label(pl.cell) + "=" + std::to_string(pl.digit);
+  }
+  if (!s.eliminations.empty()) {
+    text += " =>";
+    for (const auto& e : s.eliminations) text += " " + Label(e.cell) + "<>" + std::to_string(e.digit);
+  }
+  s.description = std::move(text);
+}
+
+bool AddEliminations(GradeStep& s, const Bits& cells, int digit) {
+  bool any = false;
+  cells.each([&](int c) {
+    s.eliminations.push_back({c, digit + 1});
+    any = true;
+  });
+  return any;
+}
+
+}  // namespace detail
+
+using namespace detail;
+
+namespace {
+
+// ---- singles ----
+
+bool FullHouse(const View& v, GradeStep& s, bool describe) {
+  const auto& g = Geo();
+  for (int h = 0; h < 27; ++h) {
+    const std::uint16_t missing = 0x1FF & ~v.placedIn[h];
+    if (std::popcount(missing) != 1) continue;
+    for (int c : g.cells[h])
+      if (!v.p.value(c) && (v.cand[c] & missing)) {
+        s.placements.push_back({c, std::countr_zero(missing) + 1});
+        Finish(s, describe, HouseName(h));
+        return true;
+      }
+  }
+  return false;
+}
+
+bool HiddenSingle(const View& v, GradeStep& s, bool describe, int first, int last) {
+  const auto& g = Geo();
+  for (int h = first; h < last; ++h)
+    for (int d = 0; d < 9; ++d) {
+      if (v.placedIn[h] >> d & 1) continue;
+      const Bits b = v.pos[d] & g.house[h];
+      if (b.count() != 1) continue;
+      s.placements.push_back({b.first(), d + 1});
+      Finish(s, describe, HouseName(h));
+      return true;
+    }
+  return false;
+}
+
+bool NakedSingle(const View& v, GradeStep& s, bool describe) {
+  for (int c = 0; c < 81; ++c)
+    if (std::popcount(v.cand[c]) == 1) {
+      s.placements.push_back({c, std::countr_zero(v.cand[c]) + 1});
+      Finish(s, describe, Label(c));
+      return true;
+    }
+  return false;
+}
+
+// Box candidates on one line (pointing), or line candidates in one box (claiming).
+bool LockedCandidates(const View& v, GradeStep& s, bool describe, bool pointing) {
+  const auto& g = Geo();
+  for (int h = pointing ? 18 : 0; h < (pointing ? 27 : 18); ++h)
+    for (int d = 0; d < 9; ++d) {
+      const Bits b = v.pos[d] & g.house[h];
+      if (b.count() < 2) continue;
+      const int c0 = b.first();
+      const int others[2] = {pointing ? g.houseOf[c0][0] : g.houseOf[c0][2],
+                             pointing ? g.houseOf[c0][1] : -1};
+      for (int o : others) {
+        if (o < 0 || b.andNot(g.house[o]).any()) continue;
+        const Bits t = (v.pos[d] & g.house[o]).andNot(g.house[h]);
+        if (!t.any()) continue;
+        AddEliminations(s, t, d);
+        Finish(s, describe,
+               std::to_string(d + 1) + " in " + HouseName(h) + " on " + HouseName(o));
+        return true;
+      }
+    }
+  return false;
+}
+
+// ---- subsets ----
+
+bool NakedSubset(const View& v, GradeStep& s, bool describe, int n) {
+  const auto& g = Geo();
+  int cells[9];
+  for (int h = 0; h < 27; ++h) {
+    int k = 0;
+    for (int c : g.cells[h]) {
+      const int cnt = std::popcount(v.cand[c]);
+      if (cnt >= 2 && cnt <= n) cells[k++] = c;
+    }
+    if (k < n) continue;
+    for (unsigned sel = 0; sel < (1u << k); ++sel) {
+      if (std::popcount(sel) != n) continue;
+      std::uint16_t u = 0;
+      Bits in;
+      for (int i = 0; i < k; ++i)
+        if (sel >> i & 1) u |= v.cand[cells[i]], in.set(cells[i]);
+      if (std::popcount(u) != n) continue;
+      for (int c : g.cells[h])
+        if (!in.test(c))
+          for (std::uint16_t m = v.cand[c] & u; m; m &= m - 1)
+            s.eliminations.push_back({c, std::countr_zero(m) + 1});
+      if (s.eliminations.empty()) continue;
+      Finish(s, describe, DigitsText(u) + " in " + CellsText(in));
+      return true;
+    }
+  }
+  return false;
+}
+
+bool HiddenSubset(const View& v, GradeStep& s, bool describe, int n) {
+  const auto& g = Geo();
+  int digits[9];
+  for (int h = 0; h < 27; ++h) {
+    int k = 0;
+    for (int d = 0; d < 9; ++d) {
+      const int cnt = (v.pos[d] & g.house[h]).count();
+      if (cnt >= 2 && cnt <= n) digits[k++] = d;
+    }
+    if (k < n) continue;
+    for (unsigned sel = 0; sel < (1u << k); ++sel) {
+      if (std::popcount(sel) != n) continue;
+      Bits u;
+      std::uint16_t dm = 0;
+      for (int i = 0; i < k; ++i)
+        if (sel >> i & 1) u = u | (v.pos[digits[i]] & g.house[h]), dm |= 1u << digits[i];
+      if (u.count() != n) continue;
+      u.each([&](int c) {
+        for (std::uint16_t m = v.cand[c] & ~dm; m; m &= m - 1)
+          s.eliminations.push_back({c, std::countr_zero(m) + 1});
+      });
+      if (s.eliminations.empty()) continue;
+      Finish(s, describe, DigitsText(dm) + " in " + CellsText(u));
+      return true;
+    }
+  }
+  return false;
+}
+
+// ---- fish ----
+
+// The cells of line `i` of orientation `cols` (false: rows).
+const Bits& LineBits(bool cols, int i) { return Geo().house[(cols ? 9 : 0) + i]; }
+
+std::string LinesText(bool cols, unsigned mask) {
+  std::string s;
+  for (int i = 0; i < 9; ++i)
+    if (mask >> i & 1) {
+      if (!s.empty()) s += ',';
+      s += cols ? static_cast<char>('1' + i) : static_cast<char>('A' + i);
+    }
+  return s;
+}
+
+bool BasicFish(const View& v, GradeStep& s, bool describe, int n) {
+  for (int d = 0; d < 9; ++d)
+    for (int o = 0; o < 2; ++o) {
+      const auto& lm = o ? v.colMask[d] : v.rowMask[d];
+      int lines[9], k = 0;
+      for (int i = 0; i < 9; ++i) {
+        const int cnt = std::popcount(lm[i]);
+        if (cnt >= 2 && cnt <= n) lines[k++] = i;
+      }
+      if (k < n) continue;
+      for (unsigned sel = 0; sel < (1u << k); ++sel) {
+        if (std::popcount(sel) != n) continue;
+        unsigned cover = 0, base = 0;
+        Bits baseCells;
+        for (int i = 0; i < k; ++i)
+          if (sel >> i & 1) {
+            cover |= lm[lines[i]];
+            base |= 1u << lines[i];
+            baseCells = baseCells | LineBits(o, lines[i]);
+          }
+        if (std::popcount(cover) != n) continue;
+        Bits t;
+        for (int j = 0; j < 9; ++j)
+          if (cover >> j & 1) t = t | LineBits(!o, j);
+        t = (t & v.pos[d]).andNot(baseCells);
+        if (!t.any()) continue;
+        AddEliminations(s, t, d);
+        Finish(s, describe,
+               std::to_string(d + 1) + " in " + (o ? "columns " : "rows ") + LinesText(o, base) +
+                   " on " + LinesText(!o, cover));
+        return true;
+      }
+    }
+  return false;
+}
+
+bool FinnedFish(const View& v, GradeStep& s, bool describe, int n) {
+  const auto& g = Geo();
+  for (int d = 0; d < 9; ++d)
+    for (int o = 0; o < 2; ++o) {
+      const auto& lm = o ? v.colMask[d] : v.rowMask[d];
+      int lines[9], k = 0;
+      for (int i = 0; i < 9; ++i) {
+        const int cnt = std::popcount(lm[i]);
+        if (cnt >= 1 && cnt <= n + 3) lines[k++] = i;
+      }
+      if (k < n) continue;
+      for (unsigned sel = 0; sel < (1u << k); ++sel) {
+        if (std::popcount(sel) != n) continue;
+        unsigned uni = 0, base = 0;
+        Bits baseCells;
+        for (int i = 0; i < k; ++i)
+          if (sel >> i & 1) {
+            uni |= lm[lines[i]];
+            base |= 1u << lines[i];
+            baseCells = baseCells | LineBits(o, lines[i]);
+          }
+        const int extra = std::popcount(uni) - n;
+        if (extra <= 0 || extra > 3) continue;
+        for (int st = 0; st < 3; ++st) {
+          const unsigned inStack = uni & (7u << (3 * st));
+          // Fin positions: a subset of this stack's positions, leaving n covers.
+          for (unsigned fins = inStack; fins; fins = (fins - 1) & inStack) {
+            if (std::popcount(fins) != extra) continue;
+            const unsigned cover = uni & ~fins;
+            Bits finCells;
+            for (int j = 0; j < 9; ++j)
+              if (fins >> j & 1) finCells = finCells | LineBits(!o, j);
+            finCells = finCells & baseCells & v.pos[d];
+            const int box = g.houseOf[finCells.first()][2];
+            if (finCells.andNot(g.house[box]).any()) continue;
+            Bits t;
+            for (int j = 0; j < 9; ++j)
+              if (cover >> j & 1) t = t | LineBits(!o, j);
+            t = (t & v.pos[d] & g.house[box]).andNot(baseCells);
+            if (!t.any()) continue;
+            AddEliminations(s, t, d);
+            Finish(s, describe,
+                   std::to_string(d + 1) + " in " + (o ? "columns " : "rows ") +
+                       LinesText(o, base) + " on " + LinesText(!o, cover) + ", fins " +
+                       CellsText(finCells));
+            return true;
+          }
+        }
+      }
+    }
+  return false;
+}
+
+// ---- wings ----
+
+bool XYWing(const View& v, GradeStep& s, bool describe) {
+  const auto& g = Geo();
+  for (int p = 0; p < 81; ++p) {
+    const std::uint16_t pm = v.cand[p];
+    if (std::popcount(pm) != 2) continue;
+    int wing[20], k = 0;
+    g.peers[p].each([&](int q) {
+      const std::uint16_t qm = v.cand[q];
+      if (std::popcount(qm) == 2 && std::popcount(static_cast<std::uint16_t>(qm & pm)) == 1) wing[k++] = q;
+    });
+    for (int i = 0; i < k; ++i)
+      for (int j = i + 1; j < k; ++j) {
+        const std::uint16_t a = v.cand[wing[i]], b = v.cand[wing[j]];
+        const std::uint16_t z = a & b;
+        if (a == b || std::popcount(z) != 1 || (z & pm)) continue;
+        const int zd = std::countr_zero(z);
+        const Bits t = v.pos[zd] & g.peers[wing[i]] & g.peers[wing[j]];
+        if (!t.any()) continue;
+        AddEliminations(s, t, zd);
+        Finish(s, describe,
+               "pivot " + Label(p) + " (" + DigitsText(pm) + "), pincers " + Label(wing[i]) +
+                   " (" + DigitsText(a) + "), " + Label(wing[j]) + " (" + DigitsText(b) + ")");
+        return true;
+      }
+  }
+  return false;
+}
+
+bool XYZWing(const View& v, GradeStep& s, bool describe) {
+  const auto& g = Geo();
+  for (int p = 0; p < 81; ++p) {
+    const std::uint16_t pm = v.cand[p];
+    if (std::popcount(pm) != 3) continue;
+    int wing[20], k = 0;
+    g.peers[p].each([&](int q) {
+      const std::uint16_t qm = v.cand[q];
+      if (std::popcount(qm) == 2 && (qm & ~pm) == 0) wing[k++] = q;
+    });
+    for (int i = 0; i < k; ++i)
+      for (int j = i + 1; j < k; ++j) {
+        const std::uint16_t a = v.cand[wing[i]], b = v.cand[wing[j]];
+        if (a == b) continue;
+        const int zd = std::countr_zero(static_cast<std::uint16_t>(a & b));
+        const Bits t = v.pos[zd] & g.peers[p] & g.peers[wing[i]] & g.peers[wing[j]];
+        if (!t.any()) continue;
+        AddEliminations(s, t, zd);
+        Finish(s, describe,
+               "pivot " + Label(p) + " (" + DigitsText(pm) + "), pincers " + Label(wing[i]) +
+                   " (" + DigitsText(a) + "), " + Label(wing[j]) + " (" + DigitsText(b) + ")");
+        return true;
+      }
+  }
+  return false;
+}
+
+bool WWing(const View& v, GradeStep& s, bool describe) {
+  const auto& g = Geo();
+  for (int x = 0; x < 81; ++x) {
+    const std::uint16_t m = v.cand[x];
+    if (std::popcount(m) != 2) continue;
+    for (int y = x + 1; y < 81; ++y) {
+      if (v.cand[y] != m || g.peers[x].test(y)) continue;
+      for (int side = 0; side < 2; ++side) {
+        const int a = side ? std::countr_zero(m) : 15 - std::countl_zero(m);
+        const int b = std::countr_zero(static_cast<std::uint16_t>(m & ~(1u << a)));
+        const Bits t = v.pos[b] & g.peers[x] & g.peers[y];
+        if (!t.any()) continue;
+        for (int h = 0; h < 27; ++h) {
+          const Bits link = v.pos[a] & g.house[h];
+          if (link.count() != 2 || link.test(x) || link.test(y)) continue;
+          const int u = link.first(), w = link.andNot(Bits::One(u)).first();
+          if (!((g.peers[x].test(u) && g.peers[y].test(w)) ||
+                (g.peers[x].test(w) && g.peers[y].test(u))))
+            continue;
+          AddEliminations(s, t, b);
+          Finish(s, describe,
+                 DigitsText(m) + " in " + Label(x) + "," + Label(y) + " joined by " +
+                     std::to_string(a + 1) + " in " + HouseName(h));
+          return true;
+        }
+      }
+    }
+  }
+  return false;
+}
+
+// ---- single-digit patterns ----
+
+// Two conjugate pairs in lines joined by a weak link: skyscraper (parallel
+// lines joined along the crossing line) or two-string kite (row and column
+// joined inside a box).
+bool TurbotStep(const View& v, GradeStep& s, bool describe, bool kite) {
+  const auto& g = Geo();
+  struct Link {
+    int a, b, h;
+  };
+  for (int d = 0; d < 9; ++d) {
+    Link links[18];
+    int k = 0;
+    for (int h = 0; h < 18; ++h) {
+      const Bits b = v.pos[d] & g.house[h];
+      if (b.count() != 2) continue;
+      const int a = b.first();
+      links[k++] = {a, b.andNot(Bits::One(a)).first(), h};
+    }
+    for (int i = 0; i < k; ++i)
+      for (int j = i + 1; j < k; ++j) {
+        const bool rowI = links[i].h < 9, rowJ = links[j].h < 9;
+        if (kite != (rowI != rowJ)) continue;
+        for (int e = 0; e < 4; ++e) {
+          const int ci = e & 1 ? links[i].b : links[i].a, fi = e & 1 ? links[i].a : links[i].b;
+          const int cj = e & 2 ? links[j].b : links[j].a, fj = e & 2 ? links[j].a : links[j].b;
+          if (ci == cj || ci == fj || fi == cj || fi == fj || !g.peers[ci].test(cj)) continue;
+          if (!kite && (rowI ? ci % 9 != cj % 9 : ci / 9 != cj / 9)) continue;
+          if (kite && g.houseOf[ci][2] != g.houseOf[cj][2]) continue;
+          const Bits t = v.pos[d] & g.peers[fi] & g.peers[fj];
+          if (!t.any()) continue;
+          AddEliminations(s, t, d);
+          Finish(s, describe,
+                 std::to_string(d + 1) + " in " + HouseName(links[i].h) + " and " +
+                     HouseName(links[j].h) + ", ends " + Label(fi) + "," + Label(fj));
+          return true;
+        }
+      }
+  }
+  return false;
+}
+
+// The box's candidates sit on one row and one column; a conjugate pair with
+// one end on that row (or column) removes the digit where its other end meets
+// the box's column (or row).
+bool EmptyRectangleStep(const View& v, GradeStep& s, bool describe) {
+  const auto& g = Geo();
+  for (int d = 0; d < 9; ++d)
+    for (int b = 0; b < 9; ++b) {
+      const Bits inBox = v.pos[d] & g.house[18 + b];
+      if (inBox.count() < 2) continue;
+      const int r0 = 3 * (b / 3), c0 = 3 * (b % 3);
+      for (int r = r0; r < r0 + 3; ++r)
+        for (int c = c0; c < c0 + 3; ++c) {
+          if (inBox.andNot(g.house[r] | g.house[9 + c]).any()) continue;
+          if (!inBox.andNot(g.house[r]).any() || !inBox.andNot(g.house[9 + c]).any()) continue;
+          for (int line = 0; line < 18; ++line) {
+            const bool col = line >= 9;
+            const int idx = line % 9;
+            if (col ? idx / 3 == c0 / 3 : idx / 3 == r0 / 3) continue;
+            const Bits link = v.pos[d] & g.house[line];
+            if (link.count() != 2) continue;
+            const int ends[2] = {link.first(), link.andNot(Bits::One(link.first())).first()};
+            for (int e = 0; e < 2; ++e) {
+              const int near = ends[e], far = ends[1 - e];
+              int target;
+              if (col) {
+                if (near / 9 != r || far / 9 / 3 == r0 / 3) continue;
+                target = far / 9 * 9 + c;
+              } else {
+                if (near % 9 != c || far % 9 / 3 == c0 / 3) continue;
+                target = r * 9 + far % 9;
+              }
+              if (!v.pos[d].test(target)) continue;
+              s.eliminations.push_back({target, d + 1});
+              Finish(s, describe,
+                     std::to_string(d + 1) + " in " + HouseName(18 + b) + " with " +
+                         HouseName(line) + " (" + Label(near) + "," + Label(far) + ")");
+              return true;
+            }
+          }
+        }
+    }
+  return false;
+}
+
+// Splits cells into connected components of `adj` and two-colours them.
+// Returns false when the component is not two-colourable.
+bool Colour(int start, const std::array<Bits, 81>& adj, Bits& seen, Bits col[2]) {
+  int queue[81], head = 0, tail = 0;
+  std::array<std::int8_t, 81> colour;
+  colour.fill(-1);
+  col[0] = col[1] = Bits{};
+  queue[tail++] = start;
+  colour[start] = 0;
+  seen.set(start);
+  bool ok = true;
+  while (head < tail) {
+    const int x = queue[head++];
+    col[colour[x]].set(x);
+    adj[x].each([&](int y) {
+      if (colour[y] < 0) {
+        colour[y] = static_cast<std::int8_t>(1 - colour[x]);
+        seen.set(y);
+        queue[tail++] = y;
+      } else if (colour[y] == colour[x]) {
+        ok = false;
+      }
+    });
+  }
+  return ok;
+}
+
+bool RemotePairsStep(const View& v, GradeStep& s, bool describe) {
+  const auto& g = Geo();
+  std::array<Bits, 81> adj{};
+  for (int x = 0; x < 81; ++x) {
+    if (std::popcount(v.cand[x]) != 2) continue;
+    g.peers[x].each([&](int y) {
+      if (v.cand[y] == v.cand[x]) adj[x].set(y);
+    });
+  }
+  Bits seen;
+  for (int x = 0; x < 81; ++x) {
+    if (seen.test(x) || !adj[x].any()) continue;
+    Bits col[2];
+    if (!Colour(x, adj, seen, col) || (col[0] | col[1]).count() < 4) continue;
+    const std::uint16_t m = v.cand[x];
+    for (std::uint16_t dm = m; dm; dm &= dm - 1) {
+      const int d = std::countr_zero(dm);
+      v.pos[d].andNot(col[0] | col[1]).each([&](int c) {
+        if ((g.peers[c] & col[0]).any() && (g.peers[c] & col[1]).any())
+          s.eliminations.push_back({c, d + 1});
+      });
+    }
+    if (s.eliminations.empty()) continue;
+    Finish(s, describe, DigitsText(m) + " on " + CellsText(col[0]) + " / " + CellsText(col[1]));
+    return true;
+  }
+  return false;
+}
+
+// Conjugate pairs of one digit, two-coloured: a colour that sees itself is
+// false (wrap); a cell seeing both colours is false (trap).
+bool SimpleColouringStep(const View& v, GradeStep& s, bool describe) {
+  const auto& g = Geo();
+  for (int d = 0; d < 9; ++d) {
+    std::array<Bits, 81> adj{};
+    for (int h = 0; h < 27; ++h) {
+      const Bits b = v.pos[d] & g.house[h];
+      if (b.count() != 2) continue;
+      const int a = b.first(), c = b.andNot(Bits::One(a)).first();
+      adj[a].set(c);
+      adj[c].set(a);
+    }
+    Bits seen;
+    for (int x = 0; x < 81; ++x) {
+      if (seen.test(x) || !adj[x].any()) continue;
+      Bits col[2];
+      if (!Colour(x, adj, seen, col) || (col[0] | col[1]).count() < 3) continue;
+      for (int k = 0; k < 2 && s.eliminations.empty(); ++k) {
+        bool wrap = false;
+        col[k].each([&](int c) { wrap = wrap || (g.peers[c] & col[k]).any(); });
+        if (wrap) AddEliminations(s, col[k], d);
+      }
+      if (s.eliminations.empty())
+        v.pos[d].andNot(col[0] | col[1]).each([&](int c) {
+          if ((g.peers[c] & col[0]).any() && (g.peers[c] & col[1]).any())
+            s.eliminations.push_back({c, d + 1});
+        });
+      if (s.eliminations.empty()) continue;
+      Finish(s, describe,
+             std::to_string(d + 1) + " coloured " + CellsText(col[0]) + " / " + CellsText(col[1]));
+      return true;
+    }
+  }
+  return false;
+}
+
+// ---- chains ----
+
+enum class ChainKind { kX, kXY, kAlternating };
+
+constexpr int kMaxChainLinks = 20;
+
+// A node is "digit d in one of these cells": a single candidate, or a group
+// of two or three cells where a box meets a line.
+struct ChainNode {
+  Bits cells;
+  int digit;
+  int cell;  // -1 for a group
+  int houses[3];
+  int houseCount;
+};
+
+struct ChainGraph {
+  std::vector<ChainNode> nodes;
+  std::vector<int> weakStart, weak, strongStart, strong;
+  std::array<std::array<std::int16_t, 9>, 81> single;
+  std::array<std::vector<int>, 9> groups;
+};
+
+void BuildGraph(const View& v, ChainKind kind, ChainGraph& gr) {
+  const auto& g = Geo();
+  const bool useGroups = kind != ChainKind::kXY;
+  const bool conjugate = kind != ChainKind::kXY;
+  const bool bivalue = kind != ChainKind::kX;
+  const bool cellWeak = kind == ChainKind::kAlternating;
+  for (auto& row : gr.single) row.fill(-1);
+  for (int c = 0; c < 81; ++c)
+    for (std::uint16_t m = v.cand[c]; m; m &= m - 1) {
+      const int d = std::countr_zero(m);
+      gr.single[c][d] = static_cast<std::int16_t>(gr.nodes.size());
+      gr.nodes.push_back({Bits::One(c), d, c, {g.houseOf[c][0], g.houseOf[c][1], g.houseOf[c][2]}, 3});
+    }
+  if (useGroups)
+    for (int d = 0; d < 9; ++d)
+      for (int b = 18; b < 27; ++b) {
+        const int r0 = 3 * ((b - 18) / 3), c0 = 3 * ((b - 18) % 3);
+        const int lines[6] = {r0, r0 + 1, r0 + 2, 9 + c0, 10 + c0, 11 + c0};
+        for (int line : lines) {
+          const Bits cells = v.pos[d] & g.house[b] & g.house[line];
+          if (cells.count() < 2) continue;
+          gr.groups[d].push_back(static_cast<int>(gr.nodes.size()));
+          gr.nodes.push_back({cells, d, -1, {b, line, 0}, 2});
+        }
+      }
+  const int n = static_cast<int>(gr.nodes.size());
+  for (int i = 0; i < n; ++i) {
+    const ChainNode& x = gr.nodes[i];
+    const int d = x.digit;
+    gr.strongStart.push_back(static_cast<int>(gr.strong.size()));
+    if (conjugate)
+      for (int k = 0; k < x.houseCount; ++k) {
+        const Bits rest = (v.pos[d] & g.house[x.houses[k]]).andNot(x.cells);
+        const int cnt = rest.count();
+        if (cnt == 1) {
+          gr.strong.push_back(gr.single[rest.first()][d]);
+        } else if (cnt <= 3 && useGroups) {
+          for (int y : gr.groups[d])
+            if (gr.nodes[y].cells == rest) gr.strong.push_back(y);
+        }
+      }
+    if (bivalue && x.cell >= 0 && std::popcount(v.cand[x.cell]) == 2) {
+      const int other = std::countr_zero(static_cast<std::uint16_t>(v.cand[x.cell] & ~(1u << d)));
+      gr.strong.push_back(gr.single[x.cell][other]);
+    }
+    gr.weakStart.push_back(static_cast<int>(gr.weak.size()));
+    Bits common = g.peers[x.cells.first()];
+    x.cells.each([&](int c) { common = common & g.peers[c]; });
+    (v.pos[d] & common).each([&](int c) { gr.weak.push_back(gr.single[c][d]); });
+    if (useGroups)
+      for (int y : gr.groups[d])
+        if (!gr.nodes[y].cells.andNot(common).any()) gr.weak.push_back(y);
+    if (cellWeak && x.cell >= 0)
+      for (std::uint16_t m = v.cand[x.cell] & ~(1u << d); m; m &= m - 1)
+        gr.weak.push_back(gr.single[x.cell][std::countr_zero(m)]);
+  }
+  gr.strongStart.push_back(static_cast<int>(gr.strong.size()));
+  gr.weakStart.push_back(static_cast<int>(gr.weak.size()));
+}
+
+// Breadth-first search from "start is true" for "start is false", links
+// alternating weak (on -> off) and strong (off -> on). States are node*2+on.
+// Returns the number of links of the shortest contradiction, or -1.
+struct ChainSearch {
+  const ChainGraph& gr;
+  std::vector<int> stamp, parent, depth, queue;
+  int gen = 0;
+  explicit ChainSearch(const ChainGraph& graph)
+      : gr(graph),
+        stamp(graph.nodes.size() * 2, 0),
+        parent(graph.nodes.size() * 2),
+        depth(graph.nodes.size() * 2),
+        queue(graph.nodes.size() * 2) {}
+
+  int Run(int start, int limit) {
+    ++gen;
+    const int from = start * 2 + 1, goal = start * 2;
+    int head = 0, tail = 0;
+    queue[tail++] = from;
+    stamp[from] = gen;
+    depth[from] = 0;
+    parent[from] = -1;
+    while (head < tail) {
+      const int st = queue[head++];
+      if (depth[st] + 1 > limit) break;
+      const int node = st >> 1;
+      const bool on = st & 1;
+      const auto& starts = on ? gr.weakStart : gr.strongStart;
+      const auto& links = on ? gr.weak : gr.strong;
+      for (int k = starts[node]; k < starts[node + 1]; ++k) {
+        const int next = links[k] * 2 + (on ? 0 : 1);
+        if (stamp[next] == gen) continue;
+        stamp[next] = gen;
+        depth[next] = depth[st] + 1;
+        parent[next] = st;
+        if (next == goal) return depth[next];
+        queue[tail++] = next;
+      }
+    }
+    return -1;
+  }
+
+  std::string Text(int start) const {
+    std::vector<int> path;
+    for (int st = start * 2; st >= 0; st = parent[st]) path.push_back(st);
+    std::string s;
+    for (auto it = path.rbegin(); it != path.rend(); ++it) {
+      const ChainNode& x = gr.nodes[*it >> 1];
+      if (!s.empty()) s += " -> ";
+      s += x.cell >= 0 ? Label(x.cell) : "(" + CellsText(x.cells) + ")";
+      s += (*it & 1) ? "=" : "<>";
+      s += std::to_string(x.digit + 1);
+    }
+    return s;
+  }
+};
+
+// Sudoku Explainer's length bonus: +0.1 each time the length passes 4, 6, 8, 12, 16, 24, ...
+double LengthBonus(int links) {
+  double added = 0;
+  int ceil = 4;
+  bool odd = false;
+  for (int length = links - 2; length > ceil; odd = !odd) {
+    added += 0.1;
+    ceil = odd ? ceil * 4 / 3 : ceil * 3 / 2;
+  }
+  return added;
+}
+
+// Finds every candidate that the shortest chains of this kind disprove.
+bool ChainStep(const View& v, GradeStep& s, bool describe, ChainKind kind) {
+  ChainGraph gr;
+  BuildGraph(v, kind, gr);
+  ChainSearch search(gr);
+  int best = kMaxChainLinks + 1;
+  std::string text;
+  for (int c = 0; c < 81; ++c)
+    for (int d = 0; d < 9; ++d) {
+      const int node = gr.single[c][d];
+      if (node < 0) continue;
+      const int len = search.Run(node, best);
+      if (len < 0) continue;
+      if (len < best) {
+        best = len;
+        s.eliminations.clear();
+        if (describe) text = search.Text(node);
+      }
+      s.eliminations.push_back({c, d + 1});
+    }
+  if (s.eliminations.empty()) return false;
+  s.rating = TechniqueRating(s.technique) + LengthBonus(best);
+  Finish(s, describe, std::to_string(best) + " links: " + text);
+  return true;
+}
+
+}  // namespace
+
+// ---- ladder ----
+
+namespace {
+
+struct Info {
+  std::string_view name;
+  double rating;
+  int level;
+};
+
+constexpr std::array<Info, kTechniqueCount> kInfo = {{
+    {"Full House", 1.0, 0},
+    {"Hidden Single (box)", 1.2, 0},
+    {"Hidden Single (line)", 1.5, 0},
+    {"Naked Single", 2.3, 1},
+    {"Pointing", 2.6, 1},
+    {"Claiming", 2.8, 1},
+    {"Naked Pair", 3.0, 2},
+    {"Hidden Pair", 3.4, 2},
+    {"Naked Triple", 3.6, 2},
+    {"Hidden Triple", 4.0, 2},
+    {"Naked Quad", 5.0, 2},
+    {"Hidden Quad", 5.4, 2},
+    {"X-Wing", 3.2, 3},
+    {"Swordfish", 3.8, 3},
+    {"Skyscraper", 4.0, 3},
+    {"Two-String Kite", 4.1, 3},
+    {"XY-Wing", 4.2, 3},
+    {"Empty Rectangle", 4.2, 3},
+    {"XYZ-Wing", 4.4, 3},
+    {"Jellyfish", 5.2, 3},
+    {"W-Wing", 6.2, 3},
+    {"Remote Pairs", 6.4, 3},
+    {"Simple Colouring", 6.5, 3},
+    {"Finned X-Wing", 6.6, 4},
+    {"Finned Swordfish", 6.7, 4},
+    {"Finned Jellyfish", 6.8, 4},
+    {"X-Chain", 6.5, 4},
+    {"XY-Chain", 6.6, 4},
+    {"AIC", 7.0, 4},
+}};
+
+}  // namespace
+
+std::string_view TechniqueName(Technique t) { return kInfo[static_cast<int>(t)].name; }
+double TechniqueRating(Technique t) { return kInfo[static_cast<int>(t)].rating; }
+int TechniqueLevel(Technique t) { return kInfo[static_cast<int>(t)].level; }
+
+namespace {
+
+bool Find(Technique t, const View& v, GradeStep& s, bool describe) {
+  s.technique = t;
+  s.rating = 0;
+  s.placements.clear();
+  s.eliminations.clear();
+  s.description.clear();
+  switch (t) {
+    case Technique::kFullHouse: return FullHouse(v, s, describe);
+    case Technique::kHiddenSingleBox: return HiddenSingle(v, s, describe, 18, 27);
+    case Technique::kHiddenSingleLine: return HiddenSingle(v, s, describe, 0, 18);
+    case Technique::kNakedSingle: return NakedSingle(v, s, describe);
+    case Technique::kPointing: return LockedCandidates(v, s, describe, true);
+    case Technique::kClaiming: return LockedCandidates(v, s, describe, false);
+    case Technique::kNakedPair: return NakedSubset(v, s, describe, 2);
+    case Technique::kHiddenPair: return HiddenSubset(v, s, describe, 2);
+    case Technique::kNakedTriple: return NakedSubset(v, s, describe, 3);
+    case Technique::kHiddenTriple: return HiddenSubset(v, s, describe, 3);
+    case Technique::kNakedQuad: return NakedSubset(v, s, describe, 4);
+    case Technique::kHiddenQuad: return HiddenSubset(v, s, describe, 4);
+    case Technique::kXWing: return BasicFish(v, s, describe, 2);
+    case Technique::kSwordfish: return BasicFish(v, s, describe, 3);
+    case Technique::kJellyfish: return BasicFish(v, s, describe, 4);
+    case Technique::kXYWing: return XYWing(v, s, describe);
+    case Technique::kXYZWing: return XYZWing(v, s, describe);
+    case Technique::kWWing: return WWing(v, s, describe);
+    case Technique::kSkyscraper: return TurbotStep(v, s, describe, false);
+    case Technique::kTwoStringKite: return TurbotStep(v, s, describe, true);
+    case Technique::kEmptyRectangle: return EmptyRectangleStep(v, s, describe);
+    case Technique::kRemotePairs: return RemotePairsStep(v, s, describe);
+    case Technique::kSimpleColouring: return SimpleColouringStep(v, s, describe);
+    case Technique::kFinnedXWing: return FinnedFish(v, s, describe, 2);
+    case Technique::kFinnedSwordfish: return FinnedFish(v, s, describe, 3);
+    case Technique::kFinnedJellyfish: return FinnedFish(v, s, describe, 4);
+    case Technique::kXChain: return ChainStep(v, s, describe, ChainKind::kX);
+    case Technique::kXYChain: return ChainStep(v, s, describe, ChainKind::kXY);
+    case Technique::kAIC: return ChainStep(v, s, describe, ChainKind::kAlternating);
+    case Technique::kCount: break;
+  }
+  return false;
+}
+
+}  // namespace
+
+// ---- position ----
+
+Pencil::Pencil() { cand_.fill(0x1FF); }
+
+Pencil::Pencil(std::string_view puzzle) {
+  cand_.fill(0x1FF);
+  if (puzzle.size() != 81) {
+    ok_ = false;
+    return;
+  }
+  for (int c = 0; c < 81; ++c) {
+    if (!IsDigitChar(puzzle[c])) continue;
+    const int d = puzzle[c] - '0';
+    if (!Has(c, d)) {  // a given peer already holds it
+      ok_ = false;
+      return;
+    }
+    Place(c, d);
+  }
+}
+
+Pencil Pencil::FromGrid(std::string_view tokens) {
+  Pencil p;
+  int c = 0;
+  std::size_t i = 0;
+  while (i < tokens.size()) {
+    if (tokens[i] == ' ' || tokens[i] == '\n' || tokens[i] == '\t' || tokens[i] == '\r') {
+      ++i;
+      continue;
+    }
+    std::uint16_t mask = 0;
+    int n = 0;
+    for (; i < tokens.size() && IsDigitChar(tokens[i]); ++i, ++n) mask |= 1u << (tokens[i] - '1');
+    if (n == 0 || c >= 81 ||
+        (i < tokens.size() && tokens[i] != ' ' && tokens[i] != '\n' && tokens[i] != '\t' &&
+         tokens[i] != '\r')) {
+      p.ok_ = false;
+      return p;
+    }
+    if (n == 1) {
+      p.value_[c] = static_cast<std::uint8_t>(std::countr_zero(mask) + 1);
+      p.cand_[c] = 0;
+    } else {
+      p.cand_[c] = mask;
+    }
+    ++c;
+  }
+  if (c != 81) p.ok_ = false;
+  return p;
+}
+
+int Pencil::OpenCount() const {
+  int n = 0;
+  for (auto v : value_) n += v == 0;
+  return n;
+}
+
+void Pencil::Place(int cell, int digit) {
+  value_[cell] = static_cast<std::uint8_t>(digit);
+  cand_[cell] = 0;
+  for (int p : PeersOf(cell)) cand_[p] &= ~(1u << (digit - 1));
+}
+
+void Pencil::Apply(const GradeStep& step) {
+  for (const auto& pl : step.placements)
+    if (!value_[pl.cell]) Place(pl.cell, pl.digit);
+  for (const auto& e : step.eliminations) Eliminate(e.cell, e.digit);
+}
+
+bool Pencil::Broken() const {
+  const auto& hs = Houses();
+  for (int c = 0; c < 81; ++c)
+    if (!value_[c] && !cand_[c]) return true;
+  for (const auto& h : hs) {
+    std::uint16_t seen = 0, placed = 0;
+    for (int c : h) {
+      if (value_[c]) {
+        const std::uint16_t bit = 1u << (value_[c] - 1);
+        if (placed & bit) return true;
+        placed |= bit;
+      }
+      seen |= cand_[c];
+    }
+    if ((seen | placed) != 0x1FF) return true;
+  }
+  return false;
+}
+
+bool FindStep(Technique t, const Pencil& pencil, GradeStep& step) {
+  if (t == Technique::kCount) return false;
+  const View v(pencil);
+  return Find(t, v, step, true);
+}
+
+GradeResult Grade(std::string_view puzzle, bool keepSteps) {
+  GradeResult r;
+  Pencil p(puzzle);
+  if (!p.ok() || p.Broken()) return r;
+  GradeStep step;
+  int level = 0;
+  bool stuck = false;
+  while (!stuck && p.OpenCount() > 0) {
+    const View v(p);
+    stuck = true;
+    for (int t = 0; t < kTechniqueCount; ++t)
+      if (Find(static_cast<Technique>(t), v, step, keepSteps)) {
+        stuck = false;
+        break;
+      }
+    if (stuck) break;
+    // A placement that is no longer a candidate means the puzzle has no solution.
+    for (const auto& pl : step.placements)
+      if (!p.Has(pl.cell, pl.digit)) stuck = true;
+    if (stuck) break;
+    p.Apply(step);
+    if (step.rating > r.rating) {
+      r.rating = step.rating;
+      r.hardest = step.technique;
+    }
+    level = std::max(level, TechniqueLevel(step.technique));
+    if (keepSteps) r.steps.push_back(step);
+    if (p.Broken()) stuck = true;
+  }
+  r.solved = !stuck;
+  r.level = r.solved ? level : -1;
+  return r;
+}
+
+}  // namespace tessel

@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <fstream>
+#include <numeric>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/board.hpp"
+#include "core/canonical.hpp"
+#include "core/grader.hpp"
+#include "test_util.hpp"
+
+using namespace tessel;
+
+namespace {
+
+std::vector<std::string> BankLines(int level) {
+  std::ifstream in(std::string(TESSEL_SOURCE_DIR) + "/data/bank/level" + std::to_string(level) + ".txt",
+                   std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string Givens(const std::string& entry) {
+  std::string g = entry;
+  for (char& c : g)
+    if (!IsDigitChar(c)) c = '0';
+  return g;
+}
+
+std::string Solution(const std::string& entry) {
+  std::string s = entry;
+  for (char& c : s)
+    if (c >= 'A' && c <= 'I') c = static_cast<char>('1' + (c - 'A'));
+  return s;
+}
+
+bool ValidFullGrid(const std::string& s) {
+  if (s.size() != 81) return false;
+  for (const auto& house : Houses()) {
+    unsigned seen = 0;
+    for (int i : house) {
+      if (!IsDigitChar(s[i])) return false;
+      seen |= 1u << (s[i] - '1');
+    }
+    if (seen != 0x1FF) return false;
+  }
+  return true;
+}
+
+// A counter of its own, so the bank is not checked by the solver that made it:
+// plain backtracking on the first cell with the fewest candidates.
+class PlainCounter {
+ public:
+  int Count(const std::string& givens, int limit) {
+    rows_.fill(0);
+    cols_.fill(0);
+    boxes_.fill(0);
+    count_ = 0;
+    limit_ = limit;
+    for (int i = 0; i < 81; ++i) {
+      cell_[i] = 0;
+      if (!IsDigitChar(givens[i])) continue;
+      const unsigned bit = 1u << (givens[i] - '1');
+      if (Used(i) & bit) return 0;
+      Toggle(i, bit);
+      cell_[i] = givens[i] - '0';
+    }
+    Search();
+    return count_;
+  }
+
+ private:
+  static int Box(int i) { return (i / 27) * 3 + (i % 9) / 3; }
+  unsigned Used(int i) const { return rows_[i / 9] | cols_[i % 9] | boxes_[Box(i)]; }
+  void Toggle(int i, unsigned bit) {
+    rows_[i / 9] ^= bit;
+    cols_[i % 9] ^= bit;
+    boxes_[Box(i)] ^= bit;
+  }
+  void Search() {
+    int best = -1, fewest = 10;
+    for (int i = 0; i < 81 && fewest > 1; ++i) {
+      if (cell_[i]) continue;
+      const int n = std::popcount(~Used(i) & 0x1FFu);
+      if (n < fewest) fewest = n, best = i;
+    }
+    if (best < 0) {
+      ++count_;
+      return;
+    }
+    const unsigned free = ~Used(best) & 0x1FFu;
+    for (int d = 0; d < 9 && count_ < limit_; ++d) {
+      if (!(free & (1u << d))) continue;
+      Toggle(best, 1u << d);
+      cell_[best] = d + 1;
+      Search();
+      cell_[best] = 0;
+      Toggle(best, 1u << d);
+    }
+  }
+
+  std::array<unsigned, 9> rows_{}, cols_{}, boxes_{};
+  std::array<int, 81> cell_{};
+  int count_ = 0;
+  int limit_ = 2;
+};
+
+// Clue ranges of the first three levels.
+constexpr std::array<std::array<int, 2>, 3> kClueRange{{{36, 42}, {30, 35}, {26, 32}}};
+
+// Heavy checks look at every 5th entry under AddressSanitizer.
+constexpr std::size_t kStride = testutil::kSanitized ? 5 : 1;
+
+// A random symmetry: band, row, stack and column orders, maybe transposed,
+// digits relabelled.
+std::string Transform(const std::string& g, std::mt19937& rng) {
+  auto order3 = [&] {
+    std::array<int, 3> p{0, 1, 2};
+    std::shuffle(p.begin(), p.end(), rng);
+    return p;
+  };
+  auto order9 = [&] {
+    std::array<int, 9> p{};
+    const auto outer = order3();
+    for (int b = 0; b < 3; ++b) {
+      const auto inner = order3();
+      for (int j = 0; j < 3; ++j) p[3 * b + j] = 3 * outer[b] + inner[j];
+    }
+    return p;
+  };
+  const auto rows = order9(), cols = order9();
+  std::array<char, 9> digits{'1', '2', '3', '4', '5', '6', '7', '8', '9'};
+  std::shuffle(digits.begin(), digits.end(), rng);
+  const bool transpose = rng() & 1;
+  std::string out(81, '0');
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) {
+      const int src = transpose ? cols[c] * 9 + rows[r] : rows[r] * 9 + cols[c];
+      out[r * 9 + c] = digits[g[src] - '1'];
+    }
+  return out;
+}
+
+// Symmetry invariant: mini-rows of a box whose digit set recurs in the other
+// boxes of the band, plus the same for mini-columns in stacks.
+int AlignedTriples(const std::string& g) {
+  int n = 0;
+  for (int t = 0; t < 2; ++t)
+    for (int band = 0; band < 3; ++band)
+      for (int box = 0; box < 3; ++box)
+        for (int line = 0; line < 3; ++line) {
+          auto set = [&](int bx, int ln) {
+            unsigned m = 0;
+            for (int k = 0; k < 3; ++k) {
+              const int r = 3 * band + ln, c = 3 * bx + k;
+              m |= 1u << (g[t ? c * 9 + r : r * 9 + c] - '1');
+            }
+            return m;
+          };
+          for (int other = 0; other < 3; ++other)
+            if (other != box)
+              for (int ln = 0; ln < 3; ++ln) n += set(box, line) == set(other, ln);
+        }
+  return n;
+}
+
+TEST(Bank, PlainCounterCountsToItsLimit) {
+  const std::string full = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+  PlainCounter counter;
+  EXPECT_EQ(counter.Count(full, 2), 1);
+  EXPECT_EQ(counter.Count(std::string(81, '0'), 2), 2);
+  std::string clash = std::string(81, '0');
+  clash[0] = clash[80] = clash[8] = '5';  // 0 and 8 share row 1
+  EXPECT_EQ(counter.Count(clash, 2), 0);
+  // A4 A5 / D4 D5 hold 6 7 / 7 6 inside two boxes: blanked, the pairs can swap.
+  std::string open = full;
+  for (int i : {3, 4, 30, 31}) open[i] = '0';
+  EXPECT_EQ(counter.Count(open, 2), 2);
+}
+
+TEST(Bank, EntriesAreWellFormedUniqueAndGradedToTheirLevel) {
+  PlainCounter counter;
+  for (int level = 0; level < kLevelCount; ++level) {
+    SCOPED_TRACE("level " + std::to_string(level));
+    const auto lines = BankLines(level);
+    ASSERT_EQ(lines.size(), 501u);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      const std::string& e = lines[k];
+      SCOPED_TRACE("line " + std::to_string(k + 1) + ": " + e);
+      ASSERT_EQ(e.size(), 81u);
+      ASSERT_TRUE(std::all_of(e.begin(), e.end(), [](char c) { return IsDigitChar(c) || (c >= 'A' && c <= 'I'); }));
+      ASSERT_TRUE(ValidFullGrid(Solution(e)));
+
+      const std::string givens = Givens(e);
+      const int clues = static_cast<int>(std::count_if(givens.begin(), givens.end(), IsDigitChar));
+      for (int i = 0; i < 81; ++i) EXPECT_EQ(IsDigitChar(givens[i]), IsDigitChar(givens[80 - i])) << "cell " << i;
+      if (level < 3) {
+        EXPECT_GE(clues, kClueRange[level][0]);
+        EXPECT_LE(clues, kClueRange[level][1]);
+      }
+      if (k % kStride) continue;
+      EXPECT_EQ(counter.Count(givens, 2), 1);
+      const GradeResult g = Grade(givens, false);
+      EXPECT_TRUE(g.solved);
+      EXPECT_EQ(g.level, level);
+    }
+  }
+}
+
+TEST(Bank, NoTwoEntriesAreEquivalent) {
+  std::set<std::string> forms;
+  std::size_t checked = 0;
+  for (int level = 0; level < kLevelCount; ++level) {
+    const auto lines = BankLines(level);
+    for (std::size_t k = 0; k < lines.size(); k += kStride, ++checked) {
+      const std::string form = CanonicalGrid(Solution(lines[k]));
+      EXPECT_TRUE(forms.insert(form).second) << "level " << level << " line " << k + 1;
+    }
+  }
+  EXPECT_EQ(forms.size(), checked);
+  EXPECT_GT(checked, 0u);
+}
+
+TEST(Canonical, SameFormForEveryTransformedCopy) {
+  std::mt19937 rng(7);
+  // A few solution grids from each level.
+  std::vector<std::string> grids;
+  for (int level = 0; level < kLevelCount; ++level)
+    for (const auto& e : BankLines(level))
+      if (grids.size() < 3u * (level + 1)) grids.push_back(Solution(e));
+  ASSERT_FALSE(grids.empty());
+  for (const auto& g : grids) {
+    const std::string form = CanonicalGrid(g);
+    ASSERT_TRUE(ValidFullGrid(form)) << g;
+    EXPECT_EQ(form.substr(0, 9), "123456789");
+    EXPECT_EQ(CanonicalGrid(form), form);
+    EXPECT_EQ(AlignedTriples(form), AlignedTriples(g));
+    for (int round = 0; round < 4; ++round) {
+      const std::string copy = Transform(g, rng);
+      ASSERT_TRUE(ValidFullGrid(copy));
+      EXPECT_EQ(CanonicalGrid(copy), form) << g << " -> " << copy;
+      // The form is the smallest image: no copy relabelled to start 123456789 beats it.
+      std::array<char, 9> to{};
+      for (int c = 0; c < 9; ++c) to[copy[c] - '1'] = static_cast<char>('1' + c);
+      std::string relabelled = copy;
+      for (char& ch : relabelled) ch = to[ch - '1'];
+      EXPECT_LE(form, relabelled);
+    }
+  }
+}
+
+TEST(Canonical, InequivalentGridsDiffer) {
+  // Every band repeats its mini-row sets across its boxes (and every stack its
+  // mini-columns): no ordinary grid can be turned into this one.
+  const std::string shifted = "123456789456789123789123456234567891567891234891234567345678912678912345912345678";
+  const std::string plain = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+  ASSERT_TRUE(ValidFullGrid(shifted));
+  ASSERT_TRUE(ValidFullGrid(plain));
+  ASSERT_NE(AlignedTriples(shifted), AlignedTriples(plain));
+  EXPECT_NE(CanonicalGrid(shifted), CanonicalGrid(plain));
+  EXPECT_EQ(CanonicalGrid(shifted), shifted);  // already the smallest of its class
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "core/board.hpp"
+
+using namespace tessel;
+
+namespace {
+
+// A board with every cell open and no candidates, then the given cells.
+Board With(std::initializer_list<std::tuple<int, int, const char*, int>> cells) {
+  Board b;
+  b.ClearAll();
+  for (const auto& [r, c, text, state] : cells) {
+    b.at(r, c).text = text;
+    b.at(r, c).state = state;
+  }
+  return b;
+}
+
+int ErrorCount(const Board& b) {
+  int n = 0;
+  for (int i = 0; i < kCells; ++i) n += b[i].error ? 1 : 0;
+  return n;
+}
+
+}  // namespace
+
+TEST(BoardGeometry, LabelsBoxesAndPeers) {
+  EXPECT_EQ(CellLabel(1, 1), "A1");
+  EXPECT_EQ(CellLabel(9, 9), "I9");
+  EXPECT_EQ(BoxOf(1, 1), 1);
+  EXPECT_EQ(BoxOf(5, 6), 5);
+  EXPECT_EQ(BoxOf(7, 4), 8);
+  EXPECT_EQ(BoxOf(3, 9), 3);
+  for (int i = 0; i < kCells; ++i) {
+    const auto& peers = PeersOf(i);
+    EXPECT_TRUE(std::is_sorted(peers.begin(), peers.end()));
+    for (int p : peers) {
+      EXPECT_NE(p, i);
+      EXPECT_TRUE(RowOf(p) == RowOf(i) || ColOf(p) == ColOf(i) ||
+                  BoxOf(RowOf(p), ColOf(p)) == BoxOf(RowOf(i), ColOf(i)));
+    }
+  }
+}
+
+TEST(BoardGeometry, LevelTexts) {
+  EXPECT_EQ(LevelText(0), "  Level:Very Easy");
+  EXPECT_EQ(LevelText(4), "  Level:Diabolical");
+  EXPECT_EQ(LevelText(5), "  Level:Unknown");
+  EXPECT_EQ(LevelText(-3), "  Level:Unknown");
+  EXPECT_EQ(ChooseText("Puzzle solved", "完成"), "Puzzle solved");
+}
+
+TEST(BoardCandidates, ComputeIgnoresOpenPeersAndOwnText) {
+  Board b = With({{1, 2, "5", kGiven}, {2, 1, "7", kEntered}, {9, 1, "3", kOpen}, {1, 1, "9", kOpen}});
+  EXPECT_EQ(b.ComputeCandidates(1, 1), "1234689");  // the open "3" below does not count
+}
+
+TEST(BoardCandidates, UpdateKeepsRemovals) {
+  Board b = With({{1, 1, "1234", kOpen}, {1, 5, "3", kGiven}});
+  EXPECT_EQ(b.UpdateCandidates(1, 1), "124");
+  b.at(1, 1).text = "4321";
+  EXPECT_EQ(b.UpdateCandidates(1, 1), "124");  // ascending whatever the order
+}
+
+TEST(BoardCandidates, RemoveCharsAndPeers) {
+  EXPECT_EQ(RemoveChars("123123", "31"), "2123");  // first occurrence of each, last char first
+  EXPECT_EQ(RemoveChars("", "5"), "");
+  Board b = With({{1, 1, "5", kEntered}, {1, 9, "4579", kOpen}, {9, 1, "5", kOpen}, {5, 5, "5", kOpen},
+                  {2, 2, "56", kEntered}});
+  b.RemoveFromPeers(1, 1);
+  EXPECT_EQ(b.at(1, 9).text, "479");
+  EXPECT_EQ(b.at(9, 1).text, "");
+  EXPECT_EQ(b.at(5, 5).text, "5");   // not a peer
+  EXPECT_EQ(b.at(2, 2).text, "56");  // not open
+  b.RemoveFromPeers(2, 2);           // two characters: nothing happens
+  EXPECT_EQ(b.at(1, 9).text, "479");
+}
+
+TEST(BoardCandidates, AddBackAppends) {
+  Board b = With({{1, 1, "", kOpen}, {1, 2, "36", kOpen}, {1, 3, "136", kOpen}, {2, 2, "1", kGiven}});
+  b.AddBackToPeers(1, 1, '1');
+  EXPECT_EQ(b.at(1, 2).text, "36");  // a given 1 in its column still rules it out
+  b.at(2, 2).text = "9";
+  b.AddBackToPeers(1, 1, '1');
+  EXPECT_EQ(b.at(1, 2).text, "361");  // appended, not sorted
+  EXPECT_EQ(b.at(1, 3).text, "136");  // already there
+}
+
+TEST(BoardConflicts, FirstCellAndItsLastPeer) {
+  Board b = With({{1, 1, "4", kEntered}, {1, 5, "4", kEntered}, {1, 9, "4", kGiven}, {3, 3, "4", kOpen}});
+  b.MarkConflicts();
+  EXPECT_TRUE(b.at(1, 1).error);
+  EXPECT_FALSE(b.at(1, 5).error);
+  EXPECT_TRUE(b.at(1, 9).error);  // givens take part like entered digits
+  EXPECT_FALSE(b.at(3, 3).error); // open cells never do
+  EXPECT_EQ(ErrorCount(b), 2);
+  b.at(1, 1).text = "5";
+  b.MarkConflicts();  // the old flags are cleared first
+  EXPECT_FALSE(b.at(1, 1).error);
+  EXPECT_TRUE(b.at(1, 5).error);
+  EXPECT_TRUE(b.at(1, 9).error);
+  EXPECT_TRUE(b.HasErrorMark());
+}
+
+TEST(BoardConflicts, FinishTest) {
+  Board b;
+  const std::string sol = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+  for (int i = 0; i < kCells; ++i) {
+    b[i].text = std::string(1, sol[i]);
+    b[i].state = i % 3 ? kEntered : kGiven;
+  }
+  EXPECT_TRUE(b.IsFinished());
+  EXPECT_FALSE(b.HasErrorMark());
+
+  b[0].error = true;  // stale flag
+  b[40].state = kOpen;
+  EXPECT_FALSE(b.IsFinished());
+  EXPECT_TRUE(b[0].error);  // an open cell ends the test before any marking
+
+  b[40].state = kEntered;
+  b[40].text = b[41].text;  // a full board with one wrong digit
+  EXPECT_FALSE(b.IsFinished());
+  EXPECT_TRUE(b[40].error);  // it is in every clashing pair
+  EXPECT_EQ(ErrorCount(b), 2);
+  EXPECT_FALSE(b[0].error);
+}
+
+TEST(BoardConflicts, GivensString) {
+  Board b;  // before the first game: no cell counts as a clue
+  EXPECT_EQ(b.GivensString(), std::string(81, '0'));
+  b = With({{1, 1, "7", kGiven}, {1, 2, "8", kEntered}, {9, 9, "3", kGiven}});
+  EXPECT_EQ(b.GivensString(), "7" + std::string(79, '0') + "3");
+}
+
+TEST(EditBoardChecks, NoConflictAndCellCandidates) {
+  TextGrid t{};
+  t[IndexOf(1, 1)] = "5";
+  t[IndexOf(9, 1)] = "12";  // more than one character: takes no part
+  EXPECT_TRUE(NoConflict(t));
+  EXPECT_EQ(CellCandidates(t, 1, 1), "5");
+  EXPECT_EQ(CellCandidates(t, 5, 1), "12346789");
+  t[IndexOf(5, 1)] = "5";
+  EXPECT_FALSE(NoConflict(t));
+}

@@ -1,0 +1,131 @@
+// The command-line tool, run as a separate process.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "test_util.hpp"
+
+namespace {
+
+struct CliRun {
+  int exitCode;
+  std::string out;
+};
+
+// Runs the CLI with `args`, feeding `input` on standard input; stderr is
+// folded into the output after "||".
+CliRun Cli(const std::string& args, const std::string& input = "") {
+  // Tests run in parallel processes: every call gets its own files.
+  static int calls = 0;
+  const std::string stem = testing::TempDir() + "cli_" + std::to_string(getpid()) + "_" + std::to_string(++calls);
+  const std::string in = stem + "_in.txt";
+  const std::string err = stem + "_err.txt";
+  std::ofstream(in, std::ios::binary) << input;
+  const std::string cmd = std::string(TESSEL_CLI_PATH) + " " + args + " < " + in + " 2> " + err;
+  FILE* p = popen(cmd.c_str(), "r");
+  std::string out;
+  char buf[4096];
+  for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+  const int status = pclose(p);
+  std::ifstream e(err);
+  const std::string errText((std::istreambuf_iterator<char>(e)), std::istreambuf_iterator<char>());
+  if (!errText.empty()) out += "||" + errText;
+  std::remove(in.c_str());
+  std::remove(err.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+const std::string kPuzzle = "086009000003200000002004903004000000005000700697041230008050001001760000059000006";
+
+}  // namespace
+
+TEST(Cli, HelpVersionAndBadArguments) {
+  EXPECT_EQ(Cli("--version").out, "Sudoku Tessel 4.65\n");
+  const CliRun help = Cli("--help");
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("convert --to"), std::string::npos);
+  for (const char* bad : {"", "frobnicate", "test --bogus", "solve /no/such/file", "convert",
+                                "convert --to 3x27", "convert --to", "solve a b"}) {
+    const CliRun r = Cli(bad);
+    EXPECT_EQ(r.exitCode, 2) << bad;
+    EXPECT_NE(r.out.find("||"), std::string::npos) << bad;  // said on stderr
+  }
+}
+
+TEST(Cli, TestAndSolveLines) {
+  std::string input = kPuzzle + "\r\n" + std::string(81, '.') + "\n" + "11\n" + "\n";
+  const CliRun t = Cli("test -", input);
+  ASSERT_EQ(t.exitCode, 0);
+  std::istringstream lines(t.out);
+  std::string unique, several, clash, empty;
+  std::getline(lines, unique);
+  std::getline(lines, several);
+  std::getline(lines, clash);
+  std::getline(lines, empty);
+  EXPECT_EQ(unique.substr(0, 2), "0 ");
+  EXPECT_EQ(unique.size(), 2 + 81 + 1 + 81u);
+  EXPECT_EQ(unique.substr(2, 81), unique.substr(84, 81));  // the solution twice
+  EXPECT_EQ(several.substr(0, 11), "2 123456789");
+  EXPECT_EQ(clash, "1 - -");
+  EXPECT_EQ(empty.substr(0, 2), "2 ");  // an empty line is 81 blanks
+
+  const CliRun s = Cli("solve", kPuzzle + "\n11\n");
+  EXPECT_EQ(s.out.substr(0, 2), "0 ");
+  EXPECT_EQ(s.out.substr(84), "1 11" + std::string(79, '0') + "\n");  // a clash is not solvable
+}
+
+TEST(Cli, EditorVariantPassesFullBoards) {
+  const CliRun r = Cli("test", kPuzzle + "\n");
+  const std::string solution = r.out.substr(2, 81);
+  EXPECT_EQ(Cli("test --editor", solution + "\n").out.substr(0, 2), "0 ");
+  EXPECT_EQ(Cli("test", solution + "\n").out, "1 - -\n");  // the main board's test: no empty cell
+}
+
+TEST(Cli, Convert) {
+  const CliRun nine = Cli("convert --to 9x9", kPuzzle);
+  EXPECT_EQ(nine.out.substr(0, 10), "*86**9***\n");
+  const CliRun back = Cli("convert --to 1x81", nine.out);
+  EXPECT_EQ(back.out, kPuzzle + "\n");
+  const CliRun framed = Cli("convert --to no-candidate", kPuzzle);
+  EXPECT_EQ(framed.out.substr(0, 50), "*" + std::string(47, '-') + "*\n");
+  EXPECT_EQ(Cli("convert --to with-candidates", framed.out).exitCode, 0);
+  const CliRun bad = Cli("convert --to 9x9", "hello");
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_EQ(bad.out, "||Invalid format.\n");
+}
+
+TEST(Cli, JunkInputNeverCrashes) {
+  std::string junk;
+  for (int i = 0; i < 200000; ++i) junk += static_cast<char>((i * 7919) % 256);
+  for (const char* cmd : {"test", "test --editor", "solve", "convert --to 1x81"}) {
+    const CliRun r = Cli(cmd, junk);
+    EXPECT_TRUE(r.exitCode == 0 || r.exitCode == 2) << cmd;
+  }
+}
+
+TEST(Cli, DealAndGrade) {
+  const CliRun d = Cli("deal gentle --seed 7");
+  ASSERT_EQ(d.exitCode, 0) << d.out;
+  ASSERT_EQ(d.out.size(), 82u * 2);
+  EXPECT_EQ(Cli("deal 1 --seed=7").out, d.out);  // reproducible, names and numbers alike
+  const std::string puzzle = d.out.substr(0, 81);
+  const CliRun t = Cli("test", puzzle + "\n");
+  EXPECT_EQ(t.out, "0 " + d.out.substr(82, 81) + " " + d.out.substr(82, 81) + "\n");
+
+  const CliRun g = Cli("grade", puzzle + "\n" + std::string(81, '0') + "\n");
+  EXPECT_EQ(g.out.substr(0, 2), "1 ");
+  EXPECT_NE(g.out.find("\n- - not-unique\n"), std::string::npos);
+  const CliRun steps = Cli("grade --steps", puzzle + "\n");
+  EXPECT_GT(std::count(steps.out.begin(), steps.out.end(), '\n'), 10);
+
+  for (const char* bad : {"deal", "deal 5", "deal easy", "deal 1 --seed", "deal 1 --seed -3",
+                          "deal 1 --seed 99999999999", "grade --seed 1"})
+    EXPECT_EQ(Cli(bad).exitCode, 2) << bad;
+}

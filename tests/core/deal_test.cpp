@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "core/bank.hpp"
+#include "core/solver.hpp"
+
+using namespace tessel;
+
+TEST(Deal, LastLineIsNeverDealt) {
+  Random32 rng([] { return 2026u; });
+  std::map<int, int> seen;
+  const int draws = 1000000;
+  for (int i = 0; i < draws; ++i) ++seen[PickBankLine(500, rng)];
+  EXPECT_EQ(seen.begin()->first, 1);
+  EXPECT_EQ(seen.rbegin()->first, 499);
+  EXPECT_EQ(seen.count(500), 0u);
+  // Line 499 takes the last line's share too: about 2/500.
+  EXPECT_NEAR(seen[499] / static_cast<double>(draws), 2.0 / 500, 0.0008);
+  EXPECT_NEAR(seen[250] / static_cast<double>(draws), 1.0 / 500, 0.0006);
+  // Two lines: only the first is ever dealt.
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(PickBankLine(2, rng), 1);
+}
+
+TEST(Deal, EveryLevelDealsAShuffledBankPuzzle) {
+  for (int level = 0; level < kLevelCount; ++level) {
+    const auto& list = BankList(level);
+    ASSERT_GE(list.size(), 2u) << "level " << level;
+    for (std::uint32_t seed : {1u, 99u, 4000000000u}) {
+      Random32 rng([seed] { return seed; });
+      TQJ store;
+      const int line = DealPuzzle(level, store, rng);
+      ASSERT_GE(line, 1);
+      ASSERT_LT(line, static_cast<int>(list.size()));
+      const std::string_view entry = list[line - 1];
+      const std::string solution = store.GetSolution();
+      std::string found;
+      ASSERT_EQ(CountSolutions(store.PuzzleString(), 2, &found), 1);
+      EXPECT_EQ(found, solution);
+      const auto clues = std::count_if(entry.begin(), entry.end(), IsDigitChar);
+      const std::string p = store.PuzzleString();
+      EXPECT_EQ(std::count_if(p.begin(), p.end(), IsDigitChar), clues);
+
+      // The same seed deals the same game.
+      Random32 again([seed] { return seed; });
+      TQJ copy;
+      EXPECT_EQ(DealPuzzle(level, copy, again), line);
+      EXPECT_EQ(copy.GetSolution(), solution);
+    }
+  }
+  TQJ store;
+  Random32 rng;
+  EXPECT_EQ(DealPuzzle(5, store, rng), 0);  // no list for Unknown
+  EXPECT_EQ(DealPuzzle(-1, store, rng), 0);
+}

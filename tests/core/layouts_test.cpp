@@ -1,0 +1,444 @@
+#include "core/layouts.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace tessel {
+namespace {
+
+const std::string kPuzzle =
+    "086009000003200000002004903004000000005000700697041230008050001001760000059000006";
+
+// The row line of a pasted "With Candidates" text used by several cases.
+const std::string kCandidateRow =
+    "|         5     13789      2389|    123479       379         6|     23478     23479    234789|";
+
+std::vector<std::string> Texts(const Board& b) {
+  std::vector<std::string> out;
+  for (int i = 0; i < kCells; ++i) out.push_back(b[i].text);
+  return out;
+}
+
+std::vector<int> States(const Board& b) {
+  std::vector<int> out;
+  for (int i = 0; i < kCells; ++i) out.push_back(b[i].state);
+  return out;
+}
+
+void ExpectSameCells(const Board& a, const Board& b) {
+  EXPECT_EQ(Texts(a), Texts(b));
+  EXPECT_EQ(States(a), States(b));
+}
+
+Board Imported(std::string_view text, int expected_layout) {
+  Board b;
+  EXPECT_EQ(ImportPuzzleText(text, b), expected_layout);
+  return b;
+}
+
+std::vector<std::string> LoadPuzzles(const char* name, size_t count) {
+  std::ifstream in(std::string(TESSEL_PUZZLES_DIR) + "/" + name);
+  std::vector<std::string> out;
+  std::string line;
+  while (out.size() < count && std::getline(in, line))
+    if (line.size() >= 81) out.push_back(line.substr(0, 81));
+  return out;
+}
+
+std::string Replace(std::string s, std::string_view from, std::string_view to) {
+  for (size_t pos = s.find(from); pos != std::string::npos; pos = s.find(from, pos + to.size()))
+    s.replace(pos, from.size(), to);
+  return s;
+}
+
+// ---------------------------------------------------------------- detection
+
+TEST(LayoutDetect, DigitStringAndNineRows) {
+  EXPECT_EQ(DetectImportLayout(kPuzzle), 1);
+  const Board one = Imported(kPuzzle, 1);
+  const Board two = Imported(kPuzzle + "\r\n", 2);
+  ExpectSameCells(one, two);
+  EXPECT_EQ(one.at(1, 2).text, "8");
+  EXPECT_EQ(one.at(1, 2).state, kEntered);
+  EXPECT_EQ(one.at(1, 1).state, kOpen);
+  EXPECT_EQ(one.at(1, 1).text, one.ComputeCandidates(1, 1));
+
+  std::string rows;
+  for (int r = 0; r < 9; ++r) rows += kPuzzle.substr(r * 9, 9) + "\n";
+  ExpectSameCells(one, Imported(rows, 2));
+}
+
+TEST(LayoutDetect, LeadingSpaceShiftsEveryCell) {
+  const std::string text = " " + kPuzzle.substr(0, 80);
+  ASSERT_EQ(text.size(), 81u);
+  const Board b = Imported(text, 1);
+  for (int i = 0; i < 80; ++i)
+    EXPECT_EQ(b[i].state == kEntered, IsDigitChar(kPuzzle[i])) << i;
+  EXPECT_EQ(b.at(1, 2).text, "8");  // was (1,3)
+  EXPECT_EQ(b.at(9, 9).state, kOpen);
+}
+
+TEST(LayoutDetect, NineRowsWithMixedBlanks) {
+  const std::string text =
+      "*86**9*0.\n..32.*0**\n0.2*.49.3\n..4......\n**5***7**\n"
+      "69704123*\n.08050..1\n0017600..\n*59*0.**6\n";
+  const Board b = Imported(text, 2);
+  for (int i = 0; i < kCells; ++i) EXPECT_EQ(b[i].state == kEntered, IsDigitChar(kPuzzle[i])) << i;
+}
+
+TEST(LayoutDetect, ZeroIsNoBlankInFramedGrid) {
+  Board b = Imported(kPuzzle, 1);
+  std::string framed = JoinLines(FormatNoCandidates(b));
+  EXPECT_EQ(DetectImportLayout(framed), 3);
+  // Marking the blanks with "0" leaves only the clues as clue characters.
+  const std::string zeros = Replace(framed, ".", "0");
+  EXPECT_EQ(DetectImportLayout(zeros), 0);
+}
+
+TEST(LayoutDetect, InvalidTextLeavesCellsButMarksConflicts) {
+  Board b = Imported(kPuzzle, 1);
+  b.at(1, 1).text = "8";  // clashes with (1,2)
+  b.at(1, 1).state = kEntered;
+  const auto texts = Texts(b);
+  const auto states = States(b);
+  for (std::string_view junk : {"hello", "", "\n\n\n", "12345"}) {
+    EXPECT_EQ(ImportPuzzleText(junk, b), 0) << junk;
+    EXPECT_EQ(Texts(b), texts);
+    EXPECT_EQ(States(b), states);
+    EXPECT_TRUE(b.at(1, 1).error);
+  }
+  EXPECT_EQ(kInvalidFormatText, "Invalid format.");
+}
+
+TEST(LayoutDetect, HighBytesAreNotBlank) {
+  EXPECT_EQ(DetectImportLayout(std::string(81, '\xFF') + " "), 2);
+  EXPECT_EQ(DetectImportLayout(std::string(80, '\xA0') + "  "), 0);
+  EXPECT_EQ(DetectImportLayout(std::string(81, '\0') + "x"), 0);
+  const Board b = Imported(std::string(40, '\x80') + " 5" + std::string(40, '\x80'), 2);
+  EXPECT_EQ(b.at(5, 5).text, "5");
+  EXPECT_EQ(b.at(5, 5).state, kEntered);
+}
+
+// ------------------------------------------------------------------- import
+
+TEST(LayoutImport, ShortDigitStringLeavesTailOpen) {
+  Board b;
+  LoadDigitString("12", b);
+  EXPECT_EQ(b.at(1, 1).text, "1");
+  EXPECT_EQ(b.at(1, 2).text, "2");
+  EXPECT_EQ(b.at(1, 3).text, "3456789");
+  EXPECT_EQ(b.at(2, 1).text, "3456789");
+  EXPECT_EQ(b.at(4, 1).text, "23456789");
+  EXPECT_EQ(b.at(9, 9).text, "123456789");
+  EXPECT_EQ(b.at(9, 9).state, kOpen);
+}
+
+TEST(LayoutImport, WideFramedRowReadsLikeNarrowOne) {
+  const std::string wide_row =
+      "|         .         9         5|         .         .         3|         8         1         4|";
+  const std::string narrow_row = "|    .    9    5|    .    .    3|    8    1    4|";
+  const std::string wide_dots = Replace(Replace(Replace(wide_row, "9", "."), "5", "."), "3", ".");
+  const std::string narrow_dots = "|    .    .    .|    .    .    .|    .    .    .|";
+  std::string wide, narrow;
+  for (int r = 1; r <= 9; ++r) {
+    wide += (r == 5 ? wide_row : Replace(Replace(Replace(wide_dots, "8", "."), "1", "."), "4", ".")) +
+            "\r\n";
+    narrow += (r == 5 ? narrow_row : narrow_dots) + "\n";
+  }
+  const Board a = Imported(wide, 3);
+  ExpectSameCells(a, Imported(narrow, 3));
+  EXPECT_EQ(a.at(5, 2).text, "9");
+  EXPECT_EQ(a.at(5, 9).text, "4");
+  EXPECT_EQ(a.at(5, 1).state, kOpen);
+}
+
+// A "With Candidates" copy of kPuzzle with one row line swapped in.
+std::string CandidateTextWithRow(int row, const std::string& line) {
+  auto lines = FormatWithCandidates(Imported(kPuzzle, 1));
+  lines[row + (row - 1) / 3] = line;
+  return JoinLines(lines);
+}
+
+TEST(LayoutImport, CandidateRowTextsAndStates) {
+  const Board b = Imported(CandidateTextWithRow(5, kCandidateRow), 4);
+  const std::vector<std::string> texts = {"5",     "13789", "2389",  "123479", "379",
+                                          "6",     "23478", "23479", "234789"};
+  const std::vector<int> states = {2, 3, 3, 3, 3, 2, 3, 3, 3};
+  for (int c = 1; c <= 9; ++c) {
+    EXPECT_EQ(b.at(5, c).text, texts[c - 1]) << c;
+    EXPECT_EQ(b.at(5, c).state, states[c - 1]) << c;
+  }
+  // Lists are taken as written, not recomputed.
+  EXPECT_EQ(b.at(5, 2).text, "13789");
+}
+
+TEST(LayoutImport, UnframedRowAndDotGroups) {
+  const std::string text =
+      CandidateTextWithRow(2, "12  5.  .  345 6 7 8 9 123456789") + "\r\n";
+  const Board b = Imported(text, 4);
+  EXPECT_EQ(b.at(2, 1).text, "12");
+  EXPECT_EQ(b.at(2, 2).text, "5.");
+  EXPECT_EQ(b.at(2, 2).state, kOpen);
+  EXPECT_EQ(b.at(2, 3).text, "");
+  EXPECT_EQ(b.at(2, 3).state, kOpen);
+  EXPECT_EQ(b.at(2, 4).text, "345");
+  EXPECT_EQ(b.at(2, 5).text, "6");
+  EXPECT_EQ(b.at(2, 5).state, kEntered);
+  EXPECT_EQ(b.at(2, 9).text, "123456789");
+
+  EXPECT_EQ(ReadCandidateGroup(text, 2, 9), "123456789");
+  EXPECT_EQ(ReadCandidateGroup(text, 2, 10), "");
+  EXPECT_EQ(ReadCandidateGroup(text, 10, 1), "");
+  EXPECT_EQ(ReadCandidateGroup("ab\n\n|x|\nz9.5", 1, 1), "9.5");
+  // Import reads nine rows, but later data lines still count.
+  EXPECT_EQ(ReadCandidateGroup(text + "1 2 34\r\n", 10, 3), "34");
+}
+
+TEST(LayoutImport, ShortRowsAndMissingLinesAreEmpty) {
+  // Eight full lists and "12": 82 digits.
+  std::string text;
+  for (int c = 0; c < 8; ++c) text += "123456789 ";
+  text += "\n12 2 3 4 5 6 7 8 9\n";
+  const Board b = Imported(text, 4);
+  EXPECT_EQ(b.at(1, 8).text, "123456789");
+  EXPECT_EQ(b.at(1, 9).text, "");
+  EXPECT_EQ(b.at(1, 9).state, kOpen);
+  EXPECT_EQ(b.at(2, 1).text, "12");
+  EXPECT_EQ(b.at(2, 9).text, "9");
+  EXPECT_EQ(b.at(3, 1).text, "");
+  EXPECT_EQ(b.at(9, 9).state, kOpen);
+}
+
+TEST(LayoutImport, LineBreakKindsReadTheSame) {
+  auto lines = FormatWithCandidates(Imported(kPuzzle, 1));
+  std::string lf, cr;
+  for (const auto& l : lines) {
+    lf += l + "\n";
+    cr += l + "\r";
+  }
+  const Board crlf = Imported(JoinLines(lines), 4);
+  ExpectSameCells(crlf, Imported(lf, 4));
+  ExpectSameCells(crlf, Imported(cr, 4));
+
+  std::string rows_lf, rows_crlf;
+  for (int r = 0; r < 9; ++r) {
+    rows_lf += kPuzzle.substr(r * 9, 9) + "\n";
+    rows_crlf += kPuzzle.substr(r * 9, 9) + "\r\n";
+  }
+  ExpectSameCells(Imported(rows_lf, 2), Imported(rows_crlf, 2));
+}
+
+TEST(LayoutImport, HugeAndJunkTextsStayFast) {
+  std::mt19937 rng(7);
+  std::vector<std::string> texts = {
+      std::string(1 << 20, '5'),
+      std::string(1 << 20, '\n') + kPuzzle,
+      std::string(1 << 20, '.'),
+  };
+  std::string lines;
+  while (lines.size() < (1u << 20)) lines += "1 2 3 4 5 6 7 8 9 1 2 3 4 5 6 7 8 9\r";
+  texts.push_back(lines);
+  std::string bytes(1 << 20, '\0');
+  for (auto& ch : bytes) ch = static_cast<char>(rng());
+  texts.push_back(bytes);
+  std::string tail = std::string(1 << 20, 'x') + "\n";
+  for (int r = 0; r < 9; ++r) tail += "12 34 56 78 91 23 45 67 89\n";
+  texts.push_back(tail);
+
+  const auto start = std::chrono::steady_clock::now();
+  for (const auto& t : texts) {
+    Board b;
+    ImportPuzzleText(t, b);
+    ReadCandidateGroup(t, 9, 1000000);
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+
+  Board b;
+  EXPECT_EQ(ImportPuzzleText(texts[0], b), 4);
+  EXPECT_EQ(b.at(1, 1).text.size(), 1u << 20);
+  EXPECT_EQ(b.at(2, 1).text, "");
+  EXPECT_EQ(ImportPuzzleText(tail, b), 4);
+  EXPECT_EQ(b.at(9, 9).text, "89");
+}
+
+// ------------------------------------------------------------------- export
+
+TEST(LayoutExport, FrameShapes) {
+  Board b = Imported(kPuzzle, 1);
+  const auto no = FormatNoCandidates(b);
+  ASSERT_EQ(no.size(), 13u);
+  EXPECT_EQ(no[0], "*" + std::string(47, '-') + "*");
+  EXPECT_EQ(no[4], "|---------------+---------------+---------------|");
+  EXPECT_EQ(no[8], no[4]);
+  EXPECT_EQ(no[1], "|    .    8    6|    .    .    9|    .    .    .|");
+
+  const auto with = FormatWithCandidates(b);
+  ASSERT_EQ(with.size(), 13u);
+  EXPECT_EQ(with[12], "*" + std::string(92, '-') + "*");
+  EXPECT_EQ(with[4], "|" + std::string(30, '-') + "+" + std::string(30, '-') + "+" +
+                         std::string(30, '-') + "|");
+
+  EXPECT_EQ(Format9x9(b)[0], "*86**9***");
+  EXPECT_EQ(Format1x81(b), std::vector<std::string>{kPuzzle});
+  EXPECT_EQ(JoinLines({"a", "b", ""}), "a\r\nb\r\n");
+  EXPECT_EQ(PadLeft("abc", 2, ' '), "abc");
+  EXPECT_EQ(PadLeft("7", 5, ' '), "    7");
+}
+
+TEST(LayoutExport, CandidateRowWritesAsPasted) {
+  Board b = Imported(CandidateTextWithRow(5, kCandidateRow), 4);
+  EXPECT_EQ(FormatWithCandidates(b)[6], kCandidateRow);
+}
+
+TEST(LayoutExport, OpenCellWithoutCandidates) {
+  Board b = Imported(kPuzzle, 1);
+  b.at(1, 2).text = "";
+  b.at(1, 2).state = kOpen;
+  EXPECT_EQ(FormatNoCandidates(b)[1].substr(6, 5), "    .");
+  EXPECT_EQ(FormatWithCandidates(b)[1].substr(11, 10), "         .");
+  EXPECT_EQ(Format9x9(b)[0][1], '*');
+  EXPECT_EQ(Format1x81(b)[0][1], '0');
+}
+
+TEST(LayoutExport, LineLengthsHoldOnAnyBoard) {
+  std::mt19937 rng(11);
+  for (int round = 0; round < 50; ++round) {
+    Board b;  // starts as placed cells with empty texts: a damaged board
+    for (int i = 0; i < kCells; ++i) {
+      std::string t(rng() % 14, ' ');
+      for (auto& ch : t) ch = static_cast<char>(rng() % 256);
+      b[i].text = t;
+      b[i].state = static_cast<int>(rng() % 4);
+    }
+    for (const auto& l : FormatNoCandidates(b)) EXPECT_EQ(l.size(), 49u);
+    for (const auto& l : FormatWithCandidates(b)) EXPECT_EQ(l.size(), 94u);
+    const auto nine = Format9x9(b);
+    ASSERT_EQ(nine.size(), 9u);
+    for (const auto& l : nine) EXPECT_EQ(l.size(), 9u);
+    EXPECT_EQ(DetectImportLayout(JoinLines(nine)), 2);
+    EXPECT_EQ(DetectImportLayout(Format1x81(b)[0]), 1);
+  }
+  Board b;
+  b[0].text = " 7 ";
+  b[0].state = kGiven;
+  b[1].text = "12345678912";
+  b[1].state = kOpen;
+  EXPECT_EQ(FormatNoCandidates(b)[1].substr(1, 5), "    7");
+  EXPECT_EQ(Format9x9(b)[0][0], '*');
+  // Cut to nine so the field still starts with a space.
+  EXPECT_EQ(FormatWithCandidates(b)[1].substr(11, 10), " 123456789");
+}
+
+// --------------------------------------------------------------- round trips
+
+// A played board: the puzzle's clues as givens, some entered digits, and
+// candidate lists with a few digits struck out. `singles` keeps open cells
+// with one candidate; otherwise such lists are emptied.
+Board PlayedBoard(const std::string& puzzle, std::mt19937& rng, bool singles) {
+  Board b;
+  LoadDigitString(puzzle, b);
+  for (int i = 0; i < kCells; ++i)
+    if (b[i].state == kEntered) b[i].state = kGiven;
+  for (int i = 0; i < kCells; ++i) {
+    if (b[i].state != kOpen || rng() % 3 != 0) continue;
+    const std::string c = b.ComputeCandidates(RowOf(i), ColOf(i));
+    if (c.empty()) continue;
+    b[i].text = std::string(1, c[rng() % c.size()]);
+    b[i].state = kEntered;
+  }
+  for (int i = 0; i < kCells; ++i) {
+    if (b[i].state != kOpen) continue;
+    std::string t = b.ComputeCandidates(RowOf(i), ColOf(i));
+    if (t.size() > 2 && rng() % 2) t.erase(rng() % t.size(), 1);
+    if (rng() % 10 == 0) t.clear();
+    if (t.size() == 1 && !singles) t.clear();
+    b[i].text = t;
+  }
+  return b;
+}
+
+// What any of the three clue-only layouts must give back.
+void ExpectCluesBack(const Board& b, const Board& back) {
+  for (int i = 0; i < kCells; ++i) {
+    if (b[i].state != kOpen) {
+      EXPECT_EQ(back[i].state, kEntered) << i;
+      EXPECT_EQ(back[i].text, b[i].text) << i;
+    } else {
+      EXPECT_EQ(back[i].state, kOpen) << i;
+      EXPECT_EQ(back[i].text, b.ComputeCandidates(RowOf(i), ColOf(i))) << i;
+    }
+  }
+}
+
+TEST(LayoutRoundTrip, PlayedBoardsReadBack) {
+  const auto puzzles = LoadPuzzles("17-clue.txt", 200);
+  ASSERT_EQ(puzzles.size(), 200u);
+  std::mt19937 rng(2024);
+  int read_as_candidates = 0;
+  for (size_t p = 0; p < puzzles.size(); ++p) {
+    SCOPED_TRACE(puzzles[p]);
+    const bool singles = p % 2 == 1;
+    const Board b = PlayedBoard(puzzles[p], rng, singles);
+
+    ExpectCluesBack(b, Imported(JoinLines(Format1x81(b)), 1));
+    ExpectCluesBack(b, Imported(JoinLines(Format9x9(b)), 2));
+    ExpectCluesBack(b, Imported(JoinLines(FormatNoCandidates(b)), 3));
+
+    // Boards full of single digits fall short of 82 digits; those are
+    // covered by NearlyFullBoardWithCandidates.
+    const std::string with = JoinLines(FormatWithCandidates(b));
+    if (std::count_if(with.begin(), with.end(), IsDigitChar) < 82) continue;
+    ++read_as_candidates;
+    const Board back = Imported(with, 4);
+    for (int i = 0; i < kCells; ++i) {
+      EXPECT_EQ(back[i].text, b[i].text) << i;
+      // Givens come back entered, and so does an open cell with one candidate.
+      const bool placed = b[i].state != kOpen || b[i].text.size() == 1;
+      EXPECT_EQ(back[i].state, placed ? kEntered : kOpen) << i;
+    }
+  }
+  EXPECT_GT(read_as_candidates, 150);
+}
+
+TEST(LayoutRoundTrip, NearlyFullBoardWithCandidates) {
+  // A solved grid: every cell a single digit.
+  const std::string solved =
+      "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+  Board full = Imported(solved, 1);
+  EXPECT_EQ(DetectImportLayout(JoinLines(FormatWithCandidates(full))), 3);
+  ExpectSameCells(full, Imported(JoinLines(FormatWithCandidates(full)), 3));
+
+  // 80 digits and a dot: still 81 clue characters.
+  Board one_open = full;
+  one_open[40].text = "";
+  one_open[40].state = kOpen;
+  const Board back = Imported(JoinLines(FormatWithCandidates(one_open)), 3);
+  EXPECT_EQ(back[40].state, kOpen);
+  EXPECT_EQ(back[40].text, "5");
+  EXPECT_EQ(back[41].text, "3");
+
+  // 81 digits but 82 clue characters: no layout fits.
+  Board two_open = one_open;
+  two_open[41].text = "37";
+  two_open[41].state = kOpen;
+  EXPECT_EQ(DetectImportLayout(JoinLines(FormatWithCandidates(two_open))), 0);
+
+  // A hand-edited copy with a blank field: the pair spills into later cells.
+  auto lines = FormatWithCandidates(full);
+  lines[1].replace(1, 10, "        53");
+  lines[13 - 2].replace(1 + 8 * 10 + 2, 10, std::string(10, ' '));
+  const Board spilled = Imported(JoinLines(lines), 3);
+  EXPECT_EQ(spilled[0].text, "5");
+  EXPECT_EQ(spilled[1].text, "3");
+  EXPECT_EQ(spilled[2].text, "3");  // solved[1]
+  EXPECT_EQ(spilled[80].text, "7");  // solved[79]
+}
+
+}  // namespace
+}  // namespace tessel

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+#include "core/board.hpp"
+#include "core/solver.hpp"
+#include "oracle/literal_solver.hpp"
+#include "test_util.hpp"
+
+using namespace tessel;
+
+namespace {
+
+bool ValidSolution(const std::string& s) {
+  if (s.size() != 81) return false;
+  for (const auto& house : Houses()) {
+    std::set<char> seen;
+    for (int i : house) {
+      if (!IsDigitChar(s[i])) return false;
+      seen.insert(s[i]);
+    }
+    if (seen.size() != 9) return false;
+  }
+  return true;
+}
+
+bool Extends(const std::string& solution, const std::string& puzzle) {
+  for (int i = 0; i < 81; ++i)
+    if (IsDigitChar(puzzle[i]) && puzzle[i] != solution[i]) return false;
+  return true;
+}
+
+// Full grids: the solutions of the first public 17-clue puzzles.
+std::vector<std::string> FullGrids(std::size_t n) {
+  std::vector<std::string> grids;
+  for (const auto& p : testutil::SharedPuzzles("17-clue.txt", n)) {
+    std::string sol;
+    EXPECT_EQ(CountSolutions(p, 2, &sol), 1);
+    grids.push_back(sol);
+  }
+  return grids;
+}
+
+// Keeps `clues` random cells of a full grid, "*" elsewhere.
+std::string Dig(const std::string& grid, int clues, std::mt19937& rng) {
+  std::vector<int> cells(81);
+  for (int i = 0; i < 81; ++i) cells[i] = i;
+  std::shuffle(cells.begin(), cells.end(), rng);
+  std::string p(81, '*');
+  for (int k = 0; k < clues; ++k) p[cells[k]] = grid[cells[k]];
+  return p;
+}
+
+// Puzzles of every kind the engine must answer exactly like the plain
+// search: unique, several solutions, no solution, conflicting givens.
+const std::size_t kMixedRounds = testutil::kSanitized ? 250 : 1500;
+
+std::vector<std::string> MixedPuzzles() {
+  std::mt19937 rng(12345);
+  const std::size_t rounds = kMixedRounds;
+  const auto grids = FullGrids(50);
+  std::vector<std::string> out;
+  std::uniform_int_distribution<int> cell(0, 80), digit(1, 9);
+  for (std::size_t k = 0; out.size() < rounds; ++k) {
+    const std::string& g = grids[k % grids.size()];
+    std::string p = Dig(g, 30 + static_cast<int>(k % 18), rng);
+    switch (k % 4) {
+      case 0:  // as dug: unique or several solutions
+        break;
+      case 1: {  // a wrong given that clashes with no peer: often no solution
+        p = Dig(g, 38 + static_cast<int>(k % 10), rng);
+        for (int tries = 0; tries < 50; ++tries) {
+          const int i = cell(rng);
+          if (p[i] == '*') continue;
+          const char old = p[i];
+          p[i] = static_cast<char>('0' + digit(rng));
+          if (p[i] != old && CheckGivens(p)) break;
+          p[i] = old;
+        }
+        break;
+      }
+      case 2: {  // a clash between givens
+        const int i = cell(rng);
+        const int peer = PeersOf(i)[static_cast<std::size_t>(cell(rng)) % 20];
+        p[i] = p[peer] = static_cast<char>('0' + digit(rng));
+        break;
+      }
+      case 3: {  // several solutions: few clues
+        p = Dig(g, 26 + static_cast<int>(k % 8), rng);
+        break;
+      }
+    }
+    out.push_back(p);
+  }
+  return out;
+}
+
+// SolveString answers like the plain search, except that clashing givens are
+// never "solved": the plain search fills the grid around the clash and
+// reports success for a grid that breaks the rules.
+void ExpectSolveLikeThePlainSearch(const std::string& p) {
+  const auto gs = SolveString(p);
+  if (!CheckGivens(GridString(ParseGrid(p)))) {
+    ASSERT_EQ(gs.status, 1) << p;
+    ASSERT_EQ(gs.result, GridString(ParseGrid(p))) << p;
+    return;
+  }
+  const auto ws = oracle::SolveString(p);
+  ASSERT_EQ(gs.status, ws.status) << p;
+  ASSERT_EQ(gs.result, ws.result) << p;
+}
+
+}  // namespace
+
+TEST(Solver, AgreesWithThePlainSearchOnMixedPuzzles) {
+  int unique = 0, several = 0, none = 0;
+  for (const auto& p : MixedPuzzles()) {
+    const auto want = oracle::TestPuzzle(p);
+    const auto got = TestPuzzleString(p);
+    ASSERT_EQ(got.code, want.code) << p;
+    if (want.code != 1) {
+      ASSERT_EQ(got.first, want.first) << p;
+      ASSERT_EQ(got.second, want.second) << p;
+    }
+    (want.code == 0 ? unique : want.code == 2 ? several : none)++;
+    ExpectSolveLikeThePlainSearch(p);
+  }
+  // The mix really covers every outcome.
+  const int some = static_cast<int>(kMixedRounds / 40);
+  EXPECT_GT(unique, some);
+  EXPECT_GT(several, some);
+  EXPECT_GT(none, some);
+}
+
+TEST(Solver, SolveStringMatchesThePlainSearchOnOddStrings) {
+  std::mt19937 rng(99);
+  const auto grids = FullGrids(20);
+  const std::string junk = "0.*xA- \t|+é\x01";
+  std::vector<std::string> cases = {"", "5", std::string(81, '*'), std::string(80, '.'), grids[0],
+                                    grids[1] + "123", std::string(200, '9')};
+  for (int k = 0; k < (testutil::kSanitized ? 60 : 300); ++k) {
+    std::string p = Dig(grids[k % grids.size()], 30 + k % 25, rng);
+    for (char& ch : p)
+      if (ch == '*') ch = junk[static_cast<std::size_t>(rng()) % junk.size()];
+    if (k % 3 == 0) p.resize(static_cast<std::size_t>(rng()) % 81);  // short
+    cases.push_back(p);
+  }
+  for (const auto& p : cases) ExpectSolveLikeThePlainSearch(p);
+}
+
+TEST(Solver, ClashingGivensAreNeverSolved) {
+  // Two 5s in row A: the plain search would try to fill the grid around
+  // them, for minutes, and report "solved" for a grid breaking the rules.
+  std::string p(81, '*');
+  p[0] = p[8] = '5';
+  const auto r = SolveString(p);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.result, "500000005" + std::string(72, '0'));
+  EXPECT_EQ(TestPuzzleString(p).code, kNotSolvable);
+
+  // A clash the rest of the grid could live with is not solved either.
+  std::string q(81, '*');
+  q[0] = q[1] = '5';
+  EXPECT_EQ(SolveString(q).status, 1);
+}
+
+TEST(Solver, EdgeCases) {
+  // 81 blanks: several solutions, the first starting 123456789.
+  const auto empty = TestPuzzleString(std::string(81, '*'));
+  EXPECT_EQ(empty.code, kMultiple);
+  EXPECT_EQ(empty.first.substr(0, 9), "123456789");
+  EXPECT_TRUE(ValidSolution(empty.first));
+  EXPECT_TRUE(ValidSolution(empty.second));
+  EXPECT_NE(empty.first, empty.second);
+
+  // The same digit twice in one box: not solvable, without any search.
+  std::string box(81, '*');
+  box[0] = '3';
+  box[10] = '3';
+  EXPECT_FALSE(CheckGivens(box));
+  EXPECT_EQ(TestPuzzleString(box).code, kNotSolvable);
+
+  // A unique puzzle: code 0 and its solution, never a "0".
+  const std::string p = testutil::SharedPuzzles("17-clue.txt", 1)[0];
+  const auto t = TestPuzzleString(p);
+  EXPECT_EQ(t.code, kUnique);
+  EXPECT_TRUE(ValidSolution(t.first));
+  EXPECT_EQ(t.first.find('0'), std::string::npos);
+  EXPECT_TRUE(Extends(t.first, p));
+
+  // 81 digits: status 1 even for a valid grid; the result is the grid.
+  const auto full = SolveString(t.first);
+  EXPECT_EQ(full.status, 1);
+  EXPECT_EQ(full.result, t.first);
+  EXPECT_EQ(TestPuzzleString(t.first).code, kNotSolvable);
+
+  // Short string: missing cells are empty.
+  const auto shortStr = SolveString("12");
+  EXPECT_EQ(shortStr.status, 0);
+  EXPECT_EQ(shortStr.result.substr(0, 9), "123456789");
+
+  // After a failure the result holds the givens and "0" elsewhere.
+  std::string dead(81, '0');
+  dead[0] = '1';
+  dead[1] = '2';
+  dead[2] = '3';
+  dead[12] = '4';
+  dead[13] = '5';
+  dead[14] = '6';
+  dead[24] = '7';
+  dead[25] = '8';
+  dead[26] = '9';  // A1 can hold nothing but... rows B, C block 4..9 in box 1
+  dead[9 + 3] = '4';
+  std::string noSol(81, '0');
+  noSol[1] = '1';
+  noSol[2] = '2';
+  noSol[3] = '3';
+  noSol[4] = '4';
+  noSol[5] = '5';
+  noSol[6] = '6';
+  noSol[7] = '7';
+  noSol[9] = '8';   // A1 sees 1..7 in its row, 8 in its box
+  noSol[72] = '9';  // and 9 in its column
+  const auto failed = SolveString(noSol);
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.result, noSol);
+  EXPECT_EQ(TestPuzzleString(noSol).code, kNotSolvable);
+}
+
+TEST(Solver, EditorVariant) {
+  const std::string sol = FullGrids(1)[0];
+  // A full board without a conflict is its own solution.
+  const auto ok = TestEditorPuzzleString(sol);
+  EXPECT_EQ(ok.code, kUnique);
+  EXPECT_EQ(ok.first, sol);
+  // A full board with a clash used to pass as checked; it is not solvable.
+  std::string clash = sol;
+  std::swap(clash[0], clash[1]);
+  clash[1] = clash[0];
+  EXPECT_EQ(oracle::TestEditorPuzzleAsDescribed(clash).code, 0);
+  EXPECT_EQ(TestEditorPuzzleString(clash).code, kNotSolvable);
+  // Anything not full runs the ordinary test.
+  std::string open = sol;
+  open[40] = '*';
+  EXPECT_EQ(TestEditorPuzzleString(open).code, kUnique);
+  EXPECT_EQ(TestEditorPuzzleString(std::string(81, '*')).code, kMultiple);
+}
+
+TEST(Solver, BoardPuzzleStrings) {
+  Board b;
+  b.ClearAll();
+  b.at(1, 1).text = "5";
+  b.at(1, 1).state = kGiven;
+  b.at(1, 2).text = "6";
+  b.at(1, 2).state = kEntered;  // entered digits are not clues of the game...
+  b.at(1, 3).text = "7";
+  b.at(1, 3).state = kOpen;     // ...and a single candidate is one only in the editor
+  EXPECT_EQ(BoardPuzzleString(b).substr(0, 4), "5***");
+  EXPECT_EQ(EditorPuzzleString(b).substr(0, 4), "567*");
+}
+
+TEST(Solver, CountSolutions) {
+  for (const auto& p : testutil::SharedPuzzles("hardest.txt", 30)) EXPECT_EQ(CountSolutions(p, 5), 1) << p;
+  EXPECT_EQ(CountSolutions(std::string(81, '.'), 7), 7);
+  std::string clash(81, '.');
+  clash[0] = clash[80 - 8] = '4';  // same column
+  EXPECT_EQ(CountSolutions(clash, 2), 0);
+  EXPECT_EQ(CountSolutions("", 0), 0);
+}
