@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstddef>
+#include <cstdint>
 
 #include "bench_puzzles.hpp"
 #include "core/solver.hpp"
@@ -39,10 +41,36 @@ const std::vector<std::string>& Hardest() {
   return s;
 }
 
+// The plain search needs up to seconds a puzzle, so the side-by-side runs
+// use the first puzzles of each sample, the same ones for both engines.
+std::vector<std::string> FirstOf(const std::vector<std::string>& set, std::size_t n) {
+  return {set.begin(), set.begin() + static_cast<std::ptrdiff_t>(std::min(n, set.size()))};
+}
+const std::vector<std::string>& Clue17Head() {
+  static const auto s = FirstOf(Clue17(), 40);
+  return s;
+}
+const std::vector<std::string>& HardestHead() {
+  static const auto s = FirstOf(Hardest(), 40);
+  return s;
+}
+
+// A whole pass over a set per iteration, so both engines see every puzzle.
+template <class F>
+void PassOver(benchmark::State& state, const std::vector<std::string>& set, F f) {
+  std::vector<std::string> puzzles;
+  for (const auto& p : set) puzzles.push_back(Stars(p));
+  for (auto _ : state)
+    for (const auto& p : puzzles) benchmark::DoNotOptimize(f(p));
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(puzzles.size()));
+}
+
 void BM_TestPuzzle_17Clue(benchmark::State& st) { RunOver(st, Clue17(), tessel::TestPuzzleString); }
-void BM_Literal_17Clue(benchmark::State& st) { RunOver(st, Clue17(), oracle::TestPuzzle); }
 void BM_TestPuzzle_Hardest(benchmark::State& st) { RunOver(st, Hardest(), tessel::TestPuzzleString); }
-void BM_Literal_Hardest(benchmark::State& st) { RunOver(st, Hardest(), oracle::TestPuzzle); }
+void BM_SideBySide_Fast_17Clue40(benchmark::State& st) { PassOver(st, Clue17Head(), tessel::TestPuzzleString); }
+void BM_SideBySide_Plain_17Clue40(benchmark::State& st) { PassOver(st, Clue17Head(), oracle::TestPuzzle); }
+void BM_SideBySide_Fast_Hardest40(benchmark::State& st) { PassOver(st, HardestHead(), tessel::TestPuzzleString); }
+void BM_SideBySide_Plain_Hardest40(benchmark::State& st) { PassOver(st, HardestHead(), oracle::TestPuzzle); }
 void BM_TestPuzzle_NoSolution(benchmark::State& st) {
   RunOver(st, benchdata::NoSolution(), tessel::TestPuzzleString);
 }
@@ -80,9 +108,11 @@ void BM_Worst_Hardest(benchmark::State& st) { WorstOf(st, Hardest(), tessel::Tes
 }  // namespace
 
 BENCHMARK(BM_TestPuzzle_17Clue);
-BENCHMARK(BM_Literal_17Clue);
 BENCHMARK(BM_TestPuzzle_Hardest);
-BENCHMARK(BM_Literal_Hardest);
+BENCHMARK(BM_SideBySide_Fast_17Clue40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SideBySide_Plain_17Clue40)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_SideBySide_Fast_Hardest40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SideBySide_Plain_Hardest40)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_CountSolutions_17Clue);
 BENCHMARK(BM_TestPuzzle_NoSolution);
 BENCHMARK(BM_TestPuzzle_ManySolutions);
