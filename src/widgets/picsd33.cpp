@@ -1,0 +1,302 @@
+#include "widgets/picsd33.hpp"
+
+#include <QEvent>
+#include <QFont>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <cmath>
+
+namespace tessel {
+
+namespace {
+
+// Sizes are given in points at the game's 96 dpi; fixing the pixel size keeps
+// the digits the same whatever the screen reports.
+int PointsToPixels(int points) { return std::max(1, int(std::lround(points * 96.0 / 72.0))); }
+
+bool OneChar(const Cell& c) { return c.text.size() == 1; }
+
+// One-pixel frame drawn with fills so it stays one logical pixel at any ratio.
+void Frame(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+  p.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
+  p.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
+  p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+  p.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+}
+
+}  // namespace
+
+TPICSD33::TPICSD33(QWidget* parent) : QWidget(parent) {
+  setFixedSize(kBoardSize, kBoardSize);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
+  for (int row = 1; row <= 9; ++row) {
+    for (int col = 1; col <= 9; ++col) {
+      Cell& c = cell(row, col);
+      c.error = false;
+      c.state = kEntered;
+      TPicNode& n = node(row, col);
+      n.row = row;
+      n.col = col;
+      n.color = ParityColor(row, col);
+    }
+  }
+  RefreshAll();
+}
+
+int TPICSD33::CellOrigin(int index) {
+  return kCellSize * (index - 1) + 2 + (index >= 4 ? 2 : 0) + (index >= 7 ? 2 : 0);
+}
+
+QRect TPICSD33::CellRect(int row, int col) {
+  return QRect(CellOrigin(col), CellOrigin(row), kCellSize, kCellSize);
+}
+
+QRect TPICSD33::SubPanelLocalRect(int k) {
+  static constexpr int kOffsets[3] = {2, 16, 30};
+  return QRect(kOffsets[(k - 1) % 3], kOffsets[(k - 1) / 3], kSubSize, kSubSize);
+}
+
+QRect TPICSD33::SubPanelRect(int row, int col, int k) {
+  return SubPanelLocalRect(k).translated(CellRect(row, col).topLeft());
+}
+
+BoardHit TPICSD33::HitTest(QPoint pos) const {
+  auto index = [](int v) {
+    for (int i = 1; i <= 9; ++i) {
+      const int o = CellOrigin(i);
+      if (v >= o && v < o + kCellSize) return i;
+    }
+    return 0;
+  };
+  BoardHit hit;
+  const int col = index(pos.x());
+  const int row = index(pos.y());
+  if (row == 0 || col == 0) return hit;
+  hit.row = row;
+  hit.col = col;
+  const QPoint local = pos - CellRect(row, col).topLeft();
+  const TPicNode& n = node(row, col);
+  for (int k = 1; k <= 9; ++k) {
+    if (n.subVisible[k] && SubPanelLocalRect(k).contains(local)) {
+      hit.sub = k;
+      break;
+    }
+  }
+  return hit;
+}
+
+TColor TPICSD33::ParityColor(int row, int col) const {
+  return BoxOf(row, col) % 2 == 0 ? unfocus2_ : unfocus1_;
+}
+
+void TPICSD33::RefreshAll() {
+  for (int row = 1; row <= 9; ++row) {
+    for (int col = 1; col <= 9; ++col) {
+      const Cell& c = cell(row, col);
+      TPicNode& n = node(row, col);
+      // Only the sub-panels take the parity colour: the cell keeps its own.
+      if (c.error) {
+        n.color = errorcolor_;
+      } else {
+        n.setcolor(ParityColor(row, col));
+      }
+      const bool asDigit = c.state == kGiven || OneChar(c);
+      if (asDigit) {
+        n.Hide();
+        n.fontSize = c.state == kGiven ? fontSize1_ : fontSize2_;
+        n.fontColor = c.state == kGiven ? fontColor1_ : fontColor2_;
+        n.caption = QString::fromStdString(c.text);
+      } else {
+        n.caption.clear();
+        n.setFontSize(fontSize3_);
+        n.setFontColor(fontColor3_);
+        n.showhxs(c.text);
+      }
+    }
+  }
+  RequestRepaint();
+}
+
+void TPICSD33::PaintBackground(int row, int col) {
+  TPicNode& n = node(row, col);
+  if (cell(row, col).error) {
+    n.color = errorcolor_;
+  } else {
+    n.caption.clear();
+    n.color = ParityColor(row, col);
+  }
+}
+
+void TPICSD33::DrawDigitsOnly() {
+  for (int row = 1; row <= 9; ++row) {
+    for (int col = 1; col <= 9; ++col) {
+      const Cell& c = cell(row, col);
+      TPicNode& n = node(row, col);
+      n.Hide();
+      PaintBackground(row, col);
+      if (c.state == kGiven) {
+        n.fontSize = fontSize1_;
+        n.fontColor = fontColor1_;
+        n.caption = QString::fromStdString(c.text);
+      } else if (c.state == kEntered) {
+        n.fontSize = fontSize2_;
+        n.fontColor = fontColor2_;
+        n.caption = QString::fromStdString(c.text);
+      }
+    }
+  }
+  RequestRepaint();
+}
+
+void TPICSD33::DrawAllCandidates() { DrawFiltered(-1); }
+
+// d = -1 is the unfiltered form used by DrawAllCandidates.
+void TPICSD33::DrawFiltered(int d) {
+  for (int row = 1; row <= 9; ++row) {
+    for (int col = 1; col <= 9; ++col) {
+      const Cell& c = cell(row, col);
+      TPicNode& n = node(row, col);
+      PaintBackground(row, col);
+      if (c.state == kGiven || c.state == kEntered) {
+        n.Hide();
+        n.fontSize = c.state == kGiven ? fontSize1_ : fontSize2_;
+        n.fontColor = c.state == kGiven ? fontColor1_ : fontColor2_;
+        n.caption = QString::fromStdString(c.text);
+        continue;
+      }
+      const bool passes = d < 0 || OneChar(c) ||
+                          (d >= 1 && d <= 9 && c.text.find(char('0' + d)) != std::string::npos);
+      n.caption.clear();
+      if (passes) {
+        n.setFontSize(fontSize3_);
+        n.setFontColor(fontColor3_);
+        n.showhxs(c.text);
+      } else {
+        n.Hide();
+      }
+    }
+  }
+  RequestRepaint();
+}
+
+void TPICSD33::HideCandidates() {
+  for (int i = 0; i < kCells; ++i) {
+    if (board_[i].text.size() != 1) nodes_[i].Hide();
+  }
+  RequestRepaint();
+}
+
+void TPICSD33::setFontFace(const QString& face) {
+  fontFace_ = face;
+  RequestRepaint();
+}
+
+void TPICSD33::SuspendUpdates() { ++suspend_; }
+
+void TPICSD33::ResumeUpdates() {
+  if (suspend_ == 0) return;
+  if (--suspend_ == 0) update();
+}
+
+void TPICSD33::RequestRepaint() {
+  if (suspend_ == 0) update();
+}
+
+void TPICSD33::PaintCell(QPainter& p, const TPicNode& n, const QRect& r) const {
+  p.fillRect(r, ToQColor(n.color));
+  // Raised bevel: the shadow edges separate the cells of one box.
+  Frame(p, r, QColor(255, 255, 255), QColor(128, 128, 128));
+  QFont font(fontFace_);
+  if (!n.caption.trimmed().isEmpty()) {
+    font.setPixelSize(PointsToPixels(n.fontSize));
+    p.setFont(font);
+    p.setPen(ToQColor(n.fontColor));
+    p.drawText(r, Qt::AlignCenter, n.caption);
+  }
+  font.setPixelSize(PointsToPixels(n.subFontSize));
+  p.setFont(font);
+  for (int k = 1; k <= 9; ++k) {
+    if (!n.subVisible[k]) continue;
+    const QRect s = SubPanelLocalRect(k).translated(r.topLeft());
+    p.fillRect(s, ToQColor(n.subColor[k]));
+    p.setPen(ToQColor(n.subFontColor[k]));
+    p.save();
+    p.setClipRect(s);
+    p.drawText(s, Qt::AlignCenter | Qt::TextDontClip, TPicNode::SubCaption(k));
+    p.restore();
+    if (n.subBorderStyle[k] == kBorderSingle) Frame(p, s, Qt::black, Qt::black);
+  }
+  if (n.borderStyle == kBorderSingle) Frame(p, r, Qt::black, Qt::black);
+}
+
+void TPICSD33::paintEvent(QPaintEvent* event) {
+  ++paintCount_;
+  QPainter p(this);
+  p.setClipRegion(event->region());
+  p.fillRect(rect(), Qt::black);
+  for (int row = 1; row <= 9; ++row) {
+    for (int col = 1; col <= 9; ++col) {
+      const QRect r = CellRect(row, col);
+      if (event->region().intersects(r)) PaintCell(p, node(row, col), r);
+    }
+  }
+}
+
+void TPICSD33::mousePressEvent(QMouseEvent* event) {
+  if (!isEnabled()) return;
+  const QPoint pos = event->position().toPoint();
+  const BoardHit hit = HitTest(pos);
+  if (hit.row == 0) return;
+  const QPoint cellPos = pos - CellRect(hit.row, hit.col).topLeft();
+  if (hit.sub != 0) {
+    emit candidateMouseDown(hit.row, hit.col, hit.sub, event->button(), event->modifiers(),
+                            cellPos - SubPanelLocalRect(hit.sub).topLeft());
+  } else {
+    emit cellMouseDown(hit.row, hit.col, event->button(), event->modifiers(), cellPos);
+  }
+  // The handler may have changed the assignment: ask only now.
+  if (event->button() == Qt::RightButton && isEnabled() && node(hit.row, hit.col).popupAssigned) {
+    emit popupRequested(hit.row, hit.col, mapToGlobal(pos));
+  }
+}
+
+void TPICSD33::mouseMoveEvent(QMouseEvent* event) {
+  if (!isEnabled()) return;
+  SetHover(HitTest(event->position().toPoint()));
+}
+
+void TPICSD33::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  if (isEnabled()) SetHover({});
+}
+
+void TPICSD33::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // A disabled board reports nothing, not even the leave of the last target.
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) hover_ = {};
+}
+
+void TPICSD33::SetHover(const BoardHit& hit) {
+  if (hit == hover_) return;
+  const BoardHit old = hover_;
+  hover_ = hit;
+  if (old.row != 0) {
+    if (old.sub != 0) {
+      emit candidateLeave(old.row, old.col, old.sub);
+    } else {
+      emit cellLeave(old.row, old.col);
+    }
+  }
+  if (hit.row != 0 && hover_ == hit) {
+    if (hit.sub != 0) {
+      emit candidateEnter(hit.row, hit.col, hit.sub);
+    } else {
+      emit cellEnter(hit.row, hit.col);
+    }
+  }
+}
+
+}  // namespace tessel

@@ -1,0 +1,188 @@
+// The playing board: one self-painted widget of 422 x 422 logical pixels
+// holding 81 cells of 46 x 46, each with nine 13 x 13 candidate sub-panels.
+//
+// Row letters "A".."I" and column digits "1".."9" are not part of the board:
+// the main window places them around it with its own labels.
+//
+// Callers change cell fields (board().at / cell()) and node states (node())
+// directly, then ask for one redraw. Property setters only store the value;
+// they take effect at the next redraw. After changing a TPicNode directly
+// (hover frame, colour marks, popup assignment) call RequestRepaint().
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "core/board.hpp"
+#include "widgets/picnode.hpp"
+#include "widgets/tcolor.hpp"
+
+namespace tessel {
+
+// What lies under a point of the board: row/col 0 in a gap or the margin;
+// sub 1..9 on a visible candidate sub-panel, 0 on the cell itself.
+struct BoardHit {
+  int row = 0;
+  int col = 0;
+  int sub = 0;
+  bool operator==(const BoardHit&) const = default;
+};
+
+class TPICSD33 : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kBoardSize = 422;
+  static constexpr int kCellSize = 46;
+  static constexpr int kSubSize = 13;
+
+  explicit TPICSD33(QWidget* parent = nullptr);
+
+  // Model and display state.
+  Board& board() { return board_; }
+  const Board& board() const { return board_; }
+  Cell& cell(int row, int col) { return board_.at(row, col); }
+  const Cell& cell(int row, int col) const { return board_.at(row, col); }
+  TPicNode& node(int row, int col) { return nodes_[IndexOf(row, col)]; }
+  const TPicNode& node(int row, int col) const { return nodes_[IndexOf(row, col)]; }
+
+  // Geometry, in the board's logical pixels.
+  static int CellOrigin(int index);                   // left of column / top of row 1..9
+  static QRect CellRect(int row, int col);
+  static QRect SubPanelLocalRect(int k);              // inside the cell
+  static QRect SubPanelRect(int row, int col, int k);  // on the board
+  BoardHit HitTest(QPoint pos) const;
+
+  int BoxOf(int row, int col) const { return tessel::BoxOf(row, col); }
+  // UNFoucsColor2 in boxes 2, 4, 6, 8, else UNFoucsColor1.
+  TColor ParityColor(int row, int col) const;
+
+  // Redraws: set the node states from the cells, then request one repaint.
+  void RefreshAll();
+  void DrawDigitsOnly();
+  void DrawAllCandidates();
+  void DrawFiltered(int d);  // d 0..9
+  void HideCandidates();
+
+  // Rule checks live in the core board.
+  std::string ComputeCandidates(int row, int col) const { return board_.ComputeCandidates(row, col); }
+  std::string UpdateCandidates(int row, int col) const { return board_.UpdateCandidates(row, col); }
+  void RemoveFromPeers(int row, int col) { board_.RemoveFromPeers(row, col); }
+  void AddBackToPeers(int row, int col, char d) { board_.AddBackToPeers(row, col, d); }
+  void MarkConflicts() { board_.MarkConflicts(); }
+  bool IsFinished() { return board_.IsFinished(); }
+  bool HasErrorMark() const { return board_.HasErrorMark(); }
+  std::string GivensString() const { return board_.GivensString(); }
+
+  // Properties (colours are 0x00BBGGRR).
+  TColor UNFoucsColor1() const { return unfocus1_; }
+  void setUNFoucsColor1(TColor c) { unfocus1_ = c; }
+  TColor UNFoucsColor2() const { return unfocus2_; }
+  void setUNFoucsColor2(TColor c) { unfocus2_ = c; }
+  int FONTSize1() const { return fontSize1_; }
+  void setFONTSize1(int v) { fontSize1_ = v; }
+  int FONTSize2() const { return fontSize2_; }
+  void setFONTSize2(int v) { fontSize2_ = v; }
+  int FONTSize3() const { return fontSize3_; }
+  void setFONTSize3(int v) { fontSize3_ = v; }
+  TColor FONTColor1() const { return fontColor1_; }
+  void setFONTColor1(TColor c) { fontColor1_ = c; }
+  TColor FONTColor2() const { return fontColor2_; }
+  void setFONTColor2(TColor c) { fontColor2_ = c; }
+  TColor FONTColor3() const { return fontColor3_; }
+  void setFONTColor3(TColor c) { fontColor3_ = c; }
+  int nd() const { return board_.nd; }
+  void setNd(int v) { board_.nd = v; }
+  TColor errorcolor() const { return errorcolor_; }
+  void setErrorcolor(TColor c) { errorcolor_ = c; }
+  TColor highcolor() const { return highcolor_; }
+  void setHighcolor(TColor c) { highcolor_ = c; }
+  TColor FoucsColor1() const { return focus1_; }
+  void setFoucsColor1(TColor c) { focus1_ = c; }
+  TColor FoucsColor2() const { return focus2_; }
+  void setFoucsColor2(TColor c) { focus2_ = c; }
+  bool autotranzt() const { return autotranzt_; }
+  void setAutotranzt(bool v) { autotranzt_ = v; }
+  QString fontFace() const { return fontFace_; }
+  void setFontFace(const QString& face);  // repaints
+
+  // Screen-update lock; nests. The outermost resume repaints once.
+  void SuspendUpdates();
+  void ResumeUpdates();
+  bool updatesSuspended() const { return suspend_ > 0; }
+  // update() unless suspended (then the resume repaints).
+  void RequestRepaint();
+  int paintCount() const { return paintCount_; }
+
+  QSize sizeHint() const override { return {kBoardSize, kBoardSize}; }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ signals:
+  void cellMouseDown(int row, int col, Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint pos);
+  void candidateMouseDown(int row, int col, int digit, Qt::MouseButton button,
+                          Qt::KeyboardModifiers mods, QPoint pos);
+  void cellEnter(int row, int col);
+  void cellLeave(int row, int col);
+  void candidateEnter(int row, int col, int digit);
+  void candidateLeave(int row, int col, int digit);
+  // A right press on a cell with popupAssigned, or on one of its visible
+  // sub-panels (a sub-panel passes the request on to its cell, as the
+  // platform does), after the mouse-down signal. The main window decides
+  // whether its menu shows anything.
+  void popupRequested(int row, int col, QPoint globalPos);
+  // In the mouse-down signals pos is relative to the cell or the sub-panel
+  // that was pressed, as the platform reports it to that panel.
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void SetHover(const BoardHit& hit);
+  void PaintCell(class QPainter& p, const TPicNode& n, const QRect& r) const;
+  // The common background step of the redraws after RefreshAll.
+  void PaintBackground(int row, int col);
+
+  Board board_;
+  std::array<TPicNode, kCells> nodes_;
+
+  TColor unfocus1_ = 16777215;
+  TColor unfocus2_ = 16759739;
+  int fontSize1_ = 25;
+  int fontSize2_ = 25;
+  int fontSize3_ = 12;
+  TColor fontColor1_ = 0;
+  TColor fontColor2_ = 16711680;
+  TColor fontColor3_ = 128;
+  TColor errorcolor_ = 732916;
+  TColor highcolor_ = 11654065;
+  TColor focus1_ = 12043517;
+  TColor focus2_ = 14538713;
+  bool autotranzt_ = false;
+  QString fontFace_ = QStringLiteral("Arial");
+
+  int suspend_ = 0;
+  int paintCount_ = 0;
+  BoardHit hover_;
+};
+
+// Suspends the board's updates for one scope.
+class UpdateGuard {
+ public:
+  explicit UpdateGuard(TPICSD33& board) : board_(board) { board_.SuspendUpdates(); }
+  ~UpdateGuard() { board_.ResumeUpdates(); }
+  UpdateGuard(const UpdateGuard&) = delete;
+  UpdateGuard& operator=(const UpdateGuard&) = delete;
+
+ private:
+  TPICSD33& board_;
+};
+
+}  // namespace tessel

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "core/board.hpp"
+#include "widgets/colorgrid.hpp"
+#include "widgets/digitcount.hpp"
+#include "widgets/mousepb.hpp"
+#include "widgets/timelabel.hpp"
+
+using namespace tessel;
+
+TEST(Colors, RedIsTheLowByte) {
+  EXPECT_EQ(ToQColor(732916), QColor(244, 46, 11));
+  EXPECT_EQ(FromQColor(QColor(139, 139, 255)), 16747403u);
+  EXPECT_EQ(FromQColor(ToQColor(13238272)), 13238272u);
+}
+
+TEST(TimeLabel, FormatClock) {
+  EXPECT_EQ(TTimeLabel::FormatClock(0), "0:0:0");
+  EXPECT_EQ(TTimeLabel::FormatClock(3725), "1:2:5");
+  EXPECT_EQ(TTimeLabel::FormatClock(100 * 3600 + 59), "100:0:59");
+  TTimeLabel label;
+  EXPECT_EQ(label.text(), "0:00:00");
+  for (auto [ms, text] : {std::pair<qint64, const char*>{59999, "0:0:59"}, {60000, "0:1:0"}, {3600000, "1:0:0"}}) {
+    label.setMS(ms);
+    EXPECT_EQ(label.text(), text) << ms;
+  }
+}
+
+TEST(TimeLabel, TicksOnlyWhileEnabled) {
+  TTimeLabel label;
+  QObject::connect(&label, &TTimeLabel::timer, [&] { label.setMS(label.MS() + label.timeinterval()); });
+  label.setTimeinterval(10);
+  label.setTimerenabled(true);
+  QTRY_VERIFY_WITH_TIMEOUT(label.MS() >= 50, 2000);
+  label.setTimerenabled(false);
+  const qint64 stopped = label.MS();
+  QTest::qWait(60);
+  EXPECT_EQ(label.MS(), stopped);
+  EXPECT_EQ(stopped % 10, 0);
+}
+
+TEST(DigitBar, ClampsAndPaintsFromTheBottom) {
+  Tmousepb bar(3);
+  EXPECT_EQ(bar.size(), QSize(11, 78));
+  bar.setPosition(12);
+  EXPECT_EQ(bar.position(), 9);
+  bar.setPosition(-2);
+  EXPECT_EQ(bar.position(), 0);
+  bar.setPosition(9);
+  bar.setBarColor(Tmousepb::kFullColor);
+  QImage img = bar.grab().toImage();
+  EXPECT_EQ(img.pixelColor(5, 76), QColor(255, 0, 0));
+  EXPECT_EQ(img.pixelColor(5, 1), QColor(255, 0, 0));
+  EXPECT_NE(img.pixelColor(0, 0), QColor(255, 0, 0));  // the border
+  bar.setPosition(0);
+  img = bar.grab().toImage();
+  EXPECT_NE(img.pixelColor(5, 76), QColor(255, 0, 0));
+}
+
+TEST(DigitBar, HoverDropsTheBorderAndClickReportsTheDigit) {
+  QWidget host;
+  host.resize(60, 100);
+  auto* bar = new Tmousepb(6, &host);
+  bar->move(20, 10);
+  bar->setPosition(9);
+  host.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+  QSignalSpy entered(bar, &Tmousepb::entered);
+  QSignalSpy left(bar, &Tmousepb::left);
+  QSignalSpy down(bar, &Tmousepb::mouseDown);
+  QTest::mouseMove(&host, {5, 5});
+  QTest::mouseMove(bar, {5, 40});
+  EXPECT_EQ(entered.count(), 1);
+  EXPECT_EQ(bar->borderWidth(), 0);
+  EXPECT_EQ(bar->grab().toImage().pixelColor(0, 0), ToQColor(bar->barColor()));
+  QTest::mouseClick(bar, Qt::RightButton, Qt::NoModifier, {5, 40});
+  ASSERT_EQ(down.count(), 1);
+  EXPECT_EQ(down[0][0].toInt(), 6);
+  EXPECT_EQ(down[0][1].value<Qt::MouseButton>(), Qt::RightButton);
+  QTest::mouseMove(&host, {5, 5});
+  EXPECT_EQ(left.count(), 1);
+  EXPECT_EQ(bar->borderWidth(), 1);
+  EXPECT_EQ(bar->cursor().shape(), Qt::PointingHandCursor);
+}
+
+class Palette : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+  }
+  static QPoint Center(int index) { return QPoint((index % 4) * 24 + 12, (index / 4) * 25 + 12); }
+  TColorGrid grid;
+};
+
+TEST_F(Palette, ClickAndDragMoveTheForeground) {
+  EXPECT_EQ(grid.foregroundIndex(), 0);
+  QSignalSpy changed(&grid, &TColorGrid::foregroundChanged);
+  QTest::mouseClick(&grid, Qt::LeftButton, Qt::NoModifier, Center(11));
+  EXPECT_EQ(grid.foregroundIndex(), 11);
+  EXPECT_EQ(grid.selection(), 11);
+  EXPECT_EQ(grid.foregroundColor(), 65535u);
+  QTest::mouseClick(&grid, Qt::RightButton, Qt::NoModifier, Center(3));
+  EXPECT_EQ(grid.foregroundIndex(), 11);
+
+  QTest::mousePress(&grid, Qt::LeftButton, Qt::NoModifier, Center(0));
+  QTest::mouseMove(&grid, Center(5));
+  QTest::mouseMove(&grid, Center(6));
+  QTest::mouseRelease(&grid, Qt::LeftButton, Qt::NoModifier, Center(6));
+  QTest::mouseMove(&grid, Center(15));  // button up: no change
+  EXPECT_EQ(grid.foregroundIndex(), 6);
+  EXPECT_EQ(changed.count(), 4);
+  EXPECT_EQ(changed.last()[0].toInt(), 6);
+}
+
+TEST_F(Palette, ForegroundLabelContrasts) {
+  EXPECT_EQ(TColorGrid::LabelColor(65535), 16711680u);     // yellow -> blue
+  EXPECT_EQ(TColorGrid::LabelColor(0), 16777215u);         // black -> white
+  EXPECT_EQ(TColorGrid::LabelColor(0xC0C0C0), 0u);         // silver -> black
+  grid.setForegroundIndex(11);
+  const QImage img = grid.grab().toImage();
+  int blue = 0;
+  const QRect r = grid.SquareRect(11);
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) blue += img.pixelColor(x, y) == QColor(0, 0, 255) ? 1 : 0;
+  EXPECT_GT(blue, 5);
+}
+
+TEST(DigitCount, CountsPlacedCellsCappedAtNine) {
+  Board b;
+  b.ClearAll();
+  for (int col = 1; col <= 9; ++col) {
+    b.at(col, col).state = kEntered;
+    b.at(col, col).text = "3";
+  }
+  b.at(1, 2).state = kGiven;
+  b.at(1, 2).text = "3";  // a tenth 3, conflicting
+  b.at(2, 1).text = "5";  // open: a candidate, not counted
+  b.at(3, 1).state = kGiven;
+  b.at(3, 1).text = "7";
+  const auto counts = CountPlacedDigits(b);
+  EXPECT_EQ(counts[2], 9);
+  EXPECT_EQ(counts[4], 0);
+  EXPECT_EQ(counts[6], 1);
+}

@@ -1,0 +1,362 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "widgets/picsd33.hpp"
+
+using namespace tessel;
+
+namespace {
+
+void SetCell(TPICSD33& b, int row, int col, int state, const std::string& text) {
+  b.cell(row, col).state = state;
+  b.cell(row, col).text = text;
+}
+
+int VisibleSubs(const TPicNode& n) {
+  int count = 0;
+  for (int k = 1; k <= 9; ++k) count += n.subVisible[k] ? 1 : 0;
+  return count;
+}
+
+QPoint CellCenter(int row, int col) { return TPICSD33::CellRect(row, col).center(); }
+QPoint SubCenter(int row, int col, int k) { return TPICSD33::SubPanelRect(row, col, k).center(); }
+
+}  // namespace
+
+TEST(PicNode, SubPanelMethodsLeaveTheCellAlone) {
+  TPicNode n;
+  EXPECT_EQ(n.subFontColor[5], 128u);
+  n.caption = "3";
+  n.color = 42;
+  n.setcolor(7);
+  n.setFontColor(9);
+  n.setFontSize(10);
+  n.Show();
+  EXPECT_EQ(VisibleSubs(n), 9);
+  n.showhxs("361");
+  EXPECT_TRUE(n.subVisible[1] && n.subVisible[3] && n.subVisible[6]);
+  EXPECT_EQ(VisibleSubs(n), 3);
+  n.Hide();
+  EXPECT_EQ(VisibleSubs(n), 0);
+  EXPECT_EQ(n.subColor[9], 7u);
+  EXPECT_EQ(n.subFontColor[1], 9u);
+  EXPECT_EQ(n.caption, "3");
+  EXPECT_EQ(n.color, 42u);
+}
+
+TEST(Board, ConstructionGivesEnteredCellsParityColoursAndGeometry) {
+  TPICSD33 b;
+  EXPECT_EQ(b.size(), QSize(422, 422));
+  EXPECT_EQ(b.cell(5, 5).state, kEntered);
+  EXPECT_EQ(b.node(1, 1).color, 16777215u);
+  EXPECT_EQ(b.node(1, 4).color, 16759739u);  // box 2
+  EXPECT_EQ(b.node(5, 5).color, 16777215u);  // box 5
+  EXPECT_EQ(b.node(9, 3).row, 9);
+  EXPECT_EQ(b.node(9, 3).col, 3);
+  EXPECT_EQ(TPICSD33::CellOrigin(1), 2);
+  EXPECT_EQ(TPICSD33::CellOrigin(4), 142);
+  EXPECT_EQ(TPICSD33::CellOrigin(7), 282);
+  EXPECT_EQ(TPICSD33::CellRect(9, 9).right() + 1, 420);
+  EXPECT_EQ(TPICSD33::SubPanelRect(1, 1, 7), QRect(4, 32, 13, 13));
+  EXPECT_EQ(TPICSD33::SubPanelRect(1, 1, 6), QRect(32, 18, 13, 13));
+}
+
+TEST(Board, OpenCellWithOneCandidateInEveryRedraw) {
+  TPICSD33 b;
+  b.board().ClearAll();
+  SetCell(b, 4, 4, kOpen, "7");
+  b.RefreshAll();
+  EXPECT_EQ(b.node(4, 4).caption, "7");
+  EXPECT_EQ(b.node(4, 4).fontSize, b.FONTSize2());
+  EXPECT_EQ(b.node(4, 4).fontColor, b.FONTColor2());
+  EXPECT_EQ(VisibleSubs(b.node(4, 4)), 0);
+
+  b.DrawAllCandidates();
+  EXPECT_TRUE(b.node(4, 4).caption.isEmpty());
+  EXPECT_EQ(VisibleSubs(b.node(4, 4)), 1);
+  EXPECT_TRUE(b.node(4, 4).subVisible[7]);
+  EXPECT_EQ(b.node(4, 4).subFontColor[7], b.FONTColor3());
+
+  for (int d = 0; d <= 9; ++d) {
+    b.DrawFiltered(d);
+    EXPECT_TRUE(b.node(4, 4).subVisible[7]) << d;
+  }
+  b.DrawDigitsOnly();
+  EXPECT_EQ(VisibleSubs(b.node(4, 4)), 0);
+  EXPECT_TRUE(b.node(4, 4).caption.isEmpty());
+}
+
+TEST(Board, EmptyOpenCellIsBlankInEveryRedraw) {
+  TPICSD33 b;
+  b.board().ClearAll();
+  std::vector<std::pair<const char*, std::function<void()>>> redraws = {
+      {"RefreshAll", [&] { b.RefreshAll(); }},
+      {"DrawDigitsOnly", [&] { b.DrawDigitsOnly(); }},
+      {"DrawAllCandidates", [&] { b.DrawAllCandidates(); }},
+      {"DrawFiltered(0)", [&] { b.DrawFiltered(0); }},
+      {"DrawFiltered(5)", [&] { b.DrawFiltered(5); }}};
+  for (auto& [name, redraw] : redraws) {
+    redraw();
+    EXPECT_TRUE(b.node(2, 2).caption.trimmed().isEmpty()) << name;
+    EXPECT_EQ(VisibleSubs(b.node(2, 2)), 0) << name;
+  }
+}
+
+TEST(Board, FilteredShowsWholeListsOfPassingCellsOnly) {
+  TPICSD33 b;
+  b.board().ClearAll();
+  SetCell(b, 1, 1, kOpen, "12");
+  SetCell(b, 1, 2, kOpen, "3");
+  SetCell(b, 1, 3, kGiven, "5");
+  b.DrawFiltered(0);
+  EXPECT_EQ(VisibleSubs(b.node(1, 1)), 0);
+  EXPECT_TRUE(b.node(1, 2).subVisible[3]);
+  EXPECT_EQ(b.node(1, 3).caption, "5");
+  EXPECT_EQ(b.node(1, 3).fontSize, b.FONTSize1());
+
+  b.DrawFiltered(2);
+  EXPECT_TRUE(b.node(1, 1).subVisible[1]);
+  EXPECT_TRUE(b.node(1, 1).subVisible[2]);
+  b.DrawFiltered(9);
+  EXPECT_EQ(VisibleSubs(b.node(1, 1)), 0);
+}
+
+TEST(Board, BackgroundsPerRedraw) {
+  TPICSD33 b;
+  SetCell(b, 1, 1, kEntered, "4");
+  SetCell(b, 1, 2, kEntered, "4");
+  b.MarkConflicts();
+  ASSERT_TRUE(b.cell(1, 1).error);
+  SetCell(b, 5, 5, kOpen, "12");
+  b.node(5, 5).color = 65535;  // a colour mark
+
+  b.RefreshAll();
+  EXPECT_EQ(b.node(1, 1).color, b.errorcolor());
+  // RefreshAll gives only the sub-panels the parity colour.
+  EXPECT_EQ(b.node(5, 5).color, 65535u);
+  EXPECT_EQ(b.node(5, 5).subColor[1], b.UNFoucsColor1());
+
+  for (auto redraw : {&TPICSD33::DrawDigitsOnly, &TPICSD33::DrawAllCandidates}) {
+    b.node(5, 5).color = 65535;
+    (b.*redraw)();
+    EXPECT_EQ(b.node(1, 1).color, b.errorcolor());
+    EXPECT_EQ(b.node(1, 1).caption, "4");
+    EXPECT_EQ(b.node(5, 5).color, b.UNFoucsColor1());
+  }
+}
+
+TEST(Board, HideCandidatesKeepsSingleCandidates) {
+  TPICSD33 b;
+  b.board().ClearAll();
+  SetCell(b, 1, 1, kOpen, "12");
+  SetCell(b, 1, 2, kOpen, "3");
+  b.DrawAllCandidates();
+  b.HideCandidates();
+  EXPECT_EQ(VisibleSubs(b.node(1, 1)), 0);
+  EXPECT_TRUE(b.node(1, 2).subVisible[3]);
+}
+
+class BoardInput : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host.setFixedSize(500, 500);
+    board = new TPICSD33(&host);
+    board->move(20, 20);
+    board->board().ClearAll();
+    SetCell(*board, 1, 1, kOpen, "15");
+    board->DrawAllCandidates();
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+  }
+  QWidget host;
+  TPICSD33* board = nullptr;
+};
+
+TEST_F(BoardInput, HitTestFindsVisibleSubPanelsOnly) {
+  EXPECT_EQ(board->HitTest(SubCenter(1, 1, 5)), (BoardHit{1, 1, 5}));
+  EXPECT_EQ(board->HitTest(SubCenter(1, 1, 2)), (BoardHit{1, 1, 0}));
+  EXPECT_EQ(board->HitTest({140, 60}), BoardHit{});
+  EXPECT_EQ(board->HitTest({141, 60}), BoardHit{});
+  EXPECT_EQ(board->HitTest({142, 60}), (BoardHit{2, 4, 0}));
+  EXPECT_EQ(board->HitTest({1, 1}), BoardHit{});
+  EXPECT_EQ(board->HitTest({420, 419}), BoardHit{});
+}
+
+TEST_F(BoardInput, ClicksBecomeSignals) {
+  QSignalSpy cells(board, &TPICSD33::cellMouseDown);
+  QSignalSpy cands(board, &TPICSD33::candidateMouseDown);
+  QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, SubCenter(1, 1, 5));
+  ASSERT_EQ(cands.count(), 1);
+  EXPECT_EQ(cands[0][2].toInt(), 5);
+  EXPECT_EQ(cands[0][3].value<Qt::MouseButton>(), Qt::LeftButton);
+  EXPECT_EQ(cells.count(), 0);
+
+  QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, {141, 60});  // gap
+  EXPECT_EQ(cells.count() + cands.count(), 1);
+
+  QTest::mouseClick(board, Qt::RightButton, Qt::ShiftModifier, SubCenter(1, 1, 9));  // hidden
+  ASSERT_EQ(cells.count(), 1);
+  EXPECT_EQ(cells[0][0].toInt(), 1);
+  EXPECT_EQ(cells[0][1].toInt(), 1);
+  EXPECT_EQ(cells[0][2].value<Qt::MouseButton>(), Qt::RightButton);
+  EXPECT_EQ(cells[0][3].value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
+}
+
+TEST_F(BoardInput, RightClickRequestsPopupAfterMouseDown) {
+  std::vector<std::string> order;
+  QObject::connect(board, &TPICSD33::cellMouseDown, [&] { order.push_back("down"); });
+  QObject::connect(board, &TPICSD33::popupRequested, [&](int r, int c, QPoint) {
+    order.push_back("popup " + std::to_string(r) + std::to_string(c));
+  });
+  QTest::mouseClick(board, Qt::RightButton, Qt::NoModifier, CellCenter(3, 3));
+  EXPECT_EQ(order, std::vector<std::string>{"down"});
+
+  board->node(3, 3).popupAssigned = true;
+  order.clear();
+  QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, CellCenter(3, 3));
+  QTest::mouseClick(board, Qt::RightButton, Qt::NoModifier, CellCenter(3, 3));
+  EXPECT_EQ(order, (std::vector<std::string>{"down", "down", "popup 33"}));
+}
+
+TEST_F(BoardInput, DisabledBoardIsSilent) {
+  board->setEnabled(false);
+  int signals_seen = 0;
+  for (auto sig : {&TPICSD33::cellEnter, &TPICSD33::cellLeave}) QObject::connect(board, sig, [&] { ++signals_seen; });
+  QObject::connect(board, &TPICSD33::cellMouseDown, [&] { ++signals_seen; });
+  QObject::connect(board, &TPICSD33::candidateMouseDown, [&] { ++signals_seen; });
+  QTest::mouseMove(board, CellCenter(2, 2));
+  QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, CellCenter(2, 2));
+  QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, SubCenter(1, 1, 1));
+  EXPECT_EQ(signals_seen, 0);
+}
+
+TEST_F(BoardInput, EnterAndLeaveFollowThePointer) {
+  std::vector<std::string> log;
+  QObject::connect(board, &TPICSD33::cellEnter, [&](int r, int c) { log.push_back("enter " + std::to_string(r * 10 + c)); });
+  QObject::connect(board, &TPICSD33::cellLeave, [&](int r, int c) { log.push_back("leave " + std::to_string(r * 10 + c)); });
+  QObject::connect(board, &TPICSD33::candidateEnter,
+          [&](int, int, int d) { log.push_back("enter sub " + std::to_string(d)); });
+  QObject::connect(board, &TPICSD33::candidateLeave,
+          [&](int, int, int d) { log.push_back("leave sub " + std::to_string(d)); });
+
+  QTest::mouseMove(board, {40, 8});  // cell 11, clear of sub-panels 1 and 5
+  QTest::mouseMove(board, {41, 9});  // same target: nothing
+  QTest::mouseMove(board, SubCenter(1, 1, 5));
+  QTest::mouseMove(board, SubCenter(1, 1, 1));
+  QTest::mouseMove(board, {141, 30});  // gap
+  QTest::mouseMove(board, CellCenter(1, 4));
+  QTest::mouseMove(&host, {480, 480});  // off the board
+  EXPECT_EQ(log, (std::vector<std::string>{"enter 11", "leave 11", "enter sub 5", "leave sub 5", "enter sub 1",
+                                           "leave sub 1", "enter 14", "leave 14"}));
+}
+
+TEST_F(BoardInput, SuspendedHandlerRepaintsOnce) {
+  QApplication::processEvents();
+  const int before = board->paintCount();
+  {
+    UpdateGuard outer(*board);
+    board->RefreshAll();
+    {
+      UpdateGuard inner(*board);
+      board->DrawAllCandidates();
+      board->node(1, 1).borderStyle = kBorderSingle;
+      board->RequestRepaint();
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(board->paintCount(), before);
+    board->DrawFiltered(1);
+    QApplication::processEvents();
+    EXPECT_EQ(board->paintCount(), before);
+  }
+  QApplication::processEvents();
+  EXPECT_EQ(board->paintCount(), before + 1);
+  board->ResumeUpdates();  // unbalanced resume is ignored
+  EXPECT_FALSE(board->updatesSuspended());
+}
+
+namespace {
+
+// A sample position: givens, entries, candidates, an error and marks.
+void FillSample(TPICSD33& b) {
+  b.board().ClearAll();
+  const char* givens = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+  for (int i = 0; i < kCells; ++i) {
+    if (givens[i] != '.') {
+      b.board()[i].state = kGiven;
+      b.board()[i].text = std::string(1, givens[i]);
+    }
+  }
+  SetCell(b, 1, 3, kEntered, "4");
+  SetCell(b, 1, 4, kEntered, "5");  // clashes with the 5 in A1
+  b.MarkConflicts();
+  for (int i = 0; i < kCells; ++i) {
+    if (b.board()[i].state == kOpen) b.board()[i].text = b.ComputeCandidates(RowOf(i), ColOf(i));
+  }
+  b.DrawAllCandidates();
+  b.node(2, 2).subColor[2] = 65535;  // yellow mark
+  b.node(3, 1).color = 65280;
+  b.node(3, 1).setcolor(65280);
+  b.node(5, 5).borderStyle = kBorderSingle;
+}
+
+QColor Pixel(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
+
+}  // namespace
+
+TEST(BoardRendering, BackgroundsGapsAndFramesAtBothPixelRatios) {
+  TPICSD33 b;
+  FillSample(b);
+  ASSERT_TRUE(b.cell(1, 1).error);
+  for (int dpr : {1, 2}) {
+    QImage img(422 * dpr, 422 * dpr, QImage::Format_RGB32);
+    img.setDevicePixelRatio(dpr);
+    img.fill(Qt::magenta);
+    b.render(&img);
+    const QString where = QStringLiteral("dpr %1").arg(dpr);
+    auto at = [&](int x, int y) { return Pixel(img, x * dpr, y * dpr); };
+    EXPECT_EQ(at(140, 100), QColor(Qt::black)) << where.toStdString();
+    EXPECT_EQ(at(141, 100), QColor(Qt::black)) << where.toStdString();
+    EXPECT_EQ(at(0, 0), QColor(Qt::black)) << where.toStdString();
+    EXPECT_EQ(at(421, 421), QColor(Qt::black)) << where.toStdString();
+    // Given 3 in A2 (box 1): its corner shows the parity colour.
+    EXPECT_EQ(at(49, 3), ToQColor(b.UNFoucsColor1())) << where.toStdString();
+    // A4 is in box 2 and carries the error colour.
+    EXPECT_EQ(at(143, 3), ToQColor(b.errorcolor())) << where.toStdString();
+    // Marked sub-panel corner and the hover frame of E5.
+    const QRect sub = TPICSD33::SubPanelRect(2, 2, 2);
+    EXPECT_EQ(at(sub.left(), sub.bottom()), QColor(255, 255, 0)) << where.toStdString();
+    const QRect e5 = TPICSD33::CellRect(5, 5);
+    EXPECT_EQ(at(e5.left() + 20, e5.top()), QColor(Qt::black)) << where.toStdString();
+    EXPECT_EQ(at(e5.left() + 20, e5.top() + 1), ToQColor(b.UNFoucsColor1())) << where.toStdString();
+  }
+  if (!qEnvironmentVariableIsEmpty("TESSEL_BOARD_PNG")) {
+    const QString base = qEnvironmentVariable("TESSEL_BOARD_PNG");
+    b.grab().save(base + ".png");
+    QImage img2(844, 844, QImage::Format_RGB32);
+    img2.setDevicePixelRatio(2);
+    b.render(&img2);
+    img2.save(base + "@2x.png");
+  }
+}
+
+TEST(BoardRendering, GrabShowsDigitsInTheirColours) {
+  TPICSD33 b;
+  b.board().ClearAll();
+  SetCell(b, 1, 1, kEntered, "8");
+  b.DrawDigitsOnly();
+  const QImage img = b.grab().toImage();
+  ASSERT_EQ(img.width(), 422);
+  int blue = 0;
+  for (int y = 2; y < 48; ++y)
+    for (int x = 2; x < 48; ++x) blue += img.pixelColor(x, y) == QColor(0, 0, 255) ? 1 : 0;
+  EXPECT_GT(blue, 20);
+}
