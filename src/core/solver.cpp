@@ -40,6 +40,7 @@ constexpr Mask81 CellBit(int i) { return static_cast<Mask81>(1) << i; }
 struct MaskTables {
   std::array<Mask81, kCells> peers{};
   std::array<Mask81, 27> house{};
+  std::array<std::uint32_t, kCells> housesOf{};  // bit h for each of the cell's houses
   Mask81 all = 0;
   MaskTables() {
     for (int i = 0; i < kCells; ++i) {
@@ -47,7 +48,10 @@ struct MaskTables {
       for (int p : PeersOf(i)) peers[i] |= CellBit(p);
     }
     for (int h = 0; h < 27; ++h)
-      for (int i : Houses()[h]) house[h] |= CellBit(i);
+      for (int i : Houses()[h]) {
+        house[h] |= CellBit(i);
+        housesOf[i] |= 1u << h;
+      }
   }
 };
 const MaskTables& Masks() {
@@ -65,6 +69,7 @@ struct FastState {
   std::array<Mask81, 9> pos;          // cells where digit d+1 may stand or stands
   Mask81 unsolved;
   std::array<std::uint32_t, 9> done;  // houses that hold digit d+1 already
+  std::array<Mask81, 9> scanned;      // pos as the last hidden-single scan saw it
 };
 
 class FastCounter {
@@ -78,6 +83,7 @@ class FastCounter {
     s.pos.fill(t.all);
     s.unsolved = t.all;
     s.done.fill(0);
+    s.scanned.fill(0);
     for (int i = 0; i < kCells; ++i) {
       const int d = grid[i];
       if (d < 1 || d > 9) continue;
@@ -123,8 +129,14 @@ class FastCounter {
       }
       bool changed = false;
       for (int d = 0; d < 9; ++d) {
-        // Only houses still waiting for the digit can hold a hidden single.
-        for (std::uint32_t open = ~s.done[d] & 0x7FFFFFFu; open; open &= open - 1) {
+        // Only houses that changed since the last look, and still wait for
+        // the digit, can hold a new hidden single.
+        Mask81 moved = s.pos[d] ^ s.scanned[d];
+        if (!moved) continue;
+        s.scanned[d] = s.pos[d];
+        std::uint32_t touched = 0;
+        for (; moved; moved &= moved - 1) touched |= t.housesOf[LowestCell(moved)];
+        for (std::uint32_t open = touched & ~s.done[d] & 0x7FFFFFFu; open; open &= open - 1) {
           const int h = std::countr_zero(open);
           const Mask81 m = s.pos[d] & t.house[h];
           if (!m) return false;  // the digit has no place in this house
