@@ -201,27 +201,8 @@ TEST(Solver, EdgeCases) {
   EXPECT_EQ(shortStr.result.substr(0, 9), "123456789");
 
   // After a failure the result holds the givens and "0" elsewhere.
-  std::string dead(81, '0');
-  dead[0] = '1';
-  dead[1] = '2';
-  dead[2] = '3';
-  dead[12] = '4';
-  dead[13] = '5';
-  dead[14] = '6';
-  dead[24] = '7';
-  dead[25] = '8';
-  dead[26] = '9';  // A1 can hold nothing but... rows B, C block 4..9 in box 1
-  dead[9 + 3] = '4';
-  std::string noSol(81, '0');
-  noSol[1] = '1';
-  noSol[2] = '2';
-  noSol[3] = '3';
-  noSol[4] = '4';
-  noSol[5] = '5';
-  noSol[6] = '6';
-  noSol[7] = '7';
-  noSol[9] = '8';   // A1 sees 1..7 in its row, 8 in its box
-  noSol[72] = '9';  // and 9 in its column
+  // A1 sees 1..7 in its row, 8 in its box and 9 in its column.
+  std::string noSol = "01234567080000000" + std::string(55, '0') + "9" + std::string(8, '0');
   const auto failed = SolveString(noSol);
   EXPECT_EQ(failed.status, 1);
   EXPECT_EQ(failed.result, noSol);
