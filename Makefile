@@ -72,9 +72,9 @@ fuzz: deps $(FUZZ_BUILD)/build.ninja
 	  grep -E 'stat::number_of_executed_units' $(FUZZ_BUILD)/$$f.log || true; \
 	done
 
-bench: deps $(BUILD)/build.ninja
-	cmake --build $(BUILD) -j$(JOBS) --target tessel_bench
+bench: build
 	$(BUILD)/bench/tessel_bench
+	@if [ -x $(BUILD)/bench/gui_measure ]; then QT_QPA_PLATFORM=offscreen $(BUILD)/bench/gui_measure; fi
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
