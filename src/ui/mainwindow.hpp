@@ -1,0 +1,230 @@
+// The main window: the playing board, the solution store, the clock, every
+// command, and the life of one game from the deal to the close.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+#include <array>
+#include <functional>
+
+#include "core/qj.hpp"
+#include "core/random.hpp"
+#include "ui/prompts.hpp"
+#include "widgets/colorgrid.hpp"
+#include "widgets/mousepb.hpp"
+#include "widgets/picsd33.hpp"
+#include "widgets/tcolor.hpp"
+#include "widgets/timelabel.hpp"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+
+namespace tessel::ui {
+
+// Placeholder address of the project's pages; the web-link items open it.
+inline const QString kHomePage = QStringLiteral("https://sudokutessel.example.org");
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int kClientWidth = 596;
+  static constexpr int kClientHeight = 545;
+  // A colour-mark entry that holds no mark.
+  static constexpr TColor kNoMark = 12634573;
+
+  explicit TForm1(Prompts& prompts, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // --- The game in progress ---
+  TPICSD33* sd991 = nullptr;
+  TQJ QJ1;
+  TTimeLabel* TimeLabel1 = nullptr;
+  QLabel* ndtxt = nullptr;
+  QLabel* WC_Label = nullptr;
+  QString dataFolder;  // ends with "/"
+  QString branchPoint;  // snapshot where the open branch began; empty when none
+  // For each cell (row-major) its background mark and those of candidates 1..9.
+  std::array<std::array<TColor, 10>, kCells> colorMarks{};
+
+  // --- Side panel and bars ---
+  QWidget* Panel1 = nullptr;  // the board frame with the row and column labels
+  QGroupBox* GroupBoxCandidates = nullptr;
+  QRadioButton* rb_none = nullptr;
+  QRadioButton* rb_all = nullptr;
+  QRadioButton* rb_one = nullptr;
+  std::array<QToolButton*, 10> disnote{};  // 1..9; [0] unused
+  QGroupBox* GroupBoxColor = nullptr;
+  QCheckBox* chkcolor = nullptr;
+  TColorGrid* ColorGrid1 = nullptr;
+  QPushButton* bt_clearcolor = nullptr;
+  std::array<Tmousepb*, 10> ProgressBar{};  // 1..9; [0] unused
+  QCheckBox* cbautoupdate = nullptr;
+  QStatusBar* sb1 = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QToolBar* ToolBar2 = nullptr;
+
+  // --- Commands (objectName = the name used here) ---
+  QAction* SaveCurrentBoard1 = nullptr;  // save-game action
+  QAction* ToolButton1 = nullptr;        // game list
+  QAction* ToolButton12 = nullptr;       // printable board
+  QAction* ToolButton4 = nullptr;        // import or create
+  QAction* Con1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* ToolButton11 = nullptr;  // Very Easy
+  QAction* ToolButton5 = nullptr;   // Gentle
+  QAction* ToolButton6 = nullptr;   // Moderate
+  QAction* ToolButton7 = nullptr;   // Tough
+  QAction* ToolButton8 = nullptr;   // Diabolical
+  QAction* appearance1 = nullptr;
+  QAction* savet = nullptr;  // Save Replay
+  QAction* objectSaveGameStepByStep1TMenuItem1 = nullptr;  // Load Replay
+  QAction* CopyPuzzleToClipboard1 = nullptr;
+  QAction* tbresign = nullptr;
+  QAction* tbsolve = nullptr;
+  QAction* ToolButton16 = nullptr;  // Check Error
+  QAction* ToolButton9 = nullptr;   // Show hint
+  QAction* b1 = nullptr;
+  QAction* b2 = nullptr;
+  QAction* b3 = nullptr;
+  QAction* tbfirst = nullptr;
+  QAction* tbback = nullptr;
+  QAction* tbnext = nullptr;
+  QAction* tblast = nullptr;
+  QAction* Contents1 = nullptr;
+  QAction* HomePage1 = nullptr;
+  QAction* Feedback1 = nullptr;
+  QAction* CheckNewVersion1 = nullptr;
+  QAction* AutoCheckNewVersion1 = nullptr;  // checkable; stored as "Auto_check"
+  QAction* About1 = nullptr;
+
+  Prompts& prompts() { return prompts_; }
+  Random32& random() { return rng_; }
+  // Deals become reproducible with a fixed source.
+  void SetSeedSource(Random32::SeedSource source) { rng_.SetSeedSource(std::move(source)); }
+  // Help and web links go through here; tests record instead of opening a browser.
+  void SetUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+
+  // --- Routines the other parts of the game call ---
+  // Empties the board and the solution store.
+  void ClearGame();
+  // Puts the game held by QJ1 on the board; fill computes candidates.
+  void StartGame(bool fill);
+  // The common after-change routine: digit bars, then the history step.
+  void RecountDigits();
+  // The finish reaction; byCellClick also closes the branch buttons.
+  void ShowFinish(bool byCellClick);
+  // WC_Label, shown at the finish and hidden whenever a game starts.
+  void SetFinishedMark(bool shown);
+  bool FinishedMarkShown() const;
+  // Deals and starts a game at level 0..4.
+  void NewGame(int level);
+
+  // History (filled in by the move-history change).
+  void RecordStep();
+  void UpdateStepButtons();
+  void ResetHistory();
+  void DisableStepButtons();
+
+  // Display modes and colour marks.
+  int SelectedDigit() const;
+  void SetDigitButtons(int d);
+  void PressDigitButton(int d);  // without running the digit selection
+  TColor CellBaseColour(int row, int col) const;
+  void PaintBaseColours(bool clear);
+  void HighlightSelected();
+  void ApplyMarks();
+  void RestoreEntryFonts();
+
+  // Status-bar hints.
+  void ShowHint(const QString& text);
+  void ClearHint();
+  QString HintText() const;
+
+  // Key preview: every key of this window comes here before the focused control.
+  void FormKeyDown(QKeyEvent* event);
+
+ public slots:
+  // New game, levels 0..4.
+  void ToolButton11Click();
+  void ToolButton5Click();
+  void ToolButton6Click();
+  void ToolButton7Click();
+  void ToolButton8Click();
+  void tbresignClick();
+  void TimeLabel1Timer();
+  void Exit1Click();
+
+  // Display-mode controls.
+  void rb_noneClick();
+  void disnote1Click();
+  void SpeedButton1Click();  // Clear Marking
+  void ProgressBar1MouseDown(int digit);
+
+  // Commands of later changes; inert until then.
+  void SaveCurrentBoard1Click();
+  void ToolButton1Click();
+  void ToolButton12Click();
+  void ToolButton4Click();
+  void Con1Click();
+  void appearance1Click();
+  void savetClick();
+  void objectSaveGameStepByStep1TMenuItem1Click();
+  void CopyPuzzleToClipboard1Click();
+  void tbsolveClick();
+  void ToolButton16Click();
+  void ToolButton9Click();
+  void b1Click();
+  void b2Click();
+  void b3Click();
+  void tbfirstClick();
+  void tbbackClick();
+  void tbnextClick();
+  void tblastClick();
+
+  // Periphery.
+  void Contents1Click();
+  void HomePage1Click();
+  void Feedback1Click();
+  void CheckNewVersion1Click();
+  void About1Click();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildActions();
+  void BuildMenus();
+  void BuildToolBars(QWidget* client);
+  void BuildBoard(QWidget* client);
+  void BuildSidePanel(QWidget* client);
+  void FormCreate();
+  void FormClose();
+  bool OpenUrl(const QUrl& url);
+
+  QAction* MakeAction(const char* name, const QString& text, const QString& hint);
+
+  Prompts& prompts_;
+  QAction* wcAction_ = nullptr;  // WC_Label's place in ToolBar2
+  Random32 rng_;
+  std::function<bool(const QUrl&)> openUrl_;
+  bool allowAllUp_ = false;  // whether all nine digit buttons may be up
+  // Key preview: the event last handed to FormKeyDown and where it was.
+  const QEvent* previewedKey_ = nullptr;
+  QPointer<QWidget> previewedAt_;
+};
+
+}  // namespace tessel::ui
