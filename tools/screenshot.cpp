@@ -1,6 +1,11 @@
 // Renders the main window after a seeded deal, offscreen, to PNG files at
 // device pixel ratio 1 and 2: screenshot PATH [--level N] [--seed N].
+// The picture shows a game in progress: all candidates, digit 7 selected,
+// a marked cell and a marked candidate.
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QToolButton>
 #include <QDir>
 #include <QPixmap>
 #include <QStandardPaths>
@@ -37,6 +42,25 @@ int main(int argc, char** argv) {
   window.SetSeedSource([seed] { return seed; });
   window.show();
   window.NewGame(level);
+  window.rb_all->setChecked(true);
+  window.rb_noneClick();
+  window.disnote[7]->click();
+  // Mark the first two open cells: one whole cell, one candidate.
+  int marked = 0;
+  window.chkcolor->setChecked(true);
+  for (int i = 0; i < tessel::kCells && marked < 2; ++i) {
+    const tessel::Cell& c = window.sd991->board()[i];
+    if (c.state != tessel::kOpen || c.text.size() < 2) continue;
+    if (marked == 0) {
+      window.ColorGrid1->setForegroundIndex(11);  // yellow
+      window.CellMouseDown(c.row, c.col, Qt::LeftButton);
+    } else {
+      window.ColorGrid1->setForegroundIndex(14);  // aqua
+      window.CandidateMouseDown(c.row, c.col, c.text[0] - '0', Qt::LeftButton);
+    }
+    ++marked;
+  }
+  window.chkcolor->setChecked(false);
   QApplication::processEvents();
 
   for (int ratio : {1, 2}) {

@@ -83,7 +83,9 @@ class FastCounter {
     s.pos.fill(t.all);
     s.unsolved = t.all;
     s.done.fill(0);
-    s.scanned.fill(0);
+    // As if scanned with every candidate present: each house the givens
+    // thinned out is looked at, including one left with no place at all.
+    s.scanned.fill(t.all);
     for (int i = 0; i < kCells; ++i) {
       const int d = grid[i];
       if (d < 1 || d > 9) continue;

@@ -479,7 +479,7 @@ void TForm1::FormCreate() {
     c.text.clear();
     c.state = kGiven;
   }
-  // The board's mouse and hover signals are wired here by the input change.
+  WireBoard();
   sd991->RefreshAll();
   SetFinishedMark(false);
 
@@ -746,8 +746,11 @@ void TForm1::disnote1Click() {
     if (rb_none->isChecked()) {
       sd991->DrawDigitsOnly();
     } else if (rb_one->isChecked()) {
+      // Givens are never filled: before the first game they are blank, and
+      // candidates there would show as a big "123456789".
       for (int i = 0; i < kCells; ++i)
-        if (board[i].text.empty()) board[i].text = board.ComputeCandidates(RowOf(i), ColOf(i));
+        if (board[i].text.empty() && board[i].state != kGiven)
+          board[i].text = board.ComputeCandidates(RowOf(i), ColOf(i));
       const char digit = char('0' + sel);
       for (int i = 0; i < kCells; ++i)
         sd991->node(RowOf(i), ColOf(i)).popupAssigned =
@@ -756,8 +759,8 @@ void TForm1::disnote1Click() {
     } else {
       sd991->DrawAllCandidates();
     }
+    ApplyMarks();
   }
-  ApplyMarks();
 }
 
 void TForm1::SpeedButton1Click() { PaintBaseColours(true); }
@@ -799,6 +802,11 @@ bool TForm1::event(QEvent* event) {
 // --- Keys ---
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // Neutral areas clear the hint; the board frame surrounds the board, so
+  // leaving the board means entering the frame.
+  if ((event->type() == QEvent::Enter && IsNeutralHintArea(watched)) ||
+      (event->type() == QEvent::Leave && watched == sd991))
+    ClearHint();
   if (event->type() == QEvent::KeyPress) {
     auto* w = qobject_cast<QWidget*>(watched);
     // A key the focused control ignores travels up to its parents; preview it once.
@@ -808,10 +816,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (w && w->window() == this && !propagated) FormKeyDown(static_cast<QKeyEvent*>(event));
   }
   return QMainWindow::eventFilter(watched, event);
-}
-
-void TForm1::FormKeyDown(QKeyEvent*) {
-  // The board's keys (F1..F3, 1..9) arrive with the input change.
 }
 
 // --- Commands of later changes ---

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 #include "core/qj.hpp"
 #include "core/random.hpp"
@@ -24,6 +25,7 @@ class QCheckBox;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -155,6 +157,26 @@ class TForm1 : public QMainWindow {
   // Key preview: every key of this window comes here before the focused control.
   void FormKeyDown(QKeyEvent* event);
 
+  // --- Board input ---
+  // The cell menu; its tag -1 makes the next opening show nothing.
+  QMenu* pp = nullptr;
+  int ppTag = 0;
+  void CellMouseDown(int row, int col, Qt::MouseButton button);
+  void CandidateMouseDown(int row, int col, int digit, Qt::MouseButton button);
+  void HoverEnter(int row, int col, int sub);  // sub 0: the cell itself
+  void HoverLeave(int row, int col, int sub);
+  // The board asks for the menu of a cell: build it, show it unless suppressed.
+  void ppPopup(int row, int col, const QPoint& globalPos);
+  void BuildCellMenu(const std::string& text);
+  void CellMenuClick(QAction* item);
+  // Reads the colour marks back from the board.
+  void CaptureMarks();
+
+  // The digits 1..9, ascending, that occur in a or in b.
+  static std::string UnionDigits(const std::string& a, const std::string& b);
+  // s without the first occurrence of d.
+  static std::string RemoveDigit(std::string s, char d);
+
  public slots:
   // New game, levels 0..4.
   void ToolButton11Click();
@@ -216,6 +238,11 @@ class TForm1 : public QMainWindow {
   bool OpenUrl(const QUrl& url);
 
   QAction* MakeAction(const char* name, const QString& text, const QString& hint);
+  void WireBoard();
+  bool IsNeutralHintArea(const QObject* o) const;
+  // The redraw of the current display mode after a board change.
+  void DrawForMode();
+  bool ReservedColour(TColor c) const;
 
   Prompts& prompts_;
   QAction* wcAction_ = nullptr;  // WC_Label's place in ToolBar2
@@ -225,6 +252,9 @@ class TForm1 : public QMainWindow {
   // Key preview: the event last handed to FormKeyDown and where it was.
   const QEvent* previewedKey_ = nullptr;
   QPointer<QWidget> previewedAt_;
+  // The cell the menu was opened on.
+  int menuRow_ = 0;
+  int menuCol_ = 0;
 };
 
 }  // namespace tessel::ui

@@ -1,0 +1,325 @@
+// What the mouse and the keys do on the playing board: big digits,
+// candidates, the cell menu, colour marking and the status-bar hints.
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QToolBar>
+
+#include "core/board.hpp"
+#include "ui/mainwindow.hpp"
+
+namespace tessel::ui {
+
+namespace {
+
+QString CT(const char* english, const char* chinese) {
+  return QString::fromStdString(tessel::ChooseText(english, chinese));
+}
+
+bool HasChar(const std::string& s, char c) { return s.find(c) != std::string::npos; }
+
+}  // namespace
+
+std::string TForm1::UnionDigits(const std::string& a, const std::string& b) {
+  std::string out;
+  for (char d = '1'; d <= '9'; ++d)
+    if (HasChar(a, d) || HasChar(b, d)) out += d;
+  return out;
+}
+
+std::string TForm1::RemoveDigit(std::string s, char d) {
+  const auto at = s.find(d);
+  if (at != std::string::npos) s.erase(at, 1);
+  return s;
+}
+
+void TForm1::WireBoard() {
+  pp = new QMenu(this);
+  pp->setObjectName(QStringLiteral("pp"));
+  connect(pp, &QMenu::triggered, this, &TForm1::CellMenuClick);
+
+  connect(sd991, &TPICSD33::cellMouseDown, this,
+          [this](int row, int col, Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
+            CellMouseDown(row, col, button);
+          });
+  connect(sd991, &TPICSD33::candidateMouseDown, this,
+          [this](int row, int col, int digit, Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
+            CandidateMouseDown(row, col, digit, button);
+          });
+  connect(sd991, &TPICSD33::cellEnter, this, [this](int row, int col) { HoverEnter(row, col, 0); });
+  connect(sd991, &TPICSD33::cellLeave, this, [this](int row, int col) { HoverLeave(row, col, 0); });
+  connect(sd991, &TPICSD33::candidateEnter, this, &TForm1::HoverEnter);
+  connect(sd991, &TPICSD33::candidateLeave, this, &TForm1::HoverLeave);
+  connect(sd991, &TPICSD33::popupRequested, this, &TForm1::ppPopup);
+}
+
+void TForm1::DrawForMode() {
+  if (rb_one->isChecked())
+    sd991->DrawFiltered(SelectedDigit());
+  else if (rb_all->isChecked())
+    sd991->DrawAllCandidates();
+  else
+    sd991->DrawDigitsOnly();
+}
+
+// --- Mouse on a cell ---
+
+void TForm1::CellMouseDown(int row, int col, Qt::MouseButton button) {
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  Cell& c = sd991->cell(row, col);
+  TPicNode& n = sd991->node(row, col);
+
+  if (chkcolor->isChecked()) {
+    ppTag = -1;
+    UpdateGuard guard(*sd991);
+    const TColor colour = button == Qt::LeftButton ? ColorGrid1->foregroundColor() : CellBaseColour(row, col);
+    n.color = colour;
+    n.setcolor(colour);
+    CaptureMarks();
+    sd991->RequestRepaint();
+    return;
+  }
+
+  bool finished = false;
+  if (rb_none->isChecked()) {
+    UpdateGuard guard(*sd991);
+    const int sel = SelectedDigit();
+    if (button == Qt::LeftButton && c.state != kGiven && sel != 0) {
+      c.text = std::string(1, char('0' + sel));
+      c.state = kEntered;
+    } else if (button == Qt::RightButton && c.state != kGiven) {
+      c.state = kOpen;
+      c.text.clear();
+    }
+    sd991->MarkConflicts();
+    finished = sd991->IsFinished();
+    RecountDigits();
+    sd991->DrawDigitsOnly();
+    HighlightSelected();
+    ApplyMarks();
+  } else {
+    ppTag = 0;
+    UpdateGuard guard(*sd991);
+    if (button == Qt::LeftButton && c.state == kEntered) {
+      const std::string old = c.text;
+      c.text = sd991->ComputeCandidates(row, col);
+      c.state = kOpen;
+      if (old.size() == 1) sd991->AddBackToPeers(row, col, old[0]);
+      sd991->MarkConflicts();
+      finished = sd991->IsFinished();
+      RecountDigits();
+      DrawForMode();
+      ApplyMarks();
+    }
+  }
+  // The board is painted before the modal notice.
+  if (finished) ShowFinish(true);
+  RestoreEntryFonts();
+}
+
+// --- Mouse on a candidate ---
+
+void TForm1::CandidateMouseDown(int row, int col, int digit, Qt::MouseButton button) {
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  if (digit < 1 || digit > 9) return;
+  TPicNode& n = sd991->node(row, col);
+
+  if (chkcolor->isChecked()) {
+    ppTag = -1;
+    UpdateGuard guard(*sd991);
+    n.subColor[digit] = button == Qt::LeftButton ? ColorGrid1->foregroundColor() : n.color;
+    CaptureMarks();
+    sd991->RequestRepaint();
+    return;
+  }
+  if (rb_none->isChecked()) {
+    ppTag = -1;
+    return;
+  }
+
+  Cell& c = sd991->cell(row, col);
+  const char k = char('0' + digit);
+  const bool autoUpdate = cbautoupdate->isChecked();
+  {
+    UpdateGuard guard(*sd991);
+    if (button == Qt::LeftButton) {
+      c.text = std::string(1, k);
+      c.state = kEntered;
+      if (autoUpdate) sd991->RemoveFromPeers(row, col);
+    } else {
+      c.text = RemoveChars(c.text, std::string(1, k));
+      if (c.text.size() == 1) {
+        c.state = kEntered;
+        if (autoUpdate) sd991->RemoveFromPeers(row, col);
+      } else {
+        c.state = kOpen;
+      }
+    }
+    RecountDigits();
+    sd991->MarkConflicts();
+    DrawForMode();
+    HighlightSelected();
+    ApplyMarks();
+  }
+  RestoreEntryFonts();
+  if (sd991->IsFinished()) ShowFinish(false);
+  // The right press goes on to the cell's menu: keep it shut.
+  ppTag = -1;
+}
+
+// --- The cell menu ---
+
+void TForm1::ppPopup(int row, int col, const QPoint& globalPos) {
+  menuRow_ = row;
+  menuCol_ = col;
+  BuildCellMenu(sd991->cell(row, col).text);
+  if (ppTag == -1) pp->clear();
+  if (!pp->actions().isEmpty()) pp->popup(globalPos);
+}
+
+void TForm1::BuildCellMenu(const std::string& text) {
+  pp->clear();
+  auto addItem = [this](const QString& caption, const QString& command) {
+    QAction* a = pp->addAction(caption);
+    a->setData(command);
+  };
+  for (char d = '1'; d <= '9'; ++d)
+    if (!HasChar(text, d)) addItem(CT("Add ", "增加 ") + QChar(d), QStringLiteral("+") + QChar(d));
+  if (!text.empty()) pp->addSeparator();
+  for (char d = '1'; d <= '9'; ++d)
+    if (HasChar(text, d)) addItem(CT("Move ", "删除 ") + QChar(d), QStringLiteral("-") + QChar(d));
+  pp->addSeparator();
+  addItem(CT("Regenerate Candidate Numbers", "重新生成候选数"), QStringLiteral("X"));
+}
+
+void TForm1::CellMenuClick(QAction* item) {
+  const QString command = item ? item->data().toString() : QString();
+  if (command.isEmpty() || menuRow_ == 0) return;
+  const int row = menuRow_, col = menuCol_;
+  Cell& c = sd991->cell(row, col);
+  // A given never has the menu; a stale opening must not turn it open.
+  if (c.state == kGiven) return;
+
+  bool finished = false;
+  {
+    UpdateGuard guard(*sd991);
+    const char op = command.at(0).toLatin1();
+    const char d = command.size() > 1 ? command.at(1).toLatin1() : '0';
+    const std::string old = c.text;
+    const bool wasEntered = c.state == kEntered;
+    if (op == '+') {
+      c.text = UnionDigits(c.text, std::string(1, d));
+      if (wasEntered) {
+        c.state = kOpen;
+        if (old.size() == 1) sd991->AddBackToPeers(row, col, old[0]);
+      }
+    } else if (op == '-') {
+      c.text = RemoveDigit(c.text, d);
+    } else if (op == 'X') {
+      if (wasEntered) {
+        c.state = kOpen;
+        if (old.size() == 1) sd991->AddBackToPeers(row, col, old[0]);
+      }
+      c.text = sd991->ComputeCandidates(row, col);
+    }
+    c.state = kOpen;
+    RecountDigits();
+    sd991->MarkConflicts();
+    DrawForMode();
+    ApplyMarks();
+    finished = sd991->IsFinished();
+    RestoreEntryFonts();
+  }
+  if (finished) ShowFinish(false);
+}
+
+// --- Colour marks ---
+
+bool TForm1::ReservedColour(TColor c) const {
+  return c == sd991->errorcolor() || c == sd991->highcolor() || c == sd991->UNFoucsColor1() ||
+         c == sd991->UNFoucsColor2();
+}
+
+void TForm1::CaptureMarks() {
+  for (int i = 0; i < kCells; ++i) {
+    const TPicNode& n = sd991->node(RowOf(i), ColOf(i));
+    colorMarks[i][0] = ReservedColour(n.color) ? kNoMark : n.color;
+    for (int k = 1; k <= 9; ++k) colorMarks[i][k] = ReservedColour(n.subColor[k]) ? kNoMark : n.subColor[k];
+  }
+}
+
+// --- Hover ---
+
+void TForm1::HoverEnter(int row, int col, int sub) {
+  UpdateGuard guard(*sd991);
+  TPicNode& n = sd991->node(row, col);
+  if (sub != 0)
+    n.subBorderStyle[sub] = kBorderSingle;
+  else
+    n.borderStyle = kBorderSingle;
+  sd991->RequestRepaint();
+
+  const Cell& c = sd991->cell(row, col);
+  QString hint;
+  if (chkcolor->isChecked()) {
+    hint = CT("Mark color with the left button,Clear the marked color with the right button.",
+              "左键标记颜色，右键清除标记的颜色.");
+  } else if (sub != 0) {
+    hint = CT("Left click sets the selected Candidature as Bignumber, right click deletes such Candidature.",
+              "左键设定选择的数为大数,右键删除选择的候选数.");
+  } else if (rb_none->isChecked()) {
+    if (c.state == kEntered || c.state == kOpen)
+      hint = CT("Set Bignumber with the left button, clear Bignumber with the right button.",
+                "鼠标左键设定数字，右键清除.");
+  } else if (rb_all->isChecked()) {
+    if (c.state == kEntered)
+      hint = CT("Cancel the bignumber with the left button.Pop up the shortcut menu with the right button.",
+                "左键取消设置的大数,右键打开快捷菜单..");
+    else if (c.state == kOpen)
+      hint = CT("Pop up the shortcut menu with the right button.", "右键打开快捷菜单.");
+  } else if (c.state != kGiven && n.popupAssigned) {
+    hint = CT("Pop up the shortcut menu with the right button.", "右键打开快捷菜单.");
+  }
+  if (hint.isEmpty())
+    ClearHint();
+  else
+    ShowHint(hint);
+}
+
+void TForm1::HoverLeave(int row, int col, int sub) {
+  UpdateGuard guard(*sd991);
+  TPicNode& n = sd991->node(row, col);
+  if (sub != 0)
+    n.subBorderStyle[sub] = kBorderNone;
+  else
+    n.borderStyle = kBorderNone;
+  sd991->RequestRepaint();
+}
+
+bool TForm1::IsNeutralHintArea(const QObject* o) const {
+  return o && (o == this || o == centralWidget() || o == Panel1 || o == GroupBoxCandidates ||
+               o == GroupBoxColor || o == ToolBar1 || o == TimeLabel1 || o == ndtxt);
+}
+
+// --- Keys ---
+
+void TForm1::FormKeyDown(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_F1) {
+    rb_none->setChecked(true);  // toggled runs the mode change only when it changes
+  } else if (key == Qt::Key_F2) {
+    rb_all->setChecked(true);
+  } else if (key == Qt::Key_F3) {
+    rb_one->setChecked(true);
+  } else if (key >= Qt::Key_1 && key <= Qt::Key_9 && !(event->modifiers() & Qt::KeypadModifier)) {
+    // Only the main keyboard row; the keypad digits are not handled.
+    PressDigitButton(key - Qt::Key_0);
+    disnote1Click();
+  }
+}
+
+}  // namespace tessel::ui
