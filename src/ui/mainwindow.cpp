@@ -27,6 +27,7 @@
 #include "core/bank.hpp"
 #include "core/board.hpp"
 #include "ui/icons.hpp"
+#include "ui/solutionsviewer.hpp"
 #include "widgets/digitcount.hpp"
 
 namespace tessel::ui {
@@ -79,7 +80,8 @@ TForm1::TForm1(Prompts& prompts, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       prompts_(prompts),
-      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      runModal_([](QDialog& dialog) { dialog.exec(); }) {
   setObjectName(QStringLiteral("TForm1"));
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
@@ -110,6 +112,7 @@ TForm1::TForm1(Prompts& prompts, QWidget* parent)
   qApp->installEventFilter(this);
 
   FormCreate();
+  Frmdas = new TFrmdas(this);
 
   adjustSize();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -469,7 +472,7 @@ void TForm1::FormCreate() {
   QDir().mkpath(dataFolder);
   QDir().mkpath(dataFolder + QStringLiteral("replay"));
 
-  branchPoint.clear();
+  history.AbandonBranch();
   ColorGrid1->setForegroundIndex(11);
 
   // No game yet: the board shows nothing and takes no input.
@@ -544,6 +547,8 @@ void TForm1::StartGame(bool fill) {
   sd991->setEnabled(true);
   SetFinishedMark(false);
   chkcolor->setChecked(false);
+  // A new game abandons an open branch.
+  history.AbandonBranch();
   b1->setEnabled(true);
   b2->setEnabled(false);
   b3->setEnabled(false);
@@ -607,10 +612,6 @@ void TForm1::RecountDigits() {
   UpdateStepButtons();
 }
 
-// The move history fills these in.
-void TForm1::RecordStep() {}
-void TForm1::UpdateStepButtons() {}
-void TForm1::ResetHistory() {}
 
 void TForm1::DisableStepButtons() {
   for (QAction* a : {tbback, tbfirst, tbnext, tblast}) a->setEnabled(false);
@@ -823,22 +824,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 void TForm1::SaveCurrentBoard1Click() {}
 void TForm1::ToolButton1Click() {}
 void TForm1::ToolButton12Click() {}
-void TForm1::ToolButton4Click() {}
 void TForm1::Con1Click() {}
 void TForm1::appearance1Click() {}
 void TForm1::savetClick() {}
 void TForm1::objectSaveGameStepByStep1TMenuItem1Click() {}
 void TForm1::CopyPuzzleToClipboard1Click() {}
-void TForm1::tbsolveClick() {}
-void TForm1::ToolButton16Click() {}
-void TForm1::ToolButton9Click() {}
-void TForm1::b1Click() {}
-void TForm1::b2Click() {}
-void TForm1::b3Click() {}
-void TForm1::tbfirstClick() {}
-void TForm1::tbbackClick() {}
-void TForm1::tbnextClick() {}
-void TForm1::tblastClick() {}
 
 // --- Periphery ---
 

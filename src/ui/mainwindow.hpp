@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "core/history.hpp"
 #include "core/qj.hpp"
 #include "core/random.hpp"
 #include "ui/prompts.hpp"
@@ -30,9 +31,12 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QToolBar;
+class QDialog;
 class QToolButton;
 
 namespace tessel::ui {
+
+class TFrmdas;
 
 // Placeholder address of the project's pages; the web-link items open it.
 inline const QString kHomePage = QStringLiteral("https://sudokutessel.example.org");
@@ -56,7 +60,8 @@ class TForm1 : public QMainWindow {
   QLabel* ndtxt = nullptr;
   QLabel* WC_Label = nullptr;
   QString dataFolder;  // ends with "/"
-  QString branchPoint;  // snapshot where the open branch began; empty when none
+  // Every position of the game, the cursor and the open branch's start.
+  History history;
   // For each cell (row-major) its background mark and those of candidates 1..9.
   std::array<std::array<TColor, 10>, kCells> colorMarks{};
 
@@ -82,6 +87,7 @@ class TForm1 : public QMainWindow {
   QAction* ToolButton1 = nullptr;        // game list
   QAction* ToolButton12 = nullptr;       // printable board
   QAction* ToolButton4 = nullptr;        // import or create
+  class Tfrm_new* frm_new = nullptr;    // its dialog, made on first use (importdialogs.cpp)
   QAction* Con1 = nullptr;
   QAction* Exit1 = nullptr;
   QAction* ToolButton11 = nullptr;  // Very Easy
@@ -111,12 +117,17 @@ class TForm1 : public QMainWindow {
   QAction* AutoCheckNewVersion1 = nullptr;  // checkable; stored as "Auto_check"
   QAction* About1 = nullptr;
 
+  // The Multiple Solutions Viewer, created once and shown on demand.
+  TFrmdas* Frmdas = nullptr;
+
   Prompts& prompts() { return prompts_; }
   Random32& random() { return rng_; }
   // Deals become reproducible with a fixed source.
   void SetSeedSource(Random32::SeedSource source) { rng_.SetSeedSource(std::move(source)); }
   // Help and web links go through here; tests record instead of opening a browser.
   void SetUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+  // Modal windows are shown through here; tests look at them instead.
+  void SetModalRunner(std::function<void(QDialog&)> runner) { runModal_ = std::move(runner); }
 
   // --- Routines the other parts of the game call ---
   // Empties the board and the solution store.
@@ -133,11 +144,15 @@ class TForm1 : public QMainWindow {
   // Deals and starts a game at level 0..4.
   void NewGame(int level);
 
-  // History (filled in by the move-history change).
+  // History.
   void RecordStep();
   void UpdateStepButtons();
   void ResetHistory();
   void DisableStepButtons();
+  void StepFirst();
+  void StepBack();
+  void StepNext();
+  void StepLast();
 
   // Display modes and colour marks.
   int SelectedDigit() const;
@@ -243,11 +258,18 @@ class TForm1 : public QMainWindow {
   // The redraw of the current display mode after a board change.
   void DrawForMode();
   bool ReservedColour(TColor c) const;
+  // Puts a history line on the board and brings the display up to it.
+  void ShowStep(const std::string& line);
+  // The redraw after a restore, by display mode.
+  void RedrawRestored();
+  // Every cell that is not a given gets its digit of the solution.
+  void FillFromSolution(const std::string& solution);
 
   Prompts& prompts_;
   QAction* wcAction_ = nullptr;  // WC_Label's place in ToolBar2
   Random32 rng_;
   std::function<bool(const QUrl&)> openUrl_;
+  std::function<void(QDialog&)> runModal_;
   bool allowAllUp_ = false;  // whether all nine digit buttons may be up
   // Key preview: the event last handed to FormKeyDown and where it was.
   const QEvent* previewedKey_ = nullptr;

@@ -58,7 +58,7 @@ TEST_F(FormTest, ProgramStartShowsNoGame) {
   EXPECT_FALSE(f.ColorGrid1->BackgroundEnabled());
   for (const auto& entry : f.colorMarks)
     for (tessel::TColor c : entry) EXPECT_EQ(c, TForm1::kNoMark);
-  EXPECT_TRUE(f.branchPoint.isEmpty());
+  EXPECT_FALSE(f.history.BranchOpen());
   EXPECT_TRUE(prompts_.shown().empty());
 }
 

@@ -1,0 +1,103 @@
+// The main window's side of the move history: recording, the four step
+// buttons and the trial branch.
+#include <QAction>
+#include <QRadioButton>
+
+#include "ui/mainwindow.hpp"
+
+namespace tessel::ui {
+
+void TForm1::RecordStep() { history.RecordStep(sd991->board()); }
+
+void TForm1::UpdateStepButtons() {
+  // An empty list has nowhere to go either way.
+  const bool back = history.CanStepBack();
+  const bool forward = history.CanStepForward();
+  tbback->setEnabled(back);
+  tbfirst->setEnabled(back);
+  tbnext->setEnabled(forward);
+  tblast->setEnabled(forward);
+}
+
+void TForm1::ResetHistory() { history.Reset(sd991->board()); }
+
+void TForm1::RedrawRestored() {
+  if (rb_none->isChecked()) {
+    sd991->DrawDigitsOnly();
+    if (SelectedDigit() == 0) SetDigitButtons(1);
+    HighlightSelected();
+  } else if (rb_all->isChecked()) {
+    sd991->DrawAllCandidates();
+  } else {
+    sd991->DrawFiltered(SelectedDigit());
+  }
+}
+
+void TForm1::ShowStep(const std::string& line) {
+  // The 81 cells change in one visible step.
+  UpdateGuard guard(*sd991);
+  RestoreSnapshot(sd991->board(), line);
+  sd991->MarkConflicts();
+  RedrawRestored();
+  UpdateStepButtons();
+  HighlightSelected();
+  ApplyMarks();
+  RecountDigits();
+}
+
+void TForm1::StepFirst() {
+  if (history.count() == 0) return;
+  ShowStep(history.StepFirst());
+}
+
+void TForm1::StepBack() {
+  if (!history.CanStepBack()) return;
+  ShowStep(history.StepBack());
+}
+
+void TForm1::StepNext() {
+  if (!history.CanStepForward()) return;
+  ShowStep(history.StepNext());
+}
+
+void TForm1::StepLast() {
+  if (history.count() == 0) return;
+  ShowStep(history.StepLast());
+}
+
+void TForm1::tbfirstClick() { StepFirst(); }
+void TForm1::tbbackClick() { StepBack(); }
+void TForm1::tbnextClick() { StepNext(); }
+void TForm1::tblastClick() { StepLast(); }
+
+// --- Trial branch ---
+
+void TForm1::b1Click() {
+  b1->setEnabled(false);
+  b2->setEnabled(true);
+  b3->setEnabled(true);
+  history.StartBranch(sd991->board());
+}
+
+void TForm1::b2Click() {
+  b1->setEnabled(true);
+  b2->setEnabled(false);
+  b3->setEnabled(false);
+  history.AcceptBranch();
+}
+
+void TForm1::b3Click() {
+  b1->setEnabled(true);
+  b2->setEnabled(false);
+  b3->setEnabled(false);
+  if (!history.BranchOpen()) return;
+  UpdateGuard guard(*sd991);
+  RestoreSnapshot(sd991->board(), history.RejectBranch());
+  sd991->MarkConflicts();
+  RedrawRestored();
+  // Records the branch point after the position the cursor stands on.
+  RecountDigits();
+  ApplyMarks();
+}
+
+}  // namespace tessel::ui

@@ -1,0 +1,408 @@
+#include "ui/importdialogs.hpp"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/board.hpp"
+#include "core/layouts.hpp"
+#include "core/solver.hpp"
+#include "ui/mainwindow.hpp"
+
+namespace tessel::ui {
+
+namespace {
+
+QString CT(const char* english, const char* chinese) {
+  return QString::fromStdString(tessel::ChooseText(english, chinese));
+}
+
+const QString kBorder = QStringLiteral(
+    "*--------------------------------------------------------------------------------------------*");
+const QString kSeparator = QStringLiteral(
+    "|------------------------------+------------------------------+------------------------------|");
+
+QString TestNotice(int code) {
+  switch (code) {
+    case kUnique:
+      return CT("Check OK", "题目有唯一解");
+    case kMultiple:
+      return CT("This puzzle has multiple solution", "题目有多解");
+    default:
+      return CT("Puzzle is not solvable", "题目无解");
+  }
+}
+
+}  // namespace
+
+// --- Import or Create Sudoku ---
+
+Tfrm_new::Tfrm_new(TForm1& form, QWidget* parent)
+    : QDialog(parent), form_(form), prompts_(form.prompts()) {
+  setObjectName(QStringLiteral("frm_new"));
+  setWindowTitle(CT("Import or Create Sudoku", "导入或创建数独"));
+  setFixedSize(kClientWidth, kClientHeight);
+  setModal(true);
+
+  sdnew = new TPICSD33(this);
+  sdnew->setObjectName(QStringLiteral("sdnew"));
+  sdnew->setGeometry(8, (kClientHeight - TPICSD33::kBoardSize) / 2, TPICSD33::kBoardSize, TPICSD33::kBoardSize);
+  sdnew->setUNFoucsColor1(16777215);
+  sdnew->setUNFoucsColor2(16759739);
+  sdnew->setFoucsColor1(12043517);
+  sdnew->setFoucsColor2(14538713);
+  sdnew->setFONTSize1(25);
+  sdnew->setFONTSize2(18);
+  sdnew->setFONTSize3(10);
+  sdnew->setFONTColor1(0);
+  sdnew->setFONTColor2(16711680);
+  sdnew->setFONTColor3(111666);
+  sdnew->setErrorcolor(254);
+  sdnew->setHighcolor(9813909);
+  sdnew->setAutotranzt(false);
+  sdnew->setNd(0);
+
+  struct ButtonDef {
+    QPushButton** button;
+    const char* name;
+    QString caption;
+    void (Tfrm_new::*handler)();
+  };
+  const ButtonDef buttons[] = {
+      {&Button5, "Button5", CT("Load Puzzle", "载入当前题目"), &Tfrm_new::Button5Click},
+      {&Button6, "Button6", CT("&Import", "导入(&I)"), &Tfrm_new::Button6Click},
+      {&Button3, "Button3", CT("&Clear Grid", "清除表格(&C)"), &Tfrm_new::Button3Click},
+      {&Button1, "Button1", CT("Check Puzzle", "检查题目"), &Tfrm_new::Button1Click},
+      {&Button2, "Button2", CT("Play Puzzle", "开始游戏"), &Tfrm_new::Button2Click},
+      {&Button4, "Button4", CT("&Quit", "退出(&Q)"), &Tfrm_new::Button4Click},
+  };
+  const int left = 8 + TPICSD33::kBoardSize + 12;
+  const int width = kClientWidth - left - 8;
+  int top = sdnew->y();
+  for (const ButtonDef& s : buttons) {
+    auto* b = new QPushButton(s.caption, this);
+    b->setObjectName(QString::fromLatin1(s.name));
+    b->setAutoDefault(false);
+    b->setGeometry(left, top, width, 32);
+    top += 42;
+    connect(b, &QPushButton::clicked, this, s.handler);
+    *s.button = b;
+  }
+
+  memo2 = new QPlainTextEdit(this);
+  memo2->setObjectName(QStringLiteral("memo2"));
+  // Lines of a framed grid must reach the import whole.
+  memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo2->hide();
+
+  FormCreate();
+  frmImport = new TfrmImport(*this, prompts_);
+}
+
+void Tfrm_new::FormCreate() {
+  ClearGrid();
+  sdnew->setEnabled(true);
+  connect(sdnew, &TPICSD33::cellMouseDown, this,
+          [this](int row, int col, Qt::MouseButton button) { EditorCellMouseDown(row, col, button); });
+  connect(sdnew, &TPICSD33::candidateMouseDown, this,
+          [this](int row, int col, int digit, Qt::MouseButton button) {
+            EditorCandidateMouseDown(row, col, digit, button);
+          });
+  connect(sdnew, &TPICSD33::cellEnter, this, [this](int row, int col) { EditorHover(row, col, 0, true); });
+  connect(sdnew, &TPICSD33::cellLeave, this, [this](int row, int col) { EditorHover(row, col, 0, false); });
+  connect(sdnew, &TPICSD33::candidateEnter, this,
+          [this](int row, int col, int digit) { EditorHover(row, col, digit, true); });
+  connect(sdnew, &TPICSD33::candidateLeave, this,
+          [this](int row, int col, int digit) { EditorHover(row, col, digit, false); });
+}
+
+void Tfrm_new::EditorCandidateMouseDown(int row, int col, int digit, Qt::MouseButton button) {
+  if (button != Qt::LeftButton) return;
+  UpdateGuard guard(*sdnew);
+  Cell& c = sdnew->cell(row, col);
+  c.text = std::string(1, char('0' + digit));
+  c.state = kEntered;
+  sdnew->RemoveFromPeers(row, col);
+  sdnew->MarkConflicts();
+  sdnew->DrawAllCandidates();
+}
+
+void Tfrm_new::EditorCellMouseDown(int row, int col, Qt::MouseButton button) {
+  if (button != Qt::LeftButton) return;
+  UpdateGuard guard(*sdnew);
+  Cell& c = sdnew->cell(row, col);
+  if (c.state != kOpen) {
+    const char digit = c.text.empty() ? '0' : c.text[0];
+    c.text = sdnew->ComputeCandidates(row, col);
+    c.state = kOpen;
+    sdnew->AddBackToPeers(row, col, digit);
+  } else {
+    // Outside the visible panels: brings back a list the player emptied.
+    c.text = sdnew->ComputeCandidates(row, col);
+  }
+  sdnew->MarkConflicts();
+  sdnew->DrawAllCandidates();
+}
+
+void Tfrm_new::EditorHover(int row, int col, int sub, bool entered) {
+  TPicNode& n = sdnew->node(row, col);
+  const int style = entered ? kBorderSingle : kBorderNone;
+  if (sub != 0)
+    n.subBorderStyle[sub] = style;
+  else
+    n.borderStyle = style;
+  sdnew->RequestRepaint();
+}
+
+void Tfrm_new::ClearGrid() {
+  UpdateGuard guard(*sdnew);
+  Board& board = sdnew->board();
+  for (int i = 0; i < kCells; ++i) {
+    board[i].text = "123456789";
+    board[i].state = kOpen;
+  }
+  // Marked before the redraw, or the old conflict colours would stay.
+  sdnew->MarkConflicts();
+  sdnew->DrawAllCandidates();
+}
+
+void Tfrm_new::Button5Click() {
+  UpdateGuard guard(*sdnew);
+  const Board& main = form_.sd991->board();
+  Board& board = sdnew->board();
+  for (int i = 0; i < kCells; ++i) {
+    if (main[i].text.size() == 1) {
+      board[i].text = main[i].text;
+      board[i].state = kEntered;
+    } else {
+      board[i].text = "123456789";
+      board[i].state = kOpen;
+    }
+  }
+  for (int i = 0; i < kCells; ++i)
+    if (board[i].state == kOpen) board[i].text = board.ComputeCandidates(RowOf(i), ColOf(i));
+  // The earlier puzzle's conflict marks must not survive the copy.
+  sdnew->MarkConflicts();
+  sdnew->DrawAllCandidates();
+}
+
+void Tfrm_new::Button6Click() { frmImport->exec(); }
+
+void Tfrm_new::Button3Click() {
+  if (!prompts_.Ask(this, CT("Clear the puzzle board,Sure?", "确定清除题目表格?"))) return;
+  ClearGrid();
+}
+
+void Tfrm_new::Button1Click() { prompts_.Notice(this, TestNotice(TestEditorPuzzle(sdnew->board()).code)); }
+
+void Tfrm_new::Button2Click() {
+  const PuzzleTestResult test = TestEditorPuzzle(sdnew->board());
+  if (test.code == kNotSolvable) {
+    prompts_.Notice(this, TestNotice(test.code));
+    return;
+  }
+  if (test.code == kMultiple &&
+      !prompts_.Ask(this, CT("This Puzzle has multiple solutions,Do you want to solve it anyway?",
+                             "题目有多个解，是否继续？")))
+    return;
+
+  TForm1& f = form_;
+  {
+    UpdateGuard guard(*f.sd991);
+    f.ClearGame();
+    const Board& editor = sdnew->board();
+    Board& board = f.sd991->board();
+    for (int i = 0; i < kCells; ++i) {
+      Cell& c = board[i];
+      c.state = kOpen;
+      c.text = editor[i].text;
+      TNode& n = f.QJ1[i];
+      n.row = RowOf(i);
+      n.col = ColOf(i);
+      n.given = editor[i].state == kEntered && editor[i].text.size() == 1 && IsDigitChar(editor[i].text[0]);
+      n.value = n.given ? c.text[0] - '0' : 0;
+      if (n.given) c.state = kGiven;
+    }
+    if (test.code == kUnique) f.QJ1.SetSolution(test.first);
+    f.StartGame(false);
+    f.RecountDigits();
+    f.SpeedButton1Click();
+    f.chkcolor->setChecked(false);
+    f.rb_none->setChecked(true);
+    f.PressDigitButton(1);
+    f.disnote1Click();
+    f.ResetHistory();
+    f.DisableStepButtons();
+    f.TimeLabel1->setTimerenabled(true);
+    f.TimeLabel1->setMS(0);
+    f.sd991->setEnabled(true);
+    f.SetFinishedMark(false);
+    f.ndtxt->setText(QString::fromStdString(LevelText(kUnknownLevel)));
+    f.sd991->setNd(kUnknownLevel);
+  }
+  accept();
+}
+
+void Tfrm_new::Button4Click() { reject(); }
+
+// --- Import Sudoku ---
+
+TfrmImport::TfrmImport(Tfrm_new& owner, Prompts& prompts)
+    : QDialog(&owner), owner_(owner), prompts_(prompts) {
+  setObjectName(QStringLiteral("frmImport"));
+  setWindowTitle(CT("Import Sudoku", "导入数独"));
+  setFixedSize(kClientWidth, kClientHeight);
+  setModal(true);
+
+  memo2 = new QPlainTextEdit(this);
+  memo2->setObjectName(QStringLiteral("memo2"));
+  memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The framed layouts line up only in a fixed-pitch font.
+  memo2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  memo2->setAttribute(Qt::WA_InputMethodEnabled, false);
+  memo2->setContextMenuPolicy(Qt::CustomContextMenu);
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  e1 = PopupMenu1->addAction(CT("Select All", "全选"), this, &TfrmImport::e1Click);
+  e2 = PopupMenu1->addAction(CT("Copy", "复制"), this, &TfrmImport::e2Click);
+  e3 = PopupMenu1->addAction(CT("Paste", "粘贴"), this, &TfrmImport::e3Click);
+  e4 = PopupMenu1->addAction(CT("Clear", "清除"), this, &TfrmImport::e4Click);
+  e1->setObjectName(QStringLiteral("e1"));
+  e2->setObjectName(QStringLiteral("e2"));
+  e3->setObjectName(QStringLiteral("e3"));
+  e4->setObjectName(QStringLiteral("e4"));
+  connect(memo2, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& pos) { PopupMenu1->popup(memo2->viewport()->mapToGlobal(pos)); });
+
+  auto* buttonPanel = new QFrame(this);
+  buttonPanel->setFrameShape(QFrame::StyledPanel);
+  auto* row = new QHBoxLayout(buttonPanel);
+  row->setContentsMargins(8, 4, 8, 4);
+  Label2 = new QLabel(CT("Compatible Formats:", "兼容格式:"), buttonPanel);
+  row->addWidget(Label2);
+  auto makeButton = [&](const char* name, const QString& caption, void (TfrmImport::*handler)()) {
+    auto* b = new QPushButton(caption, buttonPanel);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, handler);
+    row->addWidget(b);
+    return b;
+  };
+  Button3 = makeButton("Button3", QStringLiteral("Example 1"), &TfrmImport::Button3Click);
+  Button4 = makeButton("Button4", QStringLiteral("Example 2"), &TfrmImport::Button4Click);
+  Button5 = makeButton("Button5", QStringLiteral("Example 3"), &TfrmImport::Button5Click);
+  Button6 = makeButton("Button6", QStringLiteral("Example 4"), &TfrmImport::Button6Click);
+  row->addStretch(1);
+  Button1 = makeButton("Button1", CT("OK", "确定"), &TfrmImport::Button1Click);
+  Button2 = makeButton("Button2", CT("Cancel", "取消"), &TfrmImport::Button2Click);
+
+  auto* helpPanel = new QFrame(this);
+  helpPanel->setFrameShape(QFrame::StyledPanel);
+  auto* helpRow = new QHBoxLayout(helpPanel);
+  helpRow->setContentsMargins(8, 4, 8, 4);
+  Label1 = new QLabel(CT("Enter a string of 81 numbers(you can express blanks as 0, * , '.')",
+                         "输入81个数字的字符串(可以使用0, * , .表示空)"),
+                      helpPanel);
+  helpRow->addWidget(Label1);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(memo2, 1);
+  column->addWidget(buttonPanel);
+  column->addWidget(helpPanel);
+}
+
+void TfrmImport::Button1Click() {
+  owner_.memo2->setPlainText(memo2->toPlainText());
+  TPICSD33& board = *owner_.sdnew;
+  {
+    UpdateGuard guard(board);
+    if (ImportPuzzleText(owner_.memo2->toPlainText().toStdString(), board.board()) == kNoLayout)
+      prompts_.Notice(this, CT(kInvalidFormatText.data(), "无效的格式."));
+    board.DrawAllCandidates();
+  }
+  accept();
+}
+
+void TfrmImport::Button2Click() { reject(); }
+
+void TfrmImport::ShowExample(const QString& help, const QStringList& lines) {
+  memo2->setPlainText(lines.join(QChar(u'\n')));
+  Label1->setText(help);
+}
+
+void TfrmImport::Button3Click() {
+  ShowExample(CT("Enter a string of 81 numbers(you can express blanks as 0, * , '.')",
+                 "输入81个数字的字符串(可以使用0, * , .表示空)"),
+              {QStringLiteral("086009000003200000002004903004000000005000700697041230008050001001760000059000006")});
+}
+
+void TfrmImport::Button4Click() {
+  ShowExample(CT("Enter nine rows,Each row with nine letters.(you can express blanks as 0, * , '.')",
+                 "输入9行，每行9个字符(可以使用0, * , .表示空)"),
+              {"*8******7", "****96***", "**2**3***", "*******9*", "**9***56*", "***1****4", "4********",
+               "****5**3*", "71*8*****"});
+}
+
+void TfrmImport::Button5Click() {
+  ShowExample(
+      CT("Enter any rows,Each row with any letters.(you can express blanks as 0, '.',except '*')",
+         "输入多行(可以使用0, .表示空格,但不能使用*)"),
+      {kBorder,
+       "|         .         9         5|         .         .         3|         8         1         4|",
+       "|         .         8         .|         .         .         2|         .         .         .|",
+       "|         6         .         .|         .         8         .|         2         .         7|",
+       kSeparator,
+       "|         .         .         .|         1         9         .|         6         .         .|",
+       "|         3         .         .|         .         .         .|         .         .         .|",
+       "|         .         .         .|         .         .         .|         5         .         .|",
+       kSeparator,
+       "|         1         .         8|         3         .         .|         7         .         .|",
+       "|         .         .         .|         .         .         4|         .         6         .|",
+       "|         .         .         6|         .         .         7|         .         8         3|",
+       kBorder});
+}
+
+void TfrmImport::Button6Click() {
+  ShowExample(
+      CT("Include nine rows,the rows include digit group,and any string", "包含候选数的格式."),
+      {kBorder,
+       "|         5     13789      2389|    123479       379         6|     23478     23479    234789|",
+       "|     12379     13679      2369|   1234579      3579         8|    234567    234679   2345679|",
+       "|      2379     36789         4|     23579      3579      2379|    235678     23679         1|",
+       kSeparator,
+       "|      3479    345789         1|    346789         2      3479|     34567     34679    345679|",
+       "|         6      3479       239|     13479       379         5|     12347         8     23479|",
+       "|     23479    345789     23589|   1346789     36789     13479|   1234567   1234679   2345679|",
+       kSeparator,
+       "|         8     13469         7|      2369       369       239|     12346         5      2346|",
+       "|        13      1356       356|    235678         4       237|         9     12367     23678|",
+       "|       349         2      3569|    356789         1       379|     34678      3467     34678|",
+       kBorder});
+}
+
+void TfrmImport::e1Click() { memo2->selectAll(); }
+void TfrmImport::e2Click() { memo2->copy(); }
+void TfrmImport::e3Click() { memo2->paste(); }
+void TfrmImport::e4Click() { memo2->clear(); }
+
+// --- The main window's side ---
+
+Tfrm_new& ImportDialog(TForm1& form) {
+  if (!form.frm_new) form.frm_new = new Tfrm_new(form, &form);
+  return *form.frm_new;
+}
+
+void TForm1::ToolButton4Click() { ImportDialog(*this).exec(); }
+
+}  // namespace tessel::ui

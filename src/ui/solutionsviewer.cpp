@@ -1,0 +1,64 @@
+#include "ui/solutionsviewer.hpp"
+
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+
+#include "core/board.hpp"
+
+namespace tessel::ui {
+
+namespace {
+
+QString CT(const char* english, const char* chinese) {
+  return QString::fromStdString(tessel::ChooseText(english, chinese));
+}
+
+void AddRows(QStringList& lines, const std::string& solution) {
+  const QString s = QString::fromStdString(solution);
+  for (int r = 0; r < 9; ++r) lines << s.mid(r * 9, 9);
+}
+
+}  // namespace
+
+TFrmdas::TFrmdas(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("TFrmdas"));
+  setWindowTitle(QStringLiteral("Multiple Solutions Viewer"));
+  setModal(true);
+  setFixedSize(kClientWidth, kClientHeight);
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setReadOnly(true);
+  Memo1->setGeometry(0, 0, kClientWidth, 375);
+  QFont mono = Memo1->font();
+  mono.setStyleHint(QFont::Monospace);
+  mono.setFamily(QStringLiteral("Courier New"));
+  Memo1->setFont(mono);
+
+  Button1 = new QPushButton(QStringLiteral("Close"), this);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setGeometry((kClientWidth - 75) / 2, 384, 75, 25);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::close);
+
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+  hide();
+}
+
+void TFrmdas::Fill(const std::string& solution1, const std::string& solution2) {
+  QStringList lines;
+  lines << CT("Solution 1:", "解1:");
+  AddRows(lines, solution1);
+  lines << QString() << QString();
+  lines << CT("Solution 2:", "解2:");
+  AddRows(lines, solution2);
+  Memo1->clear();
+  Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+}  // namespace tessel::ui

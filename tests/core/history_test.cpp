@@ -1,0 +1,258 @@
+// Snapshots and the move history.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/board.hpp"
+#include "core/history.hpp"
+
+namespace tessel {
+namespace {
+
+// Given 5 at A1, entered 7 at A2, candidates "139" at A3, an emptied list at
+// A4, every other cell open with all nine candidates.
+Board SampleBoard() {
+  Board b;
+  for (int i = 0; i < kCells; ++i) {
+    b[i].state = kOpen;
+    b[i].text = "123456789";
+  }
+  b[0] = {1, 1, "5", kGiven, false};
+  b[1] = {1, 2, "7", kEntered, false};
+  b[2].text = "139";
+  b[3].text = "";
+  return b;
+}
+
+std::vector<std::string> Pieces(const std::string& line) {
+  std::vector<std::string> out(1);
+  for (char ch : line) {
+    if (ch == ',')
+      out.emplace_back();
+    else
+      out.back() += ch;
+  }
+  return out;
+}
+
+std::string Join(const std::vector<std::string>& pieces) {
+  std::string out;
+  for (std::size_t i = 0; i < pieces.size(); ++i) out += (i ? "," : "") + pieces[i];
+  return out;
+}
+
+TEST(HistorySnapshot, LayoutIsStateDigitAndTextPerCellRowMajor) {
+  const std::string line = TakeSnapshot(SampleBoard());
+  const auto pieces = Pieces(line);
+  ASSERT_EQ(pieces.size(), 81u);
+  EXPECT_EQ(pieces[0], "15");
+  EXPECT_EQ(pieces[1], "27");
+  EXPECT_EQ(pieces[2], "3139");
+  EXPECT_EQ(pieces[3], "3");
+  EXPECT_EQ(pieces[80], "3123456789");
+  EXPECT_EQ(line.find(' '), std::string::npos);
+  EXPECT_NE(line.back(), ',');
+  // The longest possible line.
+  Board full;
+  for (int i = 0; i < kCells; ++i) full[i] = {RowOf(i), ColOf(i), "123456789", kOpen, false};
+  EXPECT_EQ(TakeSnapshot(full).size(), 890u);
+}
+
+TEST(HistorySnapshot, RestoreRoundTripsAndTouchesOnlyStateAndText) {
+  const std::string line = TakeSnapshot(SampleBoard());
+  Board b;  // every cell open and empty
+  b[40].error = true;
+  EXPECT_EQ(RestoreSnapshot(b, line), 81);
+  EXPECT_EQ(TakeSnapshot(b), line);
+  EXPECT_TRUE(b[40].error) << "error flags are recomputed by the caller, not restored";
+  EXPECT_EQ(b[40].row, 5);
+  EXPECT_EQ(b[40].col, 5);
+}
+
+TEST(HistorySnapshot, DamagedLinesRestoreWhatCanBeReadAndNeverMoreThan81Cells) {
+  const Board sample = SampleBoard();
+  auto pieces = Pieces(TakeSnapshot(sample));
+  Board before;
+  for (int i = 0; i < kCells; ++i) before[i] = {RowOf(i), ColOf(i), "9", kEntered, false};
+  const std::string untouched = TakeSnapshot(before);
+
+  {  // a short line: the cells past its end keep what they had
+    Board b = before;
+    EXPECT_EQ(RestoreSnapshot(b, Join({pieces.begin(), pieces.begin() + 10})), 10);
+    for (int i = 0; i < kCells; ++i) EXPECT_EQ(b[i].text, i < 10 ? sample[i].text : "9") << i;
+  }
+  {  // bad pieces are skipped, the rest of the line still restores
+    auto bad = pieces;
+    bad[0] = "05";                // no such state
+    bad[1] = "x7";                // not a digit
+    bad[2] = "31234567891";       // ten characters of text
+    bad[3] = "";                  // nothing at all
+    bad[4] = "3 12";              // a blank inside the text
+    bad[5] = "2a";                // a text the board never holds
+    Board b = before;
+    EXPECT_EQ(RestoreSnapshot(b, Join(bad)), 75);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(b[i].text, "9") << i;
+    for (int i = 6; i < kCells; ++i) EXPECT_EQ(b[i].text, sample[i].text) << i;
+  }
+  {  // surplus pieces never spill into the 81st cell
+    auto longer = pieces;
+    longer.push_back("21");
+    longer.push_back("22");
+    Board b = before;
+    EXPECT_EQ(RestoreSnapshot(b, Join(longer)), 81);
+    EXPECT_EQ(TakeSnapshot(b), TakeSnapshot(sample));
+  }
+  {  // blanks around pieces are read past
+    std::string spaced = "  " + pieces[0];
+    for (int i = 1; i < kCells; ++i) spaced += " , " + pieces[i];
+    Board b = before;
+    EXPECT_EQ(RestoreSnapshot(b, spaced + "\r\n"), 81);
+    EXPECT_EQ(TakeSnapshot(b), TakeSnapshot(sample));
+  }
+  for (const char* junk : {"", ",,,,", "garbage", "4,4,4"}) {
+    Board b = before;
+    EXPECT_EQ(RestoreSnapshot(b, junk), 0) << junk;
+    EXPECT_EQ(TakeSnapshot(b), untouched) << junk;
+  }
+}
+
+TEST(HistoryList, RecordsOnlyChangesAndDropsWhatWasSteppedOver) {
+  History h;
+  EXPECT_EQ(h.count(), 0);
+  EXPECT_EQ(h.Current(), "");
+  EXPECT_FALSE(h.CanStepBack());
+  EXPECT_FALSE(h.CanStepForward());
+
+  Board b = SampleBoard();
+  h.Reset(b);
+  EXPECT_EQ(h.count(), 1);
+  EXPECT_EQ(h.cursor(), 0);
+  EXPECT_FALSE(h.RecordStep(b)) << "an unchanged board";
+
+  b[10] = {2, 2, "4", kEntered, false};
+  EXPECT_TRUE(h.RecordStep(b));
+  b[10] = {2, 2, "123456789", kOpen, false};
+  EXPECT_TRUE(h.RecordStep(b)) << "equal to entry 0, but not to the entry at the cursor";
+  EXPECT_EQ(h.count(), 3);
+  EXPECT_EQ(h.lines()[0], h.lines()[2]);
+
+  EXPECT_EQ(h.StepBack(), h.lines()[1]);
+  EXPECT_EQ(h.StepBack(), h.lines()[0]);
+  EXPECT_FALSE(h.CanStepBack());
+  EXPECT_TRUE(h.CanStepForward());
+  b[20] = {3, 3, "8", kEntered, false};
+  EXPECT_TRUE(h.RecordStep(b));
+  EXPECT_EQ(h.count(), 2) << "the two stepped-over entries are gone";
+  EXPECT_EQ(h.cursor(), 1);
+  EXPECT_FALSE(h.CanStepForward());
+
+  // Steps stay inside the list.
+  EXPECT_EQ(h.StepNext(), h.lines()[1]);
+  EXPECT_EQ(h.cursor(), 1);
+  h.StepFirst();
+  h.StepBack();
+  EXPECT_EQ(h.cursor(), 0);
+  h.StepLast();
+  EXPECT_EQ(h.cursor(), 1);
+
+  h.Reset(SampleBoard());
+  EXPECT_EQ(h.count(), 1);
+  EXPECT_EQ(h.cursor(), 0);
+
+  h.Assign({"a", "b", "c"});
+  EXPECT_EQ(h.cursor(), 2);
+  h.Assign({});
+  EXPECT_EQ(h.cursor(), 0);
+  EXPECT_EQ(h.StepLast(), "");
+  EXPECT_FALSE(h.CanStepForward());
+}
+
+TEST(HistoryBranch, StartAcceptRejectAndAbandon) {
+  History h;
+  Board b = SampleBoard();
+  h.Reset(b);
+  EXPECT_FALSE(h.BranchOpen());
+  h.StartBranch(b);
+  EXPECT_TRUE(h.BranchOpen());
+  EXPECT_EQ(h.count(), 1) << "starting a branch records nothing";
+  h.AcceptBranch();
+  EXPECT_FALSE(h.BranchOpen());
+
+  h.StartBranch(b);
+  const std::string point = TakeSnapshot(b);
+  b[30] = {4, 4, "6", kEntered, false};
+  h.RecordStep(b);
+  EXPECT_EQ(h.RejectBranch(), point);
+  EXPECT_FALSE(h.BranchOpen());
+  EXPECT_EQ(h.RejectBranch(), "");
+
+  h.StartBranch(b);
+  h.AbandonBranch();
+  EXPECT_FALSE(h.BranchOpen());
+}
+
+// Random moves, steps and branch operations, checked against the rules that
+// must hold after every one of them.
+TEST(HistoryProperty, RandomPlayKeepsCursorInRangeAndRoundTripsSnapshots) {
+  std::mt19937 rng(1234567);
+  for (int game = 0; game < 40; ++game) {
+    History h;
+    Board b = SampleBoard();
+    h.Reset(b);
+    for (int op = 0; op < 400; ++op) {
+      const int before = h.count();
+      switch (rng() % 8) {
+        case 0:
+        case 1:
+        case 2: {  // a move: enter, clear or edit one cell
+          const int i = 4 + int(rng() % (kCells - 4));
+          const int kind = int(rng() % 3);
+          if (kind == 0) b[i] = {RowOf(i), ColOf(i), std::string(1, char('1' + rng() % 9)), kEntered, false};
+          if (kind == 1) b[i] = {RowOf(i), ColOf(i), "123456789", kOpen, false};
+          if (kind == 2) b[i] = {RowOf(i), ColOf(i), "2468", kOpen, false};
+          const std::string current = h.Current();
+          const bool added = h.RecordStep(b);
+          EXPECT_EQ(added, TakeSnapshot(b) != current);
+          break;
+        }
+        case 3:
+          RestoreSnapshot(b, h.StepBack());
+          break;
+        case 4:
+          RestoreSnapshot(b, h.StepNext());
+          break;
+        case 5:
+          RestoreSnapshot(b, rng() % 2 ? h.StepFirst() : h.StepLast());
+          break;
+        case 6:
+          if (h.BranchOpen())
+            h.AcceptBranch();
+          else
+            h.StartBranch(b);
+          break;
+        case 7:
+          if (h.BranchOpen()) {
+            RestoreSnapshot(b, h.RejectBranch());
+            h.RecordStep(b);
+          }
+          break;
+      }
+      ASSERT_GE(h.cursor(), 0);
+      ASSERT_LT(h.cursor(), h.count());
+      ASSERT_LE(h.count(), before + 1);
+      // The board always shows the entry at the cursor after a history step.
+      EXPECT_EQ(TakeSnapshot(b), h.Current());
+      for (int k = 1; k < h.count(); ++k) ASSERT_NE(h.lines()[k], h.lines()[k - 1]) << "entry " << k;
+    }
+    for (const std::string& line : h.lines()) {
+      Board copy;
+      ASSERT_EQ(RestoreSnapshot(copy, line), kCells);
+      ASSERT_EQ(TakeSnapshot(copy), line);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tessel
