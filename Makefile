@@ -9,7 +9,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 20
 GENERATOR  := -G Ninja
-FUZZERS    := layouts_fuzz solver_fuzz
+FUZZERS    := $(basename $(notdir $(wildcard fuzz/*_fuzz.cpp)))
 
 .PHONY: all deps build run test test-main test-asan fuzz fuzz-short bench clean
 
