@@ -66,8 +66,9 @@ fuzz: deps $(FUZZ_BUILD)/build.ninja
 	@set -e; for f in $(FUZZERS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
 	  echo "fuzzing $$f for $(FUZZ_SECONDS) s"; \
+	  seeds=""; [ -d fuzz/corpus/$$f ] && seeds=fuzz/corpus/$$f; \
 	  $(FUZZ_BUILD)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    $(FUZZ_BUILD)/corpus/$$f fuzz/corpus/$$f 2>$(FUZZ_BUILD)/$$f.log \
+	    $(FUZZ_BUILD)/corpus/$$f $$seeds 2>$(FUZZ_BUILD)/$$f.log \
 	    || { tail -n 60 $(FUZZ_BUILD)/$$f.log; exit 1; }; \
 	  grep -E 'stat::number_of_executed_units' $(FUZZ_BUILD)/$$f.log || true; \
 	done
