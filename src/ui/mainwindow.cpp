@@ -26,6 +26,7 @@
 
 #include "core/bank.hpp"
 #include "core/board.hpp"
+#include "ui/appearance.hpp"
 #include "ui/icons.hpp"
 #include "ui/solutionsviewer.hpp"
 #include "widgets/digitcount.hpp"
@@ -113,6 +114,7 @@ TForm1::TForm1(Prompts& prompts, QWidget* parent)
 
   FormCreate();
   Frmdas = new TFrmdas(this);
+  frmAppearance = new TfrmAppearance(*this);
 
   adjustSize();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -628,6 +630,12 @@ void TForm1::FormClose() {
   // No question before closing. The persistence change writes here, in this
   // order: the game with its history to dataFolder + "lastgame.dat", then
   // "Auto_check" from AutoCheckNewVersion1 and the settings file.
+  WriteGameFile(dataFolder + QStringLiteral("lastgame.dat"));
+  if (frmAppearance) {
+    frmAppearance->WriteSetting(QStringLiteral("Auto_check"),
+                                AutoCheckNewVersion1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    frmAppearance->SaveSettings(/*tell=*/false);  // silent like the last game: the window is going
+  }
 }
 
 // --- Display modes and colour marks ---
@@ -821,13 +829,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 // --- Commands of later changes ---
 
-void TForm1::SaveCurrentBoard1Click() {}
-void TForm1::ToolButton1Click() {}
 void TForm1::ToolButton12Click() {}
-void TForm1::Con1Click() {}
-void TForm1::appearance1Click() {}
-void TForm1::savetClick() {}
-void TForm1::objectSaveGameStepByStep1TMenuItem1Click() {}
+void TForm1::appearance1Click() {
+  if (frmAppearance && runModal_) runModal_(*frmAppearance);
+}
 void TForm1::CopyPuzzleToClipboard1Click() {}
 
 // --- Periphery ---

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/history.hpp"
 #include "core/qj.hpp"
@@ -37,6 +38,7 @@ class QToolButton;
 namespace tessel::ui {
 
 class TFrmdas;
+class TfrmAppearance;
 
 // Placeholder address of the project's pages; the web-link items open it.
 inline const QString kHomePage = QStringLiteral("https://sudokutessel.example.org");
@@ -88,6 +90,19 @@ class TForm1 : public QMainWindow {
   QAction* ToolButton12 = nullptr;       // printable board
   QAction* ToolButton4 = nullptr;        // import or create
   class Tfrm_new* frm_new = nullptr;    // its dialog, made on first use (importdialogs.cpp)
+  class Tfrmgamelist* frmgamelist = nullptr;  // the game list, made on first use (gamefiles.cpp)
+
+  // --- Saved games, last game and replays (gamefiles.cpp) ---
+  // Opens the record of that name; false when a bad digit stopped it.
+  bool OpenGame(const std::vector<std::string>& lines, const std::string& name);
+  // False when the file could not be written; the old one stays whole.
+  bool WriteGameFile(const QString& path);
+  // Throws GameDataError (or another std::exception) at the failing step.
+  void LoadGameFile(const QString& path);
+  void SaveReplay();
+  void LoadReplay();
+  void ContinueLastGame();
+  QString lastWriteError;
   QAction* Con1 = nullptr;
   QAction* Exit1 = nullptr;
   QAction* ToolButton11 = nullptr;  // Very Easy
@@ -119,6 +134,8 @@ class TForm1 : public QMainWindow {
 
   // The Multiple Solutions Viewer, created once and shown on demand.
   TFrmdas* Frmdas = nullptr;
+  // The Appearance dialog, created right after the window; it loads doda.ini.
+  TfrmAppearance* frmAppearance = nullptr;
 
   Prompts& prompts() { return prompts_; }
   Random32& random() { return rng_; }

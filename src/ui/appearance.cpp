@@ -1,0 +1,330 @@
+#include "ui/appearance.hpp"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <string>
+
+#include "core/board.hpp"
+#include "ui/mainwindow.hpp"
+
+namespace tessel::ui {
+
+namespace {
+
+QString CT(const char* english, const char* chinese) {
+  return QString::fromStdString(tessel::ChooseText(english, chinese));
+}
+
+std::string Bytes(const QString& s) { return s.toLatin1().toStdString(); }
+
+QString Flag(bool ticked) { return ticked ? QStringLiteral("1") : QStringLiteral("0"); }
+
+QString ColourText(TColor c) { return QString::fromStdString(FormatColour(c)); }
+
+}  // namespace
+
+// --- TColorSwatch ---
+
+TColorSwatch::TColorSwatch(TColor colour, QWidget* parent) : QFrame(parent), colour_(colour) {
+  setFrameShape(QFrame::NoFrame);
+  setLineWidth(1);
+  setCursor(Qt::PointingHandCursor);
+}
+
+void TColorSwatch::setColour(TColor c) {
+  colour_ = c;
+  update();
+}
+
+void TColorSwatch::paintEvent(QPaintEvent* event) {
+  {
+    QPainter p(this);
+    p.fillRect(rect(), ToQColor(colour_));
+  }
+  QFrame::paintEvent(event);
+}
+
+void TColorSwatch::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit clicked();
+}
+
+void TColorSwatch::enterEvent(QEnterEvent* event) {
+  QFrame::enterEvent(event);
+  setFrameShape(QFrame::Box);
+}
+
+void TColorSwatch::leaveEvent(QEvent* event) {
+  QFrame::leaveEvent(event);
+  setFrameShape(QFrame::NoFrame);
+}
+
+// --- TfrmAppearance ---
+
+// clang-format off
+const char* const TfrmAppearance::kSample[81] = {
+    "48",     "*1",   "5",    "*6",  "2",    "*9",   "48",    "3",    "*7",
+    "4689",   "48",   "*3",   "*7",  "48",   "5",    "*2",    "1469", "1468",
+    "246789", "2478", "2679", "148", "*3",   "148",  "5",     "1469", "1468",
+    "2467",   "3",    "1267", "489", "4789", "4678", "147",   "1467", "*5",
+    "467",    "47",   "*8",   "5",   "*1",   "467",  "*3",    "*2",   "9",
+    "5",      "*9",   "167",  "3",   "47",   "*2",   "147",   "*8",   "146",
+    "3",      "*6",   "79",   "*2",  "*5",   "1478", "14789", "1479", "148",
+    "*1",     "5",    "79",   "489", "*6",   "3",    "4789",  "479",  "*2",
+    "2789",   "278",  "*4",   "189", "789",  "178",  "6",     "*5",   "*3",
+};
+// clang-format on
+
+TfrmAppearance::TfrmAppearance(TForm1& form)
+    : QDialog(&form, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      form_(form),
+      settings_(QFile::encodeName(form.dataFolder + QString::fromLatin1(kSettingsFileName)).toStdString()) {
+  setObjectName(QStringLiteral("TfrmAppearance"));
+  setWindowTitle(QStringLiteral("Appearance"));
+  setModal(true);
+  setFixedSize(kClientWidth, kClientHeight);
+
+  const int left = 4;
+  auto group = [&](QGroupBox*& box, QCheckBox*& check, const char* name, const char* checkName,
+                   const QString& caption, int top, int height) {
+    box = new QGroupBox(caption, this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(left, top, kLeftWidth, height);
+    check = new QCheckBox(QStringLiteral("Default Color"), box);
+    check->setObjectName(QString::fromLatin1(checkName));
+    check->setGeometry(8, 20, kLeftWidth - 12, 20);
+    check->setChecked(true);
+  };
+  auto swatch = [&](QGroupBox* box, const char* name, TColor colour, const QString& label, int top) {
+    auto* s = new TColorSwatch(colour, box);
+    s->setObjectName(QString::fromLatin1(name));
+    s->setGeometry(10, top, 24, 18);
+    auto* l = new QLabel(label, box);
+    l->setGeometry(40, top, kLeftWidth - 44, 18);
+    return s;
+  };
+
+  group(GroupBox1, CheckBox1, "GroupBox1", "CheckBox1", QStringLiteral("Background"), 8, 102);
+  Panel1 = swatch(GroupBox1, "Panel1", 16777215, QStringLiteral("Color 1"), 46);
+  Panel2 = swatch(GroupBox1, "Panel2", 16747403, QStringLiteral("Color 2"), 72);
+  group(GroupBox2, CheckBox2, "GroupBox2", "CheckBox2", QStringLiteral("Font Color"), 116, 128);
+  fpanel1 = swatch(GroupBox2, "fpanel1", kClDefault, QStringLiteral("Fixed"), 46);
+  fpanel2 = swatch(GroupBox2, "fpanel2", 16711680, QStringLiteral("Big Number"), 72);
+  fpanel3 = swatch(GroupBox2, "fpanel3", 4227327, QStringLiteral("Candidate"), 98);
+  group(GroupBox3, CheckBox3, "GroupBox3", "CheckBox3", QStringLiteral("Highlight Color"), 250, 76);
+  highpanle = swatch(GroupBox3, "highpanle", 8421440, QStringLiteral("Color"), 46);
+
+  sd1 = new TPICSD33(this);
+  sd1->setObjectName(QStringLiteral("sd1"));
+  sd1->move(left + kLeftWidth + 8, 8);
+  sd1->setFONTSize3(10);
+
+  const int buttonTop = 8 + TPICSD33::kBoardSize + 10;
+  auto button = [&](QPushButton*& b, const char* name, const QString& text, int x) {
+    b = new QPushButton(text, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(x, buttonTop, 75, 25);
+    b->setAutoDefault(false);
+  };
+  button(Button3, "Button3", QStringLiteral("Default"), left);
+  button(Button1, "Button1", QStringLiteral("OK"), kClientWidth - 2 * (75 + 8));
+  button(Button2, "Button2", QStringLiteral("Cancel"), kClientWidth - (75 + 8));
+  connect(Button1, &QPushButton::clicked, this, &TfrmAppearance::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TfrmAppearance::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TfrmAppearance::Button3Click);
+
+  // Every change of a box's tick runs its click action, also one made by a load.
+  connect(CheckBox1, &QCheckBox::toggled, this, [this] { GroupChanged(Group::Background); });
+  connect(CheckBox2, &QCheckBox::toggled, this, [this] { GroupChanged(Group::Font); });
+  connect(CheckBox3, &QCheckBox::toggled, this, [this] { GroupChanged(Group::Highlight); });
+  for (auto [s, g] : {std::pair{Panel1, Group::Background}, std::pair{Panel2, Group::Background},
+                      std::pair{fpanel1, Group::Font}, std::pair{fpanel2, Group::Font},
+                      std::pair{fpanel3, Group::Font}, std::pair{highpanle, Group::Highlight}}) {
+    connect(s, &TColorSwatch::clicked, this, [this, s = s, g = g] { SwatchClick(s, g); });
+  }
+
+  FillSample();
+  // The second load reads the file again, undoing what click actions of the
+  // first one wrote into the settings text.
+  LoadSettings(sd1);
+  LoadSettings(sd1);
+  LoadSettings(form_.sd991);
+  hide();
+}
+
+void TfrmAppearance::FillSample() {
+  for (int i = 0; i < kCells; ++i) {
+    Cell& c = sd1->board()[i];
+    std::string t = kSample[i];
+    c.error = false;
+    if (t[0] == '*') {
+      c.state = kGiven;
+      c.text = t.substr(1);
+    } else {
+      c.state = t.size() == 1 ? kEntered : kOpen;
+      c.text = t;
+    }
+  }
+  sd1->RefreshAll();
+}
+
+QString TfrmAppearance::ReadSetting(const QString& key) const {
+  return QString::fromLatin1(settings_.ReadSetting(Bytes(key)));
+}
+
+void TfrmAppearance::WriteSetting(const QString& key, const QString& value) {
+  settings_.WriteSetting(Bytes(key), Bytes(value));
+}
+
+bool TfrmAppearance::SaveSettings(bool tell) {
+  std::string error;
+  if (settings_.SaveSettings(&error)) return true;
+  if (tell)
+    form_.prompts().Notice(this, CT("The settings could not be saved: ", "无法保存设置: ") +
+                                   QString::fromLocal8Bit(error.c_str()));
+  return false;
+}
+
+bool TfrmAppearance::WriteDefaultSettings() {
+  settings_.SetDefaultLines();
+  return SaveSettings();
+}
+
+void TfrmAppearance::LoadSettings(TPICSD33* board) {
+  UpdateGuard boardGuard(*board);
+  UpdateGuard previewGuard(*sd1);
+  if (TryLoadSettings(board, true)) return;
+  // The player's choices are dropped without a message.
+  if (WriteDefaultSettings() && TryLoadSettings(board, true)) return;
+  // The file cannot be written or read back: go on with the defaults held in
+  // memory rather than retry for ever.
+  settings_.SetDefaultLines();
+  TryLoadSettings(board, false);
+}
+
+bool TfrmAppearance::TryLoadSettings(TPICSD33* board, bool readFile) {
+  using namespace settingkey;
+  if (readFile && !settings_.LoadFile()) return false;
+  auto colour = [&](const char* key, TColorSwatch* swatch) {
+    const auto v = ParseSettingInt(settings_.ReadSetting(key));
+    if (v) swatch->setColour(static_cast<TColor>(*v));
+    return v.has_value();
+  };
+
+  CheckBox1->setChecked(settings_.ReadSetting(kDefaultColor) == "1");
+  if (!colour(kBoardColor1, Panel1) || !colour(kBoardColor2, Panel2)) return false;
+  ApplyBackground(board);
+
+  CheckBox2->setChecked(settings_.ReadSetting(kDefaultFont) == "1");
+  if (!colour(kFixedNumberColor, fpanel1) || !colour(kBigNumberColor, fpanel2) ||
+      !colour(kCandidateColor, fpanel3))
+    return false;
+  ApplyFont(board);
+
+  CheckBox3->setChecked(settings_.ReadSetting(kDefaultHighlight) == "1");
+  if (!colour(kHighlightColor, highpanle)) return false;
+  ApplyHighlight(board);
+
+  form_.AutoCheckNewVersion1->setChecked(settings_.ReadSetting(kAutoCheck) != "0");
+  return true;
+}
+
+void TfrmAppearance::GroupChanged(Group group) {
+  WriteGroup(group);
+  ApplyGroup(group, sd1);
+}
+
+void TfrmAppearance::SwatchClick(TColorSwatch* swatch, Group group) {
+  if (const auto picked = form_.prompts().PickColour(this, swatch->colour())) swatch->setColour(*picked);
+  // Confirmed or not; a ticked "Default Color" keeps the preview on the defaults.
+  WriteGroup(group);
+  ApplyGroup(group, sd1);
+}
+
+void TfrmAppearance::WriteGroup(Group group) {
+  using namespace settingkey;
+  switch (group) {
+    case Group::Background:
+      WriteSetting(kDefaultColor, Flag(CheckBox1->isChecked()));
+      WriteSetting(kBoardColor1, ColourText(Panel1->colour()));
+      WriteSetting(kBoardColor2, ColourText(Panel2->colour()));
+      break;
+    case Group::Font:
+      WriteSetting(kDefaultFont, Flag(CheckBox2->isChecked()));
+      WriteSetting(kFixedNumberColor, ColourText(fpanel1->colour()));
+      WriteSetting(kBigNumberColor, ColourText(fpanel2->colour()));
+      WriteSetting(kCandidateColor, ColourText(fpanel3->colour()));
+      break;
+    case Group::Highlight:
+      WriteSetting(kDefaultHighlight, Flag(CheckBox3->isChecked()));
+      WriteSetting(kHighlightColor, ColourText(highpanle->colour()));
+      break;
+  }
+}
+
+void TfrmAppearance::ApplyGroup(Group group, TPICSD33* board) {
+  switch (group) {
+    case Group::Background: ApplyBackground(board); break;
+    case Group::Font: ApplyFont(board); break;
+    case Group::Highlight: ApplyHighlight(board); break;
+  }
+}
+
+void TfrmAppearance::ApplyBackground(TPICSD33* board) {
+  const bool def = CheckBox1->isChecked();
+  board->setUNFoucsColor1(def ? kDefaultBoardColor1 : Panel1->colour());
+  board->setUNFoucsColor2(def ? kDefaultBoardColor2 : Panel2->colour());
+  board->DrawAllCandidates();
+  for (int row = 1; row <= 9; ++row)
+    for (int col = 1; col <= 9; ++col)
+      if (board->cell(row, col).state == kOpen) board->node(row, col).setcolor(board->node(row, col).color);
+  ApplyHighlight(board);
+}
+
+void TfrmAppearance::ApplyFont(TPICSD33* board) {
+  const bool def = CheckBox2->isChecked();
+  board->setFONTColor1(def ? kDefaultFixedColor : fpanel1->colour());
+  board->setFONTColor2(def ? kDefaultBigColor : fpanel2->colour());
+  board->setFONTColor3(def ? kDefaultCandidateColor : fpanel3->colour());
+  board->DrawAllCandidates();
+  ApplyHighlight(board);
+}
+
+void TfrmAppearance::ApplyHighlight(TPICSD33* board) {
+  board->setHighcolor(CheckBox3->isChecked() ? kDefaultHighColor : highpanle->colour());
+  // The preview shows the highlight on the digit 5.
+  if (board == sd1) {
+    for (int row = 1; row <= 9; ++row)
+      for (int col = 1; col <= 9; ++col)
+        if (sd1->cell(row, col).text == "5") sd1->node(row, col).color = sd1->highcolor();
+  }
+  board->RequestRepaint();
+}
+
+void TfrmAppearance::showEvent(QShowEvent* event) {
+  // A cancelled visit's changes are dropped by reading the file again.
+  if (!event->spontaneous()) LoadSettings(sd1);
+  QDialog::showEvent(event);
+}
+
+void TfrmAppearance::Button1Click() {
+  SaveSettings();
+  LoadSettings(form_.sd991);
+  accept();
+}
+
+void TfrmAppearance::Button2Click() { reject(); }
+
+void TfrmAppearance::Button3Click() {
+  WriteDefaultSettings();
+  LoadSettings(sd1);
+}
+
+}  // namespace tessel::ui

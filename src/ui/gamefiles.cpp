@@ -1,0 +1,171 @@
+// The main window's side of saved games, the last game and the replays.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <memory>
+
+#include "core/gamefile.hpp"
+#include "core/gamestore.hpp"
+#include "core/textfile.hpp"
+#include "ui/gamelist.hpp"
+#include "ui/mainwindow.hpp"
+
+namespace tessel::ui {
+
+namespace {
+
+QString CT(const char* english, const char* chinese) {
+  return QString::fromStdString(tessel::ChooseText(english, chinese));
+}
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+// --- Saved games ---
+
+void TForm1::SaveCurrentBoard1Click() {
+  auto frmsave = std::make_unique<Tfrmsave>(*this, this);
+  if (!frmsave->loaded()) {
+    // An unreadable games.dat is never replaced by an empty list.
+    prompts_.Notice(this, frmsave->loadError());
+    return;
+  }
+  frmsave->SetItemIndex(sd991->board().nd);
+  runModal_(*frmsave);
+}
+
+void TForm1::ToolButton1Click() {
+  auto frmsave = std::make_unique<Tfrmsave>(*this, this);
+  if (!frmsave->loaded()) {
+    prompts_.Notice(this, frmsave->loadError());
+    return;
+  }
+  if (!frmgamelist) frmgamelist = new Tfrmgamelist(*this, this);
+  frmgamelist->Attach(frmsave.get());
+  frmgamelist->FillGameList();
+  runModal_(*frmgamelist);
+  frmgamelist->Attach(nullptr);
+}
+
+bool TForm1::OpenGame(const std::vector<std::string>& lines, const std::string& name) {
+  ClearGame();
+  const int n = FindGame(lines, name);
+  if (n == 0) return true;
+  try {
+    ApplyGameRecord(lines, n, sd991->board(), QJ1);
+  } catch (const GameDataError& e) {
+    sd991->RefreshAll();
+    prompts_.Notice(this, QString::fromLocal8Bit(e.what()));
+    return false;
+  }
+  sd991->setEnabled(true);
+  SetFinishedMark(false);
+  RecountDigits();
+  PressDigitButton(1);
+  disnote1Click();
+  ndtxt->setText(QString::fromStdString(LevelText(sd991->board().nd)));
+  ResetHistory();
+  tbback->setEnabled(false);
+  tbfirst->setEnabled(false);
+  tbnext->setEnabled(false);
+  tblast->setEnabled(tbnext->isEnabled());
+  TimeLabel1->setTimerenabled(true);
+  TimeLabel1->setMS(0);
+  TimeLabel1->setTimeinterval(1000);
+  history.AbandonBranch();
+  b1->setEnabled(true);
+  b2->setEnabled(false);
+  b3->setEnabled(false);
+  return true;
+}
+
+// --- Game files ---
+
+bool TForm1::WriteGameFile(const QString& path) {
+  std::string error;
+  if (WriteGameFileAt(LocalPath(path), sd991->board(), QJ1, history, &error)) return true;
+  lastWriteError = QString::fromLocal8Bit(error);
+  return false;
+}
+
+void TForm1::LoadGameFile(const QString& path) {
+  ClearGame();
+  SpeedButton1Click();
+  chkcolor->setChecked(false);
+  rb_none->setChecked(true);
+  PressDigitButton(1);
+
+  const ReadResult read = ReadWholeFile(LocalPath(path));
+  if (!read.ok) {
+    history.Assign({});
+    throw GameDataError(read.error.empty() ? "Cannot open file \"" + LocalPath(path) + "\"" : read.error);
+  }
+  Board& board = sd991->board();
+  const int level = ReadGameFileInto(read.bytes, board, QJ1, history);
+
+  for (int i = 0; i < kCells; ++i) board[i].state = QJ1[i].given ? kGiven : kOpen;
+  sd991->setEnabled(true);
+  sd991->RefreshAll();
+  board.nd = level;
+  UpdateStepButtons();
+  StartGame(false);
+  // RecountDigits records the board whose entered digits became open; that
+  // entry is not part of the file and goes again.
+  const std::vector<std::string> fileLines = history.lines();
+  RecountDigits();
+  const bool appended = history.count() != static_cast<int>(fileLines.size());
+  disnote1Click();
+  board.nd = level;
+  sd991->HideCandidates();
+  ndtxt->setText(QString::fromStdString(LevelText(level)));
+  if (appended) history.Assign(fileLines);
+  StepLast();
+  TimeLabel1->setTimerenabled(true);
+  TimeLabel1->setMS(0);
+}
+
+void TForm1::SaveReplay() {
+  const std::optional<QString> path = prompts_.SaveFile(this, dataFolder + QStringLiteral("replay"), QString());
+  if (!path) return;
+  if (QFileInfo::exists(*path) &&
+      !prompts_.Ask(this, CT("This File name already exits,OK to overwrite it?", "已存在同名文件，是否覆盖？")))
+    return;
+  if (!WriteGameFile(*path)) prompts_.Notice(this, lastWriteError);
+}
+
+void TForm1::LoadReplay() {
+  const bool running = TimeLabel1->timerenabled();
+  TimeLabel1->setTimerenabled(false);
+  const std::optional<QString> path = prompts_.OpenFile(this, dataFolder + QStringLiteral("replay"), QString());
+  if (!path) {
+    TimeLabel1->setTimerenabled(running);
+    return;
+  }
+  try {
+    LoadGameFile(*path);
+  } catch (const std::exception& e) {
+    // The standard error box; the clock stays stopped.
+    prompts_.Notice(this, QString::fromLocal8Bit(e.what()));
+  }
+}
+
+void TForm1::ContinueLastGame() {
+  const QString path = dataFolder + QStringLiteral("lastgame.dat");
+  if (!QFileInfo::exists(path)) return;
+  try {
+    LoadGameFile(path);
+  } catch (const std::exception&) {
+    // Continue fails silently.
+  }
+}
+
+void TForm1::Con1Click() { ContinueLastGame(); }
+void TForm1::savetClick() { SaveReplay(); }
+void TForm1::objectSaveGameStepByStep1TMenuItem1Click() { LoadReplay(); }
+
+}  // namespace tessel::ui

@@ -1,0 +1,210 @@
+// The save dialog and the game list; the records themselves are handled by
+// core/gamestore.
+#include "ui/gamelist.hpp"
+
+#include <QButtonGroup>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "core/gamestore.hpp"
+#include "ui/mainwindow.hpp"
+
+namespace tessel::ui {
+
+namespace {
+
+QString CT(const char* english, const char* chinese) {
+  return QString::fromStdString(tessel::ChooseText(english, chinese));
+}
+
+// Names keep their bytes: the grid shows them decoded and holds the original.
+constexpr int kRawNameRole = Qt::UserRole + 1;
+
+}  // namespace
+
+// --- Tfrmsave ---
+
+Tfrmsave::Tfrmsave(TForm1& form, QWidget* parent) : QDialog(parent), form_(form) {
+  setObjectName(QStringLiteral("frmsave"));
+  setWindowTitle(QStringLiteral("Save Your Game"));
+  setFixedSize(357, 263);
+  Label1 = new QLabel(QStringLiteral("Name of Your Game:"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(16, 16, 200, 20);
+  Edit1 = new QLineEdit(QStringLiteral("New Game"), this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setGeometry(16, 40, 320, 24);
+  RadioGroup1 = new QGroupBox(QStringLiteral("Game Level"), this);
+  RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+  RadioGroup1->setGeometry(16, 76, 320, 124);
+  RadioButtons = new QButtonGroup(this);
+  auto* grid = new QGridLayout(RadioGroup1);
+  const char* const items[] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical", "Unknown or N/A"};
+  for (int i = 0; i < 6; ++i) {
+    auto* rb = new QRadioButton(QString::fromLatin1(items[i]), RadioGroup1);
+    RadioButtons->addButton(rb, i);
+    // Two columns, filled top to bottom.
+    grid->addWidget(rb, i % 3, i / 3);
+  }
+  SetItemIndex(5);
+  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setGeometry(96, 220, 75, 25);
+  Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+  Button2->setObjectName(QStringLiteral("Button2"));
+  Button2->setGeometry(186, 220, 75, 25);
+  connect(Button1, &QPushButton::clicked, this, &Tfrmsave::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+
+  GamesFileLoad load = LoadGamesFile(QFile::encodeName(path()).toStdString());
+  loaded_ = load.ok;
+  loadError_ = QString::fromLocal8Bit(load.error);
+  Gamelist = std::move(load.lines);
+}
+
+QString Tfrmsave::path() const { return form_.dataFolder + QStringLiteral("games.dat"); }
+
+int Tfrmsave::ItemIndex() const { return RadioButtons->checkedId(); }
+
+void Tfrmsave::SetItemIndex(int level) {
+  if (QAbstractButton* b = RadioButtons->button(level)) b->setChecked(true);
+}
+
+bool Tfrmsave::WriteGamesFile() {
+  if (!loaded_) return false;
+  std::string error;
+  if (tessel::WriteGamesFile(QFile::encodeName(path()).toStdString(), Gamelist, &error)) return true;
+  form_.prompts().Notice(this, QString::fromLocal8Bit(error));
+  return false;
+}
+
+void Tfrmsave::Button1Click() {
+  Memo1 = BuildBoardLines(form_.sd991->board());
+  const std::string name = Edit1->text().toStdString();
+  const auto append = [&] { AppendGame(Gamelist, name, ItemIndex(), form_.QJ1.GetSolution(), Memo1); };
+  bool saved = false;
+  if (FindGame(Gamelist, name) == 0) {
+    append();
+    saved = true;
+  } else if (form_.prompts().Ask(this, CT("This Game board name already exits,OK to overwrite it?",
+                                          "游戏名称已存在，是否覆盖？"))) {
+    DeleteGame(Gamelist, name);
+    append();
+    saved = true;
+  }
+  // The notice only once the game is on disk.
+  if (WriteGamesFile() && saved) form_.prompts().Notice(this, CT("Game has been saved", "保存成功"));
+  accept();
+}
+
+// --- Tfrmgamelist ---
+
+Tfrmgamelist::Tfrmgamelist(TForm1& form, QWidget* parent) : QDialog(parent), form_(form) {
+  setObjectName(QStringLiteral("frmgamelist"));
+  setWindowTitle(QStringLiteral("Choose a sudoku"));
+  setFixedSize(377, 335);
+  StringGrid1 = new QTableWidget(1, 2, this);
+  StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+  StringGrid1->setGeometry(8, 8, 361, 280);
+  StringGrid1->setHorizontalHeaderLabels({CT("Game Name", "游戏存档名"), CT("Difficulty", "难度")});
+  StringGrid1->setColumnWidth(0, 217);
+  StringGrid1->setColumnWidth(1, 116);
+  StringGrid1->verticalHeader()->setVisible(false);
+  StringGrid1->verticalHeader()->setDefaultSectionSize(20);
+  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  SetRow(0, std::string(), QString());
+
+  const char* const names[] = {"Button1", "Button2", "Button3", "Button4"};
+  const QString texts[] = {QStringLiteral("Delete"), QStringLiteral("Rename"), QStringLiteral("OK"),
+                           QStringLiteral("Cancel")};
+  QPushButton** buttons[] = {&Button1, &Button2, &Button3, &Button4};
+  for (int i = 0; i < 4; ++i) {
+    *buttons[i] = new QPushButton(texts[i], this);
+    (*buttons[i])->setObjectName(QString::fromLatin1(names[i]));
+    (*buttons[i])->setGeometry(8 + i * 92, 300, 84, 25);
+  }
+  connect(Button1, &QPushButton::clicked, this, &Tfrmgamelist::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &Tfrmgamelist::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &Tfrmgamelist::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &QDialog::reject);
+  connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] { Button3Click(); });
+}
+
+void Tfrmgamelist::SetRow(int row, const std::string& name, const QString& difficulty) {
+  auto* nameItem = new QTableWidgetItem(QString::fromStdString(name));
+  nameItem->setData(kRawNameRole, QByteArray::fromStdString(name));
+  StringGrid1->setItem(row, 0, nameItem);
+  StringGrid1->setItem(row, 1, new QTableWidgetItem(difficulty));
+}
+
+void Tfrmgamelist::FillGameList() {
+  // The data row under the header keeps what it held.
+  StringGrid1->setRowCount(1);
+  if (!store_) return;
+  std::string error;
+  const std::vector<GameListRow> rows = ListGames(store_->Gamelist, &error);
+  StringGrid1->setRowCount(std::max<int>(1, static_cast<int>(rows.size())));
+  for (int k = 0; k < static_cast<int>(rows.size()); ++k)
+    SetRow(k, rows[k].name, QString::fromStdString(rows[k].difficulty));
+  StringGrid1->setCurrentCell(0, 0);
+  if (!error.empty()) form_.prompts().Notice(this, QString::fromLocal8Bit(error));
+}
+
+std::string Tfrmgamelist::SelectedName() const {
+  const int row = StringGrid1->currentRow();
+  const QTableWidgetItem* item = row >= 0 ? StringGrid1->item(row, 0) : nullptr;
+  return item ? item->data(kRawNameRole).toByteArray().toStdString() : std::string();
+}
+
+void Tfrmgamelist::Button1Click() {
+  const std::string name = SelectedName();
+  if (name.empty() || !store_) return;
+  if (!form_.prompts().Ask(this, CT("OK to delete it?", "确定要删除吗?"))) return;
+  DeleteGame(store_->Gamelist, name);
+  store_->WriteGamesFile();
+  const int row = StringGrid1->currentRow();
+  if (StringGrid1->rowCount() > 1) {
+    StringGrid1->removeRow(row);
+  } else {
+    SetRow(row, std::string(), QString());
+  }
+}
+
+void Tfrmgamelist::Button2Click() {
+  if (!store_) return;
+  for (;;) {
+    const std::string old = SelectedName();
+    const QString oldText = QString::fromStdString(old);
+    const QString answer =
+        form_.prompts().Input(this, CT("Sudoku", "数独"), CT("Enter New Game Name", "输入数独题目名"), oldText)
+            .value_or(oldText);
+    // An unchanged text keeps the stored bytes, whatever their encoding.
+    if (answer == oldText) return;
+    const std::string name = answer.toStdString();
+    if (FindGame(store_->Gamelist, name) == 0) {
+      // An empty row has no record behind it: nothing to rename.
+      if (!RenameGame(store_->Gamelist, old, name)) return;
+      SetRow(StringGrid1->currentRow(), name, StringGrid1->item(StringGrid1->currentRow(), 1)->text());
+      store_->WriteGamesFile();
+      return;
+    }
+    form_.prompts().Notice(this, CT("This Game board name already exits", "该名称已存在,请重新命名."));
+  }
+}
+
+void Tfrmgamelist::Button3Click() {
+  if (!store_) return;
+  if (form_.OpenGame(store_->Gamelist, SelectedName())) accept();
+}
+
+}  // namespace tessel::ui

@@ -1,0 +1,86 @@
+// The save dialog and the game list over games.dat.
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace tessel::ui {
+
+class TForm1;
+
+// "Save Your Game": made for one use; its creation reads games.dat.
+class Tfrmsave : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Tfrmsave(TForm1& form, QWidget* parent = nullptr);
+
+  QLabel* Label1 = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QGroupBox* RadioGroup1 = nullptr;
+  QButtonGroup* RadioButtons = nullptr;  // id = level code
+  QPushButton* Button1 = nullptr;        // OK
+  QPushButton* Button2 = nullptr;        // Cancel
+
+  // The whole of games.dat, and the board part of a record being built.
+  std::vector<std::string> Gamelist;
+  std::vector<std::string> Memo1;
+
+  // False when games.dat exists but could not be read: nothing may be
+  // written over it then.
+  bool loaded() const { return loaded_; }
+  const QString& loadError() const { return loadError_; }
+  QString path() const;
+
+  int ItemIndex() const;
+  void SetItemIndex(int level);
+
+  // Writes Gamelist to games.dat; reports a failure and returns false.
+  bool WriteGamesFile();
+  void Button1Click();
+
+ private:
+  TForm1& form_;
+  bool loaded_ = false;
+  QString loadError_;
+};
+
+// "Choose a sudoku": made once, refreshed from a Tfrmsave before each showing.
+class Tfrmgamelist : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Tfrmgamelist(TForm1& form, QWidget* parent = nullptr);
+
+  QTableWidget* StringGrid1 = nullptr;
+  QPushButton* Button1 = nullptr;  // Delete
+  QPushButton* Button2 = nullptr;  // Rename
+  QPushButton* Button3 = nullptr;  // OK
+  QPushButton* Button4 = nullptr;  // Cancel
+
+  void Attach(Tfrmsave* store) { store_ = store; }
+  void FillGameList();
+
+  // The name of the selected row as stored in the file (byte for byte).
+  std::string SelectedName() const;
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+
+ private:
+  void SetRow(int row, const std::string& name, const QString& difficulty);
+
+  TForm1& form_;
+  Tfrmsave* store_ = nullptr;
+};
+
+}  // namespace tessel::ui

@@ -1,0 +1,169 @@
+// The game file of lastgame.dat and the replays: layout, round trip, the
+// reading order on damaged files, and safe writing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/gamefile.hpp"
+#include "core/textfile.hpp"
+
+namespace tessel {
+namespace {
+
+const std::string kSolution = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+struct Game {
+  Board board;
+  TQJ store;
+  History history;
+};
+
+// Givens 5 at A1 and 9 at I9, then two moves.
+Game SampleGame() {
+  Game g;
+  g.board.ClearAll();
+  g.board.nd = 2;
+  g.store.SetSolution(kSolution);
+  g.store.at(1, 1).given = true;
+  g.store.at(9, 9).given = true;
+  g.board.at(1, 1).state = kGiven;
+  g.board.at(1, 1).text = "5";
+  g.board.at(9, 9).state = kGiven;
+  g.board.at(9, 9).text = "9";
+  g.history.Reset(g.board);
+  g.board.at(1, 2).state = kEntered;
+  g.board.at(1, 2).text = "3";
+  g.history.RecordStep(g.board);
+  g.board.at(1, 3).text = "124";
+  g.history.RecordStep(g.board);
+  return g;
+}
+
+TEST(GameFileLayout, LinesOfAGame) {
+  Game g = SampleGame();
+  g.history.StepFirst();  // the cursor is not stored: every entry is
+  const auto lines = GameFileLines(g.board, g.store, g.history);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0].size(), 83u);
+  // Entered digits are 0 in the givens string.
+  EXPECT_EQ(lines[0], "2 5" + std::string(79, '0') + "9");
+  EXPECT_EQ(lines[1], kSolution);
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 2, lines.end()), g.history.lines());
+
+  g.store.at(4, 4).value = 0;  // an incomplete solution is an empty line
+  EXPECT_EQ(GameFileLines(g.board, g.store, g.history)[1], "");
+  const std::string text = GameFileText(g.board, g.store, g.history);
+  EXPECT_EQ(text.substr(83, 4), "\r\n\r\n");
+}
+
+TEST(GameFileRead, RoundTripRestoresEveryEntryAndTheLastPosition) {
+  const Game g = SampleGame();
+  for (const char* eol : {"\r\n", "\n"}) {
+    std::string text;
+    for (const auto& l : GameFileLines(g.board, g.store, g.history)) text += l + eol;
+    Game out;
+    out.history.Reset(out.board);
+    const int level = ReadGameFileInto(text, out.board, out.store, out.history);
+    EXPECT_EQ(level, 2);
+    EXPECT_EQ(out.history.lines(), g.history.lines());
+    EXPECT_EQ(out.history.cursor(), 2);
+    EXPECT_EQ(TakeSnapshot(out.board), g.history.lines().back());
+    EXPECT_EQ(out.store.GetSolution(), kSolution);
+    for (int i = 0; i < kCells; ++i) EXPECT_EQ(out.store[i].given, i == 0 || i == 80) << i;
+  }
+}
+
+TEST(GameFileRead, DamagedFilesStopAtTheFailingStep) {
+  const Game g = SampleGame();
+  std::vector<std::string> lines = GameFileLines(g.board, g.store, g.history);
+  const auto join = [](const std::vector<std::string>& l) { return JoinCrLf(l); };
+
+  // A bad level digit: the history was already refilled.
+  auto bad = lines;
+  bad[0][0] = 'L';
+  Game out;
+  try {
+    ReadGameFileInto(join(bad), out.board, out.store, out.history);
+    FAIL() << "no error";
+  } catch (const GameDataError& e) {
+    EXPECT_STREQ(e.what(), "'L' is not a valid integer value");
+  }
+  EXPECT_EQ(out.history.count(), 3);
+
+  // A bad solution digit: the givens are already marked.
+  bad = lines;
+  bad[1][40] = 'x';
+  Game out2;
+  try {
+    ReadGameFileInto(join(bad), out2.board, out2.store, out2.history);
+    FAIL() << "no error";
+  } catch (const GameDataError& e) {
+    EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
+  }
+  EXPECT_TRUE(out2.store.at(1, 1).given);
+
+  // No history line: the store is set, the board untouched.
+  Game out3;
+  out3.board.ClearAll();
+  EXPECT_THROW(ReadGameFileInto(join({lines[0], lines[1]}), out3.board, out3.store, out3.history), GameDataError);
+  EXPECT_EQ(out3.store.GetSolution(), kSolution);
+  EXPECT_EQ(out3.board.at(1, 1).text, "");
+  EXPECT_EQ(out3.history.count(), 0);
+
+  // Empty file, and a short solution line that leaves the values at 0.
+  EXPECT_THROW(ReadGameFileInto("", out3.board, out3.store, out3.history), GameDataError);
+  auto shortSolution = lines;
+  shortSolution[1] = "123";
+  Game out4;
+  ReadGameFileInto(join(shortSolution), out4.board, out4.store, out4.history);
+  EXPECT_EQ(out4.store.GetSolution(), "");
+  EXPECT_TRUE(out4.store.at(9, 9).given);
+}
+
+TEST(GameFileRead, SampleFileReadsAndWritesBackByteForByte) {
+  const std::string path = std::string(TESSEL_SOURCE_DIR) + "/tests/data/game_sample.dat";
+  const std::string bytes = ReadBytes(path);
+  ASSERT_FALSE(bytes.empty());
+  Game g;
+  g.board.ClearAll();
+  g.board.nd = ReadGameFileInto(bytes, g.board, g.store, g.history);
+  EXPECT_EQ(g.board.nd, 1);
+  EXPECT_EQ(g.history.count(), 3);
+  EXPECT_EQ(g.board.at(1, 2).text, "3");
+  EXPECT_EQ(g.board.at(1, 2).state, kEntered);
+  EXPECT_EQ(g.board.at(1, 3).text, "124");
+  EXPECT_EQ(GameFileText(g.board, g.store, g.history), bytes);
+}
+
+TEST(GameFileWrite, FailedWriteLeavesTheOldFileWhole) {
+  const auto dir = std::filesystem::temp_directory_path() / "gamefile_write_test";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "replay no extension").string();
+  const Game g = SampleGame();
+  std::string error;
+  ASSERT_TRUE(WriteGameFileAt(path, g.board, g.store, g.history, &error)) << error;
+  const std::string before = ReadBytes(path);
+  EXPECT_EQ(before, GameFileText(g.board, g.store, g.history));
+
+  Game other = SampleGame();
+  other.board.nd = 4;
+  other.history.Reset(other.board);
+  SetWriteFailureAfterBytesForTesting(100);
+  EXPECT_FALSE(WriteGameFileAt(path, other.board, other.store, other.history, &error));
+  SetWriteFailureAfterBytesForTesting(-1);
+  EXPECT_EQ(ReadBytes(path), before);
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace tessel

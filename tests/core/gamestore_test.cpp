@@ -1,0 +1,273 @@
+// games.dat records: field layout, the 13-line stride, save, delete, rename,
+// the list rows, reading a record back, and safe writing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/gamestore.hpp"
+#include "core/textfile.hpp"
+
+namespace tessel {
+namespace {
+
+const std::string kSolution = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string SampleGames() { return std::string(TESSEL_SOURCE_DIR) + "/tests/data/games_sample.dat"; }
+
+class GameStoreFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("gamestore_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override {
+    SetWriteFailureAfterBytesForTesting(-1);
+    std::filesystem::remove_all(dir_);
+  }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::filesystem::path dir_;
+};
+
+Board SampleBoard() {
+  Board b;
+  b.ClearAll();
+  b.at(1, 1) = Cell{1, 1, "7", kGiven};
+  b.at(1, 2) = Cell{1, 2, "123456789", kOpen};
+  b.at(1, 3) = Cell{1, 3, "4", kEntered};
+  b.at(9, 9) = Cell{9, 9, "", kOpen};
+  return b;
+}
+
+TEST(GameStoreLayout, FieldsAndRowLines) {
+  const Board b = SampleBoard();
+  EXPECT_EQ(BoardField(b.at(1, 1)), "17        ");
+  EXPECT_EQ(BoardField(b.at(1, 2)), "3123456789");
+  EXPECT_EQ(BoardField(b.at(1, 3)), "24        ");
+  EXPECT_EQ(BoardField(b.at(9, 9)), "3         ");
+  const std::vector<std::string> lines = BuildBoardLines(b);
+  ASSERT_EQ(lines.size(), 11u);
+  for (int r = 0; r < 9; ++r) EXPECT_EQ(lines[r].size(), 90u) << r;
+  EXPECT_EQ(lines[0].substr(0, 30), "17        312345678924        ");
+  EXPECT_EQ(lines[9], "");
+  EXPECT_EQ(lines[10], "");
+}
+
+TEST(GameStoreRecords, FindIsExactAndFollowsTheStride) {
+  std::vector<std::string> lines = {"preamble"};
+  const auto board = BuildBoardLines(SampleBoard());
+  AppendGame(lines, "Game", 1, kSolution, board);
+  AppendGame(lines, "game", 2, kSolution, board);
+  AppendGame(lines, "  Game", 3, "", board);
+  AppendGame(lines, "", 4, "", board);
+  EXPECT_EQ(FindGame(lines, "Game"), 2);
+  EXPECT_EQ(FindGame(lines, "game"), 15);
+  EXPECT_EQ(FindGame(lines, "  Game"), 28);
+  EXPECT_EQ(FindGame(lines, ""), 41);
+  EXPECT_EQ(FindGame(lines, "Game "), 0);
+  EXPECT_EQ(lines[28], "3 ");  // incomplete solution: digit and one blank
+
+  // A "Name=" line off the stride is not a record.
+  lines[5] = "Name=Hidden";
+  EXPECT_EQ(FindGame(lines, "Hidden"), 0);
+  EXPECT_EQ(FindGame({"no records"}, ""), 0);
+  // A short line on the stride has nothing after "Name=": the empty name.
+  std::vector<std::string> shortLine = {"Name=A"};
+  shortLine.resize(13);
+  shortLine[1] = "1 ";
+  shortLine.push_back("Nam");
+  EXPECT_EQ(FindGame(shortLine, ""), 14);
+  std::string error;
+  EXPECT_EQ(ListGames(shortLine, &error).size(), 1u);  // the second has no level line
+  EXPECT_FALSE(error.empty());
+}
+
+TEST(GameStoreRecords, OverwriteDeleteAndRename) {
+  std::vector<std::string> lines = {"kept"};
+  const auto board = BuildBoardLines(SampleBoard());
+  AppendGame(lines, "New Game", 0, kSolution, board);
+  AppendGame(lines, "Other", 1, kSolution, board);
+  // Saving "New Game" again with Yes: delete, then append at the end.
+  ASSERT_TRUE(DeleteGame(lines, "New Game"));
+  AppendGame(lines, "New Game", 4, kSolution, board);
+  std::string error;
+  const auto rows = ListGames(lines, &error);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].name, "Other");
+  EXPECT_EQ(rows[1].name, "New Game");
+  EXPECT_EQ(rows[1].difficulty, "Diabolical");
+  EXPECT_TRUE(error.empty());
+
+  // Rename keeps the place.
+  EXPECT_FALSE(RenameGame(lines, "Missing", "X"));
+  ASSERT_TRUE(RenameGame(lines, "Other", "Renamed"));
+  EXPECT_EQ(FindGame(lines, "Renamed"), 2);
+
+  // Deleting every record leaves what stood before the first one.
+  ASSERT_TRUE(DeleteGame(lines, "New Game"));
+  ASSERT_TRUE(DeleteGame(lines, "Renamed"));
+  EXPECT_FALSE(DeleteGame(lines, "Renamed"));
+  EXPECT_EQ(lines, std::vector<std::string>{"kept"});
+
+  // A truncated last record is removed as far as it goes.
+  AppendGame(lines, "Short", 0, "", board);
+  lines.resize(lines.size() - 5);
+  ASSERT_TRUE(DeleteGame(lines, "Short"));
+  EXPECT_EQ(lines, std::vector<std::string>{"kept"});
+}
+
+TEST(GameStoreRecords, ListLevelsAndBadDigit) {
+  std::vector<std::string> lines;
+  const auto board = BuildBoardLines(SampleBoard());
+  for (int level : {0, 1, 2, 3, 4, 5, 7}) AppendGame(lines, "G" + std::to_string(level), level, "", board);
+  AppendGame(lines, "Bad", 0, "", board);
+  lines[lines.size() - 12] = "  x 123";
+  AppendGame(lines, "After", 0, "", board);
+  std::string error;
+  const auto rows = ListGames(lines, &error);
+  ASSERT_EQ(rows.size(), 7u);
+  const char* const texts[] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical", "Unknown or N/A", "7"};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(rows[i].difficulty, texts[i]);
+  EXPECT_EQ(error, "'x' is not a valid integer value");
+}
+
+TEST(GameStoreRecords, ApplyRecordRoundTripAndFailures) {
+  Board source = SampleBoard();
+  source.at(5, 5) = Cell{5, 5, "", 7};  // a state that is not 1..3 is kept as read
+  std::vector<std::string> lines = {"x"};
+  AppendGame(lines, "A", 3, kSolution, BuildBoardLines(source));
+  AppendGame(lines, "B", 2, "123", BuildBoardLines(source));
+
+  Board board;
+  TQJ store;
+  ApplyGameRecord(lines, FindGame(lines, "A"), board, store);
+  EXPECT_EQ(board.nd, 3);
+  EXPECT_EQ(store.GetSolution(), kSolution);
+  for (int i = 0; i < kCells; ++i) {
+    EXPECT_EQ(board[i].state, source[i].state) << i;
+    EXPECT_EQ(board[i].text, source[i].text) << i;
+    EXPECT_EQ(store[i].given, source[i].state == kGiven) << i;
+  }
+
+  // An incomplete solution leaves the store without values.
+  ApplyGameRecord(lines, FindGame(lines, "B"), board, store);
+  EXPECT_EQ(store.GetSolution(), "");
+  EXPECT_EQ(store.at(1, 1).value, 0);
+
+  // A bad state digit stops at that cell; the cells before it stay.
+  Board partial;
+  partial.ClearAll();
+  lines[FindGame(lines, "A") + 1].replace(20, 1, "?");
+  try {
+    ApplyGameRecord(lines, FindGame(lines, "A"), partial, store);
+    FAIL() << "no error";
+  } catch (const GameDataError& e) {
+    EXPECT_STREQ(e.what(), "'?' is not a valid integer value");
+  }
+  EXPECT_EQ(partial.at(1, 1).text, "7");
+  EXPECT_EQ(partial.at(1, 2).state, kOpen);
+  EXPECT_EQ(partial.nd, 3);
+
+  // A record cut short reports the missing line.
+  lines.resize(FindGame(lines, "B") + 3);
+  EXPECT_THROW(ApplyGameRecord(lines, FindGame(lines, "B"), board, store), GameDataError);
+  // A short row line has no state digit where the field should start.
+  std::vector<std::string> shortRow = {"Name=S", "1 ", "15"};
+  for (int i = 0; i < 10; ++i) shortRow.push_back("");
+  try {
+    ApplyGameRecord(shortRow, 1, board, store);
+    FAIL() << "no error";
+  } catch (const GameDataError& e) {
+    EXPECT_STREQ(e.what(), "'' is not a valid integer value");
+  }
+}
+
+TEST_F(GameStoreFiles, SampleFileReadsAndWritesBackByteForByte) {
+  const GamesFileLoad load = LoadGamesFile(SampleGames());
+  ASSERT_TRUE(load.ok) << load.error;
+  std::string error;
+  const auto rows = ListGames(load.lines, &error);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].name, "Morning");
+  EXPECT_EQ(rows[0].difficulty, "Moderate");
+  EXPECT_EQ(rows[1].name, "  Spaced game");
+  EXPECT_EQ(rows[1].difficulty, "Unknown or N/A");
+  EXPECT_EQ(rows[2].name, "Grün 数独");
+  EXPECT_EQ(rows[2].difficulty, "7");
+
+  Board board;
+  TQJ store;
+  ApplyGameRecord(load.lines, FindGame(load.lines, "Morning"), board, store);
+  EXPECT_EQ(board.at(1, 1).state, kGiven);
+  EXPECT_EQ(board.at(1, 2).text, "3");
+  EXPECT_EQ(board.at(1, 3).text, "123456789");
+  EXPECT_EQ(board.at(5, 4).text, "26");
+  EXPECT_EQ(store.GetSolution(), kSolution);
+
+  // Rebuilt from the board, the record's rows are the file's rows.
+  const auto rebuilt = BuildBoardLines(board);
+  const int n = FindGame(load.lines, "Morning");
+  for (int r = 0; r < 11; ++r) EXPECT_EQ(rebuilt[r], load.lines[n + 1 + r]) << r;
+
+  ASSERT_TRUE(WriteGamesFile(Path("games.dat"), load.lines, &error)) << error;
+  EXPECT_EQ(ReadBytes(Path("games.dat")), ReadBytes(SampleGames()));
+}
+
+TEST_F(GameStoreFiles, LfLinesReadAsWell) {
+  {
+    std::ofstream out(Path("games.dat"), std::ios::binary);
+    out << "Name=Lf\n1 \n";
+    for (int i = 0; i < 11; ++i) out << "\n";
+  }
+  const GamesFileLoad load = LoadGamesFile(Path("games.dat"));
+  ASSERT_TRUE(load.ok);
+  EXPECT_EQ(FindGame(load.lines, "Lf"), 1);
+  EXPECT_EQ(load.lines.size(), 13u);
+}
+
+TEST_F(GameStoreFiles, MissingFileIsCreatedEmptyAndUnreadableIsLeftAlone) {
+  const GamesFileLoad missing = LoadGamesFile(Path("games.dat"));
+  EXPECT_TRUE(missing.ok);
+  EXPECT_TRUE(missing.lines.empty());
+  ASSERT_TRUE(std::filesystem::exists(Path("games.dat")));
+  EXPECT_EQ(std::filesystem::file_size(Path("games.dat")), 0u);
+
+  // Something that is there but cannot be read is reported, not replaced.
+  std::filesystem::create_directories(Path("sub/games.dat"));
+  const GamesFileLoad unreadable = LoadGamesFile(Path("sub/games.dat"));
+  EXPECT_FALSE(unreadable.ok);
+  EXPECT_FALSE(unreadable.error.empty());
+  EXPECT_TRUE(std::filesystem::is_directory(Path("sub/games.dat")));
+}
+
+TEST_F(GameStoreFiles, FailedWriteLeavesTheOldFileWhole) {
+  std::vector<std::string> lines;
+  AppendGame(lines, "Old", 1, kSolution, BuildBoardLines(SampleBoard()));
+  std::string error;
+  ASSERT_TRUE(WriteGamesFile(Path("games.dat"), lines, &error));
+  const std::string before = ReadBytes(Path("games.dat"));
+  AppendGame(lines, "New", 2, kSolution, BuildBoardLines(SampleBoard()));
+  SetWriteFailureAfterBytesForTesting(500);
+  EXPECT_FALSE(WriteGamesFile(Path("games.dat"), lines, &error));
+  EXPECT_FALSE(error.empty());
+  SetWriteFailureAfterBytesForTesting(-1);
+  EXPECT_EQ(ReadBytes(Path("games.dat")), before);
+  // No temporary file is left beside it.
+  int files = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir_)) ++files;
+  EXPECT_EQ(files, 1);
+}
+
+}  // namespace
+}  // namespace tessel

@@ -1,0 +1,162 @@
+#include "core/settings.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/textfile.hpp"
+
+namespace tessel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Sample(const std::string& name) {
+  ReadResult r = ReadWholeFile(std::string(TESSEL_SOURCE_DIR) + "/tests/data/settings/" + name);
+  EXPECT_TRUE(r.ok) << name << ": " << r.error;
+  return r.bytes;
+}
+
+std::string Slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+class SettingsFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("tessel-settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    path_ = (dir_ / kSettingsFileName).string();
+  }
+  void TearDown() override {
+    SetWriteFailureAfterBytesForTesting(-1);
+    fs::remove_all(dir_);
+  }
+  fs::path dir_;
+  std::string path_;
+};
+
+TEST_F(SettingsFile, DefaultsAreTheFourteenLinesWithCrLf) {
+  SettingsText s(path_);
+  s.SetLines({"stale=1"});
+  ASSERT_TRUE(s.WriteDefaultSettings());
+  EXPECT_EQ(Slurp(path_), Sample("defaults.ini"));
+  ASSERT_EQ(s.lines().size(), 14u);
+  EXPECT_EQ(s.lines()[1], "default color=1");
+  EXPECT_EQ(s.lines()[13], "Auto_check=0");
+  // Every colour of the defaults parses, including the -1 of two digit colours.
+  for (const char* key : {settingkey::kBoardColor1, settingkey::kBoardColor2, settingkey::kFixedNumberColor,
+                          settingkey::kBigNumberColor, settingkey::kCandidateColor, settingkey::kHighlightColor})
+    EXPECT_TRUE(ParseSettingInt(s.ReadSetting(key))) << key;
+  EXPECT_EQ(*ParseSettingInt(s.ReadSetting(settingkey::kBigNumberColor)), -1);
+}
+
+TEST_F(SettingsFile, MissingFileLeavesTheLines) {
+  SettingsText s(path_);
+  s.SetLines({"a=1"});
+  std::string error;
+  EXPECT_FALSE(s.LoadFile(&error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(s.lines(), std::vector<std::string>{"a=1"});
+}
+
+// A full disk after part of the bytes: the old file stays whole, no temp file is left.
+TEST_F(SettingsFile, FailedWriteKeepsTheOldFile) {
+  SettingsText s(path_);
+  ASSERT_TRUE(s.WriteDefaultSettings());
+  const std::string before = Slurp(path_);
+  s.WriteSetting(settingkey::kBoardColor1, "255");
+  const long long all = static_cast<long long>(s.Bytes().size());
+  for (long long n : {0LL, 1LL, 40LL, all - 1}) {
+    SetWriteFailureAfterBytesForTesting(n);
+    std::string error;
+    EXPECT_FALSE(s.SaveSettings(&error)) << n;
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(Slurp(path_), before) << n;
+  }
+  SetWriteFailureAfterBytesForTesting(-1);
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+  EXPECT_EQ(names, std::vector<std::string>{kSettingsFileName});
+  EXPECT_TRUE(s.SaveSettings());
+  EXPECT_NE(Slurp(path_).find("Board color1=255\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsFile, LfFileIsReadAndWrittenBackWithCrLfAndItsBytes) {
+  const std::string lf = Sample("custom_lf.ini");
+  std::ofstream(path_, std::ios::binary) << lf;
+  SettingsText s(path_);
+  ASSERT_TRUE(s.LoadFile());
+  ASSERT_TRUE(s.SaveSettings());
+  std::string crlf;
+  for (char ch : lf) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+  EXPECT_EQ(Slurp(path_), crlf);  // the foreign byte of the comment line included
+}
+
+TEST(SettingsText, ReadSettingFindsTheFirstLineHoldingKeyAndEquals) {
+  SettingsText s;
+  s.SetBytes(Sample("custom_lf.ini"));
+  // Trimmed, and the first of two occurrences.
+  EXPECT_EQ(s.ReadSetting("Board color1"), "255");
+  EXPECT_EQ(s.ReadSetting("default color"), "0");
+  // "default color=" is not part of "default highlight color=".
+  EXPECT_EQ(s.ReadSetting("default highlight color"), "0");
+  EXPECT_EQ(s.ReadSetting("Auto_check"), "1");
+  EXPECT_EQ(s.ReadSetting("absent"), "");
+  EXPECT_EQ(s.ReadSetting("Board color"), "");  // "Board color=" occurs nowhere
+  // The key may stand anywhere in the line; the value is what follows it.
+  s.SetLines({"x Board color2=7=8 ", "Board color2=9"});
+  EXPECT_EQ(s.ReadSetting("Board color2"), "7=8");
+  // Section lines are never read.
+  s.SetLines({"[default font]", "default font=1"});
+  EXPECT_EQ(s.ReadSetting("default font"), "1");
+}
+
+TEST(SettingsText, WriteSettingReplacesTheFirstOccurrenceOrAppends) {
+  SettingsText s;
+  s.SetBytes(Sample("custom_lf.ini"));
+  const std::vector<std::string> before = s.lines();
+  s.WriteSetting("Board color1", "42");
+  std::vector<std::string> expected = before;
+  expected[2] = "Board color1=42";
+  EXPECT_EQ(s.lines(), expected);  // the second "Board color1" line stays
+  EXPECT_EQ(s.ReadSetting("Board color1"), "42");
+  s.WriteSetting("new key", "v");
+  expected.push_back("new key=v");
+  EXPECT_EQ(s.lines(), expected);
+  // The whole line is replaced, text before the key included.
+  s.SetLines({"junk Auto_check=1 tail"});
+  s.WriteSetting("Auto_check", "0");
+  EXPECT_EQ(s.lines(), std::vector<std::string>{"Auto_check=0"});
+}
+
+TEST(SettingsText, ColourValuesAreSignedDecimal32Bit) {
+  EXPECT_EQ(ParseSettingInt("16747403"), 16747403);
+  EXPECT_EQ(ParseSettingInt("-1"), -1);
+  EXPECT_EQ(ParseSettingInt("+7"), 7);
+  EXPECT_EQ(ParseSettingInt("007"), 7);
+  EXPECT_EQ(ParseSettingInt("2147483647"), 2147483647);
+  EXPECT_EQ(ParseSettingInt("-2147483648"), -2147483647 - 1);
+  for (const char* bad : {"", "-", "+", "12x4", "2147483648", "-2147483649", "99999999999999999999", "0x10", "$FF",
+                          "1 2", "1.0", " 5"})
+    EXPECT_FALSE(ParseSettingInt(bad)) << bad;
+  std::string error;
+  EXPECT_FALSE(ParseSettingInt("12x4", &error));
+  EXPECT_EQ(error, "'12x4' is not a valid integer value");
+  // Colours above 0x7FFFFFFF are written as their negative signed value.
+  EXPECT_EQ(FormatColour(0xFFFFFFFFu), "-1");
+  EXPECT_EQ(FormatColour(16747403), "16747403");
+  EXPECT_EQ(ParseSettingInt(FormatColour(0x80000000u)), -2147483647 - 1);
+}
+
+}  // namespace
+}  // namespace tessel
