@@ -8,20 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_check.hpp"
 #include "core/layouts.hpp"
 
 namespace {
 
 using namespace tessel;
 
-#define CHECK(cond)                                                        \
-  do {                                                                     \
-    if (!(cond)) {                                                         \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, \
-                   #cond);                                                 \
-      std::abort();                                                        \
-    }                                                                      \
-  } while (0)
 
 bool OnlyClueChars(const std::string& s) {
   for (char ch : s)

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_check.hpp"
 #include "core/settings.hpp"
 #include "core/textfile.hpp"
 
@@ -16,14 +17,6 @@ namespace {
 
 using namespace tessel;
 
-#define CHECK(cond)                                                        \
-  do {                                                                     \
-    if (!(cond)) {                                                         \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, \
-                   #cond);                                                 \
-      std::abort();                                                        \
-    }                                                                      \
-  } while (0)
 
 const char* const kKeys[] = {
     settingkey::kDefaultColor,     settingkey::kBoardColor1,     settingkey::kBoardColor2,

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz_check.hpp"
 #include "core/board.hpp"
 #include "core/solver.hpp"
 
@@ -13,13 +14,6 @@ namespace {
 
 using namespace tessel;
 
-#define CHECK(cond)                                                                     \
-  do {                                                                                  \
-    if (!(cond)) {                                                                      \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond);    \
-      std::abort();                                                                     \
-    }                                                                                   \
-  } while (0)
 
 // A valid full grid that keeps the puzzle's digits where they were.
 bool Completes(const std::string& result, const Grid81& puzzle) {

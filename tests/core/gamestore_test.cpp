@@ -8,18 +8,14 @@
 
 #include "core/gamestore.hpp"
 #include "core/textfile.hpp"
+#include "test_util.hpp"
 
 namespace tessel {
 namespace {
 
-const std::string kSolution = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+using testutil::kSolution;
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string ReadBytes(const std::string& path) { return ReadWholeFile(path).bytes; }
 
 std::string SampleGames() { return std::string(TESSEL_SOURCE_DIR) + "/tests/data/games_sample.dat"; }
 

@@ -7,6 +7,10 @@
 
 namespace testutil {
 
+// A valid solution grid used across the tests.
+inline const std::string kSolution =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
 // First 81 characters of each line of a file in the shared puzzle folder.
 inline std::vector<std::string> SharedPuzzles(const std::string& name, std::size_t limit = 1u << 30) {
   std::vector<std::string> out;
