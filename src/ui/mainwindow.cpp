@@ -829,11 +829,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 // --- Commands of later changes ---
 
-void TForm1::ToolButton12Click() {}
 void TForm1::appearance1Click() {
   if (frmAppearance && runModal_) runModal_(*frmAppearance);
 }
-void TForm1::CopyPuzzleToClipboard1Click() {}
 
 // --- Periphery ---
 

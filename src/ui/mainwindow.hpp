@@ -88,6 +88,7 @@ class TForm1 : public QMainWindow {
   QAction* SaveCurrentBoard1 = nullptr;  // save-game action
   QAction* ToolButton1 = nullptr;        // game list
   QAction* ToolButton12 = nullptr;       // printable board
+  class Tfrmprintselect* frmprintselect = nullptr;  // its dialog, made on first use (output.cpp)
   QAction* ToolButton4 = nullptr;        // import or create
   class Tfrm_new* frm_new = nullptr;    // its dialog, made on first use (importdialogs.cpp)
   class Tfrmgamelist* frmgamelist = nullptr;  // the game list, made on first use (gamefiles.cpp)
@@ -114,6 +115,7 @@ class TForm1 : public QMainWindow {
   QAction* savet = nullptr;  // Save Replay
   QAction* objectSaveGameStepByStep1TMenuItem1 = nullptr;  // Load Replay
   QAction* CopyPuzzleToClipboard1 = nullptr;
+  class Tfrmcopy* frmcopy = nullptr;  // its dialog, made on first use (output.cpp)
   QAction* tbresign = nullptr;
   QAction* tbsolve = nullptr;
   QAction* ToolButton16 = nullptr;  // Check Error

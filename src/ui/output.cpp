@@ -1,0 +1,219 @@
+// The printable board and the copy-to-clipboard dialog.
+#include "ui/output.hpp"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/layouts.hpp"
+#include "core/printpage.hpp"
+#include "core/textfile.hpp"
+#include "ui/mainwindow.hpp"
+
+namespace tessel::ui {
+
+namespace {
+
+constexpr std::string_view kPageAppName = "Sudoku Tessel";
+
+QRadioButton* AddItem(QGroupBox* box, QButtonGroup* group, QGridLayout* grid, int id, const QString& text,
+                      int row, int col) {
+  auto* b = new QRadioButton(text, box);
+  group->addButton(b, id);
+  grid->addWidget(b, row, col);
+  return b;
+}
+
+}  // namespace
+
+// --- Print style dialog ---
+
+Tfrmprintselect::Tfrmprintselect(const Board& board, Prompts& prompts, UrlOpener opener, QWidget* parent)
+    : QDialog(parent), board_(board), prompts_(prompts), opener_(std::move(opener)) {
+  setObjectName(QStringLiteral("frmprintselect"));
+  setWindowTitle(kAppTitle);
+  setFixedSize(kClientWidth, kClientHeight);
+
+  RadioGroup1 = new QGroupBox(QStringLiteral("Select Print Style"), this);
+  RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+  // Bold frame caption only, not the buttons inside.
+  RadioGroup1->setStyleSheet(QStringLiteral("QGroupBox#RadioGroup1 { font-weight: bold; }"));
+  RadioButton1 = new QRadioButton(QStringLiteral("Normal"), RadioGroup1);
+  RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+  RadioButton2 = new QRadioButton(QStringLiteral("With Candidates"), RadioGroup1);
+  RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+  RadioButton1->setChecked(true);
+  auto* styleLayout = new QVBoxLayout(RadioGroup1);
+  styleLayout->addWidget(RadioButton1);
+  styleLayout->addWidget(RadioButton2);
+
+  pg2 = new QGroupBox(QStringLiteral("Paper Size"), this);
+  pg2->setObjectName(QStringLiteral("pg2"));
+  pg2Items = new QButtonGroup(pg2);
+  auto* sizeLayout = new QGridLayout(pg2);
+  AddItem(pg2, pg2Items, sizeLayout, kPaperSmall, QStringLiteral("Small   (A4)"), 0, 0);
+  AddItem(pg2, pg2Items, sizeLayout, kPaperNormal, QStringLiteral("Normal   (A3)"), 1, 0);
+  AddItem(pg2, pg2Items, sizeLayout, kPaperBig, QStringLiteral("Big  (A2)"), 2, 0);
+  setPg2ItemIndex(0);
+
+  SpeedButton1 = new QPushButton(QStringLiteral("OK"), this);
+  SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+  SpeedButton2 = new QPushButton(QStringLiteral("Cancel"), this);
+  SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
+  connect(SpeedButton1, &QPushButton::clicked, this, &Tfrmprintselect::SpeedButton1Click);
+  connect(SpeedButton2, &QPushButton::clicked, this, &Tfrmprintselect::SpeedButton2Click);
+
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(RadioGroup1);
+  groups->addWidget(pg2);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(SpeedButton1);
+  buttons->addWidget(SpeedButton2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(groups);
+  layout->addLayout(buttons);
+}
+
+int Tfrmprintselect::pg2ItemIndex() const { return pg2Items->checkedId(); }
+
+void Tfrmprintselect::setPg2ItemIndex(int index) {
+  if (QAbstractButton* b = pg2Items->button(index)) b->setChecked(true);
+}
+
+QString Tfrmprintselect::PrintFilePath() {
+  return QDir(QDir::tempPath()).filePath(QString::fromUtf8(kPrintFileName.data(), int(kPrintFileName.size())));
+}
+
+bool Tfrmprintselect::Button1Click(bool withCandidates, int paper) {
+  const std::vector<std::string> page =
+      BuildPrintPage(board_, withCandidates, paper, kPageAppName, kHomePage.toStdString());
+  const QString path = PrintFilePath();
+  std::string error;
+  if (!WriteFileAtomic(QFile::encodeName(path).toStdString(), JoinCrLf(page), &error)) {
+    prompts_.Notice(this, QString::fromLocal8Bit(error));
+    return false;
+  }
+  // Whether the system could open it is not reported.
+  if (opener_) opener_(QUrl::fromLocalFile(path));
+  return true;
+}
+
+void Tfrmprintselect::SpeedButton1Click() {
+  Button1Click(RadioButton2->isChecked(), std::max(0, pg2ItemIndex()));
+}
+
+void Tfrmprintselect::SpeedButton2Click() { reject(); }
+
+// --- Copy dialog ---
+
+Tfrmcopy::Tfrmcopy(const Board& board, QWidget* parent) : QDialog(parent), board_(board) {
+  setObjectName(QStringLiteral("frmcopy"));
+  setWindowTitle(QStringLiteral("Copy Puzzle To Clipboard (Need Fixed-width font,Such as Courier)"));
+  resize(kWidth, kHeight);
+
+  memo1 = new QTextEdit(this);
+  memo1->setObjectName(QStringLiteral("memo1"));
+  // The layouts line up only without wrapping.
+  memo1->setLineWrapMode(QTextEdit::NoWrap);
+
+  RadioGroup1 = new QGroupBox(QStringLiteral("Select the format to be copied"), this);
+  RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+  RadioGroup1Items = new QButtonGroup(RadioGroup1);
+  auto* grid = new QGridLayout(RadioGroup1);
+  const QString items[] = {QStringLiteral("No Candidate"), QStringLiteral("With Candidates"), QStringLiteral("9*9"),
+                           QStringLiteral("1*81")};
+  for (int i = 0; i < 4; ++i) AddItem(RadioGroup1, RadioGroup1Items, grid, i, items[i], 0, i);
+  RadioGroup1Items->button(0)->setChecked(true);
+  connect(RadioGroup1Items, &QButtonGroup::idClicked, this, &Tfrmcopy::RadioGroup1Click);
+
+  Button1 = new QPushButton(QStringLiteral("Copy"), this);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button2 = new QPushButton(QStringLiteral("Close"), this);
+  Button2->setObjectName(QStringLiteral("Button2"));
+  connect(Button1, &QPushButton::clicked, this, &Tfrmcopy::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &Tfrmcopy::Button2Click);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(RadioGroup1);
+  bottom->addStretch();
+  bottom->addWidget(Button1);
+  bottom->addWidget(Button2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(memo1, 1);
+  layout->addLayout(bottom);
+  FormCreate();
+}
+
+void Tfrmcopy::FormCreate() {
+  const QString family = QStringLiteral("Courier New");
+  memo1->setFont(QFontDatabase::hasFamily(family) ? QFont(family) : QFontDatabase::systemFont(QFontDatabase::FixedFont));
+}
+
+int Tfrmcopy::itemIndex() const { return RadioGroup1Items->checkedId(); }
+
+void Tfrmcopy::setItemIndex(int index) {
+  if (QAbstractButton* b = RadioGroup1Items->button(index)) b->setChecked(true);
+  RadioGroup1Click();
+}
+
+void Tfrmcopy::Prepare() { setItemIndex(0); }
+
+void Tfrmcopy::RadioGroup1Click() {
+  std::vector<std::string> lines;
+  switch (itemIndex()) {
+    case 1: lines = FormatWithCandidates(board_); break;
+    case 2: lines = Format9x9(board_); break;
+    case 3: lines = Format1x81(board_); break;
+    default: lines = FormatNoCandidates(board_); break;
+  }
+  QStringList text;
+  for (const std::string& line : lines) text << QString::fromStdString(line);
+  memo1->setPlainText(text.join(QLatin1Char('\n')));
+}
+
+void Tfrmcopy::Button1Click() {
+  memo1->selectAll();
+  memo1->copy();
+  accept();
+}
+
+void Tfrmcopy::Button2Click() { reject(); }
+
+// --- The main window's commands ---
+
+void TForm1::ToolButton12Click() {
+  if (!frmprintselect)
+    frmprintselect = new Tfrmprintselect(sd991->board(), prompts_, [this](const QUrl& url) { return OpenUrl(url); },
+                                         this);
+  if (runModal_) runModal_(*frmprintselect);
+}
+
+void TForm1::CopyPuzzleToClipboard1Click() {
+  Board& board = sd991->board();
+  bool anyEmpty = false;
+  for (int i = 0; i < kCells; ++i) anyEmpty = anyEmpty || board[i].text.empty();
+  if (anyEmpty) {
+    // This changes the playing board too, as the player then sees.
+    for (int i = 0; i < kCells; ++i)
+      if (board[i].text.empty()) board[i].text = board.ComputeCandidates(RowOf(i), ColOf(i));
+    DrawForMode();
+  }
+  if (!frmcopy) frmcopy = new Tfrmcopy(board, this);
+  frmcopy->Prepare();
+  if (runModal_) runModal_(*frmcopy);
+}
+
+}  // namespace tessel::ui

@@ -1,0 +1,177 @@
+#include "core/printpage.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tessel {
+namespace {
+
+constexpr std::string_view kApp = "Sudoku Tessel";
+constexpr std::string_view kHome = "https://home.example";
+
+Cell Make(int state, std::string text) {
+  Cell c;
+  c.state = state;
+  c.text = std::move(text);
+  return c;
+}
+
+std::string Style(const std::string& line) {
+  const auto open = line.find("style=\"");
+  const auto close = line.find('"', open + 7);
+  return line.substr(open + 7, close - open - 7);
+}
+
+std::string Content(const std::string& line) {
+  const auto start = line.find("\">") + 2;
+  return line.substr(start, line.rfind("</td>") - start);
+}
+
+TEST(PrintTemplate, HasOneMarkerPerCellAfterTheHeader) {
+  for (int paper = kPaperSmall; paper <= kPaperBig; ++paper) {
+    const auto t = PrintTemplate(paper, kApp, kHome);
+    ASSERT_EQ(t.size(), 201u);
+    EXPECT_EQ(t[0], R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">)");
+    for (int i = 1; i <= 4; ++i) EXPECT_EQ(t[i], "");
+    int markers = 0;
+    for (size_t i = 0; i < t.size(); ++i)
+      if (t[i].rfind("node", 0) == 0) {
+        EXPECT_GE(i, 38u) << t[i];
+        EXPECT_EQ(t[i].substr(0, 6), "node" + std::to_string(3 * (markers / 27) + markers % 9 / 3 + 1) +
+                                         std::to_string(3 * (markers / 9 % 3) + markers % 3 + 1))
+            << "markers run box by box in reading order";
+        ++markers;
+      }
+    EXPECT_EQ(markers, 81);
+    std::string all;
+    for (const auto& line : t) all += line + "\n";
+    EXPECT_NE(all.find("<title>Sudoku Tessel - Printable Version</title>"), std::string::npos);
+    EXPECT_NE(all.find("text/html;charset=iso-8859-1"), std::string::npos);
+    EXPECT_NE(all.find(R"(<body bgcolor="white">)"), std::string::npos);
+    EXPECT_NE(all.find("by Sudoku Tessel, <a href=\"https://home.example\">"), std::string::npos);
+    const std::string label = "height: " + std::to_string(PrintSizeOf(paper).cell) + "px;";
+    size_t labels = 0;
+    for (size_t at = all.find(label); at != std::string::npos; at = all.find(label, at + 1)) ++labels;
+    EXPECT_EQ(labels, 9u) << "row labels A..I";
+  }
+}
+
+TEST(PrintCell, StatesAndSizes) {
+  const int sizes[3][3] = {{60, 22, 7}, {100, 50, 15}, {115, 70, 20}};
+  for (int paper = kPaperSmall; paper <= kPaperBig; ++paper)
+    for (bool cand : {false, true}) {
+      const std::string cell = std::to_string(sizes[paper][0]);
+      const std::string box = "width: " + cell + "px; height: " + cell + "px; ";
+      const std::string given = PrintCellMarkup(Make(kGiven, "5"), cand, paper);
+      EXPECT_EQ(given, "<td style=\"border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: " +
+                           std::to_string(sizes[paper][1]) + "pt; color: black; " + box +
+                           "text-align: center;\">5</td>");
+      Cell entered = Make(kEntered, "7");
+      entered.error = true;  // error marks never print
+      EXPECT_EQ(Style(PrintCellMarkup(entered, cand, paper)),
+                "border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: " +
+                    std::to_string(sizes[paper][1]) + "pt; color: blue; " + box + "text-align: center;");
+      EXPECT_EQ(Content(PrintCellMarkup(entered, cand, paper)), "7");
+      const std::string empty = PrintCellMarkup(Make(kOpen, ""), cand, paper);
+      EXPECT_EQ(empty, "<td style=\"border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: " +
+                           std::to_string(sizes[paper][2]) + "pt; color: black; " + box +
+                           "text-align: left; vertical-align: top;\"> &nbsp;</td>");
+      const std::string open = PrintCellMarkup(Make(kOpen, "1357"), cand, paper);
+      EXPECT_EQ(Style(open), Style(empty));
+      EXPECT_EQ(Content(open), cand ? "1357 &nbsp;" : " &nbsp;");
+      EXPECT_EQ(Content(PrintCellMarkup(Make(kOpen, "123456789"), cand, paper)),
+                !cand ? " &nbsp;" : paper == kPaperBig ? "123456<br/>789 &nbsp;" : "123456789 &nbsp;");
+      EXPECT_EQ(Content(PrintCellMarkup(Make(kOpen, "123456"), cand, paper)), cand ? "123456 &nbsp;" : " &nbsp;");
+    }
+}
+
+// A tiny tag walker: checks that table, tr and td nest properly and gathers
+// the cells of each named box table in order.
+struct Parsed {
+  bool balanced = true;
+  std::vector<std::string> boxNames;
+  std::vector<std::vector<std::string>> boxCells;  // cell contents
+};
+
+Parsed Parse(const std::string& html) {
+  Parsed out;
+  struct Open { std::string tag; int box; size_t contentStart; };
+  std::vector<Open> stack;
+  for (size_t at = html.find('<'); at != std::string::npos; at = html.find('<', at + 1)) {
+    const size_t end = html.find('>', at);
+    if (end == std::string::npos) { out.balanced = false; break; }
+    std::string tag = html.substr(at + 1, end - at - 1);
+    const bool closing = !tag.empty() && tag[0] == '/';
+    std::string name = tag.substr(closing ? 1 : 0, tag.find_first_of(" >", closing ? 1 : 0) - (closing ? 1 : 0));
+    if (name != "table" && name != "tr" && name != "td") continue;
+    if (!closing) {
+      int box = stack.empty() ? -1 : stack.back().box;
+      if (name == "table") {
+        box = -1;
+        const auto n = tag.find("name=\"");
+        if (n != std::string::npos) {
+          out.boxNames.push_back(tag.substr(n + 6, 2));
+          out.boxCells.emplace_back();
+          box = int(out.boxNames.size()) - 1;
+          if (tag.find("id=\"" + out.boxNames.back() + "\"") == std::string::npos) out.balanced = false;
+        }
+      }
+      stack.push_back({name, box, end + 1});
+      continue;
+    }
+    if (stack.empty() || stack.back().tag != name) { out.balanced = false; break; }
+    const Open o = stack.back();
+    stack.pop_back();
+    if (name == "td" && o.box >= 0) out.boxCells[o.box].push_back(html.substr(o.contentStart, at - o.contentStart));
+  }
+  if (!stack.empty()) out.balanced = false;
+  return out;
+}
+
+TEST(PrintPage, EveryVariantParsesBackToTheBoard) {
+  Board b;
+  const std::string puzzle =
+      "086009000003200000002004903004000000005000700697041230008050001001760000059000006";
+  for (int i = 0; i < kCells; ++i) {
+    Cell& c = b[i];
+    if (puzzle[i] != '0') {
+      c.state = kGiven;
+      c.text = std::string(1, puzzle[i]);
+    } else if (i % 7 == 0) {
+      c.state = kEntered;
+      c.text = std::string(1, char('1' + i % 9));
+    } else {
+      c.state = kOpen;
+      c.text = i % 5 == 0 ? "" : "123456789" + (i % 9);  // lists of 0..9 candidates
+    }
+  }
+  for (int paper = kPaperSmall; paper <= kPaperBig; ++paper)
+    for (bool cand : {false, true}) {
+      SCOPED_TRACE("paper " + std::to_string(paper) + (cand ? " with candidates" : " normal"));
+      const auto page = BuildPrintPage(b, cand, paper, kApp, kHome);
+      ASSERT_EQ(page.size(), 201u);
+      std::string html;
+      for (const auto& line : page) {
+        EXPECT_NE(line.rfind("node", 0), 0u) << "marker left: " << line;
+        html += line + "\n";
+      }
+      const Parsed p = Parse(html);
+      EXPECT_TRUE(p.balanced);
+      ASSERT_EQ(p.boxNames, (std::vector<std::string>{"A1", "A2", "A3", "B1", "B2", "B3", "C1", "C2", "C3"}));
+      for (int box = 0; box < 9; ++box) {
+        ASSERT_EQ(p.boxCells[box].size(), 9u) << p.boxNames[box];
+        for (int k = 0; k < 9; ++k) {
+          const Cell& c = b.at(3 * (box / 3) + k / 3 + 1, 3 * (box % 3) + k % 3 + 1);
+          std::string expected = c.state != kOpen ? c.text : (cand ? c.text : "") + " &nbsp;";
+          if (c.state == kOpen && cand && paper == kPaperBig && c.text.size() > 6)
+            expected = c.text.substr(0, 6) + "<br/>" + c.text.substr(6) + " &nbsp;";
+          EXPECT_EQ(p.boxCells[box][k], expected) << p.boxNames[box] << " cell " << k;
+        }
+      }
+    }
+}
+
+}  // namespace
+}  // namespace tessel
