@@ -16,6 +16,7 @@
 #include "core/qj.hpp"
 #include "core/random.hpp"
 #include "core/solver.hpp"
+#include "core/textfile.hpp"
 
 #include "core/layouts.hpp"
 
@@ -55,32 +56,13 @@ std::optional<std::string> ReadInput(const std::string& path) {
     ss << std::cin.rdbuf();
     return ss.str();
   }
+  // A stream, not ReadWholeFile: pipes such as <(...) are valid input too.
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream ss;
   ss << in.rdbuf();
   if (in.bad()) return std::nullopt;
   return ss.str();
-}
-
-// Lines split at LF, a trailing CR dropped; no empty last line.
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string line;
-  for (char ch : text) {
-    if (ch == '\n') {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      lines.push_back(std::move(line));
-      line.clear();
-    } else {
-      line += ch;
-    }
-  }
-  if (!line.empty()) {
-    if (line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-  }
-  return lines;
 }
 
 struct Args {
@@ -148,7 +130,7 @@ std::string ParseArgs(int argc, char** argv, Args& a) {
 
 int RunTest(const std::string& input, bool editor) {
   std::string out;
-  for (const auto& line : SplitLines(input)) {
+  for (const auto& line : tessel::SplitLines(input)) {
     const auto r = editor ? tessel::TestEditorPuzzleString(line) : tessel::TestPuzzleString(line);
     if (r.code == tessel::kNotSolvable)
       out += "1 - -\n";
@@ -161,7 +143,7 @@ int RunTest(const std::string& input, bool editor) {
 
 int RunSolve(const std::string& input) {
   std::string out;
-  for (const auto& line : SplitLines(input)) {
+  for (const auto& line : tessel::SplitLines(input)) {
     const auto r = tessel::SolveString(line);
     out += std::to_string(r.status) + " " + r.result + "\n";
   }
@@ -181,7 +163,7 @@ int RunDeal(int level, std::optional<std::uint32_t> seed) {
 int RunGrade(const std::string& input, bool steps) {
   std::string out;
   char rating[32];
-  for (const auto& line : SplitLines(input)) {
+  for (const auto& line : tessel::SplitLines(input)) {
     if (tessel::CountSolutions(line, 2) != 1) {
       out += "- - not-unique\n";
       continue;
