@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -100,6 +101,14 @@ QString Tfrmprintselect::PrintFilePath() {
 bool Tfrmprintselect::Button1Click(bool withCandidates, int paper) {
   const std::vector<std::string> page =
       BuildPrintPage(board_, withCandidates, paper, kPageAppName, kHomePage.toStdString());
+  // When TMPDIR names a folder that is gone, Qt gives an empty path (which
+  // would write into the working folder); say so instead.
+  const QString folder = QDir::tempPath();
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+    const QString named = folder.isEmpty() ? qEnvironmentVariable("TMPDIR") : folder;
+    prompts_.Notice(this, QStringLiteral("The temporary folder '%1' does not exist.").arg(named));
+    return false;
+  }
   const QString path = PrintFilePath();
   std::string error;
   if (!WriteFileAtomic(QFile::encodeName(path).toStdString(), JoinCrLf(page), &error)) {

@@ -138,6 +138,20 @@ TEST_F(OutputTest, PrintWriteFailureShowsTheErrorAndOpensNothing) {
   EXPECT_FALSE(QFile::exists(PrintPath()));
 }
 
+TEST_F(OutputTest, PrintIntoAMissingTemporaryFolderSaysSoAndOpensNothing) {
+  const QString missing = tmp_.filePath("gone");
+  qputenv("TMPDIR", missing.toLocal8Bit());
+  WithPrint([&](Tfrmprintselect& d) {
+    d.SpeedButton1->click();
+    EXPECT_TRUE(d.isVisible());
+    d.SpeedButton2->click();
+  });
+  EXPECT_TRUE(opened_.empty());
+  ASSERT_EQ(prompts_.Notices().size(), 1);
+  EXPECT_TRUE(prompts_.Notices()[0].contains("gone")) << prompts_.Notices()[0].toStdString();
+  EXPECT_FALSE(QFileInfo::exists(missing));
+}
+
 TEST_F(OutputTest, CopyShowsTheFourLayoutsAndCloseLeavesTheClipboard) {
   QGuiApplication::clipboard()->setText("left alone");
   const int open = OpenCells();
