@@ -1,7 +1,8 @@
 # Two commands do everything on a fresh Debian machine:
 #   make run    install what is missing, build, start the game
 #   make test   install what is missing, build, run every test
-# plus: make bench, make fuzz (longer fuzz runs), make clean.
+# plus: make install, make package (.deb), make bench, make fuzz (longer fuzz
+# runs), make clean.
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -11,7 +12,7 @@ FUZZ_SECONDS ?= 20
 GENERATOR  := -G Ninja
 FUZZERS    := $(basename $(notdir $(wildcard fuzz/*_fuzz.cpp)))
 
-.PHONY: all deps build run test test-main test-asan fuzz fuzz-short bench clean
+.PHONY: all deps build run test test-main test-asan fuzz fuzz-short bench install package clean
 
 all: build
 
@@ -72,6 +73,14 @@ fuzz: deps $(FUZZ_BUILD)/build.ninja
 	    || { tail -n 60 $(FUZZ_BUILD)/$$f.log; exit 1; }; \
 	  grep -E 'stat::number_of_executed_units' $(FUZZ_BUILD)/$$f.log || true; \
 	done
+
+# make install [PREFIX=/usr/local] [DESTDIR=...]; make package builds the .deb.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	$(BUILD)/bench/tessel_bench

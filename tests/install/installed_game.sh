@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix (or takes an unpacked root with
+# --root), then plays a game to the end with the installed program, closes
+# it, starts it again and continues the game.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+if [ "$1" = --root ]; then
+  bin="$2/usr/bin"
+else
+  cmake --install "$1" --prefix "$work/prefix" >/dev/null
+  bin="$work/prefix/bin"
+fi
+[ -x "$bin/sudoku-tessel" ] || { echo "no installed sudoku-tessel in $bin"; exit 1; }
+
+export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=offscreen
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+fail() { echo "FAIL: $*"; echo "--- first run"; cat "$work/one.out" 2>/dev/null; echo "--- second run"; cat "$work/two.out" 2>/dev/null; exit 1; }
+
+"$bin/sudoku-tessel" --script "$here/play_to_end.txt" >"$work/one.out" 2>&1 || fail "the game did not play to the end"
+grep -qx 'notice: Puzzle solved' "$work/one.out" || fail "no \"Puzzle solved\""
+final=$(grep '^board: ' "$work/one.out" | tail -1)
+[[ "$final" =~ ^board:\ [1-9]{81}$ ]] || fail "the last board is not full: $final"
+steps=$(grep '^history: ' "$work/one.out" | tail -1)
+[ -s "$XDG_DATA_HOME/sudokutessel/lastgame.dat" ] || fail "closing wrote no lastgame.dat"
+grep -q $'\r$' "$XDG_DATA_HOME/sudokutessel/lastgame.dat" || fail "lastgame.dat has no CR LF line ends"
+
+"$bin/sudoku-tessel" --script "$here/continue.txt" >"$work/two.out" 2>&1 || fail "the last game did not continue"
+boards=$(grep '^board: ' "$work/two.out")
+[ "$(echo "$boards" | head -1)" = "$final" ] || fail "the continued board differs"
+[ "$(grep '^history: ' "$work/two.out" | head -1)" = "$steps" ] || fail "the continued history differs"
+first=$(echo "$boards" | sed -n 2p)
+[[ "$first" == *.* ]] || fail "stepping to the first position shows no open cell: $first"
+
+# Bad arguments get a message, not a crash.
+set +e
+"$bin/sudoku-tessel" --no-such-option >"$work/bad.out" 2>&1; rc=$?
+set -e
+[ $rc -ne 0 ] && grep -qi 'unknown option' "$work/bad.out" || fail "an unknown option was not refused"
+"$bin/sudoku-tessel" --script "$work/missing.txt" >"$work/bad.out" 2>&1 && fail "a missing script was accepted"
+echo "played to the end, closed, continued: $final ($steps)"
