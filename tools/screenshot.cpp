@@ -1,9 +1,12 @@
 // Renders the main window after a seeded deal, offscreen, to PNG files at
-// device pixel ratio 1 and 2: screenshot PATH [--level N] [--seed N].
-// The picture shows a game in progress: all candidates, digit 7 selected,
-// a marked cell and a marked candidate.
+// device pixel ratio 1 and 2: screenshot PATH [--level N] [--seed N]
+// [--dialogs DIR]. The picture shows a game in progress: all candidates,
+// digit 7 selected, a marked cell and a marked candidate. With --dialogs,
+// every dialog is drawn into DIR as well, over the same game.
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QDir>
@@ -15,8 +18,62 @@
 #include <cstdlib>
 #include <string>
 
+#include "ui/gamelist.hpp"
+#include "ui/importdialogs.hpp"
 #include "ui/mainwindow.hpp"
 #include "ui/prompts.hpp"
+
+namespace {
+
+bool Save(QWidget& w, const QString& path) {
+  QApplication::processEvents();
+  if (!w.grab().save(path)) {
+    std::fprintf(stderr, "screenshot: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+// Each dialog the window opens, drawn as it first appears.
+bool DrawDialogs(tessel::ui::TForm1& window, const QString& dir) {
+  using namespace tessel::ui;
+  QDir().mkpath(dir);
+  bool ok = true;
+  // Two saved games, so the game list has rows.
+  for (const char* name : {"Sunday morning", "Train home"}) {
+    window.SetModalRunner([&](QDialog& d) {
+      auto& save = dynamic_cast<Tfrmsave&>(d);
+      save.Edit1->setText(QString::fromUtf8(name));
+      save.Button1->click();
+    });
+    window.SaveCurrentBoard1->trigger();
+  }
+  const struct {
+    QAction* action;
+    const char* file;
+  } shots[] = {{window.SaveCurrentBoard1, "save.png"},       {window.ToolButton1, "gamelist.png"},
+               {window.ToolButton12, "print.png"},           {window.CopyPuzzleToClipboard1, "copy.png"},
+               {window.appearance1, "appearance.png"}};
+  for (const auto& shot : shots) {
+    window.SetModalRunner([&](QDialog& d) {
+      d.show();
+      ok = Save(d, dir + "/" + shot.file) && ok;
+      d.reject();
+    });
+    shot.action->trigger();
+  }
+  Tfrm_new& create = ImportDialog(window);
+  create.show();
+  ok = Save(create, dir + "/create.png") && ok;
+  create.frmImport->show();
+  ok = Save(*create.frmImport, dir + "/import.png") && ok;
+  create.frmImport->hide();
+  create.hide();
+  return ok;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -27,9 +84,12 @@ int main(int argc, char** argv) {
   QString out = "docs/screenshot.png";
   int level = 3;
   unsigned seed = 20261206;
+  QString dialogs;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "--level" && i + 1 < argc)
+    if (a == "--dialogs" && i + 1 < argc)
+      dialogs = QString::fromLocal8Bit(argv[++i]);
+    else if (a == "--level" && i + 1 < argc)
       level = std::atoi(argv[++i]);
     else if (a == "--seed" && i + 1 < argc)
       seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
@@ -37,7 +97,9 @@ int main(int argc, char** argv) {
       out = QString::fromLocal8Bit(argv[i]);
   }
 
-  tessel::ui::DialogPrompts prompts;
+  // Notices are only recorded: nothing may wait for a click here.
+  tessel::ui::ScriptedPrompts prompts;
+  prompts.SetUnexpectedHandler([](const QString&) {});
   tessel::ui::TForm1 window(prompts);
   window.SetSeedSource([seed] { return seed; });
   window.show();
@@ -75,5 +137,6 @@ int main(int argc, char** argv) {
     }
     std::printf("%s\n", qPrintable(path));
   }
+  if (!dialogs.isEmpty() && !DrawDialogs(window, dialogs)) return 1;
   return 0;
 }
