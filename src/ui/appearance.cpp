@@ -99,15 +99,19 @@ TfrmAppearance::TfrmAppearance(TForm1& form)
     box->setGeometry(left, top, kLeftWidth, height);
     check = new QCheckBox(QStringLiteral("Default Color"), box);
     check->setObjectName(QString::fromLatin1(checkName));
-    check->setGeometry(8, 20, kLeftWidth - 12, 20);
+    // The narrow column leaves little room: the box and labels start close to the frame.
+    check->setGeometry(3, 20, kLeftWidth - 4, 20);
     check->setChecked(true);
+    check->setToolTip(QStringLiteral("Use the game's own colours for this group"));
   };
   auto swatch = [&](QGroupBox* box, const char* name, TColor colour, const QString& label, int top) {
     auto* s = new TColorSwatch(colour, box);
     s->setObjectName(QString::fromLatin1(name));
-    s->setGeometry(10, top, 24, 18);
+    s->setGeometry(6, top, 24, 18);
+    s->setAccessibleName(box->title() + QStringLiteral(": ") + label);
+    s->setToolTip(QStringLiteral("Click to pick this colour"));
     auto* l = new QLabel(label, box);
-    l->setGeometry(40, top, kLeftWidth - 44, 18);
+    l->setGeometry(34, top, kLeftWidth - 36, 18);
     return s;
   };
 
@@ -125,6 +129,8 @@ TfrmAppearance::TfrmAppearance(TForm1& form)
   sd1->setObjectName(QStringLiteral("sd1"));
   sd1->move(left + kLeftWidth + 8, 8);
   sd1->setFONTSize3(10);
+  sd1->setAccessibleName(QStringLiteral("Preview board"));
+  sd1->setToolTip(QStringLiteral("How the board looks with these colours"));
 
   const int buttonTop = 8 + TPICSD33::kBoardSize + 10;
   auto button = [&](QPushButton*& b, const char* name, const QString& text, int x) {
@@ -136,6 +142,9 @@ TfrmAppearance::TfrmAppearance(TForm1& form)
   button(Button3, "Button3", QStringLiteral("Default"), left);
   button(Button1, "Button1", QStringLiteral("OK"), kClientWidth - 2 * (75 + 8));
   button(Button2, "Button2", QStringLiteral("Cancel"), kClientWidth - (75 + 8));
+  Button3->setToolTip(QStringLiteral("Back to the game's own colours"));
+  Button1->setToolTip(QStringLiteral("Keep these colours and use them on the board"));
+  Button2->setToolTip(QStringLiteral("Drop the changes"));
   connect(Button1, &QPushButton::clicked, this, &TfrmAppearance::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TfrmAppearance::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TfrmAppearance::Button3Click);

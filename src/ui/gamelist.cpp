@@ -41,6 +41,8 @@ Tfrmsave::Tfrmsave(TForm1& form, QWidget* parent) : QDialog(parent), form_(form)
   Edit1 = new QLineEdit(QStringLiteral("New Game"), this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setGeometry(16, 40, 320, 24);
+  Label1->setBuddy(Edit1);  // the label names the box for screen readers
+  Edit1->setToolTip(QStringLiteral("The name the game is listed under"));
   RadioGroup1 = new QGroupBox(QStringLiteral("Game Level"), this);
   RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
   RadioGroup1->setGeometry(16, 76, 320, 124);
@@ -50,6 +52,7 @@ Tfrmsave::Tfrmsave(TForm1& form, QWidget* parent) : QDialog(parent), form_(form)
   for (int i = 0; i < 6; ++i) {
     auto* rb = new QRadioButton(QString::fromLatin1(items[i]), RadioGroup1);
     RadioButtons->addButton(rb, i);
+    rb->setToolTip(QStringLiteral("The level listed with the game"));
     // Two columns, filled top to bottom.
     grid->addWidget(rb, i % 3, i / 3);
   }
@@ -60,6 +63,8 @@ Tfrmsave::Tfrmsave(TForm1& form, QWidget* parent) : QDialog(parent), form_(form)
   Button2 = new QPushButton(QStringLiteral("Cancel"), this);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setGeometry(186, 220, 75, 25);
+  Button1->setToolTip(QStringLiteral("Save the board under this name"));
+  Button2->setToolTip(QStringLiteral("Close without saving"));
   connect(Button1, &QPushButton::clicked, this, &Tfrmsave::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -122,16 +127,21 @@ Tfrmgamelist::Tfrmgamelist(TForm1& form, QWidget* parent) : QDialog(parent), for
   StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  StringGrid1->setAccessibleName(QStringLiteral("Saved games"));
+  StringGrid1->setToolTip(QStringLiteral("Your saved games; double-click one to play it"));
   SetRow(0, std::string(), QString());
 
   const char* const names[] = {"Button1", "Button2", "Button3", "Button4"};
   const QString texts[] = {QStringLiteral("Delete"), QStringLiteral("Rename"), QStringLiteral("OK"),
                            QStringLiteral("Cancel")};
+  const QString tips[] = {QStringLiteral("Delete the selected game"), QStringLiteral("Rename the selected game"),
+                          QStringLiteral("Play the selected game"), QStringLiteral("Close the list")};
   QPushButton** buttons[] = {&Button1, &Button2, &Button3, &Button4};
   for (int i = 0; i < 4; ++i) {
     *buttons[i] = new QPushButton(texts[i], this);
     (*buttons[i])->setObjectName(QString::fromLatin1(names[i]));
     (*buttons[i])->setGeometry(8 + i * 92, 300, 84, 25);
+    (*buttons[i])->setToolTip(tips[i]);
   }
   connect(Button1, &QPushButton::clicked, this, &Tfrmgamelist::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &Tfrmgamelist::Button2Click);

@@ -69,20 +69,25 @@ Tfrm_new::Tfrm_new(TForm1& form, QWidget* parent)
   sdnew->setHighcolor(9813909);
   sdnew->setAutotranzt(false);
   sdnew->setNd(0);
+  sdnew->setAccessibleName(QStringLiteral("Puzzle editor"));
+  sdnew->setToolTip(QStringLiteral("Click a candidate to make it a clue; click a clue to take it back"));
 
   struct ButtonDef {
     QPushButton** button;
     const char* name;
     QString caption;
     void (Tfrm_new::*handler)();
+    const char* tip;
   };
   const ButtonDef buttons[] = {
-      {&Button5, "Button5", CT("Load Puzzle", "载入当前题目"), &Tfrm_new::Button5Click},
-      {&Button6, "Button6", CT("&Import", "导入(&I)"), &Tfrm_new::Button6Click},
-      {&Button3, "Button3", CT("&Clear Grid", "清除表格(&C)"), &Tfrm_new::Button3Click},
-      {&Button1, "Button1", CT("Check Puzzle", "检查题目"), &Tfrm_new::Button1Click},
-      {&Button2, "Button2", CT("Play Puzzle", "开始游戏"), &Tfrm_new::Button2Click},
-      {&Button4, "Button4", CT("&Quit", "退出(&Q)"), &Tfrm_new::Button4Click},
+      {&Button5, "Button5", CT("Load Puzzle", "载入当前题目"), &Tfrm_new::Button5Click,
+       "Copy the digits of the game board into the editor"},
+      {&Button6, "Button6", CT("&Import", "导入(&I)"), &Tfrm_new::Button6Click, "Paste a puzzle as text"},
+      {&Button3, "Button3", CT("&Clear Grid", "清除表格(&C)"), &Tfrm_new::Button3Click, "Empty the editor"},
+      {&Button1, "Button1", CT("Check Puzzle", "检查题目"), &Tfrm_new::Button1Click,
+       "Tell whether the puzzle has one solution, several or none"},
+      {&Button2, "Button2", CT("Play Puzzle", "开始游戏"), &Tfrm_new::Button2Click, "Play this puzzle on the board"},
+      {&Button4, "Button4", CT("&Quit", "退出(&Q)"), &Tfrm_new::Button4Click, "Close without playing"},
   };
   const int left = 8 + TPICSD33::kBoardSize + 12;
   const int width = kClientWidth - left - 8;
@@ -92,6 +97,7 @@ Tfrm_new::Tfrm_new(TForm1& form, QWidget* parent)
     b->setObjectName(QString::fromLatin1(s.name));
     b->setAutoDefault(false);
     b->setGeometry(left, top, width, 32);
+    b->setToolTip(QString::fromLatin1(s.tip));
     top += 42;
     connect(b, &QPushButton::clicked, this, s.handler);
     *s.button = b;
@@ -269,6 +275,8 @@ TfrmImport::TfrmImport(Tfrm_new& owner, Prompts& prompts)
   memo2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   memo2->setAttribute(Qt::WA_InputMethodEnabled, false);
   memo2->setContextMenuPolicy(Qt::CustomContextMenu);
+  memo2->setAccessibleName(QStringLiteral("Puzzle text"));
+  memo2->setToolTip(QStringLiteral("Type or paste the puzzle here; right-click for Select All, Copy, Paste, Clear"));
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -289,21 +297,23 @@ TfrmImport::TfrmImport(Tfrm_new& owner, Prompts& prompts)
   row->setContentsMargins(8, 4, 8, 4);
   Label2 = new QLabel(CT("Compatible Formats:", "兼容格式:"), buttonPanel);
   row->addWidget(Label2);
-  auto makeButton = [&](const char* name, const QString& caption, void (TfrmImport::*handler)()) {
+  auto makeButton = [&](const char* name, const QString& caption, void (TfrmImport::*handler)(), const char* tip) {
     auto* b = new QPushButton(caption, buttonPanel);
     b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(QString::fromLatin1(tip));
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, handler);
     row->addWidget(b);
     return b;
   };
-  Button3 = makeButton("Button3", QStringLiteral("Example 1"), &TfrmImport::Button3Click);
-  Button4 = makeButton("Button4", QStringLiteral("Example 2"), &TfrmImport::Button4Click);
-  Button5 = makeButton("Button5", QStringLiteral("Example 3"), &TfrmImport::Button5Click);
-  Button6 = makeButton("Button6", QStringLiteral("Example 4"), &TfrmImport::Button6Click);
+  Button3 = makeButton("Button3", QStringLiteral("Example 1"), &TfrmImport::Button3Click, "One line of 81 characters");
+  Button4 = makeButton("Button4", QStringLiteral("Example 2"), &TfrmImport::Button4Click, "Nine rows of nine");
+  Button5 = makeButton("Button5", QStringLiteral("Example 3"), &TfrmImport::Button5Click, "A framed grid");
+  Button6 = makeButton("Button6", QStringLiteral("Example 4"), &TfrmImport::Button6Click,
+                       "A framed grid with candidates");
   row->addStretch(1);
-  Button1 = makeButton("Button1", CT("OK", "确定"), &TfrmImport::Button1Click);
-  Button2 = makeButton("Button2", CT("Cancel", "取消"), &TfrmImport::Button2Click);
+  Button1 = makeButton("Button1", CT("OK", "确定"), &TfrmImport::Button1Click, "Put the puzzle into the editor");
+  Button2 = makeButton("Button2", CT("Cancel", "取消"), &TfrmImport::Button2Click, "Close without importing");
 
   auto* helpPanel = new QFrame(this);
   helpPanel->setFrameShape(QFrame::StyledPanel);

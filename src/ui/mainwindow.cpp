@@ -324,8 +324,9 @@ void TForm1::BuildToolBars(QWidget* client) {
   cbautoupdate = new QCheckBox(QStringLiteral("Auto Update Candidates"), ToolBar2);
   cbautoupdate->setObjectName(QStringLiteral("cbautoupdate"));
   cbautoupdate->setChecked(true);
-  cbautoupdate->setStatusTip(
-      CT("When this box checked,Will auto update candidate numbers.", "当选中是将会自动更新候选数."));
+  const QString autoHint = CT("When this box checked,Will auto update candidate numbers.", "当选中是将会自动更新候选数.");
+  cbautoupdate->setStatusTip(autoHint);
+  cbautoupdate->setToolTip(autoHint);
   ToolBar2->addWidget(cbautoupdate);
   ToolBar2->addSeparator();
   for (QAction* a : {ToolButton16, ToolButton9}) addButton(ToolBar2, a);
@@ -360,6 +361,8 @@ void TForm1::BuildBoard(QWidget* client) {
   sd991->setHighcolor(9813909);
   sd991->setAutotranzt(true);
   sd991->setFontFace(QStringLiteral("Arial"));
+  sd991->setToolTip(CT("Left click places the chosen digit, right click clears a cell or opens its menu.",
+                       "左键填入选定的数字, 右键清除或打开菜单."));
 
   QFont labelFont = Panel1->font();
   labelFont.setBold(true);
@@ -399,6 +402,7 @@ void TForm1::BuildSidePanel(QWidget* client) {
   rb_none->setChecked(true);  // before the wiring: no game to redraw yet
   int y = 22;
   for (QRadioButton* rb : {rb_none, rb_all, rb_one}) {
+    rb->setToolTip(rb->statusTip());
     rb->setGeometry(12, y, kSideWidth - 20, 20);
     y += 21;
     connect(rb, &QRadioButton::toggled, this, [this](bool on) {
@@ -415,6 +419,8 @@ void TForm1::BuildSidePanel(QWidget* client) {
     auto* b = new QToolButton(GroupBoxCandidates);
     b->setObjectName(QStringLiteral("disnote%1").arg(d));
     b->setText(QString::number(d));
+    b->setAccessibleName(QStringLiteral("Digit %1").arg(d));
+    b->setToolTip(QStringLiteral("Choose digit %1 (key %1)").arg(d));
     b->setCheckable(true);
     b->setAutoRaise(true);  // flat
     b->setFont(digitFont);
@@ -443,17 +449,20 @@ void TForm1::BuildSidePanel(QWidget* client) {
   chkcolor->setObjectName(QStringLiteral("chkcolor"));
   chkcolor->setGeometry(12, 22, kSideWidth - 20, 20);
   chkcolor->setStatusTip(markHint);
+  chkcolor->setToolTip(markHint);
   ColorGrid1 = new TColorGrid(GroupBoxColor);
   ColorGrid1->setObjectName(QStringLiteral("ColorGrid1"));
   ColorGrid1->setGeometry((kSideWidth - 96) / 2, 46, 96, 100);
   ColorGrid1->setBackgroundEnabled(false);
   ColorGrid1->setSelection(1);
   ColorGrid1->setStatusTip(markHint);
+  ColorGrid1->setToolTip(markHint);
   bt_clearcolor = new QPushButton(QStringLiteral("Clear Marking"), GroupBoxColor);
   bt_clearcolor->setObjectName(QStringLiteral("bt_clearcolor"));
   bt_clearcolor->setGeometry(15, 152, kSideWidth - 30, 26);
   bt_clearcolor->setStatusTip(
       CT("Click Clear Marking button to clear all the marked colors.", "点击清除所有标记的颜色."));
+  bt_clearcolor->setToolTip(bt_clearcolor->statusTip());
   connect(bt_clearcolor, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
 
   for (int d = 1; d <= 9; ++d) {
@@ -485,6 +494,7 @@ void TForm1::FormCreate() {
     c.state = kGiven;
   }
   WireBoard();
+  DescribeBoard();
   sd991->RefreshAll();
   SetFinishedMark(false);
 
@@ -745,6 +755,7 @@ void TForm1::rb_noneClick() {
     HighlightSelected();
   }
   ApplyMarks();
+  DescribeBoard();
 }
 
 void TForm1::disnote1Click() {
@@ -770,6 +781,16 @@ void TForm1::disnote1Click() {
     }
     ApplyMarks();
   }
+  DescribeBoard();
+}
+
+void TForm1::DescribeBoard() {
+  // A screen reader cannot see which digit a click would place.
+  const int d = SelectedDigit();
+  const QString mode = rb_all->isChecked()   ? QStringLiteral("all candidates shown")
+                       : rb_one->isChecked() ? QStringLiteral("candidates of the chosen digit shown")
+                                             : QStringLiteral("candidates hidden");
+  sd991->setAccessibleDescription(d == 0 ? mode : QStringLiteral("Digit %1 chosen, %2").arg(d).arg(mode));
 }
 
 void TForm1::SpeedButton1Click() { PaintBaseColours(true); }

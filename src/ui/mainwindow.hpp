@@ -276,6 +276,8 @@ class TForm1 : public QMainWindow {
   bool IsNeutralHintArea(const QObject* o) const;
   // The redraw of the current display mode after a board change.
   void DrawForMode();
+  // The board's accessible description: the chosen digit and the mode.
+  void DescribeBoard();
   bool ReservedColour(TColor c) const;
   // Puts a history line on the board and brings the display up to it.
   void ShowStep(const std::string& line);

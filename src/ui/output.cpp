@@ -30,8 +30,9 @@ namespace {
 constexpr std::string_view kPageAppName = "Sudoku Tessel";
 
 QRadioButton* AddItem(QGroupBox* box, QButtonGroup* group, QGridLayout* grid, int id, const QString& text,
-                      int row, int col) {
+                      int row, int col, const QString& tip) {
   auto* b = new QRadioButton(text, box);
+  b->setToolTip(tip);
   group->addButton(b, id);
   grid->addWidget(b, row, col);
   return b;
@@ -56,6 +57,8 @@ Tfrmprintselect::Tfrmprintselect(const Board& board, Prompts& prompts, UrlOpener
   RadioButton2 = new QRadioButton(QStringLiteral("With Candidates"), RadioGroup1);
   RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
   RadioButton1->setChecked(true);
+  RadioButton1->setToolTip(QStringLiteral("The board with its digits only"));
+  RadioButton2->setToolTip(QStringLiteral("The board with the candidates of every open cell"));
   auto* styleLayout = new QVBoxLayout(RadioGroup1);
   styleLayout->addWidget(RadioButton1);
   styleLayout->addWidget(RadioButton2);
@@ -64,15 +67,20 @@ Tfrmprintselect::Tfrmprintselect(const Board& board, Prompts& prompts, UrlOpener
   pg2->setObjectName(QStringLiteral("pg2"));
   pg2Items = new QButtonGroup(pg2);
   auto* sizeLayout = new QGridLayout(pg2);
-  AddItem(pg2, pg2Items, sizeLayout, kPaperSmall, QStringLiteral("Small   (A4)"), 0, 0);
-  AddItem(pg2, pg2Items, sizeLayout, kPaperNormal, QStringLiteral("Normal   (A3)"), 1, 0);
-  AddItem(pg2, pg2Items, sizeLayout, kPaperBig, QStringLiteral("Big  (A2)"), 2, 0);
+  AddItem(pg2, pg2Items, sizeLayout, kPaperSmall, QStringLiteral("Small   (A4)"), 0, 0,
+          QStringLiteral("A board for A4 paper"));
+  AddItem(pg2, pg2Items, sizeLayout, kPaperNormal, QStringLiteral("Normal   (A3)"), 1, 0,
+          QStringLiteral("A board for A3 paper"));
+  AddItem(pg2, pg2Items, sizeLayout, kPaperBig, QStringLiteral("Big  (A2)"), 2, 0,
+          QStringLiteral("A board for A2 paper"));
   setPg2ItemIndex(0);
 
   SpeedButton1 = new QPushButton(QStringLiteral("OK"), this);
   SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
   SpeedButton2 = new QPushButton(QStringLiteral("Cancel"), this);
   SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
+  SpeedButton1->setToolTip(QStringLiteral("Write the page and open it in your browser"));
+  SpeedButton2->setToolTip(QStringLiteral("Close this window"));
   connect(SpeedButton1, &QPushButton::clicked, this, &Tfrmprintselect::SpeedButton1Click);
   connect(SpeedButton2, &QPushButton::clicked, this, &Tfrmprintselect::SpeedButton2Click);
 
@@ -137,6 +145,8 @@ Tfrmcopy::Tfrmcopy(const Board& board, QWidget* parent) : QDialog(parent), board
   memo1->setObjectName(QStringLiteral("memo1"));
   // The layouts line up only without wrapping.
   memo1->setLineWrapMode(QTextEdit::NoWrap);
+  memo1->setAccessibleName(QStringLiteral("Puzzle text"));
+  memo1->setToolTip(QStringLiteral("The puzzle in the chosen format; it lines up in a fixed-width font"));
 
   RadioGroup1 = new QGroupBox(QStringLiteral("Select the format to be copied"), this);
   RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
@@ -144,7 +154,10 @@ Tfrmcopy::Tfrmcopy(const Board& board, QWidget* parent) : QDialog(parent), board
   auto* grid = new QGridLayout(RadioGroup1);
   const QString items[] = {QStringLiteral("No Candidate"), QStringLiteral("With Candidates"), QStringLiteral("9*9"),
                            QStringLiteral("1*81")};
-  for (int i = 0; i < 4; ++i) AddItem(RadioGroup1, RadioGroup1Items, grid, i, items[i], 0, i);
+  const QString tips[] = {QStringLiteral("A framed grid of the digits"),
+                          QStringLiteral("A framed grid with the candidates of every open cell"),
+                          QStringLiteral("Nine rows of nine digits"), QStringLiteral("One line of 81 digits")};
+  for (int i = 0; i < 4; ++i) AddItem(RadioGroup1, RadioGroup1Items, grid, i, items[i], 0, i, tips[i]);
   RadioGroup1Items->button(0)->setChecked(true);
   connect(RadioGroup1Items, &QButtonGroup::idClicked, this, &Tfrmcopy::RadioGroup1Click);
 
@@ -152,6 +165,8 @@ Tfrmcopy::Tfrmcopy(const Board& board, QWidget* parent) : QDialog(parent), board
   Button1->setObjectName(QStringLiteral("Button1"));
   Button2 = new QPushButton(QStringLiteral("Close"), this);
   Button2->setObjectName(QStringLiteral("Button2"));
+  Button1->setToolTip(QStringLiteral("Copy the text to the clipboard and close"));
+  Button2->setToolTip(QStringLiteral("Close without copying"));
   connect(Button1, &QPushButton::clicked, this, &Tfrmcopy::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &Tfrmcopy::Button2Click);
 

@@ -35,6 +35,8 @@ TFrmdas::TFrmdas(QWidget* parent)
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
   Memo1->setGeometry(0, 0, kClientWidth, 375);
+  Memo1->setAccessibleName(QStringLiteral("Solutions"));
+  Memo1->setToolTip(QStringLiteral("Two solutions of this puzzle, nine digits a row"));
   QFont mono = Memo1->font();
   mono.setStyleHint(QFont::Monospace);
   mono.setFamily(QStringLiteral("Courier New"));
@@ -43,6 +45,7 @@ TFrmdas::TFrmdas(QWidget* parent)
   Button1 = new QPushButton(QStringLiteral("Close"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry((kClientWidth - 75) / 2, 384, 75, 25);
+  Button1->setToolTip(QStringLiteral("Close this window"));
   connect(Button1, &QPushButton::clicked, this, &QDialog::close);
 
   if (QScreen* screen = QGuiApplication::primaryScreen())

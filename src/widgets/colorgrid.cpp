@@ -12,7 +12,11 @@ constexpr std::array<TColor, TColorGrid::kColors> kPalette = {
     0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
 }  // namespace
 
-TColorGrid::TColorGrid(QWidget* parent) : QWidget(parent) { setFixedSize(96, 100); }
+TColorGrid::TColorGrid(QWidget* parent) : QWidget(parent) {
+  setFixedSize(96, 100);
+  setAccessibleName(QStringLiteral("Colour palette"));
+  setToolTip(QStringLiteral("Pick a colour"));
+}
 
 TColor TColorGrid::PaletteColor(int index) {
   return index >= 0 && index < kColors ? kPalette[index] : 0;

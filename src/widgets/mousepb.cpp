@@ -10,6 +10,14 @@ Tmousepb::Tmousepb(int digit, QWidget* parent) : QWidget(parent), digit_(digit) 
   setFixedSize(11, 78);
   setCursor(Qt::PointingHandCursor);
   setAttribute(Qt::WA_Hover);
+  setDigit(digit);
+}
+
+void Tmousepb::setDigit(int d) {
+  digit_ = d;
+  // Painted bars have no text for a screen reader to fall back on.
+  setAccessibleName(QStringLiteral("Digit %1 count").arg(d));
+  setToolTip(QStringLiteral("How many %1s are placed; click to choose %1").arg(d));
 }
 
 void Tmousepb::setPosition(int pos) {

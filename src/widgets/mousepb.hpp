@@ -20,7 +20,7 @@ class Tmousepb : public QWidget {
   explicit Tmousepb(int digit = 1, QWidget* parent = nullptr);
 
   int digit() const { return digit_; }
-  void setDigit(int d) { digit_ = d; }
+  void setDigit(int d);  // also names the bar
   int position() const { return position_; }
   void setPosition(int pos);  // clamped to 0..9
   TColor barColor() const { return barColor_; }

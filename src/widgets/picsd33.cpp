@@ -32,6 +32,8 @@ TPICSD33::TPICSD33(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
+  // A generic name; each owner adds a tooltip for what its board is for.
+  setAccessibleName(QStringLiteral("Sudoku board"));
   for (int row = 1; row <= 9; ++row) {
     for (int col = 1; col <= 9; ++col) {
       Cell& c = cell(row, col);

@@ -45,10 +45,15 @@ TSD33::TSD33(QWidget* parent) : QWidget(parent) {
       n->col = col;
       n->error = false;
       n->state = kEntered;
+      const QString cell = QStringLiteral("%1%2").arg(QChar(u'A' + row - 1)).arg(col);
+      n->setAccessibleName(QStringLiteral("Cell ") + cell);
+      n->setToolTip(cell);
       nodes_[IndexOf(row, col)] = n;
       connect(n, &QLineEdit::textChanged, this, [this, n] { OnTextChanged(n); });
     }
   }
+  setAccessibleName(QStringLiteral("Check board"));
+  setToolTip(QStringLiteral("The givens, checked for clashes"));
   resize(width2_, width2_);
   Relayout();
 }

@@ -1,0 +1,74 @@
+// The bundled help page names every command of the menus and tool bars,
+// has its sections, and its links lead somewhere.
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
+#include <QToolBar>
+
+#include "ui_fixture.hpp"
+
+namespace uitest {
+namespace {
+
+QString HelpPage() {
+  QFile page(QStringLiteral(":/help/index.html"));
+  return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+}
+
+void CollectCommands(const QList<QAction*>& actions, QStringList& out) {
+  for (QAction* a : actions) {
+    if (a->menu()) CollectCommands(a->menu()->actions(), out);
+    if (a->isSeparator() || a->menu() || a->text().isEmpty()) continue;
+    QString text = a->text();
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    if (text.endsWith(QLatin1String("..."))) text.chop(3);
+    out << text.trimmed();
+  }
+}
+
+using HelpTest = FormTest;
+
+TEST_F(HelpTest, PageNamesEveryCommand) {
+  const QString html = HelpPage();
+  ASSERT_FALSE(html.isEmpty());
+  QStringList commands;
+  for (QAction* top : form().menuBar()->actions()) {
+    const QString title = top->text().remove(QLatin1Char('&'));
+    EXPECT_TRUE(html.contains(title + QStringLiteral(" &gt; "))) << "menu " << title.toStdString();
+  }
+  CollectCommands(form().menuBar()->actions(), commands);
+  for (QToolBar* bar : form().findChildren<QToolBar*>()) CollectCommands(bar->actions(), commands);
+  commands.removeDuplicates();
+  EXPECT_GE(commands.size(), 30);
+  QStringList missing;
+  for (const QString& c : commands)
+    if (!html.contains(c)) missing << c;
+  EXPECT_TRUE(missing.isEmpty()) << "not in the help page: " << missing.join(", ").toStdString();
+  // What is not an action: the side panel and the keys.
+  for (const char* other : {"Auto Update Candidates", "Show Candidates", "Marking", "Clear Marking", "Only one",
+                            "F1", "F2", "F3", "Regenerate Candidate Numbers", "Check Puzzle", "Play Puzzle",
+                            "With Candidates", "A4", "A3", "A2", "Solver"})
+    EXPECT_TRUE(html.contains(QLatin1String(other))) << other;
+}
+
+TEST(HelpPage, SectionsExistAndLinksResolve) {
+  const QString html = HelpPage();
+  ASSERT_FALSE(html.isEmpty());
+  QSet<QString> ids;
+  for (const auto& m : QRegularExpression(QStringLiteral("\\bid=\"([^\"]+)\"")).globalMatch(html))
+    ids.insert(m.captured(1));
+  for (const char* id : {"play", "commands", "modes", "marking", "branches", "layouts", "files"})
+    EXPECT_TRUE(ids.contains(QLatin1String(id))) << id;
+  int links = 0;
+  for (const auto& m : QRegularExpression(QStringLiteral("href=\"#([^\"]*)\"")).globalMatch(html)) {
+    ++links;
+    EXPECT_TRUE(ids.contains(m.captured(1))) << "dangling link #" << m.captured(1).toStdString();
+  }
+  EXPECT_GE(links, 7);
+}
+
+}  // namespace
+}  // namespace uitest
