@@ -67,6 +67,7 @@ bool DrawDialogs(tessel::ui::TForm1& window, const QString& dir) {
   create.show();
   ok = Save(create, dir + "/create.png") && ok;
   create.frmImport->show();
+  create.frmImport->Button5->click();  // an example in the text box
   ok = Save(*create.frmImport, dir + "/import.png") && ok;
   create.frmImport->hide();
   create.hide();

@@ -3,6 +3,7 @@
 // when no Chromium is installed.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -119,7 +120,7 @@ TEST(PrintRender, EveryVariantDrawsASquareBoardWithTheDigitsInTheirCells) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   // The pictures stay beside the test binary for a look by eye.
-  const QString keep = QDir::current().filePath(QStringLiteral("print_render"));
+  const QString keep = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("print_render"));
   QDir().mkpath(keep);
 
   const tessel::Board board = SampleBoard();
