@@ -31,6 +31,7 @@ QString FindChromium() {
 
 bool Ink(QRgb p) { return qGray(p) < 150; }
 bool Blue(QRgb p) { return qBlue(p) > 150 && qRed(p) < 110 && qGreen(p) < 110; }
+bool Red(QRgb p) { return qRed(p) > 150 && qBlue(p) < 110 && qGreen(p) < 110; }
 
 // Rows (or columns) of the picture that hold a dark run longer than minRun,
 // grouped into bands of neighbouring lines; each band is one border line.
@@ -66,7 +67,7 @@ std::vector<int> CellEdges(const std::vector<std::pair<int, int>>& bands) {
 }
 
 struct Ink_ {
-  int count = 0, blue = 0;
+  int count = 0, blue = 0, red = 0;
   double cx = 0, cy = 0;  // centre of the ink, 0..1 across the cell
   double minX = 1;        // leftmost ink, 0..1 across the cell
 };
@@ -79,6 +80,7 @@ Ink_ MeasureCell(const QImage& img, int x0, int x1, int y0, int y1) {
   for (int y = y0 + padY; y < y1 - padY; ++y)
     for (int x = x0 + padX; x < x1 - padX; ++x) {
       const QRgb p = img.pixel(x, y);
+      m.red += Red(p);
       if (!Ink(p)) continue;
       ++m.count;
       m.blue += Blue(p);
@@ -164,6 +166,7 @@ TEST(PrintRender, EveryVariantDrawsASquareBoardWithTheDigitsInTheirCells) {
           const tessel::Cell& cellState = board.at(r + 1, c + 1);
           const Ink_ m = MeasureCell(img, xs[c], xs[c + 1], ys[r], ys[r + 1]);
           const std::string where = tessel::CellLabel(r + 1, c + 1);
+          EXPECT_EQ(m.red, 0) << where << " error colours never print";
           if (cellState.state != tessel::kOpen) {
             ASSERT_GT(m.count, 10) << where << " digit missing";
             EXPECT_NEAR(m.cx, 0.5, 0.2) << where << " digit not centred";
