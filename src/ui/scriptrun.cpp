@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "core/board.hpp"
+#include "core/layouts.hpp"
 #include "ui/mainwindow.hpp"
 #include "ui/prompts.hpp"
 
@@ -26,7 +27,7 @@ void PressKey(QWidget& target, int key, const QString& text) {
 
 // A left click on the cell itself, clear of its candidate panels.
 void ClickCell(TPICSD33& board, int row, int col) {
-  const QPointF at = TPICSD33::CellRect(row, col).topLeft() + QPointF(44, 44);
+  const QPointF at = TPICSD33::CellPoint(row, col);
   const QPointF global = board.mapToGlobal(at);
   QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(&board, &press);
@@ -47,15 +48,7 @@ bool Trigger(QAction* action, std::ostream& err, const QString& what) {
 
 }  // namespace
 
-QString BoardLine(const TForm1& form) {
-  const Board& b = form.sd991->board();
-  QString out;
-  for (int i = 0; i < kCells; ++i) {
-    const Cell& c = b[i];
-    out += c.state != kOpen && c.text.size() == 1 ? QChar::fromLatin1(c.text[0]) : QLatin1Char('.');
-  }
-  return out;
-}
+QString BoardLine(const TForm1& form) { return QString::fromStdString(Format1x81(form.sd991->board())[0]); }
 
 int RunScript(TForm1& form, ScriptedPrompts& prompts, const QStringList& lines, std::ostream& out,
               std::ostream& err) {

@@ -28,7 +28,7 @@ class TForm1;
 // problems are written to err.
 int RunScript(TForm1& form, ScriptedPrompts& prompts, const QStringList& lines, std::ostream& out, std::ostream& err);
 
-// One line per cell state: digits, '.' for open cells.
+// The board as the "1*81" layout: placed digits, '0' for open cells.
 QString BoardLine(const TForm1& form);
 
 }  // namespace tessel::ui

@@ -19,6 +19,7 @@
 
 #include "core/board.hpp"
 #include "widgets/picnode.hpp"
+#include "widgets/boardlook.hpp"
 #include "widgets/tcolor.hpp"
 
 namespace tessel {
@@ -32,7 +33,7 @@ struct BoardHit {
   bool operator==(const BoardHit&) const = default;
 };
 
-class TPICSD33 : public QWidget {
+class TPICSD33 : public QWidget, public TBoardLook {
   Q_OBJECT
 
  public:
@@ -53,6 +54,8 @@ class TPICSD33 : public QWidget {
   // Geometry, in the board's logical pixels.
   static int CellOrigin(int index);                   // left of column / top of row 1..9
   static QRect CellRect(int row, int col);
+  // A point on the cell itself, clear of every candidate sub-panel.
+  static QPoint CellPoint(int row, int col) { return CellRect(row, col).bottomRight() - QPoint(1, 1); }
   static QRect SubPanelLocalRect(int k);              // inside the cell
   static QRect SubPanelRect(int row, int col, int k);  // on the board
   BoardHit HitTest(QPoint pos) const;
@@ -79,32 +82,12 @@ class TPICSD33 : public QWidget {
   std::string GivensString() const { return board_.GivensString(); }
 
   // Properties (colours are 0x00BBGGRR).
-  TColor UNFoucsColor1() const { return unfocus1_; }
-  void setUNFoucsColor1(TColor c) { unfocus1_ = c; }
-  TColor UNFoucsColor2() const { return unfocus2_; }
-  void setUNFoucsColor2(TColor c) { unfocus2_ = c; }
-  int FONTSize1() const { return fontSize1_; }
-  void setFONTSize1(int v) { fontSize1_ = v; }
-  int FONTSize2() const { return fontSize2_; }
-  void setFONTSize2(int v) { fontSize2_ = v; }
-  int FONTSize3() const { return fontSize3_; }
-  void setFONTSize3(int v) { fontSize3_ = v; }
-  TColor FONTColor1() const { return fontColor1_; }
-  void setFONTColor1(TColor c) { fontColor1_ = c; }
-  TColor FONTColor2() const { return fontColor2_; }
-  void setFONTColor2(TColor c) { fontColor2_ = c; }
-  TColor FONTColor3() const { return fontColor3_; }
-  void setFONTColor3(TColor c) { fontColor3_ = c; }
   int nd() const { return board_.nd; }
   void setNd(int v) { board_.nd = v; }
   TColor errorcolor() const { return errorcolor_; }
   void setErrorcolor(TColor c) { errorcolor_ = c; }
   TColor highcolor() const { return highcolor_; }
   void setHighcolor(TColor c) { highcolor_ = c; }
-  TColor FoucsColor1() const { return focus1_; }
-  void setFoucsColor1(TColor c) { focus1_ = c; }
-  TColor FoucsColor2() const { return focus2_; }
-  void setFoucsColor2(TColor c) { focus2_ = c; }
   bool autotranzt() const { return autotranzt_; }
   void setAutotranzt(bool v) { autotranzt_ = v; }
   QString fontFace() const { return fontFace_; }
@@ -153,18 +136,8 @@ class TPICSD33 : public QWidget {
   Board board_;
   std::array<TPicNode, kCells> nodes_;
 
-  TColor unfocus1_ = 16777215;
-  TColor unfocus2_ = 16759739;
-  int fontSize1_ = 25;
-  int fontSize2_ = 25;
-  int fontSize3_ = 12;
-  TColor fontColor1_ = 0;
-  TColor fontColor2_ = 16711680;
-  TColor fontColor3_ = 128;
   TColor errorcolor_ = 732916;
   TColor highcolor_ = 11654065;
-  TColor focus1_ = 12043517;
-  TColor focus2_ = 14538713;
   bool autotranzt_ = false;
   QString fontFace_ = QStringLiteral("Arial");
 

@@ -37,7 +37,7 @@ void TSD33Node::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
-TSD33::TSD33(QWidget* parent) : QWidget(parent) {
+TSD33::TSD33(QWidget* parent) : QWidget(parent), TBoardLook(16711680) {
   for (int row = 1; row <= 9; ++row) {
     for (int col = 1; col <= 9; ++col) {
       auto* n = new TSD33Node(this);

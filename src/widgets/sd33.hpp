@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/board.hpp"
+#include "widgets/boardlook.hpp"
 #include "widgets/tcolor.hpp"
 
 namespace tessel {
@@ -31,7 +32,7 @@ class TSD33Node : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
 };
 
-class TSD33 : public QWidget {
+class TSD33 : public QWidget, public TBoardLook {
   Q_OBJECT
 
  public:
@@ -52,28 +53,8 @@ class TSD33 : public QWidget {
   std::string CellCandidates(int row, int col) const { return tessel::CellCandidates(Texts(), row, col); }
   TColor ParityColor(int row, int col) const;
 
-  TColor UNFoucsColor1() const { return unfocus1_; }
-  void setUNFoucsColor1(TColor c) { unfocus1_ = c; }
-  TColor UNFoucsColor2() const { return unfocus2_; }
-  void setUNFoucsColor2(TColor c) { unfocus2_ = c; }
-  int FONTSize1() const { return fontSize1_; }
-  void setFONTSize1(int v) { fontSize1_ = v; }
-  int FONTSize2() const { return fontSize2_; }
-  void setFONTSize2(int v) { fontSize2_ = v; }
-  int FONTSize3() const { return fontSize3_; }
-  void setFONTSize3(int v) { fontSize3_ = v; }
-  TColor FONTColor1() const { return fontColor1_; }
-  void setFONTColor1(TColor c) { fontColor1_ = c; }
-  TColor FONTColor2() const { return fontColor2_; }
-  void setFONTColor2(TColor c) { fontColor2_ = c; }
-  TColor FONTColor3() const { return fontColor3_; }
-  void setFONTColor3(TColor c) { fontColor3_ = c; }
   int nd() const { return nd_; }
   void setNd(int v) { nd_ = v; }
-  TColor FoucsColor1() const { return focus1_; }
-  void setFoucsColor1(TColor c) { focus1_ = c; }
-  TColor FoucsColor2() const { return focus2_; }
-  void setFoucsColor2(TColor c) { focus2_ = c; }
   int width2() const { return width2_; }
   void setWidth2(int side);  // resizes to side x side and relayouts
 
@@ -89,17 +70,7 @@ class TSD33 : public QWidget {
   void OnTextChanged(TSD33Node* n);
 
   std::array<TSD33Node*, kCells> nodes_{};
-  TColor unfocus1_ = 16777215;
-  TColor unfocus2_ = 16759739;
-  int fontSize1_ = 25;
-  int fontSize2_ = 25;
-  int fontSize3_ = 12;
-  TColor fontColor1_ = 0;
-  TColor fontColor2_ = 16711680;
-  TColor fontColor3_ = 16711680;
   int nd_ = 0;
-  TColor focus1_ = 12043517;
-  TColor focus2_ = 14538713;
   int width2_ = 442;
 };
 

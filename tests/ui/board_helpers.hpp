@@ -39,7 +39,7 @@ class BoardTest : public FormTest {
   }
 
   // A point on the cell itself, clear of every sub-panel.
-  static QPoint CellPoint(int r, int c) { return tessel::TPICSD33::CellRect(r, c).topLeft() + QPoint(44, 44); }
+  static QPoint CellPoint(int r, int c) { return tessel::TPICSD33::CellPoint(r, c); }
   static QPoint SubPoint(int r, int c, int k) { return tessel::TPICSD33::SubPanelRect(r, c, k).center(); }
 
   void ClickCell(int r, int c, Qt::MouseButton b = Qt::LeftButton) {

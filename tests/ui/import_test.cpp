@@ -305,7 +305,7 @@ class EditorTest : public ImportTest {
     QTest::mouseClick(&sd(), b, Qt::NoModifier, at);
     QApplication::processEvents();
   }
-  static QPoint CellPoint(int r, int c) { return tessel::TPICSD33::CellRect(r, c).topLeft() + QPoint(44, 44); }
+  static QPoint CellPoint(int r, int c) { return tessel::TPICSD33::CellPoint(r, c); }
   static QPoint SubPoint(int r, int c, int k) { return tessel::TPICSD33::SubPanelRect(r, c, k).center(); }
 };
 
