@@ -77,6 +77,14 @@ std::string RemoveChars(std::string s, std::string_view t) {
 
 bool IsDigitChar(char c) { return c >= '1' && c <= '9'; }
 
+std::string FitCellText(std::string_view text) {
+  if (text.size() <= 9) return std::string(text);
+  std::string digits;
+  for (char c : text)
+    if (IsDigitChar(c) && digits.find(c) == std::string::npos) digits += c;
+  return digits;
+}
+
 Board::Board() {
   for (int i = 0; i < kCells; ++i) {
     cells_[i].row = RowOf(i);

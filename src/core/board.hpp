@@ -49,6 +49,10 @@ std::string RemoveChars(std::string s, std::string_view t);
 
 bool IsDigitChar(char c);  // '1'..'9' ('0' is not a digit here)
 
+// A cell text as it fits a nine-character field: an over-long imported group
+// such as "12345.6789" keeps its distinct digits, so no candidate is lost.
+std::string FitCellText(std::string_view text);
+
 struct Cell {
   int row = 1;
   int col = 1;

@@ -64,8 +64,48 @@ bool RenameGame(std::vector<std::string>& lines, std::string_view oldName, std::
   return true;
 }
 
+std::string CleanGameName(std::string_view name) {
+  std::string out(name);
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
+  return out;
+}
+
+std::string CheckGameRecords(const std::vector<std::string>& lines) {
+  const int first = FirstRecordIndex(lines);
+  if (first < 0) return {};
+  for (std::size_t i = first; i < lines.size(); i += kRecordLines) {
+    if (!IsNameLine(lines[i]))
+      return "line " + std::to_string(i + 1) + " should begin a game with \"Name=\" but reads \"" +
+             lines[i].substr(0, 40) + "\"";
+    if (lines.size() - i < static_cast<std::size_t>(kRecordLines))
+      return "the game \"" + std::string(NameOf(lines[i])) + "\" at line " + std::to_string(i + 1) +
+             " is cut off after " + std::to_string(lines.size() - i) + " of its " + std::to_string(kRecordLines) +
+             " lines";
+  }
+  return {};
+}
+
+bool SaveGameRecord(std::vector<std::string>& lines, std::string_view name, int level, std::string_view solution,
+                    const std::vector<std::string>& boardLines, std::string* error) {
+  auto fail = [&](std::string message) {
+    if (error) *error = std::move(message);
+    return false;
+  };
+  if (const std::string damage = CheckGameRecords(lines); !damage.empty()) return fail(damage);
+  if (boardLines.size() + 2 != static_cast<std::size_t>(kRecordLines)) return fail("the board is not 11 lines");
+  const std::string clean = CleanGameName(name);
+  std::vector<std::string> next = lines;
+  DeleteGame(next, clean);
+  AppendGame(next, clean, level, solution, boardLines);
+  if (FindGame(next, clean) != static_cast<int>(next.size()) - kRecordLines + 1)
+    return fail("the game could not be found again under its name");
+  lines = std::move(next);
+  return true;
+}
+
 std::string BoardField(const Cell& cell) {
-  std::string field = std::to_string(cell.state) + cell.text;
+  std::string field = std::to_string(cell.state) + FitCellText(cell.text);
   if (field.size() < kFieldWidth) field.append(kFieldWidth - field.size(), ' ');
   return field;
 }
@@ -104,6 +144,7 @@ std::vector<GameListRow> ListGames(const std::vector<std::string>& lines, std::s
   rows.reserve((lines.size() - first) / kRecordLines + 1);
   try {
     for (std::size_t i = first; i < lines.size(); i += kRecordLines) {
+      if (!IsNameLine(lines[i])) break;  // reported below
       GameListRow row;
       row.name = std::string(NameOf(lines[i]));
       if (i + 1 >= lines.size()) ThrowMissingLine(i + 1);
@@ -113,6 +154,11 @@ std::vector<GameListRow> ListGames(const std::vector<std::string>& lines, std::s
     }
   } catch (const GameDataError& e) {
     if (error) *error = e.what();
+    return rows;
+  }
+  if (error) {
+    if (const std::string damage = CheckGameRecords(lines); !damage.empty())
+      *error = "games.dat is damaged: " + damage + ". The games after it cannot be listed.";
   }
   return rows;
 }
@@ -143,6 +189,8 @@ void ApplyGameRecord(const std::vector<std::string>& lines, int n, Board& board,
       Cell& cell = board.at(r, c);
       cell.state = state;
       cell.text = std::string(TrimBlanks(at + 1 < row.size() ? row.substr(at + 1, 9) : std::string_view()));
+      // A comma would split the cell in a history snapshot.
+      cell.text.erase(std::remove(cell.text.begin(), cell.text.end(), ','), cell.text.end());
       store.at(r, c).given = state == kGiven;
     }
   }

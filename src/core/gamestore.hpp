@@ -34,6 +34,22 @@ bool DeleteGame(std::vector<std::string>& lines, std::string_view name);
 // Renames the record of oldName in place. False when there is none.
 bool RenameGame(std::vector<std::string>& lines, std::string_view oldName, std::string_view newName);
 
+// A name as it can be stored: a line break or any other control character
+// would split the record, so each becomes a blank.
+std::string CleanGameName(std::string_view name);
+
+// Empty when every record from the first "Name=" line on is whole and starts
+// where the 13-line stride expects it; otherwise what is wrong and where, for
+// a hand-edited or cut-off file. A record added to such a file could not be
+// found again.
+std::string CheckGameRecords(const std::vector<std::string>& lines);
+
+// Saves a game as the last record, replacing a record of the same (cleaned)
+// name. False, with the lines unchanged and *error set, when the records do
+// not line up, so the game is never put where the list cannot reach it.
+bool SaveGameRecord(std::vector<std::string>& lines, std::string_view name, int level, std::string_view solution,
+                    const std::vector<std::string>& boardLines, std::string* error);
+
 // State digit and text, right-padded with blanks to 10 characters.
 std::string BoardField(const Cell& cell);
 // The nine row lines of the board followed by two empty lines.
@@ -49,8 +65,8 @@ struct GameListRow {
   std::string name;
   std::string difficulty;
 };
-// The rows of the game list in file order. A bad level digit stops the list
-// there and sets *error.
+// The rows of the game list in file order. A bad level digit or a record
+// out of line stops the list there and sets *error.
 std::vector<GameListRow> ListGames(const std::vector<std::string>& lines, std::string* error);
 
 // Puts the record whose "Name=" line is line n (1-based) on the board and in

@@ -10,14 +10,15 @@ namespace {
 
 const std::string kEmpty;
 
-// One piece: the state digit and a text the board could have held.
+// One piece: the state digit, then the cell text as it was written. Any
+// text is taken: an imported board may hold "5." or a group of more than nine
+// characters, and refusing it would make the cell differ from the entry and
+// cut the history there.
 bool ParsePiece(std::string_view piece, int& state, std::string_view& text) {
   if (piece.empty()) return false;
   const char s = piece[0];
   if (s < '1' || s > '3') return false;
-  text = piece.substr(1);
-  if (text.size() > 9) return false;
-  if (!std::all_of(text.begin(), text.end(), IsDigitChar)) return false;
+  text = TrimBlanks(piece.substr(1));
   state = s - '0';
   return true;
 }

@@ -15,11 +15,11 @@ namespace tessel {
 // by the cell text.
 std::string TakeSnapshot(const Board& board);
 
-// Sets state and text of the cells from a line. A damaged piece (bad state
-// digit, a text over nine characters or with anything but digits 1..9) leaves
-// its cell as it was, and so do the cells past the end of a short line; a
-// line of more than 81 pieces ignores the surplus. Returns the number of
-// cells restored.
+// Sets state and text of the cells from a line: whatever follows the state
+// digit up to the next comma is the text, so every text a cell can hold comes
+// back as it was. A piece without a state digit 1..3 leaves its cell as it
+// was, and so do the cells past the end of a short line; a line of more than
+// 81 pieces ignores the surplus. Returns the number of cells restored.
 int RestoreSnapshot(Board& board, std::string_view line);
 
 class History {

@@ -6,11 +6,6 @@ namespace tessel {
 
 namespace {
 
-// Cell texts wider than this are cut on export: candidate lists never are,
-// and a field that always starts with a space keeps neighbouring texts apart
-// when the copy is pasted back.
-constexpr size_t kMaxShownText = 9;
-
 bool Placed(const Cell& c) { return c.state == kGiven || c.state == kEntered; }
 
 // A placed cell holding exactly one digit; anything else exports as empty so
@@ -97,7 +92,7 @@ std::string ShowPlaced(const Cell& cell) {
 
 std::string ShowText(const Cell& cell) {
   if (cell.text.empty()) return PadLeft(".", 10, ' ');
-  return PadLeft(std::string_view(cell.text).substr(0, kMaxShownText), 10, ' ');
+  return PadLeft(FitCellText(cell.text), 10, ' ');
 }
 
 }  // namespace

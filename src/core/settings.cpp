@@ -1,5 +1,6 @@
 #include "core/settings.hpp"
 
+#include <filesystem>
 #include <limits>
 
 #include "core/textfile.hpp"
@@ -112,6 +113,23 @@ bool SettingsText::LoadFile(std::string* error) {
 }
 
 bool SettingsText::SaveSettings(std::string* error) const { return WriteFileAtomic(path_, Bytes(), error); }
+
+bool SettingsText::StoreOneSetting(std::string_view key, std::string_view value, std::string* error) {
+  WriteSetting(key, value);
+  SettingsText onDisk(path_);
+  const ReadResult r = ReadWholeFile(path_);
+  if (r.ok) {
+    onDisk.SetBytes(r.bytes);
+  } else if (r.exists || std::filesystem::exists(path_)) {
+    // There but unreadable: leave it as it is.
+    if (error) *error = r.error;
+    return false;
+  } else {
+    onDisk.SetLines(lines_);
+  }
+  onDisk.WriteSetting(key, value);
+  return onDisk.SaveSettings(error);
+}
 
 bool SettingsText::WriteDefaultSettings(std::string* error) {
   SetDefaultLines();

@@ -70,6 +70,11 @@ class SettingsText {
   // Writes the lines through the atomic writer: on failure the old file
   // stays whole and *error says why.
   bool SaveSettings(std::string* error = nullptr) const;
+  // Sets one key here and in the file as it is now, leaving every other line
+  // of the file alone: another running copy may have saved its colours since
+  // this one read them. A missing file gets these lines; an unreadable one is
+  // left as it is (false).
+  bool StoreOneSetting(std::string_view key, std::string_view value, std::string* error = nullptr);
   // The 14 default lines, in memory only.
   void SetDefaultLines() { lines_ = DefaultSettingsLines(); }
   // The 14 default lines, then SaveSettings. The lines hold the defaults

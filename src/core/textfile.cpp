@@ -14,9 +14,10 @@
 #define TESSEL_FSYNC(fd) _commit(fd)
 #define TESSEL_FILENO(f) _fileno(f)
 #else
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#define TESSEL_FSYNC(fd) ::fsync(fd)
-#define TESSEL_FILENO(f) ::fileno(f)
 #endif
 
 namespace tessel {
@@ -38,7 +39,10 @@ ReadResult ReadWholeFile(const std::string& path) {
   std::error_code ec;
   r.exists = std::filesystem::is_regular_file(path, ec);
   if (!r.exists) {
-    r.error = "'" + path + "' does not exist";
+    const auto kind = std::filesystem::status(path, ec).type();
+    r.error = kind == std::filesystem::file_type::not_found ? "'" + path + "' does not exist"
+              : kind == std::filesystem::file_type::directory ? "'" + path + "' is a folder, not a file"
+                                                               : "'" + path + "' is not a plain file";
     return r;
   }
   std::ifstream in(path, std::ios::binary);
@@ -83,6 +87,16 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
   return out;
 }
 
+#if defined(_WIN32)
+
+std::string PrivateFolderIn(const std::string& parent, std::string* error) {
+  const std::filesystem::path dir = std::filesystem::path(parent) / "sudokutessel";
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  if (ec && error) *error = "Cannot create '" + dir.string() + "': " + ec.message();
+  return ec ? std::string() : dir.string();
+}
+
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
   auto fail = [&](const std::string& message) {
     if (error) *error = message;
@@ -91,7 +105,6 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::strin
   const std::string temp = path + ".tmp";
   std::FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) return fail(ErrnoText("Cannot create", temp));
-
   std::size_t allowed = bytes.size();
   const long long limit = g_failAfter.load();
   const bool injected = limit >= 0 && static_cast<unsigned long long>(limit) < bytes.size();
@@ -113,5 +126,129 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::strin
   }
   return true;
 }
+
+#else
+
+namespace {
+
+// A data file may be a link (into a synced folder, say): the new bytes go to
+// the file it names, and the link stays.
+std::string FollowLinks(const std::string& path) {
+  namespace fs = std::filesystem;
+  fs::path p(path);
+  std::error_code ec;
+  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+    const fs::path target = fs::read_symlink(p, ec);
+    if (ec) break;
+    p = target.is_absolute() ? target : p.parent_path() / target;
+  }
+  return p.string();
+}
+
+// A file size limit must fail the write like a full disk, not end the
+// program with SIGXFSZ; the old disposition comes back afterwards.
+class IgnoreFileSizeSignal {
+ public:
+  IgnoreFileSizeSignal() {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGXFSZ, &ignore, &old_);
+  }
+  ~IgnoreFileSizeSignal() { ::sigaction(SIGXFSZ, &old_, nullptr); }
+  IgnoreFileSizeSignal(const IgnoreFileSizeSignal&) = delete;
+  IgnoreFileSizeSignal& operator=(const IgnoreFileSizeSignal&) = delete;
+
+ private:
+  struct sigaction old_ {};
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// A fresh name beside the target, created exclusively and never through a
+// link, so two running copies (or a planted link) cannot share it.
+int CreateTemp(const std::string& target, mode_t mode, std::string& temp) {
+  static std::atomic<unsigned> counter{0};
+  const std::filesystem::path t(target);
+  const std::string base = (t.parent_path() / ("." + t.filename().string())).string();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp = base + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+}  // namespace
+
+std::string PrivateFolderIn(const std::string& parent, std::string* error) {
+  const std::string dir = (std::filesystem::path(parent) / ("sudokutessel-" + std::to_string(::getuid()))).string();
+  auto fail = [&](const std::string& message) {
+    if (error) *error = message;
+    return std::string();
+  };
+  if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) return fail(ErrnoText("Cannot create", dir));
+  struct stat st {};
+  if (::lstat(dir.c_str(), &st) != 0) return fail(ErrnoText("Cannot use", dir));
+  if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
+    return fail("Cannot use '" + dir + "': it is not a folder of your own");
+  if ((st.st_mode & 077) != 0 && ::chmod(dir.c_str(), 0700) != 0) return fail(ErrnoText("Cannot protect", dir));
+  return dir;
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
+  auto fail = [&](const std::string& message) {
+    if (error) *error = message;
+    return false;
+  };
+  const std::string target = FollowLinks(path);
+  struct stat old {};
+  const bool replacing = ::stat(target.c_str(), &old) == 0;
+  if (replacing && S_ISDIR(old.st_mode)) return fail("Cannot replace '" + path + "': it is a folder");
+
+  IgnoreFileSizeSignal noSignal;
+  std::string temp;
+  const int fd = CreateTemp(target, replacing ? 0600 : 0666, temp);
+  if (fd < 0) return fail(ErrnoText("Cannot create", temp));
+
+  std::string_view out = bytes;
+  const long long limit = g_failAfter.load();
+  const bool injected = limit >= 0 && static_cast<unsigned long long>(limit) < bytes.size();
+  if (injected) out = bytes.substr(0, static_cast<std::size_t>(limit));
+  // The file keeps the permissions it had.
+  bool ok = !replacing || ::fchmod(fd, old.st_mode & 07777) == 0;
+  ok = ok && WriteAll(fd, out) && !injected && ::fsync(fd) == 0;
+  const int savedErrno = injected ? ENOSPC : errno;
+  ok = (::close(fd) == 0) && ok;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    errno = savedErrno;
+    return fail(ErrnoText("Cannot write", path));
+  }
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    const int renameErrno = errno;
+    ::unlink(temp.c_str());
+    errno = renameErrno;
+    return fail(ErrnoText("Cannot replace", path));
+  }
+  // The rename itself reaches the disk with its folder.
+  const std::string folder = std::filesystem::path(target).parent_path().string();
+  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
+}
+
+#endif
 
 }  // namespace tessel

@@ -25,6 +25,12 @@ std::string JoinCrLf(const std::vector<std::string>& lines);
 // whole. False with a message in *error on any failure.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error = nullptr);
 
+// A folder of this user's own inside `parent` (the temporary folder, which
+// other users share): created with mode 0700, refused when it is a link or
+// belongs to someone else, tightened when others could read it. Empty, with
+// *error set, when no such folder can be had.
+std::string PrivateFolderIn(const std::string& parent, std::string* error = nullptr);
+
 // Test hook: writes fail once this many bytes have gone out (a full disk);
 // negative switches it off.
 void SetWriteFailureAfterBytesForTesting(long long bytes);

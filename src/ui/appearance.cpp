@@ -194,11 +194,19 @@ void TfrmAppearance::WriteSetting(const QString& key, const QString& value) {
 
 bool TfrmAppearance::SaveSettings(bool tell) {
   std::string error;
-  if (settings_.SaveSettings(&error)) return true;
-  if (tell)
+  if (settings_.SaveSettings(&error)) {
+    toldSaveFailure_ = false;
+    return true;
+  }
+  if (tell && !toldSaveFailure_)
     form_.prompts().Notice(this, CT("The settings could not be saved: ", "无法保存设置: ") +
                                    QString::fromLocal8Bit(error.c_str()));
+  toldSaveFailure_ = toldSaveFailure_ || tell;
   return false;
+}
+
+bool TfrmAppearance::StoreAutoCheck(bool on) {
+  return settings_.StoreOneSetting(settingkey::kAutoCheck, on ? "1" : "0");
 }
 
 bool TfrmAppearance::WriteDefaultSettings() {

@@ -83,6 +83,9 @@ class TfrmAppearance : public QDialog {
   // shows the reason to the player.
   bool SaveSettings(bool tell = true);
   bool WriteDefaultSettings();
+  // At close: only "Auto_check" goes into the file as it is now, so another
+  // running copy's saved colours stay.
+  bool StoreAutoCheck(bool on);
   // Reads doda.ini, sets the controls and applies them to board (sd1 or the
   // main board). A missing file or a bad colour value brings the defaults back.
   void LoadSettings(TPICSD33* board);
@@ -115,6 +118,8 @@ class TfrmAppearance : public QDialog {
 
   TForm1& form_;
   SettingsText settings_;
+  // A folder that cannot be written is told once, not at each of the loads.
+  bool toldSaveFailure_ = false;
 };
 
 }  // namespace tessel::ui

@@ -55,7 +55,10 @@ void TForm1::ToolButton1Click() {
 bool TForm1::OpenGame(const std::vector<std::string>& lines, const std::string& name) {
   ClearGame();
   const int n = FindGame(lines, name);
-  if (n == 0) return true;
+  if (n == 0) {
+    ShowNoGame();
+    return true;
+  }
   try {
     ApplyGameRecord(lines, n, sd991->board(), QJ1);
   } catch (const GameDataError& e) {
@@ -150,6 +153,7 @@ void TForm1::LoadReplay() {
     LoadGameFile(*path);
   } catch (const std::exception& e) {
     // The standard error box; the clock stays stopped.
+    ShowNoGame();
     prompts_.Notice(this, QString::fromLocal8Bit(e.what()));
   }
 }
@@ -161,6 +165,7 @@ void TForm1::ContinueLastGame() {
     LoadGameFile(path);
   } catch (const std::exception&) {
     // Continue fails silently.
+    ShowNoGame();
   }
 }
 

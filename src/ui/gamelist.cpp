@@ -2,12 +2,15 @@
 // core/gamestore.
 #include "ui/gamelist.hpp"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLockFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +29,12 @@ QString CT(const char* english, const char* chinese) {
 
 // Names keep their bytes: the grid shows them decoded and holds the original.
 constexpr int kRawNameRole = Qt::UserRole + 1;
+
+int g_lockWaitMs = 3000;
+
+QString GoneText(const std::string& name) {
+  return QStringLiteral("The game \"%1\" is no longer in your list.").arg(QString::fromStdString(name));
+}
 
 }  // namespace
 
@@ -68,10 +77,43 @@ Tfrmsave::Tfrmsave(TForm1& form, QWidget* parent) : QDialog(parent), form_(form)
   connect(Button1, &QPushButton::clicked, this, &Tfrmsave::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
+  Reload();
+}
+
+bool Tfrmsave::Reload() {
   GamesFileLoad load = LoadGamesFile(QFile::encodeName(path()).toStdString());
   loaded_ = load.ok;
   loadError_ = QString::fromLocal8Bit(load.error);
   Gamelist = std::move(load.lines);
+  return loaded_;
+}
+
+void Tfrmsave::SetLockWaitForTesting(int ms) { g_lockWaitMs = ms; }
+
+bool Tfrmsave::ChangeGames(const GamesChange& change) {
+  QLockFile lock(form_.dataFolder + QStringLiteral("games.dat.lock"));
+  if (!lock.tryLock(g_lockWaitMs)) {
+    form_.prompts().Notice(this, QStringLiteral("Another copy of Sudoku Tessel is changing your saved games. "
+                                                "Nothing was changed; please try again."));
+    return false;
+  }
+  if (!Reload()) {
+    form_.prompts().Notice(this, loadError_);
+    return false;
+  }
+  std::vector<std::string> next = Gamelist;
+  QString why;
+  if (!change(next, why)) {
+    if (!why.isEmpty()) form_.prompts().Notice(this, why);
+    return false;
+  }
+  std::string error;
+  if (!tessel::WriteGamesFile(QFile::encodeName(path()).toStdString(), next, &error)) {
+    form_.prompts().Notice(this, QString::fromLocal8Bit(error));
+    return false;
+  }
+  Gamelist = std::move(next);
+  return true;
 }
 
 QString Tfrmsave::path() const { return form_.dataFolder + QStringLiteral("games.dat"); }
@@ -82,30 +124,35 @@ void Tfrmsave::SetItemIndex(int level) {
   if (QAbstractButton* b = RadioButtons->button(level)) b->setChecked(true);
 }
 
-bool Tfrmsave::WriteGamesFile() {
-  if (!loaded_) return false;
-  std::string error;
-  if (tessel::WriteGamesFile(QFile::encodeName(path()).toStdString(), Gamelist, &error)) return true;
-  form_.prompts().Notice(this, QString::fromLocal8Bit(error));
-  return false;
-}
-
 void Tfrmsave::Button1Click() {
   Memo1 = BuildBoardLines(form_.sd991->board());
-  const std::string name = Edit1->text().toStdString();
-  const auto append = [&] { AppendGame(Gamelist, name, ItemIndex(), form_.QJ1.GetSolution(), Memo1); };
-  bool saved = false;
-  if (FindGame(Gamelist, name) == 0) {
-    append();
-    saved = true;
-  } else if (form_.prompts().Ask(this, CT("This Game board name already exits,OK to overwrite it?",
-                                          "游戏名称已存在，是否覆盖？"))) {
-    DeleteGame(Gamelist, name);
-    append();
-    saved = true;
+  // A pasted line break would split the record: it becomes a blank.
+  const std::string name = CleanGameName(Edit1->text().toStdString());
+  // The question comes before the lock, so another copy is never kept
+  // waiting on it.
+  Reload();
+  const bool overwrite = FindGame(Gamelist, name) != 0;
+  if (overwrite && !form_.prompts().Ask(this, CT("This Game board name already exits,OK to overwrite it?",
+                                                 "游戏名称已存在，是否覆盖？"))) {
+    accept();
+    return;
   }
-  // The notice only once the game is on disk.
-  if (WriteGamesFile() && saved) form_.prompts().Notice(this, CT("Game has been saved", "保存成功"));
+  const bool saved = ChangeGames([&](std::vector<std::string>& lines, QString& why) {
+    if (!overwrite && FindGame(lines, name) != 0) {
+      why = QStringLiteral("Another copy of Sudoku Tessel has just saved a game named \"%1\". Nothing was saved; "
+                           "please save again.")
+                .arg(QString::fromStdString(name));
+      return false;
+    }
+    std::string error;
+    if (SaveGameRecord(lines, name, ItemIndex(), form_.QJ1.GetSolution(), Memo1, &error)) return true;
+    why = QStringLiteral("Your game was not saved: games.dat is damaged (%1). Repair or move the file, then "
+                         "save again.")
+              .arg(QString::fromStdString(error));
+    return false;
+  });
+  // The notice only once the game is on disk where the list finds it.
+  if (saved && FindGame(Gamelist, name) != 0) form_.prompts().Notice(this, CT("Game has been saved", "保存成功"));
   accept();
 }
 
@@ -170,6 +217,14 @@ void Tfrmgamelist::FillGameList() {
   if (!error.empty()) form_.prompts().Notice(this, QString::fromLocal8Bit(error));
 }
 
+void Tfrmgamelist::Refresh() {
+  const int row = StringGrid1->currentRow();
+  FillGameList();
+  // After a change the row under the header never shows a game that is gone.
+  if (store_ && ListGames(store_->Gamelist, nullptr).empty()) SetRow(0, std::string(), QString());
+  StringGrid1->setCurrentCell(std::clamp(row, 0, StringGrid1->rowCount() - 1), 0);
+}
+
 std::string Tfrmgamelist::SelectedName() const {
   const int row = StringGrid1->currentRow();
   const QTableWidgetItem* item = row >= 0 ? StringGrid1->item(row, 0) : nullptr;
@@ -180,14 +235,10 @@ void Tfrmgamelist::Button1Click() {
   const std::string name = SelectedName();
   if (name.empty() || !store_) return;
   if (!form_.prompts().Ask(this, CT("OK to delete it?", "确定要删除吗?"))) return;
-  DeleteGame(store_->Gamelist, name);
-  store_->WriteGamesFile();
-  const int row = StringGrid1->currentRow();
-  if (StringGrid1->rowCount() > 1) {
-    StringGrid1->removeRow(row);
-  } else {
-    SetRow(row, std::string(), QString());
-  }
+  // Gone already (another copy deleted it): nothing to write.
+  store_->ChangeGames(
+      [&](std::vector<std::string>& lines, QString&) { return DeleteGame(lines, name); });
+  Refresh();
 }
 
 void Tfrmgamelist::Button2Click() {
@@ -200,21 +251,39 @@ void Tfrmgamelist::Button2Click() {
             .value_or(oldText);
     // An unchanged text keeps the stored bytes, whatever their encoding.
     if (answer == oldText) return;
-    const std::string name = answer.toStdString();
-    if (FindGame(store_->Gamelist, name) == 0) {
+    const std::string name = CleanGameName(answer.toStdString());
+    if (name == old) return;
+    bool taken = false;
+    store_->ChangeGames([&](std::vector<std::string>& lines, QString& why) {
+      if (FindGame(lines, name) != 0) {
+        taken = true;
+        return false;
+      }
       // An empty row has no record behind it: nothing to rename.
-      if (!RenameGame(store_->Gamelist, old, name)) return;
-      SetRow(StringGrid1->currentRow(), name, StringGrid1->item(StringGrid1->currentRow(), 1)->text());
-      store_->WriteGamesFile();
-      return;
-    }
+      if (RenameGame(lines, old, name)) return true;
+      if (!old.empty()) why = GoneText(old);
+      return false;
+    });
+    Refresh();
+    if (!taken) return;
     form_.prompts().Notice(this, CT("This Game board name already exits", "该名称已存在,请重新命名."));
   }
 }
 
 void Tfrmgamelist::Button3Click() {
   if (!store_) return;
-  if (form_.OpenGame(store_->Gamelist, SelectedName())) accept();
+  const std::string name = SelectedName();
+  // Another copy may have deleted or replaced it since the list was filled.
+  if (!store_->Reload()) {
+    form_.prompts().Notice(this, store_->loadError());
+    return;
+  }
+  if (!name.empty() && FindGame(store_->Gamelist, name) == 0) {
+    form_.prompts().Notice(this, GoneText(name));
+    Refresh();
+    return;
+  }
+  if (form_.OpenGame(store_->Gamelist, name)) accept();
 }
 
 }  // namespace tessel::ui

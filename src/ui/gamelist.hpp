@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,8 +45,18 @@ class Tfrmsave : public QDialog {
   int ItemIndex() const;
   void SetItemIndex(int level);
 
-  // Writes Gamelist to games.dat; reports a failure and returns false.
-  bool WriteGamesFile();
+  // Reads games.dat afresh into Gamelist; false (and loadError) when it is
+  // there but cannot be read.
+  bool Reload();
+  // One change to games.dat, safe against another running copy: under the
+  // lock in the data folder the file is read afresh, `change` edits those
+  // lines and they are written back. Gamelist then holds what is on disk,
+  // also after a failure. `change` returns false to write nothing, with a
+  // message in `why` to show, or none.
+  using GamesChange = std::function<bool(std::vector<std::string>& lines, QString& why)>;
+  bool ChangeGames(const GamesChange& change);
+  // How long a change waits for another copy's lock.
+  static void SetLockWaitForTesting(int ms);
   void Button1Click();
 
  private:
@@ -78,6 +89,8 @@ class Tfrmgamelist : public QDialog {
 
  private:
   void SetRow(int row, const std::string& name, const QString& difficulty);
+  // Shows games.dat as it now is, keeping the selected row where it can.
+  void Refresh();
 
   TForm1& form_;
   Tfrmsave* store_ = nullptr;

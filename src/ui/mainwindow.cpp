@@ -536,6 +536,15 @@ void TForm1::ClearGame() {
     c.text.clear();
   }
   PaintBaseColours(true);
+  // Redrawn at once, so a load that fails after this never leaves the old
+  // game on screen.
+  sd991->RefreshAll();
+}
+
+void TForm1::ShowNoGame() {
+  sd991->RefreshAll();
+  DisableStepButtons();
+  for (QAction* a : {b1, b2, b3}) a->setEnabled(false);
 }
 
 void TForm1::StartGame(bool fill) {
@@ -641,11 +650,9 @@ void TForm1::FormClose() {
   // order: the game with its history to dataFolder + "lastgame.dat", then
   // "Auto_check" from AutoCheckNewVersion1 and the settings file.
   WriteGameFile(dataFolder + QStringLiteral("lastgame.dat"));
-  if (frmAppearance) {
-    frmAppearance->WriteSetting(QStringLiteral("Auto_check"),
-                                AutoCheckNewVersion1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    frmAppearance->SaveSettings(/*tell=*/false);  // silent like the last game: the window is going
-  }
+  // Silent like the last game: the window is going. The colours were saved
+  // by OK or Default already.
+  if (frmAppearance) frmAppearance->StoreAutoCheck(AutoCheckNewVersion1->isChecked());
 }
 
 // --- Display modes and colour marks ---

@@ -151,6 +151,9 @@ class TForm1 : public QMainWindow {
   // --- Routines the other parts of the game call ---
   // Empties the board and the solution store.
   void ClearGame();
+  // After a load that failed: the cleared board on screen, and no step or
+  // branch button that would lead back into the game that is gone.
+  void ShowNoGame();
   // Puts the game held by QJ1 on the board; fill computes candidates.
   void StartGame(bool fill);
   // The common after-change routine: digit bars, then the history step.

@@ -102,8 +102,8 @@ void Tfrmprintselect::setPg2ItemIndex(int index) {
   if (QAbstractButton* b = pg2Items->button(index)) b->setChecked(true);
 }
 
-QString Tfrmprintselect::PrintFilePath() {
-  return QDir(QDir::tempPath()).filePath(QString::fromUtf8(kPrintFileName.data(), int(kPrintFileName.size())));
+QString Tfrmprintselect::PrintFilePath(const QString& folder) {
+  return QDir(folder).filePath(QString::fromUtf8(kPrintFileName.data(), int(kPrintFileName.size())));
 }
 
 bool Tfrmprintselect::Button1Click(bool withCandidates, int paper) {
@@ -117,8 +117,15 @@ bool Tfrmprintselect::Button1Click(bool withCandidates, int paper) {
     prompts_.Notice(this, QStringLiteral("The temporary folder '%1' does not exist.").arg(named));
     return false;
   }
-  const QString path = PrintFilePath();
+  // The shared temporary folder gets a folder of this user's own, so no other
+  // user's file or link is ever written through, and two users both print.
   std::string error;
+  const std::string own = PrivateFolderIn(QFile::encodeName(folder).toStdString(), &error);
+  if (own.empty()) {
+    prompts_.Notice(this, QString::fromLocal8Bit(error));
+    return false;
+  }
+  const QString path = PrintFilePath(QFile::decodeName(QByteArray::fromStdString(own)));
   if (!WriteFileAtomic(QFile::encodeName(path).toStdString(), JoinCrLf(page), &error)) {
     prompts_.Notice(this, QString::fromLocal8Bit(error));
     return false;

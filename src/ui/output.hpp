@@ -41,8 +41,9 @@ class Tfrmprintselect : public QDialog {
   int pg2ItemIndex() const;
   void setPg2ItemIndex(int index);
 
-  // Where the page goes: print_temp.htm in the temporary folder.
-  static QString PrintFilePath();
+  // Where the page goes: print_temp.htm in the user's own folder inside the
+  // temporary folder.
+  static QString PrintFilePath(const QString& folder);
 
   // Writes the page of one style and size and opens it; false when the file
   // could not be written (the error has been shown).

@@ -50,7 +50,9 @@ std::optional<QString> DialogPrompts::OpenFile(QWidget* parent, const QString& d
 }
 
 std::optional<QString> DialogPrompts::SaveFile(QWidget* parent, const QString& dir, const QString& filter) {
-  QString path = QFileDialog::getSaveFileName(parent, kAppTitle, dir, filter);
+  // The game asks its own overwrite question; the dialog's would be a second.
+  QString path = QFileDialog::getSaveFileName(parent, kAppTitle, dir, filter, nullptr,
+                                              QFileDialog::DontConfirmOverwrite);
   if (path.isEmpty()) return std::nullopt;
   return path;
 }

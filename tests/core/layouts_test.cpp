@@ -331,8 +331,16 @@ TEST(LayoutExport, LineLengthsHoldOnAnyBoard) {
   b[1].state = kOpen;
   EXPECT_EQ(FormatNoCandidates(b)[1].substr(1, 5), "    7");
   EXPECT_EQ(Format9x9(b)[0][0], '*');
-  // Cut to nine so the field still starts with a space.
+  // An over-long text keeps its distinct digits, so the field still starts
+  // with a space and no candidate is lost, also on the way back in.
   EXPECT_EQ(FormatWithCandidates(b)[1].substr(11, 10), " 123456789");
+  for (int i = 2; i < kCells; ++i) b[i] = {RowOf(i), ColOf(i), "1289", kOpen, false};
+  b[2].text = "12345.6789";
+  const auto lines = FormatWithCandidates(b);
+  EXPECT_EQ(lines[1].substr(21, 10), " 123456789");
+  Board back;
+  ASSERT_EQ(ImportPuzzleText(JoinLines(lines), back), kCandidateGrid);
+  EXPECT_EQ(back[2].text, "123456789");
 }
 
 // --------------------------------------------------------------- round trips

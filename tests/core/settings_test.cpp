@@ -91,6 +91,30 @@ TEST_F(SettingsFile, FailedWriteKeepsTheOldFile) {
   EXPECT_NE(Slurp(path_).find("Board color1=255\r\n"), std::string::npos);
 }
 
+// Two running copies: B's close stores its Auto_check into the file as A
+// left it, never B's stale colours.
+TEST_F(SettingsFile, StoringOneKeyKeepsWhatAnotherCopySaved) {
+  SettingsText a(path_), b(path_);
+  ASSERT_TRUE(a.WriteDefaultSettings());
+  ASSERT_TRUE(b.LoadFile());
+  a.WriteSetting(settingkey::kBoardColor1, "255");
+  ASSERT_TRUE(a.SaveSettings());
+  ASSERT_TRUE(b.StoreOneSetting(settingkey::kAutoCheck, "1"));
+  SettingsText now(path_);
+  ASSERT_TRUE(now.LoadFile());
+  EXPECT_EQ(now.ReadSetting(settingkey::kBoardColor1), "255");
+  EXPECT_EQ(now.ReadSetting(settingkey::kAutoCheck), "1");
+  EXPECT_EQ(b.ReadSetting(settingkey::kAutoCheck), "1");
+  // A missing file gets the copy's own lines; an unreadable one is left alone.
+  fs::remove(path_);
+  ASSERT_TRUE(b.StoreOneSetting(settingkey::kAutoCheck, "0"));
+  EXPECT_EQ(Slurp(path_), b.Bytes());
+  fs::remove(path_);
+  fs::create_directory(path_);
+  EXPECT_FALSE(b.StoreOneSetting(settingkey::kAutoCheck, "1"));
+  EXPECT_TRUE(fs::is_directory(path_));
+}
+
 TEST_F(SettingsFile, LfFileIsReadAndWrittenBackWithCrLfAndItsBytes) {
   const std::string lf = Sample("custom_lf.ini");
   std::ofstream(path_, std::ios::binary) << lf;

@@ -1,53 +1,148 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/textfile.hpp"
 
 using namespace tessel;
+namespace fs = std::filesystem;
 
 namespace {
 
-std::string Scratch(const std::string& name) {
-  const auto dir = std::filesystem::path(testing::TempDir()) / ("textfile_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  return (dir / name).string();
-}
+// A folder of its own per test, gone afterwards.
+class TextFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::path(testing::TempDir()) / "textfile_XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    SetWriteFailureAfterBytesForTesting(-1);
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  // Every entry of the folder, so a left-behind temporary file shows.
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> out;
+    for (const auto& e : fs::directory_iterator(dir_)) out.push_back(e.path().filename().string());
+    std::sort(out.begin(), out.end());
+    return out;
+  }
+  fs::path dir_;
+};
 
 }  // namespace
 
-TEST(TextFile, LinesInEveryLineEnd) {
+TEST(TextLines, LinesInEveryLineEnd) {
   EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(SplitLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
   EXPECT_TRUE(SplitLines("").empty());
   EXPECT_EQ(JoinCrLf({"x", "", "\xe5\x90\x8d"}), "x\r\n\r\n\xe5\x90\x8d\r\n");  // bytes kept
 }
 
-TEST(TextFile, WriteReplacesWholeAndReadsBack) {
-  const std::string path = Scratch("games.dat");
+TEST_F(TextFile, WriteReplacesWholeAndReadsBack) {
+  const std::string path = Path("games.dat");
   ASSERT_TRUE(WriteFileAtomic(path, "old\r\n"));
   ASSERT_TRUE(WriteFileAtomic(path, "new\r\ncontent\r\n"));
   const ReadResult r = ReadWholeFile(path);
   EXPECT_TRUE(r.exists && r.ok);
   EXPECT_EQ(r.bytes, "new\r\ncontent\r\n");
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-  const ReadResult none = ReadWholeFile(Scratch("missing.dat"));
+  EXPECT_EQ(Entries(), std::vector<std::string>{"games.dat"});
+  const ReadResult none = ReadWholeFile(Path("missing.dat"));
   EXPECT_FALSE(none.exists);
   EXPECT_FALSE(none.ok);
+  EXPECT_NE(none.error.find("does not exist"), std::string::npos);
+  // A folder under a file's name is named as such.
+  fs::create_directory(Path("folder.dat"));
+  EXPECT_NE(ReadWholeFile(Path("folder.dat")).error.find("is a folder"), std::string::npos);
+  std::string error;
+  EXPECT_FALSE(WriteFileAtomic(Path("folder.dat"), "x", &error));
+  EXPECT_TRUE(fs::is_directory(Path("folder.dat")));
 }
 
-TEST(TextFile, AFullDiskLeavesTheOldFileWhole) {
-  const std::string path = Scratch("lastgame.dat");
-  ASSERT_TRUE(WriteFileAtomic(path, "the old game\r\n"));
-  SetWriteFailureAfterBytesForTesting(5);
+// A full disk, a file size limit and a missing folder all fail the write the
+// same way: no crash, the old file whole, no temporary file left.
+TEST_F(TextFile, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
+  const std::string path = Path("lastgame.dat");
+  const std::string old = "the old game\r\n";
+  ASSERT_TRUE(WriteFileAtomic(path, old));
   std::string error;
+
+  SetWriteFailureAfterBytesForTesting(5);
   EXPECT_FALSE(WriteFileAtomic(path, "a much longer new game\r\n", &error));
   SetWriteFailureAfterBytesForTesting(-1);
   EXPECT_NE(error.find("lastgame.dat"), std::string::npos);
-  EXPECT_EQ(ReadWholeFile(path).bytes, "the old game\r\n");
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-  // A folder that does not exist is a failure, not a crash.
-  EXPECT_FALSE(WriteFileAtomic(Scratch("no/such/folder/x.dat"), "x", &error));
+  EXPECT_EQ(ReadWholeFile(path).bytes, old);
+  EXPECT_EQ(Entries(), std::vector<std::string>{"lastgame.dat"});
+
+  // Without care the limit ends the process with SIGXFSZ.
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = WriteFileAtomic(path, std::string(100000, 'x'), &error);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(ReadWholeFile(path).bytes, old);
+  EXPECT_EQ(Entries(), std::vector<std::string>{"lastgame.dat"});
+
+  EXPECT_FALSE(WriteFileAtomic(Path("no/such/folder/x.dat"), "x", &error));
+}
+
+// A data file linked into another folder stays a link, and the file behind it
+// keeps its permissions.
+TEST_F(TextFile, WritesThroughALinkAndKeepsPermissions) {
+  fs::create_directory(Path("synced"));
+  const std::string real = Path("synced/doda.ini");
+  ASSERT_TRUE(WriteFileAtomic(real, "a=1\r\n"));
+  ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+  fs::create_symlink("synced/doda.ini", Path("doda.ini"));
+
+  ASSERT_TRUE(WriteFileAtomic(Path("doda.ini"), "a=2\r\n"));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(Path("doda.ini"))));
+  EXPECT_EQ(ReadWholeFile(real).bytes, "a=2\r\n");
+  struct stat st {};
+  ASSERT_EQ(::stat(real.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"doda.ini", "synced"}));
+}
+
+// The print page's folder in a shared temporary folder: the user's own, and
+// nothing another user planted there is followed.
+TEST_F(TextFile, PrivateFolderIsTheUsersOwn) {
+  std::string error;
+  const std::string dir = PrivateFolderIn(dir_.string(), &error);
+  ASSERT_FALSE(dir.empty()) << error;
+  struct stat st {};
+  ASSERT_EQ(::stat(dir.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  EXPECT_EQ(PrivateFolderIn(dir_.string(), &error), dir);  // again: the same folder
+  ASSERT_EQ(::chmod(dir.c_str(), 0777), 0);
+  EXPECT_EQ(PrivateFolderIn(dir_.string(), &error), dir);
+  ASSERT_EQ(::stat(dir.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+
+  // A link planted under the name is refused, and so is another user's folder.
+  fs::remove(dir);
+  fs::create_directory(Path("elsewhere"));
+  fs::create_directory_symlink(Path("elsewhere"), dir);
+  EXPECT_EQ(PrivateFolderIn(dir_.string(), &error), "");
+  EXPECT_NE(error.find("not a folder of your own"), std::string::npos) << error;
+  fs::remove(dir);
+  if (::geteuid() == 0) {
+    fs::create_directory(dir);
+    ASSERT_EQ(::chown(dir.c_str(), 12345, 12345), 0);
+    EXPECT_EQ(PrivateFolderIn(dir_.string(), &error), "");
+  }
+  error.clear();
+  EXPECT_EQ(PrivateFolderIn(Path("missing/parent"), &error), "");
+  EXPECT_FALSE(error.empty());
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QToolButton>
 
 #include "core/gamefile.hpp"
@@ -42,6 +43,18 @@ class GameFilesTest : public FormTest {
   QString LastGame() { return form().dataFolder + "lastgame.dat"; }
   std::string Bytes(const QString& path) {
     return tessel::ReadWholeFile(QFile::encodeName(path).toStdString()).bytes;
+  }
+  // After a failed load: no digit left on screen from the game that is gone,
+  // and no step or branch button leading back into it.
+  void ExpectNoGameShown() {
+    auto& f = form();
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c) {
+        EXPECT_EQ(f.sd991->cell(r, c).text, "");
+        EXPECT_FALSE(f.sd991->node(r, c).caption.contains(QRegularExpression("[1-9]"))) << r << c;
+      }
+    EXPECT_EQ(Steps(), "0000");
+    EXPECT_FALSE(f.b1->isEnabled() || f.b2->isEnabled() || f.b3->isEnabled());
   }
   // Closes the window and makes a fresh one on the same data folder.
   void Reopen() {
@@ -178,6 +191,15 @@ TEST_F(GameFilesTest, LoadReplayCancelAndErrorsAndTheClock) {
   f.objectSaveGameStepByStep1TMenuItem1->trigger();
   EXPECT_EQ(prompts_.Notices(), QStringList({"'Z' is not a valid integer value"}));
   EXPECT_FALSE(f.TimeLabel1->timerenabled());
+  ExpectNoGameShown();
+
+  // A Continue that fails silently shows the cleared board as well.
+  f.ToolButton5Click();
+  Play(2);
+  ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(LastGame()).toStdString(), "Z" + text.substr(1)));
+  f.Con1->trigger();
+  EXPECT_EQ(prompts_.Notices().size(), 1);
+  ExpectNoGameShown();
 }
 
 TEST_F(GameFilesTest, FailedWritesKeepTheOldFiles) {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -221,6 +222,112 @@ TEST_F(GameListTest, FailedSaveKeepsTheOldFile) {
   EXPECT_EQ(GamesLines(), before);
   ASSERT_EQ(prompts_.Notices().size(), 1);
   EXPECT_NE(prompts_.Notices()[0], "Game has been saved");
+}
+
+// Pasted line breaks, a disk that refuses a change, and a file cut short:
+// the list always shows what is on disk, and "Game has been saved" only
+// appears when the list can reach the game.
+TEST_F(GameListTest, NamesStayOneLineAndTheListShowsTheDisk) {
+  Save("two\nlines");
+  Save("Later");
+  EXPECT_EQ(prompts_.Notices(), QStringList({"Game has been saved", "Game has been saved"}));
+  ASSERT_EQ(GamesLines().size(), 26u);
+  EXPECT_EQ(GamesLines()[0], "Name=two lines");
+  WithList([&](Tfrmgamelist& dlg) {
+    EXPECT_EQ(Names(dlg), QStringList({"two lines", "Later"}));
+    Select(dlg, 1);
+    prompts_.AnswerInput(QString("re\r\nnamed"));
+    dlg.Button2->click();
+    EXPECT_EQ(Names(dlg), QStringList({"two lines", "re  named"}));
+
+    // A full disk: the error is shown and nothing in the list changes.
+    prompts_.Clear();
+    tessel::SetWriteFailureAfterBytesForTesting(0);
+    prompts_.AnswerAsk(true);
+    dlg.Button1->click();
+    prompts_.AnswerInput(QString("Other"));
+    dlg.Button2->click();
+    tessel::SetWriteFailureAfterBytesForTesting(-1);
+    EXPECT_EQ(prompts_.Notices().size(), 2);
+    EXPECT_EQ(Names(dlg), QStringList({"two lines", "re  named"}));
+  });
+  EXPECT_EQ(GamesLines()[13], "Name=re  named");
+
+  // A file cut short: reported, and a save is refused rather than put where
+  // the list cannot reach it.
+  auto lines = GamesLines();
+  lines.resize(20);
+  ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(GamesPath()).toStdString(), tessel::JoinCrLf(lines)));
+  prompts_.Clear();
+  Save("Lost?");
+  EXPECT_EQ(GamesLines(), lines);
+  ASSERT_EQ(prompts_.Notices().size(), 1);
+  EXPECT_TRUE(prompts_.Notices()[0].startsWith("Your game was not saved")) << prompts_.Notices()[0].toStdString();
+  prompts_.Clear();
+  WithList([&](Tfrmgamelist& dlg) { EXPECT_EQ(Names(dlg), QStringList({"two lines", "re  named"})); });
+  ASSERT_EQ(prompts_.Notices().size(), 1);
+  EXPECT_TRUE(prompts_.Notices()[0].contains("damaged"));
+}
+
+// Two running copies on one data folder: every change reads the file afresh
+// under a lock, so neither loses the other's games.
+TEST_F(GameListTest, TwoRunningCopiesKeepEachOthersGames) {
+  tessel::ui::ScriptedPrompts otherPrompts;
+  otherPrompts.SetUnexpectedHandler([](const QString& problem) { ADD_FAILURE() << problem.toStdString(); });
+  tessel::ui::TForm1 other(otherPrompts);
+  other.ToolButton5Click();
+  auto otherSaves = [&](const QString& name) {
+    other.SetModalRunner([&](QDialog& d) {
+      auto& dlg = dynamic_cast<Tfrmsave&>(d);
+      dlg.Edit1->setText(name);
+      dlg.Button1->click();
+    });
+    other.SaveCurrentBoard1->trigger();
+  };
+
+  // This copy's save dialog is open while the other saves.
+  form().SetModalRunner([&](QDialog& d) {
+    otherSaves("Theirs");
+    auto& dlg = dynamic_cast<Tfrmsave&>(d);
+    dlg.Edit1->setText("Mine");
+    dlg.Button1->click();
+  });
+  form().SaveCurrentBoard1->trigger();
+
+  WithList([&](Tfrmgamelist& dlg) {
+    EXPECT_EQ(Names(dlg), QStringList({"Theirs", "Mine"}));
+    otherSaves("Later");
+    Select(dlg, 1);
+    prompts_.AnswerAsk(true);
+    dlg.Button1->click();
+    EXPECT_EQ(Names(dlg), QStringList({"Theirs", "Later"}));
+    // A game the other copy deleted since is reported, not opened.
+    std::vector<std::string> lines = GamesLines();
+    ASSERT_TRUE(tessel::DeleteGame(lines, "Theirs"));
+    ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(GamesPath()).toStdString(), tessel::JoinCrLf(lines)));
+    const std::string shown = BoardImage(board());
+    Select(dlg, 0);
+    dlg.Button3->click();
+    EXPECT_EQ(BoardImage(board()), shown) << "the game in play stays";
+    EXPECT_EQ(Names(dlg), QStringList({"Later"}));
+
+    // While the other copy holds the lock nothing changes, and it says so.
+    Tfrmsave::SetLockWaitForTesting(100);
+    QLockFile held(form().dataFolder + "games.dat.lock");
+    ASSERT_TRUE(held.tryLock(0));
+    prompts_.AnswerAsk(true);
+    dlg.Button1->click();
+    held.unlock();
+    Tfrmsave::SetLockWaitForTesting(3000);
+    EXPECT_EQ(Names(dlg), QStringList({"Later"}));
+  });
+  EXPECT_EQ(prompts_.Notices().filter("no longer in your list").size(), 1);
+  EXPECT_EQ(prompts_.Notices().filter("Another copy").size(), 1);
+  std::string error;
+  const auto rows = tessel::ListGames(GamesLines(), &error);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].name, "Later");
+  EXPECT_EQ(otherPrompts.Notices(), QStringList({"Game has been saved", "Game has been saved"}));
 }
 
 }  // namespace

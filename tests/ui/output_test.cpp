@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
+#include <unistd.h>
+
 #include "core/layouts.hpp"
 #include "core/printpage.hpp"
 #include "core/textfile.hpp"
@@ -41,7 +43,10 @@ class OutputTest : public FormTest {
     FormTest::TearDown();
   }
 
-  QString PrintPath() { return QDir(QFileInfo(tmp_.path()).canonicalFilePath()).filePath("print_temp.htm"); }
+  QString OwnFolder() {
+    return QDir(QFileInfo(tmp_.path()).canonicalFilePath()).filePath(QString("sudokutessel-%1").arg(::getuid()));
+  }
+  QString PrintPath() { return QDir(OwnFolder()).filePath("print_temp.htm"); }
   std::string PrintFile() {
     return tessel::ReadWholeFile(QFile::encodeName(PrintPath()).toStdString()).bytes;
   }
@@ -84,6 +89,14 @@ class OutputTest : public FormTest {
 
 TEST_F(OutputTest, PrintOkTwiceKeepsTheDialogAndTheLastPage) {
   const std::string home = tessel::ui::kHomePage.toStdString();
+  // What another user may have planted in the shared folder is never written
+  // through: the page goes into this user's own folder.
+  QFile victim(tmp_.filePath("victim"));
+  ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+  victim.write("keep");
+  victim.close();
+  ASSERT_TRUE(QFile::link(tmp_.filePath("victim"), tmp_.filePath("print_temp.htm")));
+  ASSERT_TRUE(QFile::link(tmp_.filePath("victim"), tmp_.filePath("print_temp.htm.tmp")));
   WithPrint([&](Tfrmprintselect& d) {
     EXPECT_EQ(d.windowTitle(), tessel::ui::kAppTitle);
     EXPECT_EQ(d.size(), QSize(381, 202));
@@ -116,6 +129,10 @@ TEST_F(OutputTest, PrintOkTwiceKeepsTheDialogAndTheLastPage) {
     d.SpeedButton2->click();
     EXPECT_FALSE(d.isVisible());
   });
+  EXPECT_EQ(QFileInfo(OwnFolder()).permissions() & 0x0077, QFileDevice::Permissions());
+  QFile kept(tmp_.filePath("victim"));
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), "keep");
   // The choices stay for the next opening.
   WithPrint([&](Tfrmprintselect& d) {
     EXPECT_TRUE(d.RadioButton2->isChecked());

@@ -1,8 +1,12 @@
 // The scripted prompts that every window test relies on, and the icons.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QTimer>
 
 #include "ui/icons.hpp"
 #include "ui/prompts.hpp"
@@ -50,6 +54,22 @@ TEST(ScriptedPrompts, UnexpectedPromptsAreReportedAndCancelled) {
   EXPECT_EQ(p.SaveFile(nullptr, QString(), QString()), std::nullopt);
   EXPECT_EQ(problems.size(), 3);
   EXPECT_EQ(p.Input(nullptr, QString(), QStringLiteral("p"), QString()), QStringLiteral("x"));
+}
+
+// Save Replay asks its own overwrite question; the file dialog must not ask
+// a second one.
+TEST(DialogPrompts, SaveFileDialogLeavesTheOverwriteQuestionToTheGame) {
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    seen = true;
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    dialog->reject();
+  });
+  tessel::ui::DialogPrompts prompts;
+  EXPECT_EQ(prompts.SaveFile(nullptr, QDir::tempPath(), QString()), std::nullopt);
+  EXPECT_TRUE(seen);
 }
 
 TEST(Icons, EveryIconIsDrawnAndHasAUniqueName) {
