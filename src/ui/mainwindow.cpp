@@ -26,6 +26,7 @@
 
 #include "core/bank.hpp"
 #include "core/board.hpp"
+#include "core/textfile.hpp"
 #include "ui/appearance.hpp"
 #include "ui/icons.hpp"
 #include "ui/solutionsviewer.hpp"
@@ -869,13 +870,11 @@ void TForm1::Contents1Click() {
   // The browser needs a real file, not a resource path.
   QFile source(QStringLiteral(":/help/index.html"));
   const QString target = dataFolder + QStringLiteral("help.html");
-  QFile out(target);
-  if (!source.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      out.write(source.readAll()) < 0) {
+  if (!source.open(QIODevice::ReadOnly) ||
+      !WriteFileAtomic(QFile::encodeName(target).toStdString(), source.readAll().toStdString())) {
     prompts_.Notice(this, CT("The help page could not be written to ", "无法写入帮助文件 ") + target);
     return;
   }
-  out.close();
   if (!OpenUrl(QUrl::fromLocalFile(target)))
     prompts_.Notice(this, CT("The help page could not be opened: ", "无法打开帮助文件: ") + target);
 }
