@@ -1,13 +1,14 @@
 // sudoku-tessel-cli: the game's core from the shell.
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/bank.hpp"
@@ -25,7 +26,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: sudoku-tessel-cli COMMAND [OPTIONS] [FILE]\n"
     "\n"
-    "Reads FILE, or standard input when FILE is '-' or missing.\n"
+    "Reads FILE, or standard input when FILE is '-' or missing. test, solve and\n"
+    "grade read the first 81 characters of each line and skip blank lines.\n"
     "\n"
     "Commands:\n"
     "  test [--editor] [FILE]   puzzle test, one puzzle per line: CODE FIRST SECOND\n"
@@ -38,7 +40,8 @@ constexpr const char* kUsage =
     "                           gentle, moderate, tough, diabolical); prints the\n"
     "                           puzzle (\"0\" for blanks) and its solution\n"
     "  grade [--steps] [FILE]   rate each puzzle line: LEVEL RATING HARDEST-TECHNIQUE\n"
-    "                           (LEVEL \"-\" when it is not unique or needs guessing)\n"
+    "                           (LEVEL \"-\" when it is not unique or needs guessing;\n"
+    "                           a line shorter than 81 characters is an error)\n"
     "\n"
     "Options:\n"
     "  --help                   show this help\n"
@@ -49,20 +52,41 @@ int Fail(const std::string& message) {
   return 2;
 }
 
-// The whole input as bytes; nullopt when the file cannot be read.
-std::optional<std::string> ReadInput(const std::string& path) {
-  if (path.empty() || path == "-") {
-    std::ostringstream ss;
-    ss << std::cin.rdbuf();
-    return ss.str();
+// The puzzle part of a line: its first 81 characters, so that a rating
+// column or trailing blanks after the puzzle are ignored.
+std::string_view PuzzleField(std::string_view line) { return line.substr(0, tessel::kCells); }
+
+bool IsBlank(std::string_view line) {
+  return std::all_of(line.begin(), line.end(),
+                     [](char ch) { return std::isspace(static_cast<unsigned char>(ch)) != 0; });
+}
+
+// Calls `each(line, number)` for every non-blank line of `in`, one at a time,
+// so memory stays flat however long the input. Lines end in LF, CR LF or CR.
+// Returns false when reading failed.
+template <class F>
+bool ForEachLine(std::istream& in, F each) {
+  std::string raw;
+  long number = 0;
+  while (std::getline(in, raw)) {
+    std::string_view rest = raw;
+    for (;;) {
+      const auto cr = rest.find('\r');
+      const std::string_view line = rest.substr(0, cr);
+      ++number;
+      if (!IsBlank(line)) each(line, number);
+      if (cr == std::string_view::npos) break;
+      rest.remove_prefix(cr + 1);
+      if (rest.empty()) break;  // CR LF: the CR ended the line
+    }
   }
-  // A stream, not ReadWholeFile: pipes such as <(...) are valid input too.
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return ss.str();
+  return !in.bad();
+}
+
+// Standard output in one flush at the end; false when it could not be written.
+bool Flushed() {
+  std::cout.flush();
+  return static_cast<bool>(std::cout);
 }
 
 struct Args {
@@ -128,27 +152,26 @@ std::string ParseArgs(int argc, char** argv, Args& a) {
   return {};
 }
 
-int RunTest(const std::string& input, bool editor) {
-  std::string out;
-  for (const auto& line : tessel::SplitLines(input)) {
-    const auto r = editor ? tessel::TestEditorPuzzleString(line) : tessel::TestPuzzleString(line);
+int RunTest(std::istream& in, bool editor) {
+  const bool read = ForEachLine(in, [&](std::string_view line, long) {
+    const auto p = PuzzleField(line);
+    const auto r = editor ? tessel::TestEditorPuzzleString(p) : tessel::TestPuzzleString(p);
     if (r.code == tessel::kNotSolvable)
-      out += "1 - -\n";
+      std::cout << "1 - -\n";
     else
-      out += std::to_string(r.code) + " " + r.first + " " + r.second + "\n";
-  }
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  return 0;
+      std::cout << r.code << ' ' << r.first << ' ' << r.second << '\n';
+  });
+  if (!read) return Fail("cannot read the input");
+  return Flushed() ? 0 : Fail("cannot write the output");
 }
 
-int RunSolve(const std::string& input) {
-  std::string out;
-  for (const auto& line : tessel::SplitLines(input)) {
-    const auto r = tessel::SolveString(line);
-    out += std::to_string(r.status) + " " + r.result + "\n";
-  }
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  return 0;
+int RunSolve(std::istream& in) {
+  const bool read = ForEachLine(in, [&](std::string_view line, long) {
+    const auto r = tessel::SolveString(PuzzleField(line));
+    std::cout << r.status << ' ' << r.result << '\n';
+  });
+  if (!read) return Fail("cannot read the input");
+  return Flushed() ? 0 : Fail("cannot write the output");
 }
 
 int RunDeal(int level, std::optional<std::uint32_t> seed) {
@@ -160,24 +183,34 @@ int RunDeal(int level, std::optional<std::uint32_t> seed) {
   return 0;
 }
 
-int RunGrade(const std::string& input, bool steps) {
-  std::string out;
+// A line shorter than a puzzle is bad input, reported on stderr (the other
+// lines are still graded), never as a rating.
+int RunGrade(std::istream& in, bool steps) {
   char rating[32];
-  for (const auto& line : tessel::SplitLines(input)) {
-    if (tessel::CountSolutions(line, 2) != 1) {
-      out += "- - not-unique\n";
-      continue;
+  bool bad = false;
+  const bool read = ForEachLine(in, [&](std::string_view line, long number) {
+    const auto p = PuzzleField(line);
+    if (p.size() < static_cast<std::size_t>(tessel::kCells)) {
+      std::cout.flush();  // keeps the order of both streams on a terminal
+      std::cerr << "sudoku-tessel-cli: line " << number << ": not a puzzle (fewer than 81 characters)\n";
+      bad = true;
+      return;
     }
-    const auto g = tessel::Grade(line, steps);
+    if (tessel::CountSolutions(p, 2) != 1) {
+      std::cout << "- - not-unique\n";
+      return;
+    }
+    const auto g = tessel::Grade(p, steps);
     std::snprintf(rating, sizeof rating, "%.1f", g.rating);
     if (g.solved)
-      out += std::to_string(g.level) + " " + rating + " " + std::string(tessel::TechniqueName(g.hardest)) + "\n";
+      std::cout << g.level << ' ' << rating << ' ' << tessel::TechniqueName(g.hardest) << '\n';
     else
-      out += "- - needs-guessing\n";
-    for (const auto& step : g.steps) out += "  " + step.description + "\n";
-  }
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  return 0;
+      std::cout << "- - needs-guessing\n";
+    for (const auto& step : g.steps) std::cout << "  " << step.description << '\n';
+  });
+  if (!read) return Fail("cannot read the input");
+  if (!Flushed()) return Fail("cannot write the output");
+  return bad ? 2 : 0;
 }
 
 int RunConvert(const std::string& input, const std::string& to) {
@@ -235,11 +268,19 @@ int main(int argc, char** argv) {
     return RunDeal(level, args.seed);
   }
 
-  const auto input = ReadInput(args.file);
-  if (!input) return Fail("cannot read '" + args.file + "'");
+  std::ifstream file;
+  if (!args.file.empty() && args.file != "-") {
+    // A stream, not ReadWholeFile: pipes such as <(...) are valid input too.
+    file.open(args.file, std::ios::binary);
+    if (!file) return Fail("cannot read '" + args.file + "'");
+  }
+  std::istream& in = file.is_open() ? static_cast<std::istream&>(file) : std::cin;
 
-  if (command == "test") return RunTest(*input, args.editor);
-  if (command == "solve") return RunSolve(*input);
-  if (command == "grade") return RunGrade(*input, args.steps);
-  return RunConvert(*input, args.to);
+  if (command == "test") return RunTest(in, args.editor);
+  if (command == "solve") return RunSolve(in);
+  if (command == "grade") return RunGrade(in, args.steps);
+  std::ostringstream whole;  // convert reads one puzzle text as a whole
+  whole << in.rdbuf();
+  if (in.bad()) return Fail("cannot read '" + args.file + "'");
+  return RunConvert(whole.str(), args.to);
 }

@@ -64,17 +64,16 @@ TEST(Cli, TestAndSolveLines) {
   const CliRun t = Cli("test -", input);
   ASSERT_EQ(t.exitCode, 0);
   std::istringstream lines(t.out);
-  std::string unique, several, clash, empty;
+  std::string unique, several, clash, rest;
   std::getline(lines, unique);
   std::getline(lines, several);
   std::getline(lines, clash);
-  std::getline(lines, empty);
+  EXPECT_FALSE(std::getline(lines, rest));  // the blank line is skipped
   EXPECT_EQ(unique.substr(0, 2), "0 ");
   EXPECT_EQ(unique.size(), 2 + 81 + 1 + 81u);
   EXPECT_EQ(unique.substr(2, 81), unique.substr(84, 81));  // the solution twice
   EXPECT_EQ(several.substr(0, 11), "2 123456789");
-  EXPECT_EQ(clash, "1 - -");
-  EXPECT_EQ(empty.substr(0, 2), "2 ");  // an empty line is 81 blanks
+  EXPECT_EQ(clash, "1 - -");  // a short line is padded with blanks
 
   const CliRun s = Cli("solve", kPuzzle + "\n11\n");
   EXPECT_EQ(s.out.substr(0, 2), "0 ");
@@ -128,4 +127,26 @@ TEST(Cli, DealAndGrade) {
   for (const char* bad : {"deal", "deal 5", "deal easy", "deal 1 --seed", "deal 1 --seed -3",
                           "deal 1 --seed 99999999999", "grade --seed 1"})
     EXPECT_EQ(Cli(bad).exitCode, 2) << bad;
+}
+
+// test, solve and grade read a line the same way: its first 81 characters,
+// blank lines skipped, CR LF or LF; one output line per puzzle.
+TEST(Cli, LinesReadAlikeByEveryCommand) {
+  const std::string gentle = Cli("deal gentle --seed 7").out.substr(0, 81);
+  const std::string several(81, '0');
+  const std::string bare = gentle + "\n" + kPuzzle + "\n" + several + "\n";
+  const std::string decorated = "\n" + gentle + " 3.4\r\n   \r\n\t\n" + kPuzzle + " \n\n" + several + "\t1.2 x\r\n\r\n";
+  for (const char* cmd : {"test", "solve", "grade"}) {
+    const CliRun want = Cli(cmd, bare);
+    ASSERT_EQ(want.exitCode, 0) << cmd;
+    EXPECT_EQ(std::count(want.out.begin(), want.out.end(), '\n'), 3) << cmd;
+    EXPECT_EQ(Cli(cmd, decorated).out, want.out) << cmd;
+  }
+  EXPECT_EQ(Cli("grade", gentle + " 3.4\n").out.substr(0, 2), "1 ");  // not "needs-guessing"
+
+  // A line too short to be a puzzle is an error on stderr, not a grade.
+  const CliRun shortLine = Cli("grade", gentle.substr(0, 80) + "\n" + gentle + "\n");
+  EXPECT_EQ(shortLine.exitCode, 2);
+  EXPECT_EQ(shortLine.out.substr(0, 2), "1 ");
+  EXPECT_NE(shortLine.out.find("||sudoku-tessel-cli: line 1: "), std::string::npos) << shortLine.out;
 }
