@@ -201,6 +201,20 @@ std::string PadLeft(std::string_view s, size_t width, char pad) {
   return out;
 }
 
+std::string CrLfLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 8);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      out += "\r\n";
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string out;
   for (size_t i = 0; i < lines.size(); ++i) {

@@ -46,6 +46,10 @@ std::vector<std::string> Format9x9(const Board& board);            // 9 x 9
 std::vector<std::string> Format1x81(const Board& board);           // 1 x 81
 
 std::string PadLeft(std::string_view s, size_t width, char pad);
+// Every line break (LF, a lone CR, CR LF) as CR LF: a text box hands over LF
+// breaks, and the layouts count a break as two characters.
+std::string CrLfLineBreaks(std::string_view text);
+
 // Joined with CR LF, no line end after the last line.
 std::string JoinLines(const std::vector<std::string>& lines);
 

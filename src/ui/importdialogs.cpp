@@ -16,6 +16,7 @@
 #include "core/layouts.hpp"
 #include "core/solver.hpp"
 #include "ui/mainwindow.hpp"
+#include "ui/placement.hpp"
 
 namespace tessel::ui {
 
@@ -50,6 +51,7 @@ Tfrm_new::Tfrm_new(TForm1& form, QWidget* parent)
   setObjectName(QStringLiteral("frm_new"));
   setWindowTitle(CT("Import or Create Sudoku", "导入或创建数独"));
   setFixedSize(kClientWidth, kClientHeight);
+  CentreOnScreen(*this);
   setModal(true);
 
   sdnew = new TPICSD33(this);
@@ -266,6 +268,7 @@ TfrmImport::TfrmImport(Tfrm_new& owner, Prompts& prompts)
   setObjectName(QStringLiteral("frmImport"));
   setWindowTitle(CT("Import Sudoku", "导入数独"));
   setFixedSize(kClientWidth, kClientHeight);
+  CentreOnScreen(*this);
   setModal(true);
 
   memo2 = new QPlainTextEdit(this);
@@ -337,7 +340,9 @@ void TfrmImport::Button1Click() {
   TPICSD33& board = *owner_.sdnew;
   {
     UpdateGuard guard(board);
-    if (ImportPuzzleText(owner_.memo2->toPlainText().toStdString(), board.board()) == kNoLayout)
+    // The box gives LF line breaks; the layouts count a line break as CR LF.
+    const std::string text = CrLfLineBreaks(owner_.memo2->toPlainText().toStdString());
+    if (ImportPuzzleText(text, board.board()) == kNoLayout)
       prompts_.Notice(this, CT(kInvalidFormatText.data(), "无效的格式."));
     board.DrawAllCandidates();
   }

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -17,6 +19,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -362,8 +365,8 @@ void TForm1::BuildBoard(QWidget* client) {
   sd991->setHighcolor(9813909);
   sd991->setAutotranzt(true);
   sd991->setFontFace(QStringLiteral("Arial"));
-  sd991->setToolTip(CT("Left click places the chosen digit, right click clears a cell or opens its menu.",
-                       "左键填入选定的数字, 右键清除或打开菜单."));
+  // No tooltip: it covered the next cells, and the status bar already gives
+  // the hint that fits the display mode.
 
   QFont labelFont = Panel1->font();
   labelFont.setBold(true);
@@ -430,11 +433,14 @@ void TForm1::BuildSidePanel(QWidget* client) {
                    kDigitH);
     disnote[d] = b;
     // One group: pressing one releases the others; the pressed one stays
-    // down unless all may be up.
-    connect(b, &QToolButton::clicked, this, [this, d](bool checked) {
+    // down unless all may be up. Every way a button gets checked (mouse,
+    // key, an accessibility action) runs this.
+    connect(b, &QToolButton::toggled, this, [this, d](bool checked) {
+      if (settingDigits_) return;
       if (checked) {
         PressDigitButton(d);
       } else if (!allowAllUp_) {
+        const QScopedValueRollback<bool> guard(settingDigits_, true);
         disnote[d]->setChecked(true);
       }
       disnote1Click();
@@ -665,6 +671,7 @@ int TForm1::SelectedDigit() const {
 }
 
 void TForm1::PressDigitButton(int d) {
+  const QScopedValueRollback<bool> guard(settingDigits_, true);
   for (int k = 1; k <= 9; ++k) disnote[k]->setChecked(k == d);
 }
 
@@ -814,15 +821,28 @@ void TForm1::ShowHint(const QString& text) {
   QPalette pal = sb1->palette();
   pal.setColor(QPalette::Window, ToQColor(kHintColour));
   sb1->setPalette(pal);
-  sb1->showMessage(text);
+  // A long hint gets a smaller font rather than being cut off; one that
+  // still does not fit is shortened, and its tooltip holds it whole.
+  hintText_ = text;
+  QFont font = QApplication::font(sb1);
+  const int room = sb1->contentsRect().width() - kHintMargin;
+  int px = QFontInfo(font).pixelSize();
+  font.setPixelSize(px);
+  while (px > kSmallestHintPx && QFontMetrics(font).horizontalAdvance(text) > room) font.setPixelSize(--px);
+  sb1->setFont(font);
+  const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, room);
+  sb1->setToolTip(shown == text ? QString() : text);
+  sb1->showMessage(shown);
 }
 
 void TForm1::ClearHint() {
+  hintText_.clear();
   sb1->clearMessage();
+  sb1->setToolTip(QString());
   sb1->setPalette(QPalette());
 }
 
-QString TForm1::HintText() const { return sb1->currentMessage(); }
+QString TForm1::HintText() const { return hintText_; }
 
 bool TForm1::event(QEvent* event) {
   // Hints of the tool bars and the side panel go to sb1.

@@ -295,6 +295,10 @@ class TForm1 : public QMainWindow {
   std::function<bool(const QUrl&)> openUrl_;
   std::function<void(QDialog&)> runModal_;
   bool allowAllUp_ = false;  // whether all nine digit buttons may be up
+  bool settingDigits_ = false;  // the buttons are being set as one group
+  QString hintText_;             // the hint in the status bar, whole
+  static constexpr int kHintMargin = 10;     // the status bar's own padding
+  static constexpr int kSmallestHintPx = 10; // smaller is hard to read
   // Key preview: the event last handed to FormKeyDown and where it was.
   const QEvent* previewedKey_ = nullptr;
   QPointer<QWidget> previewedAt_;

@@ -166,7 +166,10 @@ Tfrmcopy::Tfrmcopy(const Board& board, QWidget* parent) : QDialog(parent), board
                           QStringLiteral("Nine rows of nine digits"), QStringLiteral("One line of 81 digits")};
   for (int i = 0; i < 4; ++i) AddItem(RadioGroup1, RadioGroup1Items, grid, i, items[i], 0, i, tips[i]);
   RadioGroup1Items->button(0)->setChecked(true);
-  connect(RadioGroup1Items, &QButtonGroup::idClicked, this, &Tfrmcopy::RadioGroup1Click);
+  // Checked by any path (mouse, key, accessibility action), the text follows.
+  connect(RadioGroup1Items, &QButtonGroup::idToggled, this, [this](int, bool on) {
+    if (on) RadioGroup1Click();
+  });
 
   Button1 = new QPushButton(QStringLiteral("Copy"), this);
   Button1->setObjectName(QStringLiteral("Button1"));

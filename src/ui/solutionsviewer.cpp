@@ -1,12 +1,11 @@
 #include "ui/solutionsviewer.hpp"
 
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStringList>
 
 #include "core/board.hpp"
+#include "ui/placement.hpp"
 
 namespace tessel::ui {
 
@@ -48,8 +47,7 @@ TFrmdas::TFrmdas(QWidget* parent)
   Button1->setToolTip(QStringLiteral("Close this window"));
   connect(Button1, &QPushButton::clicked, this, &QDialog::close);
 
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+  CentreOnScreen(*this);
   hide();
 }
 

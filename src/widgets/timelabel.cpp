@@ -1,6 +1,7 @@
 #include "widgets/timelabel.hpp"
 
 #include <QFont>
+#include <QPainter>
 #include <QPalette>
 #include <QTimer>
 
@@ -25,6 +26,14 @@ TTimeLabel::TTimeLabel(QWidget* parent) : QLabel(parent), timer_(new QTimer(this
   setAccessibleName(QStringLiteral("Game clock"));
   setToolTip(QStringLiteral("Time spent on this game"));
   resize(80, sizeHint().height());
+}
+
+void TTimeLabel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), ToQColor(0));
+  p.setPen(ToQColor(65280));
+  p.setFont(font());
+  p.drawText(contentsRect(), int(alignment()), text());
 }
 
 void TTimeLabel::setTimerenabled(bool on) {

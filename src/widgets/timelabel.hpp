@@ -29,6 +29,11 @@ class TTimeLabel : public QLabel {
   // timeinterval to MS.
   void timer();
 
+ protected:
+  // Lime on black wherever it sits: a tool bar gives its widgets the button
+  // background role, which would turn the clock black on grey.
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   QTimer* timer_;
   bool timerenabled_ = false;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
+#include <string>
 
 #include "core/bank.hpp"
 #include "core/solver.hpp"
@@ -49,6 +51,15 @@ TEST(Deal, EveryLevelDealsAShuffledBankPuzzle) {
       EXPECT_EQ(copy.GetSolution(), solution);
     }
   }
+  // Seeded from the clock, as the game is: new games differ.
+  Random32 clock;
+  std::set<std::string> dealt;
+  for (int k = 0; k < 5; ++k) {
+    TQJ game;
+    DealPuzzle(1, game, clock);
+    dealt.insert(game.PuzzleString());
+  }
+  EXPECT_GE(dealt.size(), 4u) << "every deal the same puzzle: a stuck seed";
   TQJ store;
   Random32 rng;
   EXPECT_EQ(DealPuzzle(5, store, rng), 0);  // no list for Unknown

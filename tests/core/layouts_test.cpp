@@ -72,6 +72,12 @@ TEST(LayoutDetect, DigitStringAndNineRows) {
   std::string rows;
   for (int r = 0; r < 9; ++r) rows += kPuzzle.substr(r * 9, 9) + "\n";
   ExpectSameCells(one, Imported(rows, 2));
+
+  // A text box's LF breaks count as CR LF, so 80 characters and a break are
+  // no one-line puzzle.
+  EXPECT_EQ(CrLfLineBreaks("a\nb\rc\r\nd\n"), "a\r\nb\r\nc\r\nd\r\n");
+  EXPECT_EQ(DetectImportLayout(kPuzzle.substr(0, 80) + "\n"), kDigitString);
+  EXPECT_EQ(DetectImportLayout(CrLfLineBreaks(kPuzzle.substr(0, 80) + "\n")), kNoLayout);
 }
 
 TEST(LayoutDetect, LeadingSpaceShiftsEveryCell) {

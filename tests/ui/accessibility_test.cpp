@@ -21,13 +21,20 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTextDocument>  // Qt::mightBeRichText
+#include <QToolBar>
 #include <QToolButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTextEdit>
+#include <QButtonGroup>
+#include <QFontInfo>
 
 #include <cmath>
 #include <functional>
 #include <map>
 #include <utility>
 
+#include "core/layouts.hpp"
 #include "ui/appearance.hpp"
 #include "ui/gamelist.hpp"
 #include "ui/importdialogs.hpp"
@@ -109,7 +116,10 @@ std::map<QString, QString> ExpectNamedWithTooltips(QWidget& window) {
     QString tip = w->toolTip();
     if (auto* tb = qobject_cast<QToolButton*>(w); tip.isEmpty() && tb && tb->defaultAction())
       tip = tb->defaultAction()->toolTip();
-    if (tip.trimmed().isEmpty()) bad << QString::fromStdString(Describe(w)) + ": no tooltip";
+    // The playing board has none on purpose: it covered the next cells, and
+    // the status bar gives the hint for the display mode.
+    if (tip.trimmed().isEmpty() && w->objectName() != QLatin1String("sd991"))
+      bad << QString::fromStdString(Describe(w)) + ": no tooltip";
   }
   EXPECT_GT(controls, 0) << window.objectName().toStdString();
   EXPECT_TRUE(bad.isEmpty()) << window.objectName().toStdString() << ":\n" << bad.join('\n').toStdString();
@@ -230,6 +240,72 @@ TEST_F(AccessibilityTest, MainWindow) {
   f.disnote[7]->click();
   EXPECT_TRUE(f.sd991->accessibleDescription().contains(QLatin1Char('7')))
       << f.sd991->accessibleDescription().toStdString();
+}
+
+// A screen reader's Toggle action checks a control without a click; it must
+// run the same rules as the mouse.
+TEST_F(AccessibilityTest, ToggleActionsRunTheSameHandlers) {
+  TForm1& f = form();
+  const auto toggle = [](QWidget* w) {
+    QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(w);
+    ASSERT_TRUE(ai && ai->actionInterface());
+    ASSERT_TRUE(ai->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    ai->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  };
+  toggle(f.disnote[7]);
+  toggle(f.disnote[3]);
+  QString down;
+  for (int d = 1; d <= 9; ++d)
+    if (f.disnote[d]->isChecked()) down += QString::number(d);
+  EXPECT_EQ(down, "3");
+  EXPECT_EQ(f.SelectedDigit(), 3);
+  EXPECT_TRUE(f.sd991->accessibleDescription().contains(QLatin1Char('3')));
+
+  bool shown = false;
+  f.SetModalRunner([&](QDialog& d) {
+    shown = true;
+    auto& copy = dynamic_cast<tessel::ui::Tfrmcopy&>(d);
+    toggle(copy.RadioGroup1Items->button(3));
+    EXPECT_EQ(copy.memo1->toPlainText().toStdString(), tessel::Format1x81(f.sd991->board())[0]);
+  });
+  f.CopyPuzzleToClipboard1->trigger();
+  EXPECT_TRUE(shown);
+}
+
+// What a player sees of the window itself: the clock lime on black where it
+// sits in the tool bar, every status hint whole, no tooltip over the board.
+TEST_F(AccessibilityTest, ClockHintsAndBoardAsThePlayerSeesThem) {
+  TForm1& f = form();
+  f.TimeLabel1->setMS(3725000);
+  Settle(f);
+  ASSERT_TRUE(qobject_cast<QToolBar*>(f.TimeLabel1->parentWidget()));
+  const QImage shot = f.TimeLabel1->grab().toImage();
+  int black = 0, lime = 0, other = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) {
+      const QColor c = shot.pixelColor(x, y);
+      if (c.red() < 40 && c.green() < 40 && c.blue() < 40) ++black;
+      else if (c.green() > 200 && c.red() < 60 && c.blue() < 60) ++lime;
+      else if (c.red() > 90 && std::abs(c.red() - c.green()) < 20 && std::abs(c.green() - c.blue()) < 20) ++other;
+    }
+  EXPECT_GT(black, shot.width() * shot.height() / 2) << "background";
+  EXPECT_GT(lime, 20) << "digits";
+  EXPECT_EQ(other, 0) << "grey pixels";
+  EXPECT_TRUE(f.TimeLabel1->font().bold());
+
+  for (QWidget* w : std::initializer_list<QWidget*>{f.rb_none, f.rb_all, f.rb_one, f.disnote[1], f.chkcolor}) {
+    QStatusTipEvent tip(w->statusTip());
+    QApplication::sendEvent(&f, &tip);
+    const QFontMetrics fm(f.sb1->font());
+    EXPECT_EQ(f.HintText(), w->statusTip());
+    EXPECT_GE(QFontInfo(f.sb1->font()).pixelSize(), 10);
+    EXPECT_LE(fm.horizontalAdvance(f.HintText()), f.sb1->contentsRect().width() - 10)
+        << w->statusTip().toStdString();
+  }
+
+  EXPECT_TRUE(f.sd991->toolTip().isEmpty());
+  EXPECT_FALSE(f.sd991->accessibleName().isEmpty());
+  EXPECT_FALSE(f.sd991->accessibleDescription().isEmpty());
 }
 
 TEST_F(AccessibilityTest, Dialogs) {

@@ -469,6 +469,12 @@ TEST_F(HistoryTest, HintIntoTheLastOpenCellAnnouncesNothing) {
   f.ToolButton9Click();
   EXPECT_EQ(BoardImage(board()), image);
   EXPECT_EQ(Count(), count);
+
+  // The search reaches the very first cell.
+  cell(1, 1) = {1, 1, "", kOpen, false};
+  f.ToolButton9Click();
+  EXPECT_EQ(cell(1, 1).text, std::to_string(Solution(1, 1)));
+  EXPECT_EQ(cell(1, 1).state, kEntered);
 }
 
 TEST_F(HistoryTest, CheckErrorReddensWrongDigitsAndSingleWrongCandidates) {

@@ -18,6 +18,9 @@
 
 #include <string>
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "core/layouts.hpp"
 #include "core/solver.hpp"
 #include "ui/importdialogs.hpp"
@@ -195,10 +198,24 @@ TEST_F(ImportTest, InvalidTextKeepsTheEditorAndClosesTheDialog) {
   Import(kExample1);
   const std::string before = uitest::BoardImage(editor());
   Import(QStringLiteral("not a puzzle"));
-  EXPECT_EQ(prompts_.Notices(), QStringList{"Invalid format."});
+  // 80 characters and a line break are 82 characters, not a one-line puzzle.
+  Import(QString::fromStdString(kExample1.substr(0, 80)) + "\n");
+  EXPECT_EQ(prompts_.Notices(), (QStringList{"Invalid format.", "Invalid format."}));
   EXPECT_EQ(imp().result(), QDialog::Accepted);
   EXPECT_EQ(uitest::BoardImage(editor()), before);
-  EXPECT_EQ(dlg().memo2->toPlainText(), "not a puzzle");
+  EXPECT_EQ(dlg().memo2->toPlainText().toStdString(), kExample1.substr(0, 80) + "\n");
+}
+
+// Both dialogs open in the middle of the screen, wherever the window is.
+TEST_F(ImportTest, DialogsOpenCentredOnTheScreen) {
+  form().move(0, 0);
+  form().show();
+  const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+  for (QDialog* d : {static_cast<QDialog*>(&dlg()), static_cast<QDialog*>(&imp())}) {
+    d->show();
+    EXPECT_LE((d->geometry().center() - centre).manhattanLength(), 4) << d->objectName().toStdString();
+    d->hide();
+  }
 }
 
 TEST_F(ImportTest, ContextMenuAndCtrlVUseTheRealClipboard) {
