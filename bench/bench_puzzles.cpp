@@ -1,5 +1,7 @@
 #include "bench_puzzles.hpp"
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 
@@ -7,12 +9,18 @@
 
 namespace benchdata {
 
-std::vector<std::string> LoadShared(const std::string& name) {
+std::vector<std::string> LoadSample(const std::string& name) {
+  const std::string path = std::string(TESSEL_PUZZLES_DIR) + "/" + name;
   std::vector<std::string> out;
-  std::ifstream in(std::string(TESSEL_PUZZLES_DIR) + "/" + name);
+  std::ifstream in(path);
   std::string line;
   while (std::getline(in, line))
     if (line.size() >= 81) out.push_back(line.substr(0, 81));
+  // The benchmarks cycle through the set; an empty one would index nothing.
+  if (out.empty()) {
+    std::fprintf(stderr, "tessel_bench: no puzzles in %s\n", path.c_str());
+    std::exit(1);
+  }
   return out;
 }
 

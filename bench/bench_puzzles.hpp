@@ -7,8 +7,9 @@
 
 namespace benchdata {
 
-// Lines of a file under the shared puzzle folder, first 81 characters each.
-std::vector<std::string> LoadShared(const std::string& name);
+// Lines of a sample under tests/data/puzzles, first 81 characters each;
+// exits with a message when the sample is missing or empty.
+std::vector<std::string> LoadSample(const std::string& name);
 // Sparse random givens without a conflict that have no solution.
 const std::vector<std::string>& NoSolution();
 // Puzzles with two or more solutions, the empty grid among them.

@@ -33,11 +33,11 @@ void RunOver(benchmark::State& state, const std::vector<std::string>& set, F f) 
 }
 
 const std::vector<std::string>& Clue17() {
-  static const auto s = benchdata::LoadShared("17-clue.txt");
+  static const auto s = benchdata::LoadSample("17-clue.txt");
   return s;
 }
 const std::vector<std::string>& Hardest() {
-  static const auto s = benchdata::LoadShared("hardest.txt");
+  static const auto s = benchdata::LoadSample("hardest.txt");
   return s;
 }
 

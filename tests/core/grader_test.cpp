@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <fstream>
 #include <functional>
 #include <random>
 #include <set>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "core/board.hpp"
+#include "test_util.hpp"
 
 namespace tessel {
 namespace {
@@ -136,18 +136,9 @@ TEST(GraderSoundness, GeneratedPuzzles) {
   EXPECT_GT(solved, kGenerated * 9 / 10);
 }
 
-std::vector<std::string> ReadPuzzles(const std::string& name) {
-  std::ifstream in(std::string(TESSEL_PUZZLES_DIR) + "/" + name);
-  std::vector<std::string> out;
-  std::string line;
-  while (std::getline(in, line))
-    if (line.size() >= 81) out.push_back(line.substr(0, 81));
-  return out;
-}
-
 TEST(GraderSoundness, PuzzleFiles) {
   for (const char* file : {"rated.txt", "hardest.txt"}) {
-    const auto puzzles = ReadPuzzles(file);
+    const auto puzzles = testutil::SamplePuzzles(file);
     ASSERT_FALSE(puzzles.empty()) << file;
     for (const auto& p : puzzles) {
       std::string solution;
@@ -194,7 +185,7 @@ TEST(GraderGrade, SolvedGridAndOneGap) {
 }
 
 TEST(GraderGrade, ResultAgreesWithItsSteps) {
-  const auto rated = ReadPuzzles("rated.txt");
+  const auto rated = testutil::SamplePuzzles("rated.txt");
   ASSERT_GT(rated.size(), 200u);
   for (std::size_t i = 0; i < rated.size(); i += 7) {
     const GradeResult r = Grade(rated[i]);
@@ -224,12 +215,12 @@ TEST(GraderGrade, ResultAgreesWithItsSteps) {
 
 TEST(GraderGrade, LevelsFollowTheLadder) {
   // Rated 2.6 (pointing) in Sudoku Explainer; needs no subsets.
-  const GradeResult easy = Grade(ReadPuzzles("rated.txt")[30]);
+  const GradeResult easy = Grade(testutil::SamplePuzzles("rated.txt")[30]);
   ASSERT_TRUE(easy.solved);
   EXPECT_LE(easy.level, 1);
   // The hardest known puzzles need forcing chains or worse.
   int solved = 0;
-  for (const auto& p : ReadPuzzles("hardest.txt")) solved += Grade(p, false).solved;
+  for (const auto& p : testutil::SamplePuzzles("hardest.txt")) solved += Grade(p, false).solved;
   EXPECT_EQ(solved, 0);
 
   for (int t = 1; t < kTechniqueCount; ++t) {

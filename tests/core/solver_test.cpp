@@ -34,7 +34,7 @@ bool Extends(const std::string& solution, const std::string& puzzle) {
 // Full grids: the solutions of the first public 17-clue puzzles.
 std::vector<std::string> FullGrids(std::size_t n) {
   std::vector<std::string> grids;
-  for (const auto& p : testutil::SharedPuzzles("17-clue.txt", n)) {
+  for (const auto& p : testutil::SamplePuzzles("17-clue.txt", n)) {
     std::string sol;
     EXPECT_EQ(CountSolutions(p, 2, &sol), 1);
     grids.push_back(sol);
@@ -182,7 +182,7 @@ TEST(Solver, EdgeCases) {
   EXPECT_EQ(TestPuzzleString(box).code, kNotSolvable);
 
   // A unique puzzle: code 0 and its solution, never a "0".
-  const std::string p = testutil::SharedPuzzles("17-clue.txt", 1)[0];
+  const std::string p = testutil::SamplePuzzles("17-clue.txt", 1)[0];
   const auto t = TestPuzzleString(p);
   EXPECT_EQ(t.code, kUnique);
   EXPECT_TRUE(ValidSolution(t.first));
@@ -241,8 +241,16 @@ TEST(Solver, BoardPuzzleStrings) {
   EXPECT_EQ(EditorPuzzleString(b).substr(0, 4), "567*");
 }
 
+// A sample that is gone or cut short must fail the test that reads it, not
+// let it index an empty list or check fewer puzzles than it says.
+TEST(Samples, MissingOrShortSampleIsAnError) {
+  EXPECT_THROW(testutil::SamplePuzzles("no-such-sample.txt"), std::runtime_error);
+  EXPECT_THROW(testutil::SamplePuzzles("17-clue.txt", 1u << 20), std::runtime_error);
+  EXPECT_EQ(testutil::SamplePuzzles("17-clue.txt", 3).size(), 3u);
+}
+
 TEST(Solver, CountSolutions) {
-  for (const auto& p : testutil::SharedPuzzles("hardest.txt", 30)) EXPECT_EQ(CountSolutions(p, 5), 1) << p;
+  for (const auto& p : testutil::SamplePuzzles("hardest.txt", 30)) EXPECT_EQ(CountSolutions(p, 5), 1) << p;
   EXPECT_EQ(CountSolutions(std::string(81, '.'), 7), 7);
   std::string clash(81, '.');
   clash[0] = clash[80 - 8] = '4';  // same column
