@@ -1,6 +1,7 @@
 # Two commands do everything on a fresh Debian machine:
-#   make run    install what is missing, build, start the game
-#   make test   install what is missing, build, run every test
+#   make run    install what the game needs, build only the game, start it
+#   make test   install what the tests need too (and try the optional tools),
+#               build everything, run every test
 # plus: make install, make package (.deb), make bench, make fuzz (longer fuzz
 # runs), make clean.
 
@@ -12,25 +13,33 @@ FUZZ_SECONDS ?= 20
 GENERATOR  := -G Ninja
 FUZZERS    := $(basename $(notdir $(wildcard fuzz/*_fuzz.cpp)))
 
-.PHONY: all deps build run test test-main test-asan fuzz fuzz-short bench install package clean
+.PHONY: all deps deps-run configure build build-game run test test-main test-asan fuzz fuzz-short fuzz-run bench install package clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps test
+
+deps-run:
+	@scripts/install-deps run
 
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-build: deps $(BUILD)/build.ninja
+# Configured again on every full build: a folder first set up by `make run`,
+# before GoogleTest was installed, then picks the tests up.
+configure: $(BUILD)/build.ninja
+	@cmake -S . -B $(BUILD) >/dev/null
+
+build: deps configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
-	@if [ -x $(BUILD)/src/ui/sudoku-tessel ]; then \
-	  exec $(BUILD)/src/ui/sudoku-tessel; \
-	else \
-	  $(BUILD)/src/cli/sudoku-tessel-cli --help; \
-	fi
+# The game alone: no tests, benchmarks or tools.
+build-game: deps-run $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j$(JOBS) --target sudoku-tessel
+
+run: build-game
+	exec $(BUILD)/src/ui/sudoku-tessel
 
 test: build
 	$(MAKE) --no-print-directory test-main
@@ -38,7 +47,7 @@ test: build
 	$(MAKE) --no-print-directory fuzz-short
 
 test-main:
-	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure --no-tests=error -j$(JOBS)
 
 # The same tests, window tests included, once more under AddressSanitizer
 # and UBSan; any report fails.
@@ -49,21 +58,26 @@ $(ASAN_BUILD)/build.ninja:
 test-asan: $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  QT_QPA_PLATFORM=offscreen ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+	  QT_QPA_PLATFORM=offscreen ctest --test-dir $(ASAN_BUILD) --output-on-failure --no-tests=error -j$(JOBS)
 
-# libFuzzer targets need clang; without it the short run is skipped.
+# libFuzzer targets need clang and its fuzzer runtime; without them the
+# short run is skipped.
 $(FUZZ_BUILD)/build.ninja:
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DTESSEL_FUZZ=ON -DTESSEL_TESTS=OFF -DTESSEL_BENCH=OFF -DTESSEL_GUI=OFF
 
 fuzz-short:
-	@if command -v clang++ >/dev/null 2>&1; then \
-	  $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS); \
+	@probe=$$(mktemp -d); \
+	echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' >$$probe/p.cpp; \
+	if clang++ -fsanitize=fuzzer $$probe/p.cpp -o $$probe/p >/dev/null 2>&1; then \
+	  rm -rf $$probe; $(MAKE) --no-print-directory fuzz-run FUZZ_SECONDS=$(FUZZ_SECONDS); \
 	else \
-	  echo "clang++ not found: fuzzers skipped"; \
+	  rm -rf $$probe; echo "SKIPPED: fuzzers (clang++ with libFuzzer not installed)"; \
 	fi
 
-fuzz: deps $(FUZZ_BUILD)/build.ninja
+fuzz: deps fuzz-run
+
+fuzz-run: $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	@set -e; for f in $(FUZZERS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
@@ -77,10 +91,13 @@ fuzz: deps $(FUZZ_BUILD)/build.ninja
 
 # make install [PREFIX=/usr/local] [DESTDIR=...]; make package builds the .deb.
 PREFIX ?= /usr/local
-install: build
+install: deps-run configure
+	cmake --build $(BUILD) -j$(JOBS)
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
 
-package: build
+package: configure
+	@scripts/install-deps package
+	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && cpack -G DEB
 
 bench: build
