@@ -14,22 +14,57 @@
 #include "ui/scriptrun.hpp"
 #include "ui/solverwindow.hpp"
 
+namespace {
+
+bool HasDisplay() {
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Sudoku Tessel"));
   QApplication::setApplicationVersion(QStringLiteral("4.65"));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Sudoku Tessel, a Sudoku game."));
+  const QCommandLineOption helpOption = parser.addHelpOption();
+  const QCommandLineOption versionOption = parser.addVersionOption();
+  const QCommandLineOption scriptOption(
+      QStringLiteral("script"),
+      QStringLiteral("Play the commands in <file> and exit (release checks); without a display it runs offscreen."),
+      QStringLiteral("file"));
+  parser.addOption(scriptOption);
+
+  // A first reading before any window system is touched: --help and
+  // --version answer without a display. Qt's own options (-platform ...)
+  // are only known after QApplication takes them, so errors wait until then.
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  const bool clean = parser.parse(args);
+  if (parser.isSet(helpOption)) {
+    std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                    QStringLiteral("sudoku-tessel"))),
+               stdout);
+    return 0;
+  }
+  if (parser.isSet(versionOption)) {
+    std::printf("%s %s\n", qPrintable(QApplication::applicationName()),
+                qPrintable(QApplication::applicationVersion()));
+    return 0;
+  }
+  // Only the plain start shows a window; a script or a refused argument
+  // needs none, so without a display it must not abort.
+  const bool windowed = clean && !parser.isSet(scriptOption) && !parser.isSet(QStringLiteral("help-all")) &&
+                        parser.positionalArguments().isEmpty();
+  if (!windowed && !HasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+  QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(tessel::ui::kAppTitle);
   QApplication::setWindowIcon(tessel::ui::MakeIcon(tessel::ui::IconId::App));
   QApplication::setDesktopFileName(QStringLiteral("org.example.sudokutessel"));
 
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Sudoku Tessel, a Sudoku game."));
-  parser.addHelpOption();
-  parser.addVersionOption();
-  const QCommandLineOption scriptOption(
-      QStringLiteral("script"), QStringLiteral("Play the commands in <file> headless and exit (release checks)."),
-      QStringLiteral("file"));
-  parser.addOption(scriptOption);
   parser.process(app);  // unknown options: a message and exit code 1
   if (!parser.positionalArguments().isEmpty()) {
     std::fprintf(stderr, "sudoku-tessel: unexpected argument '%s' (see --help)\n",

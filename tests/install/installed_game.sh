@@ -35,9 +35,19 @@ boards=$(grep '^board: ' "$work/two.out")
 first=$(echo "$boards" | sed -n 2p)
 [[ "$first" == *0* ]] || fail "stepping to the first position shows no open cell: $first"
 
+# Options are read before a display is needed: with none at all, --help and
+# --version answer and a script runs offscreen.
+headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+headless "$bin/sudoku-tessel" --help >"$work/help.out" 2>&1 || fail "--help without a display: $(cat "$work/help.out")"
+grep -q -- '--script' "$work/help.out" || fail "--help does not list --script"
+version=$(headless "$bin/sudoku-tessel" --version 2>&1) || fail "--version without a display: $version"
+[[ "$version" =~ ^Sudoku\ Tessel\ [0-9.]+$ ]] || fail "--version printed: $version"
+headless "$bin/sudoku-tessel" --script "$here/continue.txt" >"$work/three.out" 2>&1 ||
+  fail "--script without a display: $(tail -3 "$work/three.out")"
+
 # Bad arguments get a message, not a crash.
 set +e
-"$bin/sudoku-tessel" --no-such-option >"$work/bad.out" 2>&1; rc=$?
+headless "$bin/sudoku-tessel" --no-such-option >"$work/bad.out" 2>&1; rc=$?
 set -e
 [ $rc -ne 0 ] && grep -qi 'unknown option' "$work/bad.out" || fail "an unknown option was not refused"
 "$bin/sudoku-tessel" --script "$work/missing.txt" >"$work/bad.out" 2>&1 && fail "a missing script was accepted"
