@@ -1,6 +1,8 @@
 // Display-mode changes, the digit buttons, colour marks, the side-panel
 // hints and the digit bars.
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -305,6 +307,8 @@ TEST_F(BoardTest, PictureOfModeAllWithMarks) {
     pm.setDevicePixelRatio(dpr);
     pm.fill(Qt::white);
     f.render(&pm);
-    EXPECT_TRUE(pm.save(dpr == 1.0 ? QStringLiteral("/tmp/tessel-input.png") : QStringLiteral("/tmp/tessel-input@2x.png")));
+    // Beside the test binary: a fixed /tmp name collides between users.
+    const QDir keep(QCoreApplication::applicationDirPath());
+    EXPECT_TRUE(pm.save(keep.filePath(dpr == 1.0 ? QStringLiteral("tessel-input.png") : QStringLiteral("tessel-input@2x.png"))));
   }
 }

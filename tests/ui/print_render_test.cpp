@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -138,6 +139,13 @@ TEST(PrintRender, EveryVariantDrawsASquareBoardWithTheDigitsInTheirCells) {
       QFile::remove(png);
       QProcess p;
       p.setProcessChannelMode(QProcess::MergedChannels);
+      // Chromium keeps crash reports and caches under HOME whatever the
+      // profile folder; all of it goes into the temporary folder.
+      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+      env.insert(QStringLiteral("HOME"), dir.filePath(QStringLiteral("home")));
+      env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("home/.config")));
+      env.insert(QStringLiteral("XDG_CACHE_HOME"), dir.filePath(QStringLiteral("home/.cache")));
+      p.setProcessEnvironment(env);
       p.start(chromium, {"--headless", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
                          "--no-first-run", "--user-data-dir=" + dir.filePath("profile"),
                          "--window-size=1300,1300", "--screenshot=" + png, QUrl::fromLocalFile(page).toString()});

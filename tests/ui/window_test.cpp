@@ -2,6 +2,7 @@
 // periphery (help page, web links, About, version check).
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -310,9 +311,11 @@ TEST_F(FormTest, ScreenshotAfterSeededDeal) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
   const QPixmap shot = f.grab();
   EXPECT_EQ(shot.deviceIndependentSize().toSize(), f.size());
-  EXPECT_TRUE(shot.save(QStringLiteral("/tmp/tessel-main.png")));
+  // Beside the test binary: a fixed /tmp name collides between users.
+  const QDir keep(QCoreApplication::applicationDirPath());
+  EXPECT_TRUE(shot.save(keep.filePath(QStringLiteral("tessel-main.png"))));
   f.SetFinishedMark(true);
   f.rb_all->setChecked(true);
   QApplication::processEvents();
-  EXPECT_TRUE(f.grab().save(QStringLiteral("/tmp/tessel-main-all.png")));
+  EXPECT_TRUE(f.grab().save(keep.filePath(QStringLiteral("tessel-main-all.png"))));
 }
