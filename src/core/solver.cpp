@@ -92,7 +92,15 @@ class FastCounter {
       if (!(s.pos[d - 1] & CellBit(i)) || !(s.unsolved & CellBit(i))) return 0;
       Place(s, i, d - 1);
     }
+    const FastState start = s;
     Search(s);
+    if (nodes_ > kPlainNodes && count_ < limit_) {
+      // A big tree: search again, looking ahead at every node.
+      count_ = 0;
+      lookahead_ = true;
+      s = start;
+      Search(s);
+    }
     return count_;
   }
 
@@ -152,8 +160,97 @@ class FastCounter {
     }
   }
 
+  static int Candidates(const FastState& s) {
+    int n = 0;
+    for (int d = 0; d < 9; ++d) {
+      const Mask81 m = s.pos[d] & s.unsolved;
+      n += std::popcount(static_cast<std::uint64_t>(m)) + std::popcount(static_cast<std::uint64_t>(m >> 64));
+    }
+    return n;
+  }
+
+  // Looks one step ahead on every two-way choice (a cell with two digits, a
+  // digit with two places in a house): a side whose propagation dies rules
+  // itself out, and a candidate both sides remove is gone either way. Of
+  // the choices left, `best` gets the one whose sides remove the most
+  // candidates, ready to search. Returns false for a dead node.
+  static bool Probe(FastState& s, FastState (&best)[2], bool& found) {
+    const auto& t = Masks();
+    for (bool again = true; again && s.unsolved;) {
+      again = false;
+      found = false;
+      long bestScore = -1;
+      const int before = Candidates(s);
+      // Tries placing (i1, d1) and, apart, (i2, d2); false when s is dead.
+      auto tryChoice = [&](int i1, int d1, int i2, int d2) {
+        FastState side[2] = {s, s};
+        Place(side[0], i1, d1);
+        Place(side[1], i2, d2);
+        const bool ok0 = Propagate(side[0]), ok1 = Propagate(side[1]);
+        if (!ok0 && !ok1) return false;
+        if (ok0 != ok1) {
+          s = side[ok0 ? 0 : 1];
+          again = true;
+          return true;
+        }
+        bool thinned = false;
+        for (int d = 0; d < 9; ++d) {
+          const Mask81 kept = s.pos[d] & (side[0].pos[d] | side[1].pos[d]);
+          thinned |= kept != s.pos[d];
+          s.pos[d] = kept;
+        }
+        if (thinned) {
+          again = true;
+          return Propagate(s);
+        }
+        const long score =
+            static_cast<long>(before - Candidates(side[0]) + 1) * (before - Candidates(side[1]) + 1);
+        if (score > bestScore) {
+          bestScore = score;
+          best[0] = side[0];
+          best[1] = side[1];
+          found = true;
+        }
+        return true;
+      };
+      Mask81 once = 0, twice = 0, thrice = 0;
+      for (int d = 0; d < 9; ++d) {
+        const Mask81 m = s.pos[d] & s.unsolved;
+        thrice |= twice & m;
+        twice |= once & m;
+        once |= m;
+      }
+      for (Mask81 pairs = twice & ~thrice; pairs && !again; pairs &= pairs - 1) {
+        const int i = LowestCell(pairs);
+        int d1 = 0;
+        while (!(s.pos[d1] & CellBit(i))) ++d1;
+        int d2 = d1 + 1;
+        while (!(s.pos[d2] & CellBit(i))) ++d2;
+        if (!tryChoice(i, d1, i, d2)) return false;
+      }
+      for (int d = 0; d < 9 && !again; ++d)
+        for (std::uint32_t open = ~s.done[d] & 0x7FFFFFFu; open && !again; open &= open - 1) {
+          const Mask81 m = s.pos[d] & t.house[std::countr_zero(open)];
+          if (!m || !Single(m & (m - 1))) continue;  // not exactly two places
+          if (!tryChoice(LowestCell(m), d, LowestCell(m & (m - 1)), d)) return false;
+        }
+    }
+    return true;
+  }
+
   void Search(FastState& s) {
     if (!Propagate(s)) return;
+    if (!lookahead_ && ++nodes_ > kPlainNodes) return;  // given up, see Run
+    if (lookahead_) {
+      FastState sides[2];
+      bool found = false;
+      if (!Probe(s, sides, found)) return;
+      if (found && s.unsolved) {
+        Search(sides[0]);
+        if (count_ < limit_) Search(sides[1]);
+        return;
+      }
+    }
     if (!s.unsolved) {
       if (count_ == 0 && first_)
         for (int d = 0; d < 9; ++d)
@@ -215,9 +312,14 @@ class FastCounter {
     }
   }
 
+  // Looking ahead costs more than it saves on small trees: the plain search
+  // gets this many nodes before the count starts over with it.
+  static constexpr long kPlainNodes = 1000;
   int limit_;
   Grid81* first_;
   int count_ = 0;
+  long nodes_ = 0;
+  bool lookahead_ = false;
 };
 
 // ---------------------------------------------------------------------------
