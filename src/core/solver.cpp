@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <vector>
 
 namespace tessel {
 
@@ -78,8 +79,16 @@ class FastCounter {
 
   // Clashing givens have no solution.
   int Run(const Grid81& grid) {
-    const auto& t = Masks();
     FastState s;
+    if (!Start(grid, s)) return 0;
+    Search<false>(s);
+    if (nodes_ > kPlainNodes && count_ < limit_) LookAhead(grid);
+    return count_;
+  }
+
+ private:
+  static bool Start(const Grid81& grid, FastState& s) {
+    const auto& t = Masks();
     s.pos.fill(t.all);
     s.unsolved = t.all;
     s.done.fill(0);
@@ -89,22 +98,12 @@ class FastCounter {
     for (int i = 0; i < kCells; ++i) {
       const int d = grid[i];
       if (d < 1 || d > 9) continue;
-      if (!(s.pos[d - 1] & CellBit(i)) || !(s.unsolved & CellBit(i))) return 0;
+      if (!(s.pos[d - 1] & CellBit(i)) || !(s.unsolved & CellBit(i))) return false;
       Place(s, i, d - 1);
     }
-    const FastState start = s;
-    Search(s);
-    if (nodes_ > kPlainNodes && count_ < limit_) {
-      // A big tree: search again, looking ahead at every node.
-      count_ = 0;
-      lookahead_ = true;
-      s = start;
-      Search(s);
-    }
-    return count_;
+    return true;
   }
 
- private:
   static void Place(FastState& s, int i, int d) {
     const Mask81 b = CellBit(i);
     s.unsolved &= ~b;
@@ -169,87 +168,169 @@ class FastCounter {
     return n;
   }
 
-  // Looks one step ahead on every two-way choice (a cell with two digits, a
-  // digit with two places in a house): a side whose propagation dies rules
-  // itself out, and a candidate both sides remove is gone either way. Of
-  // the choices left, `best` gets the one whose sides remove the most
-  // candidates, ready to search. Returns false for a dead node.
-  static bool Probe(FastState& s, FastState (&best)[2], bool& found) {
+  static Mask81 TwoDigitCells(const FastState& s) {
+    Mask81 once = 0, twice = 0, thrice = 0;
+    for (int d = 0; d < 9; ++d) {
+      const Mask81 m = s.pos[d] & s.unsolved;
+      thrice |= twice & m;
+      twice |= once & m;
+      once |= m;
+    }
+    return twice & ~thrice;
+  }
+
+  // One side of a two-way choice: digit d placed in cell i, propagated.
+  struct Side {
+    FastState st;
+    int removed;  // candidates it takes away
+    bool ok;
+    std::uint32_t version;  // of the node state it was propagated from
+  };
+  // Sides already propagated at the node being probed, by cell * 9 + digit.
+  struct SideCache {
+    std::vector<Side> sides;
+    std::array<std::uint16_t, kCells * 9> slot{};
+    std::array<std::uint32_t, kCells * 9> node{};
+    std::uint32_t call = 0;
+  };
+
+  // Only when the plain search ran long: repeats the count from the start,
+  // looking ahead at every node. Kept out of Run so the plain search's
+  // callers (the ordered runs among them) keep a small stack frame.
+  [[gnu::noinline]] void LookAhead(const Grid81& grid) {
+    SideCache cache;
+    cache.sides.reserve(kCells * 9);  // never moves, so indices stay valid
+    cache_ = &cache;
+    count_ = 0;
+    FastState s;
+    Start(grid, s);
+    Search<true>(s);
+    cache_ = nullptr;
+  }
+
+  // The side (i, d) of node state s at its given version. Candidates only
+  // shrink, so a side from an earlier version is brought up to date by
+  // intersecting it with s and propagating the difference; a side that
+  // died stays dead.
+  int SideOf(const FastState& s, std::uint32_t version, int before, int i, int d) {
+    SideCache& c = *cache_;
+    const int lit = i * 9 + d;
+    if (c.node[lit] != c.call) {
+      c.node[lit] = c.call;
+      c.slot[lit] = static_cast<std::uint16_t>(c.sides.size());
+      c.sides.push_back({s, 0, false, version});
+      Side& x = c.sides.back();
+      Place(x.st, i, d);
+      x.ok = Propagate(x.st);
+      if (x.ok) x.removed = before - Candidates(x.st);
+      return c.slot[lit];
+    }
+    Side& x = c.sides[c.slot[lit]];
+    if (x.version == version || !x.ok) return c.slot[lit];
+    x.version = version;
+    Mask81 any = 0;
+    for (int e = 0; e < 9; ++e) any |= x.st.pos[e] &= s.pos[e];
+    // A cell the side filled must keep its digit; open cells are checked
+    // by the propagation.
+    x.ok = !(Masks().all & ~x.st.unsolved & ~any) && Propagate(x.st);
+    if (x.ok) x.removed = before - Candidates(x.st);
+    return c.slot[lit];
+  }
+
+  // Looks one step ahead on two-way choices (a cell with two digits, a
+  // digit with two places in a house): a side that dies forces the other,
+  // and a candidate both sides remove is gone either way. Goes round the
+  // choices until a whole round changes nothing; then `best` holds the
+  // sides of the choice whose weaker side removes the most. Returns false
+  // for a dead node.
+  [[gnu::noinline]] bool Probe(FastState& s, FastState (&best)[2], bool& found) {
     const auto& t = Masks();
-    for (bool again = true; again && s.unsolved;) {
-      again = false;
-      found = false;
-      long bestScore = -1;
-      const int before = Candidates(s);
-      // Tries placing (i1, d1) and, apart, (i2, d2); false when s is dead.
-      auto tryChoice = [&](int i1, int d1, int i2, int d2) {
-        FastState side[2] = {s, s};
-        Place(side[0], i1, d1);
-        Place(side[1], i2, d2);
-        const bool ok0 = Propagate(side[0]), ok1 = Propagate(side[1]);
-        if (!ok0 && !ok1) return false;
-        if (ok0 != ok1) {
-          s = side[ok0 ? 0 : 1];
-          again = true;
-          return true;
+    SideCache& c = *cache_;
+    ++c.call;
+    c.sides.clear();
+    std::uint32_t version = 0;
+    int before = Candidates(s);
+    Mask81 pairs = TwoDigitCells(s);
+    long bestScore = -1;
+    int best0 = 0, best1 = 0;
+    // Positions 0..80 are cells, then (digit, house) pairs.
+    constexpr int kPositions = kCells + 9 * 27;
+    for (int p = 0, quiet = 0; quiet < kPositions && s.unsolved;) {
+      int i1, d1, i2, d2;
+      if (p < kCells) {
+        if (!(pairs & CellBit(p))) {
+          p = p + 1 == kPositions ? 0 : p + 1, ++quiet;
+          continue;
         }
-        bool thinned = false;
+        i1 = i2 = p;
+        d1 = 0;
+        while (!(s.pos[d1] & CellBit(p))) ++d1;
+        d2 = d1 + 1;
+        while (!(s.pos[d2] & CellBit(p))) ++d2;
+      } else {
+        d1 = d2 = (p - kCells) / 27;
+        const int h = (p - kCells) % 27;
+        const Mask81 m = s.pos[d1] & t.house[h];
+        if ((s.done[d1] >> h & 1) || !m || !Single(m & (m - 1))) {
+          p = p + 1 == kPositions ? 0 : p + 1, ++quiet;
+          continue;
+        }
+        i1 = LowestCell(m);
+        i2 = LowestCell(m & (m - 1));
+      }
+      const Side& a = c.sides[SideOf(s, version, before, i1, d1)];
+      const Side& b = c.sides[SideOf(s, version, before, i2, d2)];
+      if (!a.ok && !b.ok) return false;
+      bool changed = a.ok != b.ok;
+      if (changed) {
+        s = (a.ok ? a : b).st;
+      } else {
         for (int d = 0; d < 9; ++d) {
-          const Mask81 kept = s.pos[d] & (side[0].pos[d] | side[1].pos[d]);
-          thinned |= kept != s.pos[d];
+          const Mask81 kept = s.pos[d] & (a.st.pos[d] | b.st.pos[d]);
+          changed |= kept != s.pos[d];
           s.pos[d] = kept;
         }
-        if (thinned) {
-          again = true;
-          return Propagate(s);
-        }
-        const long score =
-            static_cast<long>(before - Candidates(side[0]) + 1) * (before - Candidates(side[1]) + 1);
-        if (score > bestScore) {
-          bestScore = score;
-          best[0] = side[0];
-          best[1] = side[1];
-          found = true;
-        }
-        return true;
-      };
-      Mask81 once = 0, twice = 0, thrice = 0;
-      for (int d = 0; d < 9; ++d) {
-        const Mask81 m = s.pos[d] & s.unsolved;
-        thrice |= twice & m;
-        twice |= once & m;
-        once |= m;
+        if (changed && !Propagate(s)) return false;
       }
-      for (Mask81 pairs = twice & ~thrice; pairs && !again; pairs &= pairs - 1) {
-        const int i = LowestCell(pairs);
-        int d1 = 0;
-        while (!(s.pos[d1] & CellBit(i))) ++d1;
-        int d2 = d1 + 1;
-        while (!(s.pos[d2] & CellBit(i))) ++d2;
-        if (!tryChoice(i, d1, i, d2)) return false;
+      if (changed) {
+        // Every choice is looked at again against the new state.
+        ++version;
+        before = Candidates(s);
+        pairs = TwoDigitCells(s);
+        bestScore = -1;
+        quiet = 0;
+        continue;
       }
-      for (int d = 0; d < 9 && !again; ++d)
-        for (std::uint32_t open = ~s.done[d] & 0x7FFFFFFu; open && !again; open &= open - 1) {
-          const Mask81 m = s.pos[d] & t.house[std::countr_zero(open)];
-          if (!m || !Single(m & (m - 1))) continue;  // not exactly two places
-          if (!tryChoice(LowestCell(m), d, LowestCell(m & (m - 1)), d)) return false;
-        }
+      const long score = std::min(a.removed, b.removed) * 1000L + a.removed + b.removed;
+      if (score > bestScore) {
+        bestScore = score;
+        best0 = static_cast<int>(&a - c.sides.data());
+        best1 = static_cast<int>(&b - c.sides.data());
+      }
+      p = p + 1 == kPositions ? 0 : p + 1, ++quiet;
+    }
+    found = bestScore >= 0 && s.unsolved;
+    if (found) {
+      best[0] = c.sides[best0].st;
+      best[1] = c.sides[best1].st;
     }
     return true;
   }
 
+  template <bool kAhead>
   void Search(FastState& s) {
     if (!Propagate(s)) return;
-    if (!lookahead_ && ++nodes_ > kPlainNodes) return;  // given up, see Run
-    if (lookahead_) {
+    if constexpr (kAhead) {
       FastState sides[2];
       bool found = false;
       if (!Probe(s, sides, found)) return;
-      if (found && s.unsolved) {
-        Search(sides[0]);
-        if (count_ < limit_) Search(sides[1]);
+      if (found) {
+        Search<true>(sides[0]);
+        if (count_ < limit_) Search<true>(sides[1]);
         return;
       }
+    } else if (++nodes_ > kPlainNodes) {
+      return;  // given up, see Run
     }
     if (!s.unsolved) {
       if (count_ == 0 && first_)
@@ -259,15 +340,8 @@ class FastCounter {
       return;
     }
     // Prefer a cell with two candidates.
-    Mask81 once = 0, twice = 0, thrice = 0;
-    for (int d = 0; d < 9; ++d) {
-      const Mask81 m = s.pos[d] & s.unsolved;
-      thrice |= twice & m;
-      twice |= once & m;
-      once |= m;
-    }
-    if (const Mask81 pairs = twice & ~thrice) {
-      BranchOnCell(s, LowestCell(pairs));
+    if (const Mask81 pairs = TwoDigitCells(s)) {
+      BranchOnCell<kAhead>(s, LowestCell(pairs));
       return;
     }
     int bestCell = -1, fewest = 10;
@@ -291,23 +365,24 @@ class FastCounter {
         if (n < fewest) { fewest = n; bestDigit = d; bestHouse = h; }
       }
     if (bestDigit < 0) {
-      BranchOnCell(s, bestCell);
+      BranchOnCell<kAhead>(s, bestCell);
       return;
     }
     for (Mask81 m = s.pos[bestDigit] & t.house[bestHouse]; m; m &= m - 1) {
       FastState next = s;
       Place(next, LowestCell(m), bestDigit);
-      Search(next);
+      Search<kAhead>(next);
       if (count_ >= limit_) return;
     }
   }
 
+  template <bool kAhead>
   void BranchOnCell(const FastState& s, int cell) {
     for (int d = 0; d < 9; ++d) {
       if (!(s.pos[d] & CellBit(cell))) continue;
       FastState next = s;
       Place(next, cell, d);
-      Search(next);
+      Search<kAhead>(next);
       if (count_ >= limit_) return;
     }
   }
@@ -319,7 +394,7 @@ class FastCounter {
   Grid81* first_;
   int count_ = 0;
   long nodes_ = 0;
-  bool lookahead_ = false;
+  SideCache* cache_ = nullptr;
 };
 
 // ---------------------------------------------------------------------------
