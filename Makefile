@@ -77,6 +77,7 @@ fuzz-short:
 
 fuzz: deps fuzz-run
 
+# A failing input is kept in $(FUZZ_BUILD)/crash-*, not in the source tree.
 fuzz-run: $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	@set -e; for f in $(FUZZERS); do \
@@ -84,7 +85,7 @@ fuzz-run: $(FUZZ_BUILD)/build.ninja
 	  echo "fuzzing $$f for $(FUZZ_SECONDS) s"; \
 	  seeds=""; [ -d fuzz/corpus/$$f ] && seeds=fuzz/corpus/$$f; \
 	  $(FUZZ_BUILD)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    $(FUZZ_BUILD)/corpus/$$f $$seeds 2>$(FUZZ_BUILD)/$$f.log \
+	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$f $$seeds 2>$(FUZZ_BUILD)/$$f.log \
 	    || { tail -n 60 $(FUZZ_BUILD)/$$f.log; exit 1; }; \
 	  grep -E 'stat::number_of_executed_units' $(FUZZ_BUILD)/$$f.log || true; \
 	done
