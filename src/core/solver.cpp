@@ -38,27 +38,31 @@ __extension__ typedef unsigned __int128 Mask81;
 
 constexpr Mask81 CellBit(int i) { return static_cast<Mask81>(1) << i; }
 
+// Built at compile time: a function-local table would cost a guard check
+// on every placement.
 struct MaskTables {
   std::array<Mask81, kCells> peers{};
-  std::array<Mask81, 27> house{};
+  std::array<Mask81, 27> house{};  // rows 0..8, columns 9..17, boxes 18..26
   std::array<std::uint32_t, kCells> housesOf{};  // bit h for each of the cell's houses
   Mask81 all = 0;
-  MaskTables() {
+  constexpr MaskTables() {
     for (int i = 0; i < kCells; ++i) {
+      const int r = i / 9, c = i % 9, b = 18 + BoxOf(r + 1, c + 1) - 1;
       all |= CellBit(i);
-      for (int p : PeersOf(i)) peers[i] |= CellBit(p);
+      housesOf[i] = 1u << r | 1u << (9 + c) | 1u << b;
+      house[r] |= CellBit(i);
+      house[9 + c] |= CellBit(i);
+      house[b] |= CellBit(i);
     }
-    for (int h = 0; h < 27; ++h)
-      for (int i : Houses()[h]) {
-        house[h] |= CellBit(i);
-        housesOf[i] |= 1u << h;
-      }
+    for (int i = 0; i < kCells; ++i) {
+      for (int h = 0; h < 27; ++h)
+        if (housesOf[i] >> h & 1) peers[i] |= house[h];
+      peers[i] &= ~CellBit(i);
+    }
   }
 };
-const MaskTables& Masks() {
-  static const MaskTables t;
-  return t;
-}
+constexpr MaskTables kMaskTables;
+const MaskTables& Masks() { return kMaskTables; }
 
 int LowestCell(Mask81 m) {
   const auto lo = static_cast<std::uint64_t>(m);
@@ -109,7 +113,7 @@ class FastCounter {
     s.unsolved &= ~b;
     for (int e = 0; e < 9; ++e) s.pos[e] &= ~b;
     s.pos[d] = (s.pos[d] & ~Masks().peers[i]) | b;
-    for (int h : HousesOfCell().of[i]) s.done[d] |= 1u << h;
+    s.done[d] |= Masks().housesOf[i];
   }
 
   static bool Propagate(FastState& s) {
@@ -159,13 +163,27 @@ class FastCounter {
     }
   }
 
+  // Open candidates. Counted in bit fields: without a popcount instruction
+  // in the build, std::popcount is a library call per word.
   static int Candidates(const FastState& s) {
-    int n = 0;
-    for (int d = 0; d < 9; ++d) {
-      const Mask81 m = s.pos[d] & s.unsolved;
-      n += std::popcount(static_cast<std::uint64_t>(m)) + std::popcount(static_cast<std::uint64_t>(m >> 64));
+    constexpr std::uint64_t k1 = 0x5555555555555555u, k2 = 0x3333333333333333u, k4 = 0x0F0F0F0F0F0F0F0Fu;
+    auto nibbles = [&](std::uint64_t w) {  // bits per 4-bit field, at most 4
+      w -= (w >> 1) & k1;
+      return (w & k2) + ((w >> 2) & k2);
+    };
+    std::uint64_t bytes = 0;  // at most 18 * 8 per byte
+    for (int d = 0; d < 9; d += 3) {
+      std::uint64_t lo = 0, hi = 0;  // at most 12 per field
+      for (int e = d; e < d + 3; ++e) {
+        const Mask81 m = s.pos[e] & s.unsolved;
+        lo += nibbles(static_cast<std::uint64_t>(m));
+        hi += nibbles(static_cast<std::uint64_t>(m >> 64));
+      }
+      bytes += (lo & k4) + ((lo >> 4) & k4) + (hi & k4) + ((hi >> 4) & k4);
     }
-    return n;
+    constexpr std::uint64_t k8 = 0x00FF00FF00FF00FFu;
+    const std::uint64_t halves = (bytes & k8) + ((bytes >> 8) & k8);  // the sum needs 11 bits
+    return static_cast<int>((halves * 0x0001000100010001u) >> 48);
   }
 
   static Mask81 TwoDigitCells(const FastState& s) {
@@ -239,10 +257,10 @@ class FastCounter {
 
   // Looks one step ahead on two-way choices (a cell with two digits, a
   // digit with two places in a house): a side that dies forces the other,
-  // and a candidate both sides remove is gone either way. Goes round the
-  // choices until a whole round changes nothing; then `best` holds the
-  // sides of the choice whose weaker side removes the most. Returns false
-  // for a dead node.
+  // and a candidate both sides remove is gone either way. Goes over the
+  // choices until a whole pass changes nothing; then `best` holds the sides
+  // of the choice whose weaker side removes the most. Returns false for a
+  // dead node.
   [[gnu::noinline]] bool Probe(FastState& s, FastState (&best)[2], bool& found) {
     const auto& t = Masks();
     SideCache& c = *cache_;
@@ -253,34 +271,12 @@ class FastCounter {
     Mask81 pairs = TwoDigitCells(s);
     long bestScore = -1;
     int best0 = 0, best1 = 0;
-    // Positions 0..80 are cells, then (digit, house) pairs.
-    constexpr int kPositions = kCells + 9 * 27;
-    for (int p = 0, quiet = 0; quiet < kPositions && s.unsolved;) {
-      int i1, d1, i2, d2;
-      if (p < kCells) {
-        if (!(pairs & CellBit(p))) {
-          p = p + 1 == kPositions ? 0 : p + 1, ++quiet;
-          continue;
-        }
-        i1 = i2 = p;
-        d1 = 0;
-        while (!(s.pos[d1] & CellBit(p))) ++d1;
-        d2 = d1 + 1;
-        while (!(s.pos[d2] & CellBit(p))) ++d2;
-      } else {
-        d1 = d2 = (p - kCells) / 27;
-        const int h = (p - kCells) % 27;
-        const Mask81 m = s.pos[d1] & t.house[h];
-        if ((s.done[d1] >> h & 1) || !m || !Single(m & (m - 1))) {
-          p = p + 1 == kPositions ? 0 : p + 1, ++quiet;
-          continue;
-        }
-        i1 = LowestCell(m);
-        i2 = LowestCell(m & (m - 1));
-      }
-      const Side& a = c.sides[SideOf(s, version, before, i1, d1)];
-      const Side& b = c.sides[SideOf(s, version, before, i2, d2)];
-      if (!a.ok && !b.ok) return false;
+    // 1 for a change, -1 for a dead node.
+    auto tryChoice = [&](int i1, int d1, int i2, int d2) {
+      const int ia = SideOf(s, version, before, i1, d1), ib = SideOf(s, version, before, i2, d2);
+      const Side& a = c.sides[ia];
+      const Side& b = c.sides[ib];
+      if (!a.ok && !b.ok) return -1;
       bool changed = a.ok != b.ok;
       if (changed) {
         s = (a.ok ? a : b).st;
@@ -290,24 +286,47 @@ class FastCounter {
           changed |= kept != s.pos[d];
           s.pos[d] = kept;
         }
-        if (changed && !Propagate(s)) return false;
+        if (changed && !Propagate(s)) return -1;
       }
       if (changed) {
-        // Every choice is looked at again against the new state.
+        // The choices are looked at again against the new state.
         ++version;
         before = Candidates(s);
         pairs = TwoDigitCells(s);
         bestScore = -1;
-        quiet = 0;
-        continue;
+        return 1;
       }
       const long score = std::min(a.removed, b.removed) * 1000L + a.removed + b.removed;
       if (score > bestScore) {
         bestScore = score;
-        best0 = static_cast<int>(&a - c.sides.data());
-        best1 = static_cast<int>(&b - c.sides.data());
+        best0 = ia;
+        best1 = ib;
       }
-      p = p + 1 == kPositions ? 0 : p + 1, ++quiet;
+      return 0;
+    };
+    for (bool again = true; again && s.unsolved;) {
+      again = false;
+      for (Mask81 m = pairs; m; m &= m - 1) {
+        const int i = LowestCell(m);
+        if (!(pairs & CellBit(i))) continue;  // filled by a change meanwhile
+        int d1 = 0;
+        while (!(s.pos[d1] & CellBit(i))) ++d1;
+        int d2 = d1 + 1;
+        while (!(s.pos[d2] & CellBit(i))) ++d2;
+        const int r = tryChoice(i, d1, i, d2);
+        if (r < 0) return false;
+        again |= r > 0;
+      }
+      for (int d = 0; d < 9; ++d)
+        for (std::uint32_t open = ~s.done[d] & 0x7FFFFFFu; open; open &= open - 1) {
+          const int h = std::countr_zero(open);
+          if (s.done[d] >> h & 1) continue;
+          const Mask81 m = s.pos[d] & t.house[h];
+          if (!m || !Single(m & (m - 1))) continue;  // not exactly two places
+          const int r = tryChoice(LowestCell(m), d, LowestCell(m & (m - 1)), d);
+          if (r < 0) return false;
+          again |= r > 0;
+        }
     }
     found = bestScore >= 0 && s.unsolved;
     if (found) {
@@ -389,7 +408,7 @@ class FastCounter {
 
   // Looking ahead costs more than it saves on small trees: the plain search
   // gets this many nodes before the count starts over with it.
-  static constexpr long kPlainNodes = 1000;
+  static constexpr long kPlainNodes = 800;
   int limit_;
   Grid81* first_;
   int count_ = 0;
