@@ -45,7 +45,7 @@ void CheckClues(const std::string& text, int layout, const std::string& digits) 
 
 // The cell text as the "With Candidates" copy shows it, read back.
 std::string Shown(const std::string& text) {
-  const std::string s = text.substr(0, 9);
+  const std::string s = FitCellText(text);
   return s == "." ? std::string() : s;
 }
 

@@ -91,8 +91,9 @@ std::string ShowPlaced(const Cell& cell) {
 }
 
 std::string ShowText(const Cell& cell) {
-  if (cell.text.empty()) return PadLeft(".", 10, ' ');
-  return PadLeft(FitCellText(cell.text), 10, ' ');
+  // Every field holds a group, so the fields read back in their places.
+  const std::string fitted = FitCellText(cell.text);
+  return PadLeft(fitted.empty() ? "." : fitted, 10, ' ');
 }
 
 }  // namespace

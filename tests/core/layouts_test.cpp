@@ -344,9 +344,14 @@ TEST(LayoutExport, LineLengthsHoldOnAnyBoard) {
   b[2].text = "12345.6789";
   const auto lines = FormatWithCandidates(b);
   EXPECT_EQ(lines[1].substr(21, 10), " 123456789");
+  // Ten dots keep no digit: the field still holds a group.
+  b[3].text = "..........";
+  const auto dotted = FormatWithCandidates(b);
   Board back;
-  ASSERT_EQ(ImportPuzzleText(JoinLines(lines), back), kCandidateGrid);
+  ASSERT_EQ(ImportPuzzleText(JoinLines(dotted), back), kCandidateGrid);
   EXPECT_EQ(back[2].text, "123456789");
+  EXPECT_EQ(back[3].text, "");
+  EXPECT_EQ(back[4].text, "1289");
 }
 
 // --------------------------------------------------------------- round trips
