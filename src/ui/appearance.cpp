@@ -13,14 +13,11 @@
 
 #include "core/board.hpp"
 #include "ui/mainwindow.hpp"
+#include "ui/texts.hpp"
 
 namespace tessel::ui {
 
 namespace {
-
-QString CT(const char* english, const char* chinese) {
-  return QString::fromStdString(tessel::ChooseText(english, chinese));
-}
 
 std::string Bytes(const QString& s) { return s.toLatin1().toStdString(); }
 

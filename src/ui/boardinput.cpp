@@ -10,32 +10,12 @@
 #include <QToolBar>
 
 #include "core/board.hpp"
+#include "core/play.hpp"
 #include "ui/mainwindow.hpp"
+#include "ui/texts.hpp"
 
 namespace tessel::ui {
 
-namespace {
-
-QString CT(const char* english, const char* chinese) {
-  return QString::fromStdString(tessel::ChooseText(english, chinese));
-}
-
-bool HasChar(const std::string& s, char c) { return s.find(c) != std::string::npos; }
-
-}  // namespace
-
-std::string TForm1::UnionDigits(const std::string& a, const std::string& b) {
-  std::string out;
-  for (char d = '1'; d <= '9'; ++d)
-    if (HasChar(a, d) || HasChar(b, d)) out += d;
-  return out;
-}
-
-std::string TForm1::RemoveDigit(std::string s, char d) {
-  const auto at = s.find(d);
-  if (at != std::string::npos) s.erase(at, 1);
-  return s;
-}
 
 void TForm1::WireBoard() {
   pp = new QMenu(this);
@@ -70,7 +50,6 @@ void TForm1::DrawForMode() {
 
 void TForm1::CellMouseDown(int row, int col, Qt::MouseButton button) {
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
-  Cell& c = sd991->cell(row, col);
   TPicNode& n = sd991->node(row, col);
 
   if (chkcolor->isChecked()) {
@@ -87,14 +66,10 @@ void TForm1::CellMouseDown(int row, int col, Qt::MouseButton button) {
   bool finished = false;
   if (rb_none->isChecked()) {
     UpdateGuard guard(*sd991);
-    const int sel = SelectedDigit();
-    if (button == Qt::LeftButton && c.state != kGiven && sel != 0) {
-      c.text = std::string(1, char('0' + sel));
-      c.state = kEntered;
-    } else if (button == Qt::RightButton && c.state != kGiven) {
-      c.state = kOpen;
-      c.text.clear();
-    }
+    if (button == Qt::LeftButton)
+      PlaceSelectedDigit(sd991->board(), row, col, SelectedDigit());
+    else
+      ClearCell(sd991->board(), row, col);
     sd991->MarkConflicts();
     finished = sd991->IsFinished();
     RecountDigits();
@@ -104,11 +79,7 @@ void TForm1::CellMouseDown(int row, int col, Qt::MouseButton button) {
   } else {
     ppTag = 0;
     UpdateGuard guard(*sd991);
-    if (button == Qt::LeftButton && c.state == kEntered) {
-      const std::string old = c.text;
-      c.text = sd991->ComputeCandidates(row, col);
-      c.state = kOpen;
-      if (old.size() == 1) sd991->AddBackToPeers(row, col, old[0]);
+    if (button == Qt::LeftButton && ReopenEnteredCell(sd991->board(), row, col)) {
       sd991->MarkConflicts();
       finished = sd991->IsFinished();
       RecountDigits();
@@ -141,24 +112,9 @@ void TForm1::CandidateMouseDown(int row, int col, int digit, Qt::MouseButton but
     return;
   }
 
-  Cell& c = sd991->cell(row, col);
-  const char k = char('0' + digit);
-  const bool autoUpdate = cbautoupdate->isChecked();
   {
     UpdateGuard guard(*sd991);
-    if (button == Qt::LeftButton) {
-      c.text = std::string(1, k);
-      c.state = kEntered;
-      if (autoUpdate) sd991->RemoveFromPeers(row, col);
-    } else {
-      c.text = RemoveChars(c.text, std::string(1, k));
-      if (c.text.size() == 1) {
-        c.state = kEntered;
-        if (autoUpdate) sd991->RemoveFromPeers(row, col);
-      } else {
-        c.state = kOpen;
-      }
-    }
+    ClickCandidate(sd991->board(), row, col, digit, button == Qt::LeftButton, cbautoupdate->isChecked());
     RecountDigits();
     sd991->MarkConflicts();
     DrawForMode();
@@ -183,50 +139,23 @@ void TForm1::ppPopup(int row, int col, const QPoint& globalPos) {
 
 void TForm1::BuildCellMenu(const std::string& text) {
   pp->clear();
-  auto addItem = [this](const QString& caption, const QString& command) {
-    QAction* a = pp->addAction(caption);
-    a->setData(command);
-  };
-  for (char d = '1'; d <= '9'; ++d)
-    if (!HasChar(text, d)) addItem(CT("Add ", "增加 ") + QChar(d), QStringLiteral("+") + QChar(d));
-  if (!text.empty()) pp->addSeparator();
-  for (char d = '1'; d <= '9'; ++d)
-    if (HasChar(text, d)) addItem(CT("Move ", "删除 ") + QChar(d), QStringLiteral("-") + QChar(d));
-  pp->addSeparator();
-  addItem(CT("Regenerate Candidate Numbers", "重新生成候选数"), QStringLiteral("X"));
+  for (const CellMenuItem& item : CellMenu(text)) {
+    if (item.command.empty()) {
+      pp->addSeparator();
+    } else {
+      QAction* a = pp->addAction(QString::fromStdString(item.caption));
+      a->setData(QString::fromStdString(item.command));
+    }
+  }
 }
 
 void TForm1::CellMenuClick(QAction* item) {
   const QString command = item ? item->data().toString() : QString();
   if (command.isEmpty() || menuRow_ == 0) return;
-  const int row = menuRow_, col = menuCol_;
-  Cell& c = sd991->cell(row, col);
-  // A given never has the menu; a stale opening must not turn it open.
-  if (c.state == kGiven) return;
-
   bool finished = false;
   {
     UpdateGuard guard(*sd991);
-    const char op = command.at(0).toLatin1();
-    const char d = command.size() > 1 ? command.at(1).toLatin1() : '0';
-    const std::string old = c.text;
-    const bool wasEntered = c.state == kEntered;
-    if (op == '+') {
-      c.text = UnionDigits(c.text, std::string(1, d));
-      if (wasEntered) {
-        c.state = kOpen;
-        if (old.size() == 1) sd991->AddBackToPeers(row, col, old[0]);
-      }
-    } else if (op == '-') {
-      c.text = RemoveDigit(c.text, d);
-    } else if (op == 'X') {
-      if (wasEntered) {
-        c.state = kOpen;
-        if (old.size() == 1) sd991->AddBackToPeers(row, col, old[0]);
-      }
-      c.text = sd991->ComputeCandidates(row, col);
-    }
-    c.state = kOpen;
+    if (!ApplyCellCommand(sd991->board(), menuRow_, menuCol_, command.toStdString())) return;
     RecountDigits();
     sd991->MarkConflicts();
     DrawForMode();

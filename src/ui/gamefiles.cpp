@@ -13,14 +13,11 @@
 #include "core/textfile.hpp"
 #include "ui/gamelist.hpp"
 #include "ui/mainwindow.hpp"
+#include "ui/texts.hpp"
 
 namespace tessel::ui {
 
 namespace {
-
-QString CT(const char* english, const char* chinese) {
-  return QString::fromStdString(tessel::ChooseText(english, chinese));
-}
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 

@@ -18,14 +18,11 @@
 
 #include "core/gamestore.hpp"
 #include "ui/mainwindow.hpp"
+#include "ui/texts.hpp"
 
 namespace tessel::ui {
 
 namespace {
-
-QString CT(const char* english, const char* chinese) {
-  return QString::fromStdString(tessel::ChooseText(english, chinese));
-}
 
 // Names keep their bytes: the grid shows them decoded and holds the original.
 constexpr int kRawNameRole = Qt::UserRole + 1;

@@ -17,14 +17,11 @@
 #include "core/solver.hpp"
 #include "ui/mainwindow.hpp"
 #include "ui/placement.hpp"
+#include "ui/texts.hpp"
 
 namespace tessel::ui {
 
 namespace {
-
-QString CT(const char* english, const char* chinese) {
-  return QString::fromStdString(tessel::ChooseText(english, chinese));
-}
 
 const QString kBorder = QStringLiteral(
     "*--------------------------------------------------------------------------------------------*");

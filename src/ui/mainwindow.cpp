@@ -29,10 +29,12 @@
 
 #include "core/bank.hpp"
 #include "core/board.hpp"
+#include "core/play.hpp"
 #include "core/textfile.hpp"
 #include "ui/appearance.hpp"
 #include "ui/icons.hpp"
 #include "ui/solutionsviewer.hpp"
+#include "ui/texts.hpp"
 #include "widgets/digitcount.hpp"
 
 namespace tessel::ui {
@@ -40,10 +42,6 @@ namespace tessel::ui {
 namespace {
 
 // Every text shown passes through the core's wording choice.
-QString CT(const char* english, const char* chinese) {
-  return QString::fromStdString(tessel::ChooseText(english, chinese));
-}
-
 // Where things sit in the 596 × 545 client area.
 constexpr int kToolBarHeight = 30;
 constexpr int kBoardLeft = 22;           // inside Panel1, right of the row letters
@@ -587,15 +585,7 @@ void TForm1::tbresignClick() {
     return;
   SpeedButton1Click();
   chkcolor->setChecked(false);
-  Board& board = sd991->board();
-  for (int i = 0; i < kCells; ++i) {
-    if (board[i].state != kGiven) {
-      board[i].text = "123456789";
-      board[i].state = kOpen;
-    }
-  }
-  for (int i = 0; i < kCells; ++i)
-    if (board[i].state == kOpen) board[i].text = board.ComputeCandidates(RowOf(i), ColOf(i));
+  RestartBoard(sd991->board());
   sd991->setEnabled(true);
   sd991->MarkConflicts();
   SetFinishedMark(false);
@@ -738,13 +728,7 @@ void TForm1::RestoreEntryFonts() {
 void TForm1::rb_noneClick() {
   Board& board = sd991->board();
   UpdateGuard guard(*sd991);
-  auto fillLists = [&] {
-    for (int i = 0; i < kCells; ++i)
-      if (board[i].state == kOpen && board[i].text.empty()) board[i].text = board.ComputeCandidates(RowOf(i), ColOf(i));
-    if (cbautoupdate->isChecked())
-      for (int i = 0; i < kCells; ++i)
-        if (board[i].state == kOpen) board[i].text = board.UpdateCandidates(RowOf(i), ColOf(i));
-  };
+  auto fillLists = [&] { FillCandidateLists(board, cbautoupdate->isChecked()); };
   if (rb_none->isChecked()) {
     sd991->DrawDigitsOnly();
     if (SelectedDigit() == 0) SetDigitButtons(1);

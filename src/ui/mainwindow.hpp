@@ -209,11 +209,6 @@ class TForm1 : public QMainWindow {
   // Reads the colour marks back from the board.
   void CaptureMarks();
 
-  // The digits 1..9, ascending, that occur in a or in b.
-  static std::string UnionDigits(const std::string& a, const std::string& b);
-  // s without the first occurrence of d.
-  static std::string RemoveDigit(std::string s, char d);
-
  public slots:
   // New game, levels 0..4.
   void ToolButton11Click();
@@ -286,8 +281,8 @@ class TForm1 : public QMainWindow {
   void ShowStep(const std::string& line);
   // The redraw after a restore, by display mode.
   void RedrawRestored();
-  // Every cell that is not a given gets its digit of the solution.
-  void FillFromSolution(const std::string& solution);
+  // Every cell that is not a given gets its digit of the solution, shown.
+  void ShowSolution(const std::string& solution);
 
   Prompts& prompts_;
   QAction* wcAction_ = nullptr;  // WC_Label's place in ToolBar2

@@ -6,14 +6,11 @@
 
 #include "core/board.hpp"
 #include "ui/placement.hpp"
+#include "ui/texts.hpp"
 
 namespace tessel::ui {
 
 namespace {
-
-QString CT(const char* english, const char* chinese) {
-  return QString::fromStdString(tessel::ChooseText(english, chinese));
-}
 
 void AddRows(QStringList& lines, const std::string& solution) {
   const QString s = QString::fromStdString(solution);
