@@ -791,8 +791,10 @@ struct ChainSearch {
   }
 };
 
-// Sudoku Explainer's length bonus: +0.1 each time the length passes 4, 6, 8, 12, 16, 24, ...
-double LengthBonus(int links) {
+}  // namespace
+
+// Sudoku Explainer's length bonus.
+double ChainLengthBonus(int links) {
   double added = 0;
   int ceil = 4;
   bool odd = false;
@@ -802,6 +804,8 @@ double LengthBonus(int links) {
   }
   return added;
 }
+
+namespace {
 
 // Finds every candidate that the shortest chains of this kind disprove.
 bool ChainStep(const View& v, GradeStep& s, bool describe, ChainKind kind) {
@@ -824,7 +828,7 @@ bool ChainStep(const View& v, GradeStep& s, bool describe, ChainKind kind) {
       s.eliminations.push_back({c, d + 1});
     }
   if (s.eliminations.empty()) return false;
-  s.rating = TechniqueRating(s.technique) + LengthBonus(best);
+  s.rating = TechniqueRating(s.technique) + ChainLengthBonus(best);
   Finish(s, describe, std::to_string(best) + " links: " + text);
   return true;
 }

@@ -55,6 +55,9 @@ constexpr int kTechniqueCount = static_cast<int>(Technique::kCount);
 std::string_view TechniqueName(Technique t);  // "Hidden Single (box)", "X-Wing", ...
 // Base Sudoku Explainer rating; chains add a length bonus on top (see GradeStep::rating).
 double TechniqueRating(Technique t);
+// What a chain of that many links adds: +0.1 each time its length (links - 2)
+// passes 4, 6, 8, 12, 16, 24, ...
+double ChainLengthBonus(int links);
 int TechniqueLevel(Technique t);  // 0..4
 
 // Digits are 1..9, cells are row-major indices 0..80.

@@ -150,6 +150,13 @@ TEST(GraderSoundness, PuzzleFiles) {
 
 // ---- grading ----
 
+// The chain length bonus of the Sudoku Explainer scale, threshold by threshold.
+TEST(GraderGrade, ChainLengthBonusSteps) {
+  const std::pair<int, double> table[] = {{6, 0.0}, {7, 0.1}, {8, 0.1}, {9, 0.2}, {10, 0.2}, {11, 0.3},
+                                          {14, 0.3}, {15, 0.4}, {18, 0.4}, {19, 0.5}, {26, 0.5}, {27, 0.6}};
+  for (auto [links, bonus] : table) EXPECT_NEAR(ChainLengthBonus(links), bonus, 1e-9) << links;
+}
+
 TEST(GraderGrade, RejectsBadInput) {
   EXPECT_EQ(Grade("123").level, -1);
   EXPECT_FALSE(Grade(std::string(82, '.')).solved);
