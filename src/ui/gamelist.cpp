@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QDir>
 #include <QLockFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,8 +91,12 @@ void Tfrmsave::SetLockWaitForTesting(int ms) { g_lockWaitMs = ms; }
 bool Tfrmsave::ChangeGames(const GamesChange& change) {
   QLockFile lock(form_.dataFolder + QStringLiteral("games.dat.lock"));
   if (!lock.tryLock(g_lockWaitMs)) {
-    form_.prompts().Notice(this, QStringLiteral("Another copy of Sudoku Tessel is changing your saved games. "
-                                                "Nothing was changed; please try again."));
+    form_.prompts().Notice(
+        this, lock.error() == QLockFile::LockFailedError
+                  ? QStringLiteral("Another copy of Sudoku Tessel is changing your saved games. "
+                                   "Nothing was changed; please try again.")
+                  : QStringLiteral("Your saved games cannot be changed: the folder %1 cannot be written to.")
+                        .arg(QDir::toNativeSeparators(form_.dataFolder)));
     return false;
   }
   if (!Reload()) {
