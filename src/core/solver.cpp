@@ -217,7 +217,6 @@ class FastCounter {
   // callers (the ordered runs among them) keep a small stack frame.
   [[gnu::noinline]] void LookAhead(const Grid81& grid) {
     SideCache cache;
-    cache.sides.reserve(kCells * 9);  // never moves, so indices stay valid
     cache_ = &cache;
     count_ = 0;
     FastState s;
