@@ -83,7 +83,9 @@ TEST(Solver, CountsRightAfterALongPlainSearch) {
     EXPECT_EQ(tessel::CountSolutions(p, 2, &first), 2) << p;
     ASSERT_EQ(first.size(), 81u);
     for (int i = 0; i < 81; ++i) {
-      if (p[i] != '.') EXPECT_EQ(first[i], p[i]) << p;
+      if (p[i] != '.') {
+        EXPECT_EQ(first[i], p[i]) << p;
+      }
     }
     EXPECT_TRUE(tessel::CheckGivens(first)) << first;
   }
