@@ -168,18 +168,7 @@ void TForm1::CellMenuClick(QAction* item) {
 
 // --- Colour marks ---
 
-bool TForm1::ReservedColour(TColor c) const {
-  return c == sd991->errorcolor() || c == sd991->highcolor() || c == sd991->UNFoucsColor1() ||
-         c == sd991->UNFoucsColor2();
-}
-
-void TForm1::CaptureMarks() {
-  for (int i = 0; i < kCells; ++i) {
-    const TPicNode& n = sd991->node(RowOf(i), ColOf(i));
-    colorMarks[i][0] = ReservedColour(n.color) ? kNoMark : n.color;
-    for (int k = 1; k <= 9; ++k) colorMarks[i][k] = ReservedColour(n.subColor[k]) ? kNoMark : n.subColor[k];
-  }
-}
+void TForm1::CaptureMarks() { colorMarks = tessel::CaptureMarks(sd991->Look(), sd991->view()); }
 
 // --- Hover ---
 

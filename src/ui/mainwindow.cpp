@@ -29,6 +29,7 @@
 
 #include "core/bank.hpp"
 #include "core/board.hpp"
+#include "core/boardview.hpp"
 #include "core/play.hpp"
 #include "core/textfile.hpp"
 #include "ui/appearance.hpp"
@@ -671,57 +672,28 @@ void TForm1::SetDigitButtons(int d) {
 }
 
 TColor TForm1::CellBaseColour(int row, int col) const {
-  const Cell& c = sd991->cell(row, col);
-  TColor colour = sd991->ParityColor(row, col);
-  const int sel = SelectedDigit();
-  if (sel != 0 && c.state != kOpen && c.text == std::string(1, char('0' + sel))) colour = sd991->highcolor();
-  if (c.error) colour = sd991->errorcolor();
-  return colour;
+  return tessel::CellBaseColour(sd991->board(), sd991->Look(), row, col, SelectedDigit());
 }
 
 void TForm1::PaintBaseColours(bool clear) {
-  for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) {
-      const TColor base = CellBaseColour(row, col);
-      TPicNode& n = sd991->node(row, col);
-      n.color = base;
-      n.setcolor(base);
-    }
-  }
+  tessel::PaintBaseColours(sd991->board(), sd991->Look(), SelectedDigit(), sd991->view());
   if (clear)
     for (auto& entry : colorMarks) entry.fill(kNoMark);
   sd991->RequestRepaint();
 }
 
 void TForm1::HighlightSelected() {
-  const int sel = SelectedDigit();
-  if (sel == 0) return;
-  const std::string digit(1, char('0' + sel));
-  for (int i = 0; i < kCells; ++i) {
-    const Cell& c = sd991->board()[i];
-    if (c.text == digit && !c.error && c.state != kOpen) sd991->node(RowOf(i), ColOf(i)).color = sd991->highcolor();
-  }
+  tessel::HighlightSelected(sd991->board(), sd991->Look(), SelectedDigit(), sd991->view());
   sd991->RequestRepaint();
 }
 
 void TForm1::ApplyMarks() {
-  PaintBaseColours(false);
-  for (int i = 0; i < kCells; ++i) {
-    TPicNode& n = sd991->node(RowOf(i), ColOf(i));
-    if (colorMarks[i][0] != kNoMark) n.color = colorMarks[i][0];
-    for (int k = 1; k <= 9; ++k)
-      if (colorMarks[i][k] != kNoMark) n.subColor[k] = colorMarks[i][k];
-  }
+  tessel::ApplyMarks(sd991->board(), sd991->Look(), SelectedDigit(), colorMarks, sd991->view());
   RestoreEntryFonts();
 }
 
 void TForm1::RestoreEntryFonts() {
-  for (int i = 0; i < kCells; ++i) {
-    const Cell& c = sd991->board()[i];
-    const int value = QJ1[i].value;
-    if (c.text.size() == 1 && IsDigitChar(c.text[0]) && value != 0 && c.text[0] - '0' != value)
-      sd991->node(RowOf(i), ColOf(i)).fontColor = sd991->FONTColor2();
-  }
+  tessel::RestoreEntryFonts(sd991->board(), QJ1, sd991->Look(), sd991->view());
   sd991->RequestRepaint();
 }
 

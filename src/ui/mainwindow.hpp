@@ -50,7 +50,7 @@ class TForm1 : public QMainWindow {
   static constexpr int kClientWidth = 596;
   static constexpr int kClientHeight = 545;
   // A colour-mark entry that holds no mark.
-  static constexpr TColor kNoMark = 12634573;
+  static constexpr TColor kNoMark = tessel::kNoMark;
 
   explicit TForm1(Prompts& prompts, QWidget* parent = nullptr);
   ~TForm1() override;
@@ -65,7 +65,7 @@ class TForm1 : public QMainWindow {
   // Every position of the game, the cursor and the open branch's start.
   History history;
   // For each cell (row-major) its background mark and those of candidates 1..9.
-  std::array<std::array<TColor, 10>, kCells> colorMarks{};
+  ColourMarks colorMarks{};
 
   // --- Side panel and bars ---
   QWidget* Panel1 = nullptr;  // the board frame with the row and column labels
@@ -276,7 +276,6 @@ class TForm1 : public QMainWindow {
   void DrawForMode();
   // The board's accessible description: the chosen digit and the mode.
   void DescribeBoard();
-  bool ReservedColour(TColor c) const;
   // Puts a history line on the board and brings the display up to it.
   void ShowStep(const std::string& line);
   // The redraw after a restore, by display mode.

@@ -15,8 +15,6 @@ namespace {
 // the digits the same whatever the screen reports.
 int PointsToPixels(int points) { return std::max(1, int(std::lround(points * 96.0 / 72.0))); }
 
-bool OneChar(const Cell& c) { return c.text.size() == 1; }
-
 // One-pixel frame drawn with fills so it stays one logical pixel at any ratio.
 void Frame(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
   p.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
@@ -94,100 +92,43 @@ TColor TPICSD33::ParityColor(int row, int col) const {
   return BoxOf(row, col) % 2 == 0 ? unfocus2_ : unfocus1_;
 }
 
-void TPICSD33::RefreshAll() {
-  for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) {
-      const Cell& c = cell(row, col);
-      TPicNode& n = node(row, col);
-      // Only the sub-panels take the parity colour: the cell keeps its own.
-      if (c.error) {
-        n.color = errorcolor_;
-      } else {
-        n.setcolor(ParityColor(row, col));
-      }
-      const bool asDigit = c.state == kGiven || OneChar(c);
-      if (asDigit) {
-        n.Hide();
-        n.fontSize = c.state == kGiven ? fontSize1_ : fontSize2_;
-        n.fontColor = c.state == kGiven ? fontColor1_ : fontColor2_;
-        n.caption = QString::fromStdString(c.text);
-      } else {
-        n.caption.clear();
-        n.setFontSize(fontSize3_);
-        n.setFontColor(fontColor3_);
-        n.showhxs(c.text);
-      }
-    }
-  }
-  RequestRepaint();
+BoardLook TPICSD33::Look() const {
+  BoardLook look;
+  look.unfocus1 = unfocus1_;
+  look.unfocus2 = unfocus2_;
+  look.fontSize1 = fontSize1_;
+  look.fontSize2 = fontSize2_;
+  look.fontSize3 = fontSize3_;
+  look.fontColor1 = fontColor1_;
+  look.fontColor2 = fontColor2_;
+  look.fontColor3 = fontColor3_;
+  look.errorcolor = errorcolor_;
+  look.highcolor = highcolor_;
+  return look;
 }
 
-void TPICSD33::PaintBackground(int row, int col) {
-  TPicNode& n = node(row, col);
-  if (cell(row, col).error) {
-    n.color = errorcolor_;
-  } else {
-    n.caption.clear();
-    n.color = ParityColor(row, col);
-  }
+void TPICSD33::RefreshAll() {
+  tessel::RefreshAll(board_, Look(), nodes_);
+  RequestRepaint();
 }
 
 void TPICSD33::DrawDigitsOnly() {
-  for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) {
-      const Cell& c = cell(row, col);
-      TPicNode& n = node(row, col);
-      n.Hide();
-      PaintBackground(row, col);
-      if (c.state == kGiven) {
-        n.fontSize = fontSize1_;
-        n.fontColor = fontColor1_;
-        n.caption = QString::fromStdString(c.text);
-      } else if (c.state == kEntered) {
-        n.fontSize = fontSize2_;
-        n.fontColor = fontColor2_;
-        n.caption = QString::fromStdString(c.text);
-      }
-    }
-  }
+  tessel::DrawDigitsOnly(board_, Look(), nodes_);
   RequestRepaint();
 }
 
-void TPICSD33::DrawAllCandidates() { DrawFiltered(-1); }
+void TPICSD33::DrawAllCandidates() {
+  tessel::DrawAllCandidates(board_, Look(), nodes_);
+  RequestRepaint();
+}
 
-// d = -1 is the unfiltered form used by DrawAllCandidates.
 void TPICSD33::DrawFiltered(int d) {
-  for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) {
-      const Cell& c = cell(row, col);
-      TPicNode& n = node(row, col);
-      PaintBackground(row, col);
-      if (c.state == kGiven || c.state == kEntered) {
-        n.Hide();
-        n.fontSize = c.state == kGiven ? fontSize1_ : fontSize2_;
-        n.fontColor = c.state == kGiven ? fontColor1_ : fontColor2_;
-        n.caption = QString::fromStdString(c.text);
-        continue;
-      }
-      const bool passes = d < 0 || OneChar(c) ||
-                          (d >= 1 && d <= 9 && c.text.find(char('0' + d)) != std::string::npos);
-      n.caption.clear();
-      if (passes) {
-        n.setFontSize(fontSize3_);
-        n.setFontColor(fontColor3_);
-        n.showhxs(c.text);
-      } else {
-        n.Hide();
-      }
-    }
-  }
+  tessel::DrawFiltered(board_, Look(), nodes_, d);
   RequestRepaint();
 }
 
 void TPICSD33::HideCandidates() {
-  for (int i = 0; i < kCells; ++i) {
-    if (board_[i].text.size() != 1) nodes_[i].Hide();
-  }
+  tessel::HideCandidates(board_, nodes_);
   RequestRepaint();
 }
 
@@ -212,11 +153,12 @@ void TPICSD33::PaintCell(QPainter& p, const TPicNode& n, const QRect& r) const {
   // Raised bevel: the shadow edges separate the cells of one box.
   Frame(p, r, QColor(255, 255, 255), QColor(128, 128, 128));
   QFont font(fontFace_);
-  if (!n.caption.trimmed().isEmpty()) {
+  const QString caption = QString::fromStdString(n.caption).trimmed();
+  if (!caption.isEmpty()) {
     font.setPixelSize(PointsToPixels(n.fontSize));
     p.setFont(font);
     p.setPen(ToQColor(n.fontColor));
-    p.drawText(r, Qt::AlignCenter, n.caption);
+    p.drawText(r, Qt::AlignCenter, QString::fromStdString(n.caption));
   }
   font.setPixelSize(PointsToPixels(n.subFontSize));
   p.setFont(font);
@@ -227,7 +169,7 @@ void TPICSD33::PaintCell(QPainter& p, const TPicNode& n, const QRect& r) const {
     p.setPen(ToQColor(n.subFontColor[k]));
     p.save();
     p.setClipRect(s);
-    p.drawText(s, Qt::AlignCenter | Qt::TextDontClip, TPicNode::SubCaption(k));
+    p.drawText(s, Qt::AlignCenter | Qt::TextDontClip, QString::number(k));
     p.restore();
     if (n.subBorderStyle[k] == kBorderSingle) Frame(p, s, Qt::black, Qt::black);
   }

@@ -50,6 +50,10 @@ class TPICSD33 : public QWidget, public TBoardLook {
   const Cell& cell(int row, int col) const { return board_.at(row, col); }
   TPicNode& node(int row, int col) { return nodes_[IndexOf(row, col)]; }
   const TPicNode& node(int row, int col) const { return nodes_[IndexOf(row, col)]; }
+  // The whole drawing table, for the core's colour layers.
+  BoardView& view() { return nodes_; }
+  // The colours and sizes the redraws use.
+  BoardLook Look() const;
 
   // Geometry, in the board's logical pixels.
   static int CellOrigin(int index);                   // left of column / top of row 1..9
@@ -130,11 +134,9 @@ class TPICSD33 : public QWidget, public TBoardLook {
  private:
   void SetHover(const BoardHit& hit);
   void PaintCell(class QPainter& p, const TPicNode& n, const QRect& r) const;
-  // The common background step of the redraws after RefreshAll.
-  void PaintBackground(int row, int col);
 
   Board board_;
-  std::array<TPicNode, kCells> nodes_;
+  BoardView nodes_;
 
   TColor errorcolor_ = 732916;
   TColor highcolor_ = 11654065;

@@ -51,7 +51,7 @@ class GameFilesTest : public FormTest {
     for (int r = 1; r <= 9; ++r)
       for (int c = 1; c <= 9; ++c) {
         EXPECT_EQ(f.sd991->cell(r, c).text, "");
-        EXPECT_FALSE(f.sd991->node(r, c).caption.contains(QRegularExpression("[1-9]"))) << r << c;
+        EXPECT_FALSE(QString::fromStdString(f.sd991->node(r, c).caption).contains(QRegularExpression("[1-9]"))) << r << c;
       }
     EXPECT_EQ(Steps(), "0000");
     EXPECT_FALSE(f.b1->isEnabled() || f.b2->isEnabled() || f.b3->isEnabled());

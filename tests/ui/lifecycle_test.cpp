@@ -41,7 +41,7 @@ TEST_F(FormTest, ProgramStartShowsNoGame) {
   for (int i = 0; i < kCells; ++i) {
     EXPECT_EQ(board()[i].state, tessel::kGiven) << i;
     EXPECT_TRUE(board()[i].text.empty()) << i;
-    EXPECT_TRUE(f.sd991->node(tessel::RowOf(i), tessel::ColOf(i)).caption.trimmed().isEmpty()) << i;
+    EXPECT_TRUE(QString::fromStdString(f.sd991->node(tessel::RowOf(i), tessel::ColOf(i)).caption).trimmed().isEmpty()) << i;
   }
   EXPECT_EQ(f.TimeLabel1->text(), QStringLiteral("0:0:0"));
   EXPECT_FALSE(f.TimeLabel1->timerenabled());

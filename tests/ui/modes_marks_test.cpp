@@ -280,7 +280,7 @@ TEST_F(FormTest, DigitKeysBeforeTheFirstGameLeaveTheBoardBlank) {
   for (Qt::Key k : {Qt::Key_F3, Qt::Key_5, Qt::Key_F2, Qt::Key_7, Qt::Key_F1}) QTest::keyClick(&f, k);
   for (int i = 0; i < kCells; ++i) {
     EXPECT_EQ(board()[i].text, "");
-    EXPECT_TRUE(f.sd991->node(tessel::RowOf(i), tessel::ColOf(i)).caption.trimmed().isEmpty());
+    EXPECT_TRUE(QString::fromStdString(f.sd991->node(tessel::RowOf(i), tessel::ColOf(i)).caption).trimmed().isEmpty());
   }
   EXPECT_FALSE(f.sd991->isEnabled());
 }

@@ -21,37 +21,10 @@ void SetCell(TPICSD33& b, int row, int col, int state, const std::string& text) 
   b.cell(row, col).text = text;
 }
 
-int VisibleSubs(const TPicNode& n) {
-  int count = 0;
-  for (int k = 1; k <= 9; ++k) count += n.subVisible[k] ? 1 : 0;
-  return count;
-}
-
 QPoint CellCenter(int row, int col) { return TPICSD33::CellRect(row, col).center(); }
 QPoint SubCenter(int row, int col, int k) { return TPICSD33::SubPanelRect(row, col, k).center(); }
 
 }  // namespace
-
-TEST(PicNode, SubPanelMethodsLeaveTheCellAlone) {
-  TPicNode n;
-  EXPECT_EQ(n.subFontColor[5], 128u);
-  n.caption = "3";
-  n.color = 42;
-  n.setcolor(7);
-  n.setFontColor(9);
-  n.setFontSize(10);
-  n.Show();
-  EXPECT_EQ(VisibleSubs(n), 9);
-  n.showhxs("361");
-  EXPECT_TRUE(n.subVisible[1] && n.subVisible[3] && n.subVisible[6]);
-  EXPECT_EQ(VisibleSubs(n), 3);
-  n.Hide();
-  EXPECT_EQ(VisibleSubs(n), 0);
-  EXPECT_EQ(n.subColor[9], 7u);
-  EXPECT_EQ(n.subFontColor[1], 9u);
-  EXPECT_EQ(n.caption, "3");
-  EXPECT_EQ(n.color, 42u);
-}
 
 TEST(Board, ConstructionGivesEnteredCellsParityColoursAndGeometry) {
   TPICSD33 b;
@@ -68,101 +41,6 @@ TEST(Board, ConstructionGivesEnteredCellsParityColoursAndGeometry) {
   EXPECT_EQ(TPICSD33::CellRect(9, 9).right() + 1, 420);
   EXPECT_EQ(TPICSD33::SubPanelRect(1, 1, 7), QRect(4, 32, 13, 13));
   EXPECT_EQ(TPICSD33::SubPanelRect(1, 1, 6), QRect(32, 18, 13, 13));
-}
-
-TEST(Board, OpenCellWithOneCandidateInEveryRedraw) {
-  TPICSD33 b;
-  b.board().ClearAll();
-  SetCell(b, 4, 4, kOpen, "7");
-  b.RefreshAll();
-  EXPECT_EQ(b.node(4, 4).caption, "7");
-  EXPECT_EQ(b.node(4, 4).fontSize, b.FONTSize2());
-  EXPECT_EQ(b.node(4, 4).fontColor, b.FONTColor2());
-  EXPECT_EQ(VisibleSubs(b.node(4, 4)), 0);
-
-  b.DrawAllCandidates();
-  EXPECT_TRUE(b.node(4, 4).caption.isEmpty());
-  EXPECT_EQ(VisibleSubs(b.node(4, 4)), 1);
-  EXPECT_TRUE(b.node(4, 4).subVisible[7]);
-  EXPECT_EQ(b.node(4, 4).subFontColor[7], b.FONTColor3());
-
-  for (int d = 0; d <= 9; ++d) {
-    b.DrawFiltered(d);
-    EXPECT_TRUE(b.node(4, 4).subVisible[7]) << d;
-  }
-  b.DrawDigitsOnly();
-  EXPECT_EQ(VisibleSubs(b.node(4, 4)), 0);
-  EXPECT_TRUE(b.node(4, 4).caption.isEmpty());
-}
-
-TEST(Board, EmptyOpenCellIsBlankInEveryRedraw) {
-  TPICSD33 b;
-  b.board().ClearAll();
-  std::vector<std::pair<const char*, std::function<void()>>> redraws = {
-      {"RefreshAll", [&] { b.RefreshAll(); }},
-      {"DrawDigitsOnly", [&] { b.DrawDigitsOnly(); }},
-      {"DrawAllCandidates", [&] { b.DrawAllCandidates(); }},
-      {"DrawFiltered(0)", [&] { b.DrawFiltered(0); }},
-      {"DrawFiltered(5)", [&] { b.DrawFiltered(5); }}};
-  for (auto& [name, redraw] : redraws) {
-    redraw();
-    EXPECT_TRUE(b.node(2, 2).caption.trimmed().isEmpty()) << name;
-    EXPECT_EQ(VisibleSubs(b.node(2, 2)), 0) << name;
-  }
-}
-
-TEST(Board, FilteredShowsWholeListsOfPassingCellsOnly) {
-  TPICSD33 b;
-  b.board().ClearAll();
-  SetCell(b, 1, 1, kOpen, "12");
-  SetCell(b, 1, 2, kOpen, "3");
-  SetCell(b, 1, 3, kGiven, "5");
-  b.DrawFiltered(0);
-  EXPECT_EQ(VisibleSubs(b.node(1, 1)), 0);
-  EXPECT_TRUE(b.node(1, 2).subVisible[3]);
-  EXPECT_EQ(b.node(1, 3).caption, "5");
-  EXPECT_EQ(b.node(1, 3).fontSize, b.FONTSize1());
-
-  b.DrawFiltered(2);
-  EXPECT_TRUE(b.node(1, 1).subVisible[1]);
-  EXPECT_TRUE(b.node(1, 1).subVisible[2]);
-  b.DrawFiltered(9);
-  EXPECT_EQ(VisibleSubs(b.node(1, 1)), 0);
-}
-
-TEST(Board, BackgroundsPerRedraw) {
-  TPICSD33 b;
-  SetCell(b, 1, 1, kEntered, "4");
-  SetCell(b, 1, 2, kEntered, "4");
-  b.MarkConflicts();
-  ASSERT_TRUE(b.cell(1, 1).error);
-  SetCell(b, 5, 5, kOpen, "12");
-  b.node(5, 5).color = 65535;  // a colour mark
-
-  b.RefreshAll();
-  EXPECT_EQ(b.node(1, 1).color, b.errorcolor());
-  // RefreshAll gives only the sub-panels the parity colour.
-  EXPECT_EQ(b.node(5, 5).color, 65535u);
-  EXPECT_EQ(b.node(5, 5).subColor[1], b.UNFoucsColor1());
-
-  for (auto redraw : {&TPICSD33::DrawDigitsOnly, &TPICSD33::DrawAllCandidates}) {
-    b.node(5, 5).color = 65535;
-    (b.*redraw)();
-    EXPECT_EQ(b.node(1, 1).color, b.errorcolor());
-    EXPECT_EQ(b.node(1, 1).caption, "4");
-    EXPECT_EQ(b.node(5, 5).color, b.UNFoucsColor1());
-  }
-}
-
-TEST(Board, HideCandidatesKeepsSingleCandidates) {
-  TPICSD33 b;
-  b.board().ClearAll();
-  SetCell(b, 1, 1, kOpen, "12");
-  SetCell(b, 1, 2, kOpen, "3");
-  b.DrawAllCandidates();
-  b.HideCandidates();
-  EXPECT_EQ(VisibleSubs(b.node(1, 1)), 0);
-  EXPECT_TRUE(b.node(1, 2).subVisible[3]);
 }
 
 class BoardInput : public ::testing::Test {

@@ -1,0 +1,103 @@
+// What the playing board draws: for each cell its big digit, font,
+// background and hover frame, and for each of its nine candidate squares
+// whether it shows and in which colours. The redraws compute it from the
+// cells; what they leave stays until the next redraw, as the board shows it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/board.hpp"
+#include "core/qj.hpp"
+
+namespace tessel {
+
+using Colour = std::uint32_t;  // 0x00BBGGRR, red in the low byte
+
+enum BorderStyle : int { kBorderNone = 0, kBorderSingle = 1 };
+
+struct CellView {
+  int row = 1;
+  int col = 1;
+
+  // The cell itself: big digit, its font, background, hover frame.
+  std::string caption = " ";
+  int fontSize = 25;  // points
+  Colour fontColor = 0;
+  Colour color = 16777215;  // background
+  int borderStyle = kBorderNone;
+  bool popupAssigned = false;  // the cell menu pops up on a right click
+
+  // Candidate square k (1..9) shows digit k; index 0 is unused.
+  std::array<bool, 10> subVisible{};
+  std::array<Colour, 10> subColor{};
+  std::array<Colour, 10> subFontColor{};
+  std::array<int, 10> subBorderStyle{};  // hover frame of one square
+  int subFontSize = 12;                  // points
+
+  CellView();
+
+  // These act on the nine squares only, never on the cell's caption or background.
+  void setcolor(Colour c);
+  void setFontSize(int points);
+  void setFontColor(Colour c);
+  void Hide();
+  void Show();
+  // Square k visible exactly when the digit k occurs in text.
+  void showhxs(std::string_view text);
+};
+
+using BoardView = std::array<CellView, kCells>;
+
+// The colours and font sizes a board draws with.
+struct BoardLook {
+  Colour unfocus1 = 16777215;  // boxes 1, 3, 5, 7, 9
+  Colour unfocus2 = 16759739;  // boxes 2, 4, 6, 8
+  int fontSize1 = 25;          // givens
+  int fontSize2 = 25;          // entered digits
+  int fontSize3 = 12;          // candidates
+  Colour fontColor1 = 0;
+  Colour fontColor2 = 16711680;
+  Colour fontColor3 = 128;
+  Colour errorcolor = 732916;
+  Colour highcolor = 11654065;
+
+  Colour ParityColor(int row, int col) const { return BoxOf(row, col) % 2 == 0 ? unfocus2 : unfocus1; }
+};
+
+// Each cell as a digit (givens, one-character texts) or as its candidates.
+void RefreshAll(const Board& board, const BoardLook& look, BoardView& view);
+// Digits only; candidate squares hidden.
+void DrawDigitsOnly(const Board& board, const BoardLook& look, BoardView& view);
+// Digits and every open cell's candidates.
+void DrawAllCandidates(const Board& board, const BoardLook& look, BoardView& view);
+// Digits and the candidates of the open cells that hold d (0: none of them).
+void DrawFiltered(const Board& board, const BoardLook& look, BoardView& view, int d);
+// Hides the candidate squares of every cell whose text is not one character.
+void HideCandidates(const Board& board, BoardView& view);
+
+// Colour marks: for each cell its background mark and those of candidates
+// 1..9; kNoMark where there is none.
+inline constexpr Colour kNoMark = 12634573;
+using ColourMarks = std::array<std::array<Colour, 10>, kCells>;
+
+// A cell's colour without marks: the box parity, the highlight for the
+// selected digit (0: none) on a placed cell, the error colour over both.
+Colour CellBaseColour(const Board& board, const BoardLook& look, int row, int col, int selected);
+// Every cell and its squares back to their base colours.
+void PaintBaseColours(const Board& board, const BoardLook& look, int selected, BoardView& view);
+// Placed cells holding the selected digit, without an error, get the highlight.
+void HighlightSelected(const Board& board, const BoardLook& look, int selected, BoardView& view);
+// Base colours, then the marks over them.
+void ApplyMarks(const Board& board, const BoardLook& look, int selected, const ColourMarks& marks,
+                BoardView& view);
+// The marks as the view shows them: a colour the board uses for itself is
+// no mark.
+ColourMarks CaptureMarks(const BoardLook& look, const BoardView& view);
+// A one-digit text that differs from the known solution value shows in the
+// entered digits' font colour (Check Error's red goes).
+void RestoreEntryFonts(const Board& board, const TQJ& store, const BoardLook& look, BoardView& view);
+
+}  // namespace tessel

@@ -1,0 +1,183 @@
+// The drawing table of the playing board, computed without a window: what
+// each redraw shows for given, entered and open cells, and the backgrounds.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/boardview.hpp"
+
+namespace tessel {
+namespace {
+
+int VisibleSubs(const CellView& n) {
+  int count = 0;
+  for (int k = 1; k <= 9; ++k) count += n.subVisible[k] ? 1 : 0;
+  return count;
+}
+
+class BoardViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override { board.ClearAll(); }
+  void Set(int row, int col, int state, const std::string& text) {
+    board.at(row, col).state = state;
+    board.at(row, col).text = text;
+  }
+  CellView& View(int row, int col) { return view[IndexOf(row, col)]; }
+  // Every redraw by name, for the cases that hold in all of them.
+  std::vector<std::pair<const char*, std::function<void()>>> Redraws() {
+    return {{"RefreshAll", [&] { RefreshAll(board, look, view); }},
+            {"DrawDigitsOnly", [&] { DrawDigitsOnly(board, look, view); }},
+            {"DrawAllCandidates", [&] { DrawAllCandidates(board, look, view); }},
+            {"DrawFiltered(0)", [&] { DrawFiltered(board, look, view, 0); }},
+            {"DrawFiltered(5)", [&] { DrawFiltered(board, look, view, 5); }}};
+  }
+  Board board;
+  BoardLook look;
+  BoardView view;
+};
+
+TEST(CellViewSquares, ActOnTheSquaresAndLeaveTheCellAlone) {
+  CellView n;
+  EXPECT_EQ(n.subFontColor[5], 128u);
+  n.caption = "3";
+  n.color = 42;
+  n.setcolor(7);
+  n.setFontColor(9);
+  n.setFontSize(10);
+  n.Show();
+  EXPECT_EQ(VisibleSubs(n), 9);
+  n.showhxs("361");
+  EXPECT_TRUE(n.subVisible[1] && n.subVisible[3] && n.subVisible[6]);
+  EXPECT_EQ(VisibleSubs(n), 3);
+  n.Hide();
+  EXPECT_EQ(VisibleSubs(n), 0);
+  EXPECT_EQ(n.subColor[9], 7u);
+  EXPECT_EQ(n.subFontColor[1], 9u);
+  EXPECT_EQ(n.caption, "3");
+  EXPECT_EQ(n.color, 42u);
+}
+
+TEST_F(BoardViewTest, OpenCellWithOneCandidateAndEmptyOpenCell) {
+  Set(4, 4, kOpen, "7");
+  RefreshAll(board, look, view);
+  EXPECT_EQ(View(4, 4).caption, "7");
+  EXPECT_EQ(View(4, 4).fontSize, look.fontSize2);
+  EXPECT_EQ(View(4, 4).fontColor, look.fontColor2);
+  EXPECT_EQ(VisibleSubs(View(4, 4)), 0);
+
+  DrawAllCandidates(board, look, view);
+  EXPECT_TRUE(View(4, 4).caption.empty());
+  EXPECT_EQ(VisibleSubs(View(4, 4)), 1);
+  EXPECT_TRUE(View(4, 4).subVisible[7]);
+  EXPECT_EQ(View(4, 4).subFontColor[7], look.fontColor3);
+  for (int d = 0; d <= 9; ++d) {
+    DrawFiltered(board, look, view, d);
+    EXPECT_TRUE(View(4, 4).subVisible[7]) << d;
+  }
+  DrawDigitsOnly(board, look, view);
+  EXPECT_EQ(VisibleSubs(View(4, 4)), 0);
+  EXPECT_TRUE(View(4, 4).caption.empty());
+
+  for (auto& [name, redraw] : Redraws()) {
+    redraw();
+    EXPECT_TRUE(View(2, 2).caption.find_first_not_of(' ') == std::string::npos) << name;
+    EXPECT_EQ(VisibleSubs(View(2, 2)), 0) << name;
+  }
+}
+
+TEST_F(BoardViewTest, FilteredShowsWholeListsOfPassingCellsOnly) {
+  Set(1, 1, kOpen, "12");
+  Set(1, 2, kOpen, "3");
+  Set(1, 3, kGiven, "5");
+  DrawFiltered(board, look, view, 0);
+  EXPECT_EQ(VisibleSubs(View(1, 1)), 0);
+  EXPECT_TRUE(View(1, 2).subVisible[3]);
+  EXPECT_EQ(View(1, 3).caption, "5");
+  EXPECT_EQ(View(1, 3).fontSize, look.fontSize1);
+  DrawFiltered(board, look, view, 2);
+  EXPECT_TRUE(View(1, 1).subVisible[1]);
+  EXPECT_TRUE(View(1, 1).subVisible[2]);
+  DrawFiltered(board, look, view, 9);
+  EXPECT_EQ(VisibleSubs(View(1, 1)), 0);
+
+  DrawAllCandidates(board, look, view);
+  HideCandidates(board, view);
+  EXPECT_EQ(VisibleSubs(View(1, 1)), 0);
+  EXPECT_TRUE(View(1, 2).subVisible[3]) << "a single candidate stays";
+}
+
+TEST_F(BoardViewTest, BackgroundsPerRedraw) {
+  Set(1, 1, kEntered, "4");
+  Set(1, 2, kEntered, "4");
+  board.MarkConflicts();
+  ASSERT_TRUE(board.at(1, 1).error);
+  Set(5, 5, kOpen, "12");
+  View(5, 5).color = 65535;  // a colour mark
+
+  RefreshAll(board, look, view);
+  EXPECT_EQ(View(1, 1).color, look.errorcolor);
+  // RefreshAll gives only the squares the parity colour.
+  EXPECT_EQ(View(5, 5).color, 65535u);
+  EXPECT_EQ(View(5, 5).subColor[1], look.unfocus1);
+  EXPECT_EQ(View(4, 1).subColor[1], look.unfocus2) << "box 5 is odd, box 4 even";
+
+  for (auto* redraw : {&DrawDigitsOnly, &DrawAllCandidates}) {
+    View(5, 5).color = 65535;
+    redraw(board, look, view);
+    EXPECT_EQ(View(1, 1).color, look.errorcolor);
+    EXPECT_EQ(View(1, 1).caption, "4");
+    EXPECT_EQ(View(5, 5).color, look.unfocus1);
+    EXPECT_EQ(View(1, 4).color, look.unfocus2);
+  }
+}
+
+// The colour layers over a redraw: base colours with the highlight and the
+// error colour, the player's marks over them, and the entry fonts.
+TEST_F(BoardViewTest, HighlightMarksAndEntryFonts) {
+  Set(2, 4, kGiven, "5");
+  Set(1, 2, kEntered, "5");
+  Set(1, 3, kOpen, "5");
+  Set(9, 9, kEntered, "5");
+  Set(9, 8, kEntered, "5");
+  board.MarkConflicts();
+  ASSERT_TRUE(board.at(9, 9).error);
+  EXPECT_EQ(CellBaseColour(board, look, 2, 4, 5), look.highcolor);
+  EXPECT_EQ(CellBaseColour(board, look, 1, 3, 5), look.unfocus1) << "an open cell is never highlighted";
+  EXPECT_EQ(CellBaseColour(board, look, 9, 9, 5), look.errorcolor);
+  EXPECT_EQ(CellBaseColour(board, look, 1, 2, 0), look.unfocus1);
+
+  DrawDigitsOnly(board, look, view);
+  HighlightSelected(board, look, 5, view);
+  EXPECT_EQ(View(1, 2).color, look.highcolor);
+  EXPECT_EQ(View(9, 9).color, look.errorcolor);
+
+  // A mark survives any redraw; colours the board uses itself are no marks.
+  View(2, 2).color = 255;
+  View(3, 3).subColor[4] = 255;
+  const ColourMarks marks = CaptureMarks(look, view);
+  EXPECT_EQ(marks[IndexOf(2, 2)][0], 255u);
+  EXPECT_EQ(marks[IndexOf(3, 3)][4], 255u);
+  EXPECT_EQ(marks[IndexOf(1, 2)][0], kNoMark);
+  EXPECT_EQ(marks[IndexOf(9, 9)][0], kNoMark);
+  DrawAllCandidates(board, look, view);
+  ApplyMarks(board, look, 5, marks, view);
+  EXPECT_EQ(View(2, 2).color, 255u);
+  EXPECT_EQ(View(3, 3).subColor[4], 255u);
+  EXPECT_EQ(View(3, 3).subColor[5], look.unfocus1);
+  EXPECT_EQ(View(1, 2).color, look.highcolor);
+
+  // A digit that differs from the solution gets the entered font back.
+  TQJ store;
+  store[IndexOf(1, 2)].value = 4;
+  store[IndexOf(9, 8)].value = 5;
+  View(1, 2).fontColor = 254;
+  View(9, 8).fontColor = 254;
+  RestoreEntryFonts(board, store, look, view);
+  EXPECT_EQ(View(1, 2).fontColor, look.fontColor2);
+  EXPECT_EQ(View(9, 8).fontColor, 254u) << "a right digit keeps what it has";
+}
+
+}  // namespace
+}  // namespace tessel
