@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/textfile.hpp"
+
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tessel {
@@ -130,7 +133,8 @@ Parsed Parse(const std::string& html) {
   return out;
 }
 
-TEST(PrintPage, EveryVariantParsesBackToTheBoard) {
+// Givens, entered digits, and open cells with lists of 0..9 candidates.
+Board SampleBoard() {
   Board b;
   const std::string puzzle =
       "086009000003200000002004903004000000005000700697041230008050001001760000059000006";
@@ -144,9 +148,27 @@ TEST(PrintPage, EveryVariantParsesBackToTheBoard) {
       c.text = std::string(1, char('1' + i % 9));
     } else {
       c.state = kOpen;
-      c.text = i % 5 == 0 ? "" : "123456789" + (i % 9);  // lists of 0..9 candidates
+      c.text = i % 5 == 0 ? "" : "123456789" + (i % 9);
     }
   }
+  return b;
+}
+
+// The page is a file the browser reads: two variants byte for byte, one per
+// style, so no change to the template goes unnoticed.
+TEST(PrintPage, PagesMatchTheKeptCopies) {
+  const Board b = SampleBoard();
+  for (auto [cand, paper, name] : {std::tuple{false, int(kPaperSmall), "normal_small.htm"},
+                                   std::tuple{true, int(kPaperBig), "candidates_big.htm"}}) {
+    const std::string path = std::string(TESSEL_SOURCE_DIR) + "/tests/data/print/" + name;
+    const ReadResult kept = ReadWholeFile(path);
+    ASSERT_TRUE(kept.ok) << path;
+    EXPECT_EQ(JoinCrLf(BuildPrintPage(b, cand, paper, kApp, kHome)), kept.bytes) << name;
+  }
+}
+
+TEST(PrintPage, EveryVariantParsesBackToTheBoard) {
+  const Board b = SampleBoard();
   for (int paper = kPaperSmall; paper <= kPaperBig; ++paper)
     for (bool cand : {false, true}) {
       SCOPED_TRACE("paper " + std::to_string(paper) + (cand ? " with candidates" : " normal"));
