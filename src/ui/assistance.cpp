@@ -19,7 +19,7 @@ constexpr TColor kWrongDigitFont = 254;    // red
 
 void TForm1::ToolButton9Click() {
   UpdateGuard guard(*sd991);
-  const int cell = PlaceHint(sd991->board(), QJ1.GetSolution(), cbautoupdate->isChecked());
+  const int cell = game_.Hint(cbautoupdate->isChecked());
   if (cell >= 0) {
     DrawForMode();
     // The redraw repaints every background: put highlight and marks back.
@@ -32,7 +32,7 @@ void TForm1::ToolButton9Click() {
 }
 
 void TForm1::ToolButton16Click() {
-  for (int i : WrongDigits(sd991->board(), QJ1)) sd991->node(RowOf(i), ColOf(i)).fontColor = kWrongDigitFont;
+  for (int i : game_.WrongDigits()) sd991->node(RowOf(i), ColOf(i)).fontColor = kWrongDigitFont;
   sd991->RequestRepaint();
 }
 

@@ -7,7 +7,7 @@
 
 namespace tessel::ui {
 
-void TForm1::RecordStep() { history.RecordStep(sd991->board()); }
+void TForm1::RecordStep() { game_.RecordStep(); }
 
 void TForm1::UpdateStepButtons() {
   // An empty list has nowhere to go either way.
@@ -19,7 +19,7 @@ void TForm1::UpdateStepButtons() {
   tblast->setEnabled(forward);
 }
 
-void TForm1::ResetHistory() { history.Reset(sd991->board()); }
+void TForm1::ResetHistory() { game_.ResetHistory(); }
 
 void TForm1::RedrawRestored() {
   if (rb_none->isChecked()) {
@@ -33,11 +33,10 @@ void TForm1::RedrawRestored() {
   }
 }
 
-void TForm1::ShowStep(const std::string& line) {
+void TForm1::ShowStep(bool (Game::*step)()) {
   // The 81 cells change in one visible step.
   UpdateGuard guard(*sd991);
-  RestoreSnapshot(sd991->board(), line);
-  sd991->MarkConflicts();
+  if (!(game_.*step)()) return;
   RedrawRestored();
   UpdateStepButtons();
   HighlightSelected();
@@ -45,25 +44,10 @@ void TForm1::ShowStep(const std::string& line) {
   RecountDigits();
 }
 
-void TForm1::StepFirst() {
-  if (history.count() == 0) return;
-  ShowStep(history.StepFirst());
-}
-
-void TForm1::StepBack() {
-  if (!history.CanStepBack()) return;
-  ShowStep(history.StepBack());
-}
-
-void TForm1::StepNext() {
-  if (!history.CanStepForward()) return;
-  ShowStep(history.StepNext());
-}
-
-void TForm1::StepLast() {
-  if (history.count() == 0) return;
-  ShowStep(history.StepLast());
-}
+void TForm1::StepFirst() { ShowStep(&Game::StepFirst); }
+void TForm1::StepBack() { ShowStep(&Game::StepBack); }
+void TForm1::StepNext() { ShowStep(&Game::StepNext); }
+void TForm1::StepLast() { ShowStep(&Game::StepLast); }
 
 void TForm1::tbfirstClick() { StepFirst(); }
 void TForm1::tbbackClick() { StepBack(); }
@@ -76,24 +60,22 @@ void TForm1::b1Click() {
   b1->setEnabled(false);
   b2->setEnabled(true);
   b3->setEnabled(true);
-  history.StartBranch(sd991->board());
+  game_.StartBranch();
 }
 
 void TForm1::b2Click() {
   b1->setEnabled(true);
   b2->setEnabled(false);
   b3->setEnabled(false);
-  history.AcceptBranch();
+  game_.AcceptBranch();
 }
 
 void TForm1::b3Click() {
   b1->setEnabled(true);
   b2->setEnabled(false);
   b3->setEnabled(false);
-  if (!history.BranchOpen()) return;
   UpdateGuard guard(*sd991);
-  RestoreSnapshot(sd991->board(), history.RejectBranch());
-  sd991->MarkConflicts();
+  if (!game_.RejectBranch()) return;
   RedrawRestored();
   // Records the branch point after the position the cursor stands on.
   RecountDigits();

@@ -352,6 +352,7 @@ void TForm1::BuildBoard(QWidget* client) {
   Panel1->setGeometry(kPanel1Rect);
 
   sd991 = new TPICSD33(Panel1);
+  sd991->Attach(game_.board(), game_.view());
   sd991->setObjectName(QStringLiteral("sd991"));
   sd991->move(kBoardLeft, kBoardTop);
   // The main board's own settings, over the class defaults.
@@ -504,7 +505,7 @@ void TForm1::FormCreate() {
   sd991->RefreshAll();
   SetFinishedMark(false);
 
-  for (auto& entry : colorMarks) entry.fill(kNoMark);
+  game_.ClearMarks();
 }
 
 // --- Game lifecycle ---
@@ -535,12 +536,7 @@ void TForm1::ToolButton7Click() { NewGame(kTough); }
 void TForm1::ToolButton8Click() { NewGame(kDiabolical); }
 
 void TForm1::ClearGame() {
-  QJ1.ClearValues();
-  for (int i = 0; i < kCells; ++i) {
-    Cell& c = sd991->board()[i];
-    c.state = kOpen;
-    c.text.clear();
-  }
+  game_.Clear();
   PaintBaseColours(true);
   // Redrawn at once, so a load that fails after this never leaves the old
   // game on screen.
@@ -586,9 +582,8 @@ void TForm1::tbresignClick() {
     return;
   SpeedButton1Click();
   chkcolor->setChecked(false);
-  RestartBoard(sd991->board());
+  game_.Restart();
   sd991->setEnabled(true);
-  sd991->MarkConflicts();
   SetFinishedMark(false);
   rb_none->setChecked(true);
   PressDigitButton(1);
@@ -677,8 +672,7 @@ TColor TForm1::CellBaseColour(int row, int col) const {
 
 void TForm1::PaintBaseColours(bool clear) {
   tessel::PaintBaseColours(sd991->board(), sd991->Look(), SelectedDigit(), sd991->view());
-  if (clear)
-    for (auto& entry : colorMarks) entry.fill(kNoMark);
+  if (clear) game_.ClearMarks();
   sd991->RequestRepaint();
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game.hpp"
 #include "core/history.hpp"
 #include "core/qj.hpp"
 #include "core/random.hpp"
@@ -46,6 +47,10 @@ inline const QString kHomePage = QStringLiteral("https://sudokutessel.example.or
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
+  // The game in progress; the window shows it and forwards to it. First, so
+  // the views of it below are bound to a living object.
+  Game game_;
+
  public:
   static constexpr int kClientWidth = 596;
   static constexpr int kClientHeight = 545;
@@ -57,15 +62,15 @@ class TForm1 : public QMainWindow {
 
   // --- The game in progress ---
   TPICSD33* sd991 = nullptr;
-  TQJ QJ1;
+  TQJ& QJ1 = game_.store();
   TTimeLabel* TimeLabel1 = nullptr;
   QLabel* ndtxt = nullptr;
   QLabel* WC_Label = nullptr;
   QString dataFolder;  // ends with "/"
   // Every position of the game, the cursor and the open branch's start.
-  History history;
+  History& history = game_.history();
   // For each cell (row-major) its background mark and those of candidates 1..9.
-  ColourMarks colorMarks{};
+  ColourMarks& colorMarks = game_.marks();
 
   // --- Side panel and bars ---
   QWidget* Panel1 = nullptr;  // the board frame with the row and column labels
@@ -277,7 +282,7 @@ class TForm1 : public QMainWindow {
   // The board's accessible description: the chosen digit and the mode.
   void DescribeBoard();
   // Puts a history line on the board and brings the display up to it.
-  void ShowStep(const std::string& line);
+  void ShowStep(bool (Game::*step)());
   // The redraw after a restore, by display mode.
   void RedrawRestored();
   // Every cell that is not a given gets its digit of the solution, shown.

@@ -92,6 +92,15 @@ TColor TPICSD33::ParityColor(int row, int col) const {
   return BoxOf(row, col) % 2 == 0 ? unfocus2_ : unfocus1_;
 }
 
+void TPICSD33::Attach(Board& board, BoardView& view) {
+  // The game's board and table take over what this board showed.
+  board = *board_;
+  view = *nodes_;
+  board_ = &board;
+  nodes_ = &view;
+  RequestRepaint();
+}
+
 BoardLook TPICSD33::Look() const {
   BoardLook look;
   look.unfocus1 = unfocus1_;
@@ -108,27 +117,27 @@ BoardLook TPICSD33::Look() const {
 }
 
 void TPICSD33::RefreshAll() {
-  tessel::RefreshAll(board_, Look(), nodes_);
+  tessel::RefreshAll(*board_, Look(), *nodes_);
   RequestRepaint();
 }
 
 void TPICSD33::DrawDigitsOnly() {
-  tessel::DrawDigitsOnly(board_, Look(), nodes_);
+  tessel::DrawDigitsOnly(*board_, Look(), *nodes_);
   RequestRepaint();
 }
 
 void TPICSD33::DrawAllCandidates() {
-  tessel::DrawAllCandidates(board_, Look(), nodes_);
+  tessel::DrawAllCandidates(*board_, Look(), *nodes_);
   RequestRepaint();
 }
 
 void TPICSD33::DrawFiltered(int d) {
-  tessel::DrawFiltered(board_, Look(), nodes_, d);
+  tessel::DrawFiltered(*board_, Look(), *nodes_, d);
   RequestRepaint();
 }
 
 void TPICSD33::HideCandidates() {
-  tessel::HideCandidates(board_, nodes_);
+  tessel::HideCandidates(*board_, *nodes_);
   RequestRepaint();
 }
 

@@ -43,15 +43,17 @@ class TPICSD33 : public QWidget, public TBoardLook {
 
   explicit TPICSD33(QWidget* parent = nullptr);
 
-  // Model and display state.
-  Board& board() { return board_; }
-  const Board& board() const { return board_; }
-  Cell& cell(int row, int col) { return board_.at(row, col); }
-  const Cell& cell(int row, int col) const { return board_.at(row, col); }
-  TPicNode& node(int row, int col) { return nodes_[IndexOf(row, col)]; }
-  const TPicNode& node(int row, int col) const { return nodes_[IndexOf(row, col)]; }
+  // Model and display state: those of the game it shows (Attach), or its
+  // own for a board that shows no game (previews, the puzzle editor).
+  void Attach(Board& board, BoardView& view);
+  Board& board() { return *board_; }
+  const Board& board() const { return *board_; }
+  Cell& cell(int row, int col) { return board_->at(row, col); }
+  const Cell& cell(int row, int col) const { return board_->at(row, col); }
+  TPicNode& node(int row, int col) { return (*nodes_)[IndexOf(row, col)]; }
+  const TPicNode& node(int row, int col) const { return (*nodes_)[IndexOf(row, col)]; }
   // The whole drawing table, for the core's colour layers.
-  BoardView& view() { return nodes_; }
+  BoardView& view() { return *nodes_; }
   // The colours and sizes the redraws use.
   BoardLook Look() const;
 
@@ -76,18 +78,18 @@ class TPICSD33 : public QWidget, public TBoardLook {
   void HideCandidates();
 
   // Rule checks live in the core board.
-  std::string ComputeCandidates(int row, int col) const { return board_.ComputeCandidates(row, col); }
-  std::string UpdateCandidates(int row, int col) const { return board_.UpdateCandidates(row, col); }
-  void RemoveFromPeers(int row, int col) { board_.RemoveFromPeers(row, col); }
-  void AddBackToPeers(int row, int col, char d) { board_.AddBackToPeers(row, col, d); }
-  void MarkConflicts() { board_.MarkConflicts(); }
-  bool IsFinished() { return board_.IsFinished(); }
-  bool HasErrorMark() const { return board_.HasErrorMark(); }
-  std::string GivensString() const { return board_.GivensString(); }
+  std::string ComputeCandidates(int row, int col) const { return board_->ComputeCandidates(row, col); }
+  std::string UpdateCandidates(int row, int col) const { return board_->UpdateCandidates(row, col); }
+  void RemoveFromPeers(int row, int col) { board_->RemoveFromPeers(row, col); }
+  void AddBackToPeers(int row, int col, char d) { board_->AddBackToPeers(row, col, d); }
+  void MarkConflicts() { board_->MarkConflicts(); }
+  bool IsFinished() { return board_->IsFinished(); }
+  bool HasErrorMark() const { return board_->HasErrorMark(); }
+  std::string GivensString() const { return board_->GivensString(); }
 
   // Properties (colours are 0x00BBGGRR).
-  int nd() const { return board_.nd; }
-  void setNd(int v) { board_.nd = v; }
+  int nd() const { return board_->nd; }
+  void setNd(int v) { board_->nd = v; }
   TColor errorcolor() const { return errorcolor_; }
   void setErrorcolor(TColor c) { errorcolor_ = c; }
   TColor highcolor() const { return highcolor_; }
@@ -135,8 +137,11 @@ class TPICSD33 : public QWidget, public TBoardLook {
   void SetHover(const BoardHit& hit);
   void PaintCell(class QPainter& p, const TPicNode& n, const QRect& r) const;
 
-  Board board_;
-  BoardView nodes_;
+  // A game's board and drawing table when attached, else the board's own.
+  Board ownBoard_;
+  BoardView ownView_;
+  Board* board_ = &ownBoard_;
+  BoardView* nodes_ = &ownView_;
 
   TColor errorcolor_ = 732916;
   TColor highcolor_ = 11654065;

@@ -1,0 +1,73 @@
+// One game in progress: the board, its solution store, the move history with
+// the branch point, the player's colour marks, and the drawing table the
+// board shows. The window holds one, forwards the commands to it and shows
+// the result.
+#pragma once
+
+#include <vector>
+
+#include "core/board.hpp"
+#include "core/boardview.hpp"
+#include "core/history.hpp"
+#include "core/qj.hpp"
+
+namespace tessel {
+
+class Game {
+ public:
+  Game() { ClearMarks(); }
+
+  Board& board() { return board_; }
+  const Board& board() const { return board_; }
+  TQJ& store() { return store_; }
+  const TQJ& store() const { return store_; }
+  History& history() { return history_; }
+  const History& history() const { return history_; }
+  ColourMarks& marks() { return marks_; }
+  const ColourMarks& marks() const { return marks_; }
+  // What a redraw leaves stays here until the next one.
+  BoardView& view() { return view_; }
+  const BoardView& view() const { return view_; }
+
+  // No game: the store empty, every cell open and blank, no colour marks.
+  void Clear();
+  void ClearMarks();
+
+  // The position on the board, recorded when it differs from the entry at
+  // the cursor (the entries after the cursor go). True when recorded.
+  bool RecordStep() { return history_.RecordStep(board_); }
+  // The board becomes entry 0 of a fresh history.
+  void ResetHistory() { history_.Reset(board_); }
+
+  // Moves through the history; the entry at the new cursor goes on the board
+  // with its conflicts marked. False, and nothing changes, when the move
+  // would leave the list.
+  bool StepFirst();
+  bool StepBack();
+  bool StepNext();
+  bool StepLast();
+
+  // Trial branch. RejectBranch puts the branch point back on the board
+  // (false when no branch is open); recording it is the caller's next step.
+  void StartBranch() { history_.StartBranch(board_); }
+  void AcceptBranch() { history_.AcceptBranch(); }
+  bool RejectBranch();
+
+  // The hint: the last open cell gets its solution digit. Its index, or -1.
+  int Hint(bool autoUpdate);
+  // Placed digits that differ from the stored solution.
+  std::vector<int> WrongDigits() const;
+  // Every cell but the givens open again with computed candidates.
+  void Restart();
+
+ private:
+  bool Show(const std::string& line);
+
+  Board board_;
+  TQJ store_;
+  History history_;
+  ColourMarks marks_{};
+  BoardView view_;
+};
+
+}  // namespace tessel
