@@ -30,6 +30,43 @@ bool Game::StepLast() { return history_.count() > 0 && Show(history_.StepLast())
 
 bool Game::RejectBranch() { return history_.BranchOpen() && Show(history_.RejectBranch()); }
 
+PlayResult Game::Settle(bool changed) {
+  PlayResult r;
+  r.changed = changed;
+  board_.MarkConflicts();
+  r.finished = board_.IsFinished();
+  return r;
+}
+
+PlayResult Game::ClickCell(int row, int col, bool left, DisplayMode mode, int selected) {
+  if (mode == DisplayMode::kNone)
+    return Settle(left ? PlaceSelectedDigit(board_, row, col, selected) : ClearCell(board_, row, col));
+  if (left && ReopenEnteredCell(board_, row, col)) return Settle(true);
+  return {};
+}
+
+PlayResult Game::ClickCandidate(int row, int col, int digit, bool left, bool autoUpdate) {
+  tessel::ClickCandidate(board_, row, col, digit, left, autoUpdate);
+  return Settle(true);
+}
+
+PlayResult Game::CellCommand(int row, int col, std::string_view command) {
+  if (!ApplyCellCommand(board_, row, col, command)) return {};
+  return Settle(true);
+}
+
+void Game::MarkCell(int row, int col, Colour colour, const BoardLook& look) {
+  CellView& n = view_[IndexOf(row, col)];
+  n.color = colour;
+  n.setcolor(colour);
+  marks_ = CaptureMarks(look, view_);
+}
+
+void Game::MarkCandidate(int row, int col, int digit, Colour colour, const BoardLook& look) {
+  view_[IndexOf(row, col)].subColor[digit] = colour;
+  marks_ = CaptureMarks(look, view_);
+}
+
 int Game::Hint(bool autoUpdate) { return PlaceHint(board_, store_.GetSolution(), autoUpdate); }
 
 std::vector<int> Game::WrongDigits() const { return tessel::WrongDigits(board_, store_); }

@@ -4,6 +4,7 @@
 // the result.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "core/board.hpp"
@@ -12,6 +13,17 @@
 #include "core/qj.hpp"
 
 namespace tessel {
+
+// How the board shows candidates: not at all, all of them, or only those of
+// the chosen digit.
+enum class DisplayMode { kNone, kAll, kOnlyOne };
+
+// What a move did: whether the cells changed, and whether the puzzle is now
+// solved (no open cell, no conflict).
+struct PlayResult {
+  bool changed = false;
+  bool finished = false;
+};
 
 class Game {
  public:
@@ -53,6 +65,20 @@ class Game {
   void AcceptBranch() { history_.AcceptBranch(); }
   bool RejectBranch();
 
+  // A click on a cell: in mode None the left button places the chosen digit
+  // and the right one clears the cell; in the other modes a left click on an
+  // entered digit opens the cell again. Conflicts are marked afresh.
+  PlayResult ClickCell(int row, int col, bool left, DisplayMode mode, int selected);
+  // A click on a candidate square (modes All and Only one).
+  PlayResult ClickCandidate(int row, int col, int digit, bool left, bool autoUpdate);
+  // A command of the cell menu ("+d", "-d", "X"); nothing on a given.
+  PlayResult CellCommand(int row, int col, std::string_view command);
+
+  // Colour marking: the cell with its squares, or one square, takes the
+  // colour; the marks are read back from the drawing table.
+  void MarkCell(int row, int col, Colour colour, const BoardLook& look);
+  void MarkCandidate(int row, int col, int digit, Colour colour, const BoardLook& look);
+
   // The hint: the last open cell gets its solution digit. Its index, or -1.
   int Hint(bool autoUpdate);
   // Placed digits that differ from the stored solution.
@@ -62,6 +88,7 @@ class Game {
 
  private:
   bool Show(const std::string& line);
+  PlayResult Settle(bool changed);
 
   Board board_;
   TQJ store_;

@@ -50,45 +50,36 @@ void TForm1::DrawForMode() {
 
 void TForm1::CellMouseDown(int row, int col, Qt::MouseButton button) {
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
-  TPicNode& n = sd991->node(row, col);
 
   if (chkcolor->isChecked()) {
     ppTag = -1;
     UpdateGuard guard(*sd991);
     const TColor colour = button == Qt::LeftButton ? ColorGrid1->foregroundColor() : CellBaseColour(row, col);
-    n.color = colour;
-    n.setcolor(colour);
-    CaptureMarks();
+    game_.MarkCell(row, col, colour, sd991->Look());
     sd991->RequestRepaint();
     return;
   }
 
-  bool finished = false;
-  if (rb_none->isChecked()) {
+  PlayResult result;
+  {
     UpdateGuard guard(*sd991);
-    if (button == Qt::LeftButton)
-      PlaceSelectedDigit(sd991->board(), row, col, SelectedDigit());
-    else
-      ClearCell(sd991->board(), row, col);
-    sd991->MarkConflicts();
-    finished = sd991->IsFinished();
-    RecountDigits();
-    sd991->DrawDigitsOnly();
-    HighlightSelected();
-    ApplyMarks();
-  } else {
-    ppTag = 0;
-    UpdateGuard guard(*sd991);
-    if (button == Qt::LeftButton && ReopenEnteredCell(sd991->board(), row, col)) {
-      sd991->MarkConflicts();
-      finished = sd991->IsFinished();
+    const DisplayMode mode = Mode();
+    if (mode != DisplayMode::kNone) ppTag = 0;
+    result = game_.ClickCell(row, col, button == Qt::LeftButton, mode, SelectedDigit());
+    // Mode None redraws after any click, the others only after a change.
+    if (mode == DisplayMode::kNone) {
+      RecountDigits();
+      sd991->DrawDigitsOnly();
+      HighlightSelected();
+      ApplyMarks();
+    } else if (result.changed) {
       RecountDigits();
       DrawForMode();
       ApplyMarks();
     }
   }
   // The board is painted before the modal notice.
-  if (finished) ShowFinish(true);
+  if (result.finished) ShowFinish(true);
   RestoreEntryFonts();
 }
 
@@ -97,13 +88,11 @@ void TForm1::CellMouseDown(int row, int col, Qt::MouseButton button) {
 void TForm1::CandidateMouseDown(int row, int col, int digit, Qt::MouseButton button) {
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
   if (digit < 1 || digit > 9) return;
-  TPicNode& n = sd991->node(row, col);
-
   if (chkcolor->isChecked()) {
     ppTag = -1;
     UpdateGuard guard(*sd991);
-    n.subColor[digit] = button == Qt::LeftButton ? ColorGrid1->foregroundColor() : n.color;
-    CaptureMarks();
+    const TColor colour = button == Qt::LeftButton ? ColorGrid1->foregroundColor() : sd991->node(row, col).color;
+    game_.MarkCandidate(row, col, digit, colour, sd991->Look());
     sd991->RequestRepaint();
     return;
   }
@@ -112,17 +101,17 @@ void TForm1::CandidateMouseDown(int row, int col, int digit, Qt::MouseButton but
     return;
   }
 
+  PlayResult result;
   {
     UpdateGuard guard(*sd991);
-    ClickCandidate(sd991->board(), row, col, digit, button == Qt::LeftButton, cbautoupdate->isChecked());
+    result = game_.ClickCandidate(row, col, digit, button == Qt::LeftButton, cbautoupdate->isChecked());
     RecountDigits();
-    sd991->MarkConflicts();
     DrawForMode();
     HighlightSelected();
     ApplyMarks();
   }
   RestoreEntryFonts();
-  if (sd991->IsFinished()) ShowFinish(false);
+  if (result.finished) ShowFinish(false);
   // The right press goes on to the cell's menu: keep it shut.
   ppTag = -1;
 }
@@ -152,23 +141,24 @@ void TForm1::BuildCellMenu(const std::string& text) {
 void TForm1::CellMenuClick(QAction* item) {
   const QString command = item ? item->data().toString() : QString();
   if (command.isEmpty() || menuRow_ == 0) return;
-  bool finished = false;
+  PlayResult result;
   {
     UpdateGuard guard(*sd991);
-    if (!ApplyCellCommand(sd991->board(), menuRow_, menuCol_, command.toStdString())) return;
+    result = game_.CellCommand(menuRow_, menuCol_, command.toStdString());
+    if (!result.changed) return;
     RecountDigits();
-    sd991->MarkConflicts();
     DrawForMode();
     ApplyMarks();
-    finished = sd991->IsFinished();
     RestoreEntryFonts();
   }
-  if (finished) ShowFinish(false);
+  if (result.finished) ShowFinish(false);
 }
 
 // --- Colour marks ---
 
-void TForm1::CaptureMarks() { colorMarks = tessel::CaptureMarks(sd991->Look(), sd991->view()); }
+DisplayMode TForm1::Mode() const {
+  return rb_all->isChecked() ? DisplayMode::kAll : rb_one->isChecked() ? DisplayMode::kOnlyOne : DisplayMode::kNone;
+}
 
 // --- Hover ---
 

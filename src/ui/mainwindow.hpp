@@ -211,8 +211,8 @@ class TForm1 : public QMainWindow {
   void ppPopup(int row, int col, const QPoint& globalPos);
   void BuildCellMenu(const std::string& text);
   void CellMenuClick(QAction* item);
-  // Reads the colour marks back from the board.
-  void CaptureMarks();
+  // The display mode the radio buttons show.
+  DisplayMode Mode() const;
 
  public slots:
   // New game, levels 0..4.

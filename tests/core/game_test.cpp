@@ -43,5 +43,44 @@ TEST(GameModel, StepsAndBranchesShowTheirEntry) {
   for (int i = 0; i < kCells; ++i) EXPECT_EQ(g.board()[i].text, "") << i;
 }
 
+// A click does what the display mode says, and reports the finish.
+TEST(GameModel, ClicksByModeAndTheFinish) {
+  Game g;
+  LoadDigitString(std::string(testutil::kSolution).replace(80, 1, "0"), g.board());
+  const char last = testutil::kSolution[80];
+  const int digit = last - '0';
+
+  EXPECT_FALSE(g.ClickCell(9, 9, true, DisplayMode::kNone, 0).changed) << "no digit chosen";
+  EXPECT_FALSE(g.ClickCell(9, 9, true, DisplayMode::kAll, digit).changed) << "All places nothing";
+  PlayResult r = g.ClickCell(9, 9, true, DisplayMode::kNone, digit);
+  EXPECT_TRUE(r.changed && r.finished);
+  r = g.ClickCell(9, 9, true, DisplayMode::kOnlyOne, digit);
+  EXPECT_TRUE(r.changed);
+  EXPECT_FALSE(r.finished);
+  EXPECT_EQ(g.board().at(9, 9).text, std::string(1, last)) << "the only candidate left";
+  EXPECT_EQ(g.board().at(9, 9).state, kOpen);
+  r = g.ClickCandidate(9, 9, digit, true, false);
+  EXPECT_TRUE(r.finished);
+  g.board().at(1, 1).state = kGiven;
+  EXPECT_FALSE(g.CellCommand(1, 1, "X").changed) << "a given has no menu";
+  r = g.CellCommand(9, 9, "X");
+  EXPECT_TRUE(r.changed);
+  EXPECT_FALSE(r.finished);
+  EXPECT_EQ(g.board().at(9, 9).state, kOpen);
+}
+
+TEST(GameModel, MarksAreReadBackFromTheDrawing) {
+  Game g;
+  BoardLook look;
+  DrawDigitsOnly(g.board(), look, g.view());
+  g.MarkCell(2, 3, 255, look);
+  g.MarkCandidate(4, 4, 7, 65280, look);
+  EXPECT_EQ(g.marks()[IndexOf(2, 3)][0], 255u);
+  EXPECT_EQ(g.marks()[IndexOf(2, 3)][5], 255u) << "the squares take the cell's mark";
+  EXPECT_EQ(g.marks()[IndexOf(4, 4)][7], 65280u);
+  g.MarkCell(2, 3, look.unfocus1, look);
+  EXPECT_EQ(g.marks()[IndexOf(2, 3)][0], kNoMark) << "the board's own colour is no mark";
+}
+
 }  // namespace
 }  // namespace tessel
