@@ -92,6 +92,7 @@ TEST(Cli, Convert) {
   EXPECT_EQ(nine.out.substr(0, 10), "*86**9***\n");
   const CliRun back = Cli("convert --to 1x81", nine.out);
   EXPECT_EQ(back.out, kPuzzle + "\n");
+  EXPECT_EQ(Cli("convert --to=9x9", kPuzzle).out, nine.out) << "the option's other spelling";
   const CliRun framed = Cli("convert --to no-candidate", kPuzzle);
   EXPECT_EQ(framed.out.substr(0, 50), "*" + std::string(47, '-') + "*\n");
   EXPECT_EQ(Cli("convert --to with-candidates", framed.out).exitCode, 0);
