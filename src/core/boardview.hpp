@@ -78,6 +78,11 @@ void DrawFiltered(const Board& board, const BoardLook& look, BoardView& view, in
 // Hides the candidate squares of every cell whose text is not one character.
 void HideCandidates(const Board& board, BoardView& view);
 
+// The hint's cell shows on yellow, and Check Error inks wrong digits red,
+// until the next redraw.
+inline constexpr Colour kHintBackground = 65535;
+inline constexpr Colour kWrongDigitFont = 254;
+
 // Colour marks: for each cell its background mark and those of candidates
 // 1..9; kNoMark where there is none.
 inline constexpr Colour kNoMark = 12634573;

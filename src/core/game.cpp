@@ -71,6 +71,10 @@ int Game::Hint(bool autoUpdate) { return PlaceHint(board_, store_.GetSolution(),
 
 std::vector<int> Game::WrongDigits() const { return tessel::WrongDigits(board_, store_); }
 
+void Game::InkWrongDigits() {
+  for (int i : WrongDigits()) view_[i].fontColor = kWrongDigitFont;
+}
+
 void Game::Restart() {
   RestartBoard(board_);
   board_.MarkConflicts();

@@ -81,8 +81,12 @@ class Game {
 
   // The hint: the last open cell gets its solution digit. Its index, or -1.
   int Hint(bool autoUpdate);
+  // Drawn over a redraw: the hint's cell on its background.
+  void ShowHintCell(int cell) { view_[cell].color = kHintBackground; }
   // Placed digits that differ from the stored solution.
   std::vector<int> WrongDigits() const;
+  // Check Error: those digits in red until the next redraw.
+  void InkWrongDigits();
   // Every cell but the givens open again with computed candidates.
   void Restart();
 

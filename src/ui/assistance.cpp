@@ -10,13 +10,6 @@
 
 namespace tessel::ui {
 
-namespace {
-
-constexpr TColor kHintBackground = 65535;  // yellow
-constexpr TColor kWrongDigitFont = 254;    // red
-
-}  // namespace
-
 void TForm1::ToolButton9Click() {
   UpdateGuard guard(*sd991);
   const int cell = game_.Hint(cbautoupdate->isChecked());
@@ -25,14 +18,14 @@ void TForm1::ToolButton9Click() {
     // The redraw repaints every background: put highlight and marks back.
     HighlightSelected();
     ApplyMarks();
-    sd991->node(RowOf(cell), ColOf(cell)).color = kHintBackground;
+    game_.ShowHintCell(cell);
   }
   // No MarkConflicts and no finish test: a hint never announces the end.
   RecountDigits();
 }
 
 void TForm1::ToolButton16Click() {
-  for (int i : game_.WrongDigits()) sd991->node(RowOf(i), ColOf(i)).fontColor = kWrongDigitFont;
+  game_.InkWrongDigits();
   sd991->RequestRepaint();
 }
 
