@@ -1,6 +1,7 @@
 #include "core/game.hpp"
 
 #include "core/play.hpp"
+#include "core/solver.hpp"
 
 namespace tessel {
 
@@ -73,6 +74,24 @@ std::vector<int> Game::WrongDigits() const { return tessel::WrongDigits(board_, 
 
 void Game::InkWrongDigits() {
   for (int i : WrongDigits()) view_[i].fontColor = kWrongDigitFont;
+}
+
+Game::SolutionAnswer Game::SolutionToShow() const {
+  SolutionAnswer a;
+  a.first = store_.GetSolution();
+  if (!a.first.empty()) return a;
+  PuzzleTestResult test = TestPuzzle(board_);
+  a.first = std::move(test.first);
+  a.second = std::move(test.second);
+  a.kind = test.code == kUnique        ? SolutionAnswer::kShow
+           : test.code == kNotSolvable ? SolutionAnswer::kNotSolvable
+                                       : SolutionAnswer::kSeveral;
+  return a;
+}
+
+void Game::FillSolution(std::string_view solution) {
+  FillFromSolution(board_, solution);
+  board_.MarkConflicts();
 }
 
 void Game::Restart() {

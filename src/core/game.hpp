@@ -4,6 +4,7 @@
 // the result.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -87,6 +88,17 @@ class Game {
   std::vector<int> WrongDigits() const;
   // Check Error: those digits in red until the next redraw.
   void InkWrongDigits();
+  // What Show Solution shows: the stored solution, else the puzzle test's
+  // answer for the givens on the board.
+  struct SolutionAnswer {
+    enum Kind { kShow, kNotSolvable, kSeveral } kind = kShow;
+    std::string first;   // the solution to show (kShow), or the first of two
+    std::string second;  // kSeveral: another one
+  };
+  SolutionAnswer SolutionToShow() const;
+  // Every cell but the givens takes its digit of the solution, conflicts marked.
+  void FillSolution(std::string_view solution);
+
   // Every cell but the givens open again with computed candidates.
   void Restart();
 

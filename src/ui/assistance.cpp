@@ -2,8 +2,6 @@
 #include <QAction>
 #include <QCheckBox>
 
-#include "core/play.hpp"
-#include "core/solver.hpp"
 #include "ui/mainwindow.hpp"
 #include "ui/solutionsviewer.hpp"
 #include "ui/texts.hpp"
@@ -32,27 +30,21 @@ void TForm1::ToolButton16Click() {
 void TForm1::ShowSolution(const std::string& solution) {
   if (solution.size() != std::size_t(kCells)) return;
   UpdateGuard guard(*sd991);
-  FillFromSolution(sd991->board(), solution);
+  game_.FillSolution(solution);
   sd991->DrawAllCandidates();
-  sd991->MarkConflicts();
   ApplyMarks();
 }
 
 void TForm1::tbsolveClick() {
   if (!prompts_.Ask(this, CT("Are you sure you want to see the solution?", "确定查看答案?"))) return;
-  const std::string stored = QJ1.GetSolution();
-  if (!stored.empty()) {
-    ShowSolution(stored);
-    return;
-  }
-  const PuzzleTestResult test = TestPuzzle(sd991->board());
-  if (test.code == kUnique) {
-    ShowSolution(test.first);
-  } else if (test.code == kNotSolvable) {
+  const Game::SolutionAnswer answer = game_.SolutionToShow();
+  if (answer.kind == Game::SolutionAnswer::kShow) {
+    ShowSolution(answer.first);
+  } else if (answer.kind == Game::SolutionAnswer::kNotSolvable) {
     prompts_.Notice(this, CT("Puzzle is not solvable", "不能解答这个数独题目"));
   } else {
     prompts_.Notice(this, CT("This Puzzle has at least two solutions,Press OK to view it.", "本题至少有两个答案."));
-    Frmdas->Fill(test.first, test.second);
+    Frmdas->Fill(answer.first, answer.second);
     if (runModal_) runModal_(*Frmdas);
   }
 }

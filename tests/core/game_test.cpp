@@ -5,6 +5,7 @@
 #include "core/game.hpp"
 #include "core/layouts.hpp"
 #include "core/play.hpp"
+#include "core/solver.hpp"
 #include "test_util.hpp"
 
 namespace tessel {
@@ -80,6 +81,34 @@ TEST(GameModel, MarksAreReadBackFromTheDrawing) {
   EXPECT_EQ(g.marks()[IndexOf(4, 4)][7], 65280u);
   g.MarkCell(2, 3, look.unfocus1, look);
   EXPECT_EQ(g.marks()[IndexOf(2, 3)][0], kNoMark) << "the board's own colour is no mark";
+}
+
+TEST(GameModel, SolutionToShowByWhatIsKnown) {
+  Game g;
+  const std::string puzzle =
+      "086009000003200000002004903004000000005000700697041230008050001001760000059000006";
+  for (int i = 0; i < kCells; ++i)
+    g.board()[i] = puzzle[i] == '0' ? Cell{RowOf(i), ColOf(i), "", kOpen, false}
+                                    : Cell{RowOf(i), ColOf(i), std::string(1, puzzle[i]), kGiven, false};
+  Game::SolutionAnswer a = g.SolutionToShow();
+  ASSERT_EQ(a.kind, Game::SolutionAnswer::kShow) << "the givens' only solution";
+  std::string found;
+  ASSERT_EQ(CountSolutions(puzzle, 2, &found), 1);
+  EXPECT_EQ(a.first, found);
+  g.FillSolution(a.first);
+  EXPECT_TRUE(g.board().IsFinished());
+
+  g.store().SetSolution(testutil::kSolution);
+  EXPECT_EQ(g.SolutionToShow().first, testutil::kSolution) << "a stored solution comes first";
+
+  Game open;
+  open.board().ClearAll();
+  a = open.SolutionToShow();
+  EXPECT_EQ(a.kind, Game::SolutionAnswer::kSeveral);
+  EXPECT_NE(a.first, a.second);
+  open.board().at(1, 1) = {1, 1, "5", kGiven, false};
+  open.board().at(1, 2) = {1, 2, "5", kGiven, false};
+  EXPECT_EQ(open.SolutionToShow().kind, Game::SolutionAnswer::kNotSolvable);
 }
 
 }  // namespace
