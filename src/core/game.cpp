@@ -1,5 +1,7 @@
 #include "core/game.hpp"
 
+#include "core/gamefile.hpp"
+#include "core/gamestore.hpp"
 #include "core/play.hpp"
 #include "core/solver.hpp"
 
@@ -12,6 +14,29 @@ void Game::Clear() {
     board_[i].text.clear();
   }
   ClearMarks();
+}
+
+void Game::OpenRecord(const std::vector<std::string>& lines, int n) { ApplyGameRecord(lines, n, board_, store_); }
+
+int Game::ReadGameFile(std::string_view text) { return ReadGameFileInto(text, board_, store_, history_); }
+
+void Game::PutGivensOnBoard(bool fill) {
+  for (int i = 0; i < kCells; ++i) {
+    Cell& c = board_[i];
+    const TNode& n = store_[i];
+    if (n.given) {
+      c.state = kGiven;
+      c.text = std::string(1, char('0' + n.value));
+    } else {
+      c.state = kOpen;
+      if (fill) c.text = "123456789";
+    }
+    c.error = false;
+  }
+  if (fill)
+    for (int i = 0; i < kCells; ++i)
+      if (board_[i].state == kOpen) board_[i].text = board_.ComputeCandidates(RowOf(i), ColOf(i));
+  history_.AbandonBranch();
 }
 
 void Game::ClearMarks() {

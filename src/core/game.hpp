@@ -44,6 +44,17 @@ class Game {
 
   // No game: the store empty, every cell open and blank, no colour marks.
   void Clear();
+  // A saved game: the record whose "Name=" line is line n of games.dat goes
+  // into the board and the store. Throws GameDataError at the first bad
+  // digit; what was read before stays.
+  void OpenRecord(const std::vector<std::string>& lines, int n);
+  // A last-game or replay file: history, level, store and the last entry on
+  // the board. Throws GameDataError at the failing step. Returns the level.
+  int ReadGameFile(std::string_view text);
+
+  // The store's givens go on the board, every other cell open (with fill,
+  // holding its computed candidates); an open branch is abandoned.
+  void PutGivensOnBoard(bool fill);
   void ClearMarks();
 
   // The position on the board, recorded when it differs from the entry at

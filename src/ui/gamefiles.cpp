@@ -57,7 +57,7 @@ bool TForm1::OpenGame(const std::vector<std::string>& lines, const std::string& 
     return true;
   }
   try {
-    ApplyGameRecord(lines, n, sd991->board(), QJ1);
+    game_.OpenRecord(lines, n);
   } catch (const GameDataError& e) {
     sd991->RefreshAll();
     prompts_.Notice(this, QString::fromLocal8Bit(e.what()));
@@ -106,7 +106,7 @@ void TForm1::LoadGameFile(const QString& path) {
     throw GameDataError(read.error.empty() ? "Cannot open file \"" + LocalPath(path) + "\"" : read.error);
   }
   Board& board = sd991->board();
-  const int level = ReadGameFileInto(read.bytes, board, QJ1, history);
+  const int level = game_.ReadGameFile(read.bytes);
 
   for (int i = 0; i < kCells; ++i) board[i].state = QJ1[i].given ? kGiven : kOpen;
   sd991->setEnabled(true);

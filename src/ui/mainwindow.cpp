@@ -550,28 +550,10 @@ void TForm1::ShowNoGame() {
 }
 
 void TForm1::StartGame(bool fill) {
-  Board& board = sd991->board();
-  for (int i = 0; i < kCells; ++i) {
-    Cell& c = board[i];
-    const TNode& n = QJ1[i];
-    if (n.given) {
-      c.state = kGiven;
-      c.text = std::string(1, char('0' + n.value));
-    } else {
-      c.state = kOpen;
-      if (fill) c.text = "123456789";
-    }
-    c.error = false;
-  }
-  if (fill) {
-    for (int i = 0; i < kCells; ++i)
-      if (board[i].state == kOpen) board[i].text = board.ComputeCandidates(RowOf(i), ColOf(i));
-  }
+  game_.PutGivensOnBoard(fill);
   sd991->setEnabled(true);
   SetFinishedMark(false);
   chkcolor->setChecked(false);
-  // A new game abandons an open branch.
-  history.AbandonBranch();
   b1->setEnabled(true);
   b2->setEnabled(false);
   b3->setEnabled(false);
