@@ -120,6 +120,14 @@ void HideCandidates(const Board& board, BoardView& view) {
     if (board[i].text.size() != 1) view[i].Hide();
 }
 
+void AssignCellMenus(const Board& board, int menuDigit, BoardView& view) {
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& c = board[i];
+    view[i].popupAssigned = menuDigit >= 0 && c.state != kGiven &&
+                            (menuDigit == 0 || c.text.find(char('0' + menuDigit)) != std::string::npos);
+  }
+}
+
 Colour CellBaseColour(const Board& board, const BoardLook& look, int row, int col, int selected) {
   const Cell& c = board.at(row, col);
   Colour colour = look.ParityColor(row, col);

@@ -78,6 +78,11 @@ void DrawFiltered(const Board& board, const BoardLook& look, BoardView& view, in
 // Hides the candidate squares of every cell whose text is not one character.
 void HideCandidates(const Board& board, BoardView& view);
 
+// Which cells open the cell menu on a right click: none in mode None
+// (menuDigit -1), every non-given in mode All (0), and in mode Only one the
+// non-givens whose list holds the chosen digit (1..9).
+void AssignCellMenus(const Board& board, int menuDigit, BoardView& view);
+
 // The hint's cell shows on yellow, and Check Error inks wrong digits red,
 // until the next redraw.
 inline constexpr Colour kHintBackground = 65535;

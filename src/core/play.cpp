@@ -162,4 +162,9 @@ void FillCandidateLists(Board& board, bool autoUpdate) {
       if (board[i].state == kOpen) board[i].text = board.UpdateCandidates(RowOf(i), ColOf(i));
 }
 
+void FillEmptyTexts(Board& board) {
+  for (int i = 0; i < kCells; ++i)
+    if (board[i].text.empty() && board[i].state != kGiven) board[i].text = board.ComputeCandidates(RowOf(i), ColOf(i));
+}
+
 }  // namespace tessel

@@ -61,5 +61,8 @@ void FillFromSolution(Board& board, std::string_view solution);
 // Before a mode shows candidates: empty open lists are computed, and with
 // autoUpdate every open list loses what placed peers hold.
 void FillCandidateLists(Board& board, bool autoUpdate);
+// Every empty text but the givens' gets its computed candidates (before the
+// first game the givens are blank, and must not show "123456789").
+void FillEmptyTexts(Board& board);
 
 }  // namespace tessel

@@ -681,21 +681,18 @@ void TForm1::rb_noneClick() {
     sd991->DrawDigitsOnly();
     if (SelectedDigit() == 0) SetDigitButtons(1);
     HighlightSelected();
-    for (int i = 0; i < kCells; ++i) sd991->node(RowOf(i), ColOf(i)).popupAssigned = false;
+    AssignCellMenus(board, -1, sd991->view());
   } else if (rb_all->isChecked()) {
     fillLists();
     sd991->DrawAllCandidates();
-    for (int i = 0; i < kCells; ++i) sd991->node(RowOf(i), ColOf(i)).popupAssigned = board[i].state != kGiven;
+    AssignCellMenus(board, 0, sd991->view());
     SetDigitButtons(0);
     RecountDigits();
     HighlightSelected();
   } else {
     fillLists();
     const int d = SelectedDigit() != 0 ? SelectedDigit() : 1;
-    const char digit = char('0' + d);
-    for (int i = 0; i < kCells; ++i)
-      sd991->node(RowOf(i), ColOf(i)).popupAssigned =
-          board[i].state != kGiven && board[i].text.find(digit) != std::string::npos;
+    AssignCellMenus(board, d, sd991->view());
     SetDigitButtons(d);
     sd991->DrawFiltered(d);
     RecountDigits();
@@ -713,15 +710,9 @@ void TForm1::disnote1Click() {
     if (rb_none->isChecked()) {
       sd991->DrawDigitsOnly();
     } else if (rb_one->isChecked()) {
-      // Givens are never filled: before the first game they are blank, and
-      // candidates there would show as a big "123456789".
-      for (int i = 0; i < kCells; ++i)
-        if (board[i].text.empty() && board[i].state != kGiven)
-          board[i].text = board.ComputeCandidates(RowOf(i), ColOf(i));
-      const char digit = char('0' + sel);
-      for (int i = 0; i < kCells; ++i)
-        sd991->node(RowOf(i), ColOf(i)).popupAssigned =
-            board[i].state != kGiven && sel != 0 && board[i].text.find(digit) != std::string::npos;
+      FillEmptyTexts(board);
+      // No digit chosen: no cell has the menu.
+      AssignCellMenus(board, sel == 0 ? -1 : sel, sd991->view());
       sd991->DrawFiltered(sel);
     } else {
       sd991->DrawAllCandidates();

@@ -181,5 +181,24 @@ TEST_F(BoardViewTest, HighlightMarksAndEntryFonts) {
   EXPECT_EQ(View(9, 8).fontColor, 254u) << "a right digit keeps what it has";
 }
 
+TEST_F(BoardViewTest, CellMenusByMode) {
+  Set(1, 1, kGiven, "5");
+  Set(1, 2, kEntered, "4");
+  Set(1, 3, kOpen, "37");
+  const auto menus = [&] {
+    std::string out;
+    for (int c = 1; c <= 3; ++c) out += View(1, c).popupAssigned ? '1' : '0';
+    return out;
+  };
+  AssignCellMenus(board, -1, view);
+  EXPECT_EQ(menus(), "000") << "None";
+  AssignCellMenus(board, 0, view);
+  EXPECT_EQ(menus(), "011") << "All: never a given";
+  AssignCellMenus(board, 7, view);
+  EXPECT_EQ(menus(), "001") << "Only one: the lists holding 7";
+  AssignCellMenus(board, 4, view);
+  EXPECT_EQ(menus(), "010");
+}
+
 }  // namespace
 }  // namespace tessel

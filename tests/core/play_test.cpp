@@ -88,6 +88,13 @@ TEST(PlayRules, HintWrongDigitsRestartAndSolution) {
   PlaceSelectedDigit(b, 1, 3, wrongDigit);
   EXPECT_EQ(WrongDigits(b, store), std::vector<int>{2});
 
+  b.at(1, 4).text.clear();
+  b.at(1, 9).text.clear();  // a blank given, as before the first game
+  FillEmptyTexts(b);
+  EXPECT_EQ(b.at(1, 4).text, b.ComputeCandidates(1, 4));
+  EXPECT_EQ(b.at(1, 9).text, "") << "givens are never filled";
+  b.at(1, 9).text = std::string(1, solution[8]);
+
   RestartBoard(b);
   EXPECT_EQ(b.at(1, 9).state, kGiven);
   for (int c = 1; c <= 8; ++c) EXPECT_EQ(b.at(1, c).text, b.ComputeCandidates(1, c)) << c;
