@@ -303,6 +303,13 @@ TEST_F(AccessibilityTest, ClockHintsAndBoardAsThePlayerSeesThem) {
         << w->statusTip().toStdString();
   }
 
+  // The hint shows on its own background.
+  const QImage bar = f.grab(QRect(f.sb1->mapTo(&f, QPoint(0, 0)), f.sb1->size())).toImage();
+  int hintColoured = 0;
+  for (int y = 0; y < bar.height(); ++y)
+    for (int x = 0; x < bar.width(); ++x) hintColoured += bar.pixelColor(x, y) == QColor(255, 188, 121);
+  EXPECT_GT(hintColoured, bar.width() * bar.height() / 2);
+
   EXPECT_TRUE(f.sd991->toolTip().isEmpty());
   EXPECT_FALSE(f.sd991->accessibleName().isEmpty());
   EXPECT_FALSE(f.sd991->accessibleDescription().isEmpty());
