@@ -303,6 +303,16 @@ TEST_F(AccessibilityTest, ClockHintsAndBoardAsThePlayerSeesThem) {
         << w->statusTip().toStdString();
   }
 
+  // Resting on a neutral part of the window clears the hint.
+  for (QWidget* w : std::initializer_list<QWidget*>{f.centralWidget(), f.Panel1, f.GroupBoxCandidates,
+                                                    f.GroupBoxColor, f.ToolBar1, f.TimeLabel1, f.ndtxt}) {
+    f.ShowHint(QStringLiteral("a hint"));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(w, &enter);
+    EXPECT_TRUE(f.HintText().isEmpty()) << w->objectName().toStdString();
+  }
+  f.ShowHint(f.rb_one->statusTip());
+
   // The hint shows on its own background.
   const QImage bar = f.grab(QRect(f.sb1->mapTo(&f, QPoint(0, 0)), f.sb1->size())).toImage();
   int hintColoured = 0;
