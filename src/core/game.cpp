@@ -64,15 +64,15 @@ PlayResult Game::Settle(bool changed) {
   return r;
 }
 
-PlayResult Game::ClickCell(int row, int col, bool left, DisplayMode mode, int selected) {
-  if (mode == DisplayMode::kNone)
-    return Settle(left ? PlaceSelectedDigit(board_, row, col, selected) : ClearCell(board_, row, col));
+PlayResult Game::ClickCell(int row, int col, bool left) {
+  if (mode_ == DisplayMode::kNone)
+    return Settle(left ? PlaceSelectedDigit(board_, row, col, selected_) : ClearCell(board_, row, col));
   if (left && ReopenEnteredCell(board_, row, col)) return Settle(true);
   return {};
 }
 
-PlayResult Game::ClickCandidate(int row, int col, int digit, bool left, bool autoUpdate) {
-  tessel::ClickCandidate(board_, row, col, digit, left, autoUpdate);
+PlayResult Game::ClickCandidate(int row, int col, int digit, bool left) {
+  tessel::ClickCandidate(board_, row, col, digit, left, autoUpdate_);
   return Settle(true);
 }
 
@@ -93,7 +93,7 @@ void Game::MarkCandidate(int row, int col, int digit, Colour colour, const Board
   marks_ = CaptureMarks(look, view_);
 }
 
-int Game::Hint(bool autoUpdate) { return PlaceHint(board_, store_.GetSolution(), autoUpdate); }
+int Game::Hint() { return PlaceHint(board_, store_.GetSolution(), autoUpdate_); }
 
 std::vector<int> Game::WrongDigits() const { return tessel::WrongDigits(board_, store_); }
 

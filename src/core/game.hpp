@@ -42,6 +42,17 @@ class Game {
   BoardView& view() { return view_; }
   const BoardView& view() const { return view_; }
 
+  // How the player looks at the board: the display mode, the chosen digit
+  // (0: none), Auto Update of the candidate lists, and colour marking.
+  DisplayMode mode() const { return mode_; }
+  void SetMode(DisplayMode mode) { mode_ = mode; }
+  int selectedDigit() const { return selected_; }
+  void SetSelectedDigit(int d) { selected_ = d >= 1 && d <= 9 ? d : 0; }
+  bool autoUpdate() const { return autoUpdate_; }
+  void SetAutoUpdate(bool on) { autoUpdate_ = on; }
+  bool marking() const { return marking_; }
+  void SetMarking(bool on) { marking_ = on; }
+
   // No game: the store empty, every cell open and blank, no colour marks.
   void Clear();
   // A saved game: the record whose "Name=" line is line n of games.dat goes
@@ -80,9 +91,10 @@ class Game {
   // A click on a cell: in mode None the left button places the chosen digit
   // and the right one clears the cell; in the other modes a left click on an
   // entered digit opens the cell again. Conflicts are marked afresh.
-  PlayResult ClickCell(int row, int col, bool left, DisplayMode mode, int selected);
-  // A click on a candidate square (modes All and Only one).
-  PlayResult ClickCandidate(int row, int col, int digit, bool left, bool autoUpdate);
+  PlayResult ClickCell(int row, int col, bool left);
+  // A click on a candidate square (modes All and Only one); with Auto
+  // Update a placed digit leaves its peers' lists.
+  PlayResult ClickCandidate(int row, int col, int digit, bool left);
   // A command of the cell menu ("+d", "-d", "X"); nothing on a given.
   PlayResult CellCommand(int row, int col, std::string_view command);
 
@@ -92,7 +104,7 @@ class Game {
   void MarkCandidate(int row, int col, int digit, Colour colour, const BoardLook& look);
 
   // The hint: the last open cell gets its solution digit. Its index, or -1.
-  int Hint(bool autoUpdate);
+  int Hint();
   // Drawn over a redraw: the hint's cell on its background.
   void ShowHintCell(int cell) { view_[cell].color = kHintBackground; }
   // Placed digits that differ from the stored solution.
@@ -122,6 +134,10 @@ class Game {
   History history_;
   ColourMarks marks_{};
   BoardView view_;
+  DisplayMode mode_ = DisplayMode::kNone;
+  int selected_ = 0;
+  bool autoUpdate_ = true;
+  bool marking_ = false;
 };
 
 }  // namespace tessel

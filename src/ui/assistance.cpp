@@ -10,7 +10,7 @@ namespace tessel::ui {
 
 void TForm1::ToolButton9Click() {
   UpdateGuard guard(*sd991);
-  const int cell = game_.Hint(cbautoupdate->isChecked());
+  const int cell = game_.Hint();
   if (cell >= 0) {
     DrawForMode();
     // The redraw repaints every background: put highlight and marks back.

@@ -38,9 +38,9 @@ void TForm1::WireBoard() {
 }
 
 void TForm1::DrawForMode() {
-  if (rb_one->isChecked())
+  if (game_.mode() == DisplayMode::kOnlyOne)
     sd991->DrawFiltered(SelectedDigit());
-  else if (rb_all->isChecked())
+  else if (game_.mode() == DisplayMode::kAll)
     sd991->DrawAllCandidates();
   else
     sd991->DrawDigitsOnly();
@@ -51,7 +51,7 @@ void TForm1::DrawForMode() {
 void TForm1::CellMouseDown(int row, int col, Qt::MouseButton button) {
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
 
-  if (chkcolor->isChecked()) {
+  if (game_.marking()) {
     ppTag = -1;
     UpdateGuard guard(*sd991);
     const TColor colour = button == Qt::LeftButton ? ColorGrid1->foregroundColor() : CellBaseColour(row, col);
@@ -63,9 +63,9 @@ void TForm1::CellMouseDown(int row, int col, Qt::MouseButton button) {
   PlayResult result;
   {
     UpdateGuard guard(*sd991);
-    const DisplayMode mode = Mode();
+    const DisplayMode mode = game_.mode();
     if (mode != DisplayMode::kNone) ppTag = 0;
-    result = game_.ClickCell(row, col, button == Qt::LeftButton, mode, SelectedDigit());
+    result = game_.ClickCell(row, col, button == Qt::LeftButton);
     // Mode None redraws after any click, the others only after a change.
     if (mode == DisplayMode::kNone) {
       RecountDigits();
@@ -88,7 +88,7 @@ void TForm1::CellMouseDown(int row, int col, Qt::MouseButton button) {
 void TForm1::CandidateMouseDown(int row, int col, int digit, Qt::MouseButton button) {
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
   if (digit < 1 || digit > 9) return;
-  if (chkcolor->isChecked()) {
+  if (game_.marking()) {
     ppTag = -1;
     UpdateGuard guard(*sd991);
     const TColor colour = button == Qt::LeftButton ? ColorGrid1->foregroundColor() : sd991->node(row, col).color;
@@ -104,7 +104,7 @@ void TForm1::CandidateMouseDown(int row, int col, int digit, Qt::MouseButton but
   PlayResult result;
   {
     UpdateGuard guard(*sd991);
-    result = game_.ClickCandidate(row, col, digit, button == Qt::LeftButton, cbautoupdate->isChecked());
+    result = game_.ClickCandidate(row, col, digit, button == Qt::LeftButton);
     RecountDigits();
     DrawForMode();
     HighlightSelected();
@@ -156,9 +156,7 @@ void TForm1::CellMenuClick(QAction* item) {
 
 // --- Colour marks ---
 
-DisplayMode TForm1::Mode() const {
-  return rb_all->isChecked() ? DisplayMode::kAll : rb_one->isChecked() ? DisplayMode::kOnlyOne : DisplayMode::kNone;
-}
+
 
 // --- Hover ---
 
@@ -173,7 +171,7 @@ void TForm1::HoverEnter(int row, int col, int sub) {
 
   const Cell& c = sd991->cell(row, col);
   QString hint;
-  if (chkcolor->isChecked()) {
+  if (game_.marking()) {
     hint = CT("Mark color with the left button,Clear the marked color with the right button.",
               "左键标记颜色，右键清除标记的颜色.");
   } else if (sub != 0) {

@@ -326,7 +326,8 @@ void TForm1::BuildToolBars(QWidget* client) {
   ToolBar2 = makeBar("ToolBar2", kToolBar2Top);
   cbautoupdate = new QCheckBox(QStringLiteral("Auto Update Candidates"), ToolBar2);
   cbautoupdate->setObjectName(QStringLiteral("cbautoupdate"));
-  cbautoupdate->setChecked(true);
+  cbautoupdate->setChecked(game_.autoUpdate());
+  connect(cbautoupdate, &QCheckBox::toggled, this, [this](bool on) { game_.SetAutoUpdate(on); });
   const QString autoHint = CT("When this box checked,Will auto update candidate numbers.", "当选中是将会自动更新候选数.");
   cbautoupdate->setStatusTip(autoHint);
   cbautoupdate->setToolTip(autoHint);
@@ -409,8 +410,10 @@ void TForm1::BuildSidePanel(QWidget* client) {
     rb->setToolTip(rb->statusTip());
     rb->setGeometry(12, y, kSideWidth - 20, 20);
     y += 21;
-    connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-      if (on) rb_noneClick();
+    connect(rb, &QRadioButton::toggled, this, [this, rb](bool on) {
+      if (!on) return;
+      game_.SetMode(rb == rb_all ? DisplayMode::kAll : rb == rb_one ? DisplayMode::kOnlyOne : DisplayMode::kNone);
+      rb_noneClick();
     });
   }
 
@@ -443,6 +446,7 @@ void TForm1::BuildSidePanel(QWidget* client) {
         const QScopedValueRollback<bool> guard(settingDigits_, true);
         disnote[d]->setChecked(true);
       }
+      SyncSelectedDigit();
       disnote1Click();
     });
   }
@@ -457,6 +461,7 @@ void TForm1::BuildSidePanel(QWidget* client) {
   chkcolor->setGeometry(12, 22, kSideWidth - 20, 20);
   chkcolor->setStatusTip(markHint);
   chkcolor->setToolTip(markHint);
+  connect(chkcolor, &QCheckBox::toggled, this, [this](bool on) { game_.SetMarking(on); });
   ColorGrid1 = new TColorGrid(GroupBoxColor);
   ColorGrid1->setObjectName(QStringLiteral("ColorGrid1"));
   ColorGrid1->setGeometry((kSideWidth - 96) / 2, 46, 96, 100);
@@ -632,15 +637,21 @@ void TForm1::FormClose() {
 
 // --- Display modes and colour marks ---
 
-int TForm1::SelectedDigit() const {
-  for (int d = 9; d >= 1; --d)
-    if (disnote[d]->isChecked()) return d;
-  return 0;
+int TForm1::SelectedDigit() const { return game_.selectedDigit(); }
+
+void TForm1::SyncSelectedDigit() {
+  int d = 0;
+  for (int k = 9; k >= 1 && d == 0; --k)
+    if (disnote[k]->isChecked()) d = k;
+  game_.SetSelectedDigit(d);
 }
 
 void TForm1::PressDigitButton(int d) {
-  const QScopedValueRollback<bool> guard(settingDigits_, true);
-  for (int k = 1; k <= 9; ++k) disnote[k]->setChecked(k == d);
+  {
+    const QScopedValueRollback<bool> guard(settingDigits_, true);
+    for (int k = 1; k <= 9; ++k) disnote[k]->setChecked(k == d);
+  }
+  SyncSelectedDigit();
 }
 
 void TForm1::SetDigitButtons(int d) {
@@ -676,7 +687,7 @@ void TForm1::RestoreEntryFonts() {
 void TForm1::rb_noneClick() {
   Board& board = sd991->board();
   UpdateGuard guard(*sd991);
-  auto fillLists = [&] { FillCandidateLists(board, cbautoupdate->isChecked()); };
+  auto fillLists = [&] { FillCandidateLists(board, game_.autoUpdate()); };
   if (rb_none->isChecked()) {
     sd991->DrawDigitsOnly();
     if (SelectedDigit() == 0) SetDigitButtons(1);

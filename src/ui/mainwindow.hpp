@@ -185,6 +185,8 @@ class TForm1 : public QMainWindow {
   int SelectedDigit() const;
   void SetDigitButtons(int d);
   void PressDigitButton(int d);  // without running the digit selection
+  // The game's chosen digit follows the digit buttons.
+  void SyncSelectedDigit();
   TColor CellBaseColour(int row, int col) const;
   void PaintBaseColours(bool clear);
   void HighlightSelected();
@@ -211,8 +213,6 @@ class TForm1 : public QMainWindow {
   void ppPopup(int row, int col, const QPoint& globalPos);
   void BuildCellMenu(const std::string& text);
   void CellMenuClick(QAction* item);
-  // The display mode the radio buttons show.
-  DisplayMode Mode() const;
 
  public slots:
   // New game, levels 0..4.

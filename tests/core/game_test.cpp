@@ -51,16 +51,20 @@ TEST(GameModel, ClicksByModeAndTheFinish) {
   const char last = testutil::kSolution[80];
   const int digit = last - '0';
 
-  EXPECT_FALSE(g.ClickCell(9, 9, true, DisplayMode::kNone, 0).changed) << "no digit chosen";
-  EXPECT_FALSE(g.ClickCell(9, 9, true, DisplayMode::kAll, digit).changed) << "All places nothing";
-  PlayResult r = g.ClickCell(9, 9, true, DisplayMode::kNone, digit);
+  EXPECT_FALSE(g.ClickCell(9, 9, true).changed) << "no digit chosen";
+  g.SetSelectedDigit(digit);
+  g.SetMode(DisplayMode::kAll);
+  EXPECT_FALSE(g.ClickCell(9, 9, true).changed) << "All places nothing";
+  g.SetMode(DisplayMode::kNone);
+  PlayResult r = g.ClickCell(9, 9, true);
   EXPECT_TRUE(r.changed && r.finished);
-  r = g.ClickCell(9, 9, true, DisplayMode::kOnlyOne, digit);
+  g.SetMode(DisplayMode::kOnlyOne);
+  r = g.ClickCell(9, 9, true);
   EXPECT_TRUE(r.changed);
   EXPECT_FALSE(r.finished);
   EXPECT_EQ(g.board().at(9, 9).text, std::string(1, last)) << "the only candidate left";
   EXPECT_EQ(g.board().at(9, 9).state, kOpen);
-  r = g.ClickCandidate(9, 9, digit, true, false);
+  r = g.ClickCandidate(9, 9, digit, true);
   EXPECT_TRUE(r.finished);
   g.board().at(1, 1).state = kGiven;
   EXPECT_FALSE(g.CellCommand(1, 1, "X").changed) << "a given has no menu";
