@@ -46,12 +46,9 @@ bool ClearCell(Board& board, int row, int col) {
 }
 
 bool ReopenEnteredCell(Board& board, int row, int col) {
-  Cell& c = board.at(row, col);
-  if (c.state != kEntered) return false;
-  const std::string old = c.text;
-  c.text = board.ComputeCandidates(row, col);
-  c.state = kOpen;
-  if (old.size() == 1) board.AddBackToPeers(row, col, old[0]);
+  if (board.at(row, col).state != kEntered) return false;
+  Reopen(board, row, col);
+  board.at(row, col).text = board.ComputeCandidates(row, col);
   return true;
 }
 

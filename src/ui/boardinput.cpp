@@ -96,7 +96,7 @@ void TForm1::CandidateMouseDown(int row, int col, int digit, Qt::MouseButton but
     sd991->RequestRepaint();
     return;
   }
-  if (rb_none->isChecked()) {
+  if (game_.mode() == DisplayMode::kNone) {
     ppTag = -1;
     return;
   }
@@ -177,11 +177,11 @@ void TForm1::HoverEnter(int row, int col, int sub) {
   } else if (sub != 0) {
     hint = CT("Left click sets the selected Candidature as Bignumber, right click deletes such Candidature.",
               "左键设定选择的数为大数,右键删除选择的候选数.");
-  } else if (rb_none->isChecked()) {
+  } else if (game_.mode() == DisplayMode::kNone) {
     if (c.state == kEntered || c.state == kOpen)
       hint = CT("Set Bignumber with the left button, clear Bignumber with the right button.",
                 "鼠标左键设定数字，右键清除.");
-  } else if (rb_all->isChecked()) {
+  } else if (game_.mode() == DisplayMode::kAll) {
     if (c.state == kEntered)
       hint = CT("Cancel the bignumber with the left button.Pop up the shortcut menu with the right button.",
                 "左键取消设置的大数,右键打开快捷菜单..");

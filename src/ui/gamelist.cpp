@@ -206,10 +206,10 @@ void Tfrmgamelist::SetRow(int row, const std::string& name, const QString& diffi
   StringGrid1->setItem(row, 1, new QTableWidgetItem(difficulty));
 }
 
-void Tfrmgamelist::FillGameList() {
+int Tfrmgamelist::FillGameList() {
   // The data row under the header keeps what it held.
   StringGrid1->setRowCount(1);
-  if (!store_) return;
+  if (!store_) return 0;
   std::string error;
   const std::vector<GameListRow> rows = ListGames(store_->Gamelist, &error);
   StringGrid1->setRowCount(std::max<int>(1, static_cast<int>(rows.size())));
@@ -217,13 +217,13 @@ void Tfrmgamelist::FillGameList() {
     SetRow(k, rows[k].name, QString::fromStdString(rows[k].difficulty));
   StringGrid1->setCurrentCell(0, 0);
   if (!error.empty()) form_.prompts().Notice(this, QString::fromLocal8Bit(error));
+  return static_cast<int>(rows.size());
 }
 
 void Tfrmgamelist::Refresh() {
   const int row = StringGrid1->currentRow();
-  FillGameList();
   // After a change the row under the header never shows a game that is gone.
-  if (store_ && ListGames(store_->Gamelist, nullptr).empty()) SetRow(0, std::string(), QString());
+  if (FillGameList() == 0) SetRow(0, std::string(), QString());
   StringGrid1->setCurrentCell(std::clamp(row, 0, StringGrid1->rowCount() - 1), 0);
 }
 

@@ -79,7 +79,8 @@ class Tfrmgamelist : public QDialog {
   QPushButton* Button4 = nullptr;  // Cancel
 
   void Attach(Tfrmsave* store) { store_ = store; }
-  void FillGameList();
+  // Returns how many games it listed.
+  int FillGameList();
 
   // The name of the selected row as stored in the file (byte for byte).
   std::string SelectedName() const;

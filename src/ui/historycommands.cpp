@@ -22,11 +22,11 @@ void TForm1::UpdateStepButtons() {
 void TForm1::ResetHistory() { game_.ResetHistory(); }
 
 void TForm1::RedrawRestored() {
-  if (rb_none->isChecked()) {
+  if (game_.mode() == DisplayMode::kNone) {
     sd991->DrawDigitsOnly();
     if (SelectedDigit() == 0) SetDigitButtons(1);
     HighlightSelected();
-  } else if (rb_all->isChecked()) {
+  } else if (game_.mode() == DisplayMode::kAll) {
     sd991->DrawAllCandidates();
   } else {
     sd991->DrawFiltered(SelectedDigit());

@@ -688,12 +688,12 @@ void TForm1::rb_noneClick() {
   Board& board = sd991->board();
   UpdateGuard guard(*sd991);
   auto fillLists = [&] { FillCandidateLists(board, game_.autoUpdate()); };
-  if (rb_none->isChecked()) {
+  if (game_.mode() == DisplayMode::kNone) {
     sd991->DrawDigitsOnly();
     if (SelectedDigit() == 0) SetDigitButtons(1);
     HighlightSelected();
     AssignCellMenus(board, -1, sd991->view());
-  } else if (rb_all->isChecked()) {
+  } else if (game_.mode() == DisplayMode::kAll) {
     fillLists();
     sd991->DrawAllCandidates();
     AssignCellMenus(board, 0, sd991->view());
@@ -718,9 +718,9 @@ void TForm1::disnote1Click() {
   {
     UpdateGuard guard(*sd991);
     const int sel = SelectedDigit();
-    if (rb_none->isChecked()) {
+    if (game_.mode() == DisplayMode::kNone) {
       sd991->DrawDigitsOnly();
-    } else if (rb_one->isChecked()) {
+    } else if (game_.mode() == DisplayMode::kOnlyOne) {
       FillEmptyTexts(board);
       // No digit chosen: no cell has the menu.
       AssignCellMenus(board, sel == 0 ? -1 : sel, sd991->view());
@@ -736,9 +736,9 @@ void TForm1::disnote1Click() {
 void TForm1::DescribeBoard() {
   // A screen reader cannot see which digit a click would place.
   const int d = SelectedDigit();
-  const QString mode = rb_all->isChecked()   ? QStringLiteral("all candidates shown")
-                       : rb_one->isChecked() ? QStringLiteral("candidates of the chosen digit shown")
-                                             : QStringLiteral("candidates hidden");
+  const QString mode = game_.mode() == DisplayMode::kAll       ? QStringLiteral("all candidates shown")
+                       : game_.mode() == DisplayMode::kOnlyOne ? QStringLiteral("candidates of the chosen digit shown")
+                                                               : QStringLiteral("candidates hidden");
   sd991->setAccessibleDescription(d == 0 ? mode : QStringLiteral("Digit %1 chosen, %2").arg(d).arg(mode));
 }
 

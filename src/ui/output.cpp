@@ -199,8 +199,13 @@ void Tfrmcopy::FormCreate() {
 int Tfrmcopy::itemIndex() const { return RadioGroup1Items->checkedId(); }
 
 void Tfrmcopy::setItemIndex(int index) {
-  if (QAbstractButton* b = RadioGroup1Items->button(index)) b->setChecked(true);
-  RadioGroup1Click();
+  // Checking another item fills the text through its toggle; the same item
+  // (or none) is filled here.
+  QAbstractButton* b = RadioGroup1Items->button(index);
+  if (b && !b->isChecked())
+    b->setChecked(true);
+  else
+    RadioGroup1Click();
 }
 
 void Tfrmcopy::Prepare() { setItemIndex(0); }
