@@ -60,6 +60,15 @@ class TForm1 : public QMainWindow {
   explicit TForm1(Prompts& prompts, QWidget* parent = nullptr);
   ~TForm1() override;
 
+  // The game on show. Whoever changes it from outside asks for a redraw
+  // (RecountDigits after a move, StartGame after a new position).
+  Game& game() { return game_; }
+  const Game& game() const { return game_; }
+  // The data folder, ending with "/".
+  const QString& DataFolder() const { return dataFolder; }
+  // Why the last game file could not be written; empty after a success.
+  const QString& LastWriteError() const { return lastWriteError; }
+
   // --- The game in progress ---
   TPICSD33* sd991 = nullptr;
   TQJ& QJ1 = game_.store();

@@ -28,7 +28,6 @@ class BoardTest : public FormTest {
     Settle();
   }
 
-  tessel::TPICSD33& sd() { return *form().sd991; }
   tessel::Cell& cell(int r, int c) { return sd().cell(r, c); }
   tessel::TPicNode& node(int r, int c) { return sd().node(r, c); }
 

@@ -8,13 +8,27 @@
 #include <QUrl>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "ui/mainwindow.hpp"
 #include "ui/prompts.hpp"
+#include "widgets/picsd33.hpp"
+
+#include <QAction>
 
 namespace uitest {
+
+// A window's child by its object name; naming one that is not there fails
+// the test at that line (gtest reports the exception).
+template <class T = QWidget>
+T* Child(const QObject& parent, const QString& name) {
+  T* c = parent.findChild<T*>(name);
+  if (c == nullptr) throw std::runtime_error("no child named " + name.toStdString());
+  return c;
+}
+inline QAction* Act(const QObject& w, const QString& name) { return Child<QAction>(w, name); }
 
 class FormTest : public ::testing::Test {
  protected:
@@ -33,7 +47,9 @@ class FormTest : public ::testing::Test {
   void TearDown() override { EXPECT_EQ(prompts_.Pending(), 0u) << "scripted answers left unused"; }
 
   tessel::ui::TForm1& form() { return *form_; }
-  tessel::Board& board() { return form_->sd991->board(); }
+  tessel::Game& game() { return form_->game(); }
+  tessel::Board& board() { return form_->game().board(); }
+  tessel::TPICSD33& sd() { return *Child<tessel::TPICSD33>(*form_, QStringLiteral("sd991")); }
 
   QTemporaryDir home_;
   tessel::ui::ScriptedPrompts prompts_;
