@@ -13,6 +13,7 @@
 
 #include "core/bank.hpp"
 #include "core/board.hpp"
+#include "core/explain.hpp"
 #include "core/grader.hpp"
 #include "core/qj.hpp"
 #include "core/random.hpp"
@@ -213,6 +214,13 @@ int RunGrade(std::istream& in, bool steps) {
   return bad ? 2 : 0;
 }
 
+// Each line answers on its own line; a bad line says why there.
+int RunExplain(std::istream& in) {
+  const bool read = ForEachLine(in, [&](std::string_view line, long) { std::cout << tessel::ExplainLine(line) << '\n'; });
+  if (!read) return Fail("cannot read the input");
+  return Flushed() ? 0 : Fail("cannot write the output");
+}
+
 int RunConvert(const std::string& input, const std::string& to) {
   tessel::Board board;
   if (tessel::ImportPuzzleText(input, board) == 0) {
@@ -250,7 +258,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command != "test" && command != "solve" && command != "convert" && command != "deal" &&
-      command != "grade")
+      command != "grade" && command != "explain")
     return Fail("unknown command '" + command + "' (try --help)");
 
   Args args;
@@ -279,6 +287,7 @@ int main(int argc, char** argv) {
   if (command == "test") return RunTest(in, args.editor);
   if (command == "solve") return RunSolve(in);
   if (command == "grade") return RunGrade(in, args.steps);
+  if (command == "explain") return RunExplain(in);
   std::ostringstream whole;  // convert reads one puzzle text as a whole
   whole << in.rdbuf();
   if (in.bad()) return Fail("cannot read '" + args.file + "'");

@@ -17,6 +17,7 @@ namespace tessel {
 using Colour = std::uint32_t;  // 0x00BBGGRR, red in the low byte
 
 enum BorderStyle : int { kBorderNone = 0, kBorderSingle = 1 };
+enum ExplainMark : int { kExplainNone = 0, kExplainProof = 1, kExplainChange = 2 };
 
 struct CellView {
   int row = 1;
@@ -36,6 +37,12 @@ struct CellView {
   std::array<Colour, 10> subFontColor{};
   std::array<int, 10> subBorderStyle{};  // hover frame of one square
   int subFontSize = 12;                  // points
+
+  // Explain Next Step, until the next board change: a frame on the cells
+  // that prove the step or that it changes, and a ring on the candidate
+  // squares it places or strikes. Drawn over the colours, marks untouched.
+  int explain = 0;                 // kExplainNone, kExplainProof, kExplainChange
+  std::uint16_t explainDigits = 0;  // bit d-1: square d
 
   CellView();
 

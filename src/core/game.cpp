@@ -37,6 +37,7 @@ void Game::PutGivensOnBoard(bool fill) {
     for (int i = 0; i < kCells; ++i)
       if (board_[i].state == kOpen) board_[i].text = board_.ComputeCandidates(RowOf(i), ColOf(i));
   history_.AbandonBranch();
+  ClearExplain();
 }
 
 void Game::ClearMarks() {
@@ -45,6 +46,7 @@ void Game::ClearMarks() {
 
 bool Game::Show(const std::string& line) {
   RestoreSnapshot(board_, line);
+  ClearExplain();
   board_.MarkConflicts();
   return true;
 }
@@ -59,6 +61,7 @@ bool Game::RejectBranch() { return history_.BranchOpen() && Show(history_.Reject
 PlayResult Game::Settle(bool changed) {
   PlayResult r;
   r.changed = changed;
+  if (changed) ClearExplain();
   board_.MarkConflicts();
   r.finished = board_.IsFinished();
   return r;
@@ -93,7 +96,10 @@ void Game::MarkCandidate(int row, int col, int digit, Colour colour, const Board
   marks_ = CaptureMarks(look, view_);
 }
 
-int Game::Hint() { return PlaceHint(board_, store_.GetSolution(), autoUpdate_); }
+int Game::Hint() {
+  ClearExplain();
+  return PlaceHint(board_, store_.GetSolution(), autoUpdate_);
+}
 
 std::vector<int> Game::WrongDigits() const { return tessel::WrongDigits(board_, store_); }
 
@@ -116,12 +122,36 @@ Game::SolutionAnswer Game::SolutionToShow() const {
 
 void Game::FillSolution(std::string_view solution) {
   FillFromSolution(board_, solution);
+  ClearExplain();
   board_.MarkConflicts();
 }
 
 void Game::Restart() {
   RestartBoard(board_);
+  ClearExplain();
   board_.MarkConflicts();
+}
+
+Explanation Game::ExplainNextStep() {
+  ClearExplain();
+  std::string solution = store_.GetSolution();
+  if (solution.empty()) {
+    const SolutionAnswer a = SolutionToShow();
+    if (a.kind == SolutionAnswer::kShow) solution = a.first;
+  }
+  Explanation e = Explain(PositionOf(board_, mode_ != DisplayMode::kNone), solution);
+  for (int c : e.proof) view_[c].explain = kExplainProof;
+  for (int c : e.changes) view_[c].explain = kExplainChange;
+  for (const auto& p : e.placements) view_[p.cell].explainDigits |= 1u << (p.digit - 1);
+  for (const auto& el : e.eliminations) view_[el.cell].explainDigits |= 1u << (el.digit - 1);
+  return e;
+}
+
+void Game::ClearExplain() {
+  for (auto& n : view_) {
+    n.explain = kExplainNone;
+    n.explainDigits = 0;
+  }
 }
 
 }  // namespace tessel

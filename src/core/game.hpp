@@ -10,6 +10,7 @@
 
 #include "core/board.hpp"
 #include "core/boardview.hpp"
+#include "core/explain.hpp"
 #include "core/history.hpp"
 #include "core/qj.hpp"
 
@@ -70,7 +71,10 @@ class Game {
 
   // The position on the board, recorded when it differs from the entry at
   // the cursor (the entries after the cursor go). True when recorded.
-  bool RecordStep() { return history_.RecordStep(board_); }
+  bool RecordStep() {
+    ClearExplain();
+    return history_.RecordStep(board_);
+  }
   // The board becomes entry 0 of a fresh history.
   void ResetHistory() { history_.Reset(board_); }
 
@@ -124,6 +128,13 @@ class Game {
 
   // Every cell but the givens open again with computed candidates.
   void Restart();
+
+  // Explain Next Step on the board as the player has it (their own lists
+  // when the display shows them): the cells it uses are framed in the
+  // drawing table until the next board change. Places and records nothing.
+  Explanation ExplainNextStep();
+  // Those frames go (every board change does this itself).
+  void ClearExplain();
 
  private:
   bool Show(const std::string& line);
