@@ -158,13 +158,15 @@ TEST_F(BoardViewTest, HighlightMarksAndEntryFonts) {
   // A mark survives any redraw; colours the board uses itself are no marks.
   View(2, 2).color = 255;
   View(3, 3).subColor[4] = 255;
-  const ColourMarks marks = CaptureMarks(look, view);
+  ColourMarks marks = CaptureMarks(look, view);
   EXPECT_EQ(marks[IndexOf(2, 2)][0], 255u);
   EXPECT_EQ(marks[IndexOf(3, 3)][4], 255u);
   EXPECT_EQ(marks[IndexOf(1, 2)][0], kNoMark);
   EXPECT_EQ(marks[IndexOf(9, 9)][0], kNoMark);
+  marks[IndexOf(9, 9)][0] = 65280;
   DrawAllCandidates(board, look, view);
   ApplyMarks(board, look, 5, marks, view);
+  EXPECT_EQ(View(9, 9).color, 65280u) << "a mark covers the error colour";
   EXPECT_EQ(View(2, 2).color, 255u);
   EXPECT_EQ(View(3, 3).subColor[4], 255u);
   EXPECT_EQ(View(3, 3).subColor[5], look.unfocus1);

@@ -115,5 +115,35 @@ TEST(GameModel, SolutionToShowByWhatIsKnown) {
   EXPECT_EQ(open.SolutionToShow().kind, Game::SolutionAnswer::kNotSolvable);
 }
 
+// A hint marks no conflict and, without Auto Update, leaves the lists;
+// Check Error inks only the wrong digits, and a full board with a clash is
+// no finish.
+TEST(GameModel, HintCheckErrorAndAClashAtTheEnd) {
+  Game g;
+  const std::string& sol = testutil::kSolution;
+  LoadDigitString(sol, g.board());
+  g.store().SetSolution(sol);
+  g.board().at(9, 8) = {9, 8, std::string(1, sol[80]), kEntered, false};  // clashes with the hint
+  g.board().at(9, 9) = {9, 9, "", kOpen, false};
+  g.board().at(8, 9) = {8, 9, std::string(1, sol[71]) + sol[80], kOpen, false};
+  g.SetAutoUpdate(false);
+  EXPECT_EQ(g.Hint(), 80);
+  EXPECT_EQ(g.board().at(9, 9).text, std::string(1, sol[80]));
+  EXPECT_FALSE(g.board().HasErrorMark());
+  EXPECT_EQ(g.board().at(8, 9).text.size(), 2u);
+
+  g.InkWrongDigits();
+  EXPECT_EQ(g.view()[IndexOf(9, 8)].fontColor, kWrongDigitFont);
+  EXPECT_NE(g.view()[IndexOf(9, 9)].fontColor, kWrongDigitFont);
+  EXPECT_NE(g.view()[IndexOf(8, 9)].fontColor, kWrongDigitFont) << "a list of two is no digit";
+
+  g.board().at(8, 9) = {8, 9, "", kOpen, false};
+  g.SetSelectedDigit(sol[71] - '0');
+  const PlayResult r = g.ClickCell(8, 9, true);
+  EXPECT_TRUE(r.changed);
+  EXPECT_FALSE(r.finished) << "I8 and I9 clash";
+  EXPECT_TRUE(g.board().HasErrorMark());
+}
+
 }  // namespace
 }  // namespace tessel
