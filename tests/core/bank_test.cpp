@@ -54,64 +54,6 @@ bool ValidFullGrid(const std::string& s) {
   return true;
 }
 
-// A counter of its own, so the bank is not checked by the solver that made it:
-// plain backtracking on the first cell with the fewest candidates.
-class PlainCounter {
- public:
-  int Count(const std::string& givens, int limit) {
-    rows_.fill(0);
-    cols_.fill(0);
-    boxes_.fill(0);
-    count_ = 0;
-    limit_ = limit;
-    for (int i = 0; i < 81; ++i) {
-      cell_[i] = 0;
-      if (!IsDigitChar(givens[i])) continue;
-      const unsigned bit = 1u << (givens[i] - '1');
-      if (Used(i) & bit) return 0;
-      Toggle(i, bit);
-      cell_[i] = givens[i] - '0';
-    }
-    Search();
-    return count_;
-  }
-
- private:
-  static int Box(int i) { return (i / 27) * 3 + (i % 9) / 3; }
-  unsigned Used(int i) const { return rows_[i / 9] | cols_[i % 9] | boxes_[Box(i)]; }
-  void Toggle(int i, unsigned bit) {
-    rows_[i / 9] ^= bit;
-    cols_[i % 9] ^= bit;
-    boxes_[Box(i)] ^= bit;
-  }
-  void Search() {
-    int best = -1, fewest = 10;
-    for (int i = 0; i < 81 && fewest > 1; ++i) {
-      if (cell_[i]) continue;
-      const int n = std::popcount(~Used(i) & 0x1FFu);
-      if (n < fewest) fewest = n, best = i;
-    }
-    if (best < 0) {
-      ++count_;
-      return;
-    }
-    const unsigned free = ~Used(best) & 0x1FFu;
-    for (int d = 0; d < 9 && count_ < limit_; ++d) {
-      if (!(free & (1u << d))) continue;
-      Toggle(best, 1u << d);
-      cell_[best] = d + 1;
-      Search();
-      cell_[best] = 0;
-      Toggle(best, 1u << d);
-    }
-  }
-
-  std::array<unsigned, 9> rows_{}, cols_{}, boxes_{};
-  std::array<int, 81> cell_{};
-  int count_ = 0;
-  int limit_ = 2;
-};
-
 // Clue ranges of the first three levels.
 constexpr std::array<std::array<int, 2>, 3> kClueRange{{{36, 42}, {30, 35}, {26, 32}}};
 
@@ -171,22 +113,22 @@ int AlignedTriples(const std::string& g) {
   return n;
 }
 
-TEST(Bank, PlainCounterCountsToItsLimit) {
-  const std::string full = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-  PlainCounter counter;
-  EXPECT_EQ(counter.Count(full, 2), 1);
-  EXPECT_EQ(counter.Count(std::string(81, '0'), 2), 2);
+// The bank's own check relies on the tests' plain search counting right.
+TEST(Bank, PlainSearchCountsToItsLimit) {
+  testutil::PlainSearch counter;
+  EXPECT_EQ(counter.Count(testutil::kSolution, 2), 1);
+  EXPECT_EQ(counter.Count(std::string(81, '0'), 7), 7);
   std::string clash = std::string(81, '0');
-  clash[0] = clash[80] = clash[8] = '5';  // 0 and 8 share row 1
+  clash[0] = clash[8] = '5';  // both in row 1
   EXPECT_EQ(counter.Count(clash, 2), 0);
   // A4 A5 / D4 D5 hold 6 7 / 7 6 inside two boxes: blanked, the pairs can swap.
-  std::string open = full;
+  std::string open = testutil::kSolution;
   for (int i : {3, 4, 30, 31}) open[i] = '0';
   EXPECT_EQ(counter.Count(open, 2), 2);
 }
 
 TEST(Bank, EntriesAreWellFormedUniqueAndGradedToTheirLevel) {
-  PlainCounter counter;
+  testutil::PlainSearch counter;
   for (int level = 0; level < kLevelCount; ++level) {
     SCOPED_TRACE("level " + std::to_string(level));
     const auto lines = BankLines(level);
