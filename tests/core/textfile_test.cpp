@@ -6,7 +6,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
+#include "core/gamefile.hpp"
+#include "core/gamestore.hpp"
+#include "core/settings.hpp"
 #include "core/textfile.hpp"
 
 using namespace tessel;
@@ -95,6 +99,41 @@ TEST_F(TextFile, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
   EXPECT_EQ(Entries(), std::vector<std::string>{"lastgame.dat"});
 
   EXPECT_FALSE(WriteFileAtomic(Path("no/such/folder/x.dat"), "x", &error));
+}
+
+// Every data file of the game is written the safe way: a full disk part way
+// through any of them leaves the old file whole and no temporary file.
+TEST_F(TextFile, EveryDataFileWriterKeepsTheOldFileOnAFailedWrite) {
+  Board board;
+  board.ClearAll();
+  TQJ store;
+  History history;
+  history.Reset(board);
+  SettingsText settings(Path("doda.ini"));
+  settings.SetLines({"Board color1=255", "Board color2=16777215", "Auto_check=1"});
+  const std::vector<std::string> games(13, "0123456789");
+  const std::pair<const char*, std::function<bool(std::string*)>> writers[] = {
+      {"games.dat", [&](std::string* e) { return WriteGamesFile(Path("games.dat"), games, e); }},
+      {"lastgame.dat",
+       [&](std::string* e) { return WriteGameFileAt(Path("lastgame.dat"), board, store, history, e); }},
+      {"doda.ini", [&](std::string* e) { return settings.SaveSettings(e); }},
+  };
+  for (const auto& [name, write] : writers) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(WriteFileAtomic(Path(name), "old\r\n"));
+    for (long long n : {0LL, 1LL, 40LL}) {
+      SetWriteFailureAfterBytesForTesting(n);
+      std::string error;
+      EXPECT_FALSE(write(&error)) << n;
+      EXPECT_FALSE(error.empty());
+      SetWriteFailureAfterBytesForTesting(-1);
+      EXPECT_EQ(ReadWholeFile(Path(name)).bytes, "old\r\n") << n;
+    }
+    std::string error;
+    EXPECT_TRUE(write(&error)) << error;
+    EXPECT_NE(ReadWholeFile(Path(name)).bytes, "old\r\n");
+  }
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"doda.ini", "games.dat", "lastgame.dat"}));
 }
 
 // A data file linked into another folder stays a link, and the file behind it
