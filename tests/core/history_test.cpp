@@ -44,25 +44,16 @@ std::string Join(const std::vector<std::string>& pieces) {
   return out;
 }
 
-TEST(HistorySnapshot, LayoutIsStateDigitAndTextPerCellRowMajor) {
+// The snapshot line is what replays store: state digit and text per cell.
+TEST(HistorySnapshot, LayoutAndRoundTripTouchingOnlyStateAndText) {
   const std::string line = TakeSnapshot(SampleBoard());
   const auto pieces = Pieces(line);
   ASSERT_EQ(pieces.size(), 81u);
-  EXPECT_EQ(pieces[0], "15");
-  EXPECT_EQ(pieces[1], "27");
-  EXPECT_EQ(pieces[2], "3139");
-  EXPECT_EQ(pieces[3], "3");
+  EXPECT_EQ(std::vector<std::string>(pieces.begin(), pieces.begin() + 4),
+            (std::vector<std::string>{"15", "27", "3139", "3"}));
   EXPECT_EQ(pieces[80], "3123456789");
   EXPECT_EQ(line.find(' '), std::string::npos);
-  EXPECT_NE(line.back(), ',');
-  // The longest possible line.
-  Board full;
-  for (int i = 0; i < kCells; ++i) full[i] = {RowOf(i), ColOf(i), "123456789", kOpen, false};
-  EXPECT_EQ(TakeSnapshot(full).size(), 890u);
-}
 
-TEST(HistorySnapshot, RestoreRoundTripsAndTouchesOnlyStateAndText) {
-  const std::string line = TakeSnapshot(SampleBoard());
   Board b;  // every cell open and empty
   b[40].error = true;
   EXPECT_EQ(RestoreSnapshot(b, line), 81);
@@ -74,59 +65,43 @@ TEST(HistorySnapshot, RestoreRoundTripsAndTouchesOnlyStateAndText) {
 
 TEST(HistorySnapshot, DamagedLinesRestoreWhatCanBeReadAndNeverMoreThan81Cells) {
   const Board sample = SampleBoard();
-  auto pieces = Pieces(TakeSnapshot(sample));
+  const auto pieces = Pieces(TakeSnapshot(sample));
   Board before;
   for (int i = 0; i < kCells; ++i) before[i] = {RowOf(i), ColOf(i), "9", kEntered, false};
-  const std::string untouched = TakeSnapshot(before);
-
-  {  // a short line: the cells past its end keep what they had
-    Board b = before;
-    EXPECT_EQ(RestoreSnapshot(b, Join({pieces.begin(), pieces.begin() + 10})), 10);
-    for (int i = 0; i < kCells; ++i) EXPECT_EQ(b[i].text, i < 10 ? sample[i].text : "9") << i;
-  }
-  {  // pieces without a state digit are skipped, the rest still restores
-    auto bad = pieces;
-    bad[0] = "05";  // no such state
-    bad[1] = "x7";  // not a digit
-    bad[2] = "";    // nothing at all
-    Board b = before;
-    EXPECT_EQ(RestoreSnapshot(b, Join(bad)), 78);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(b[i].text, "9") << i;
-    for (int i = 3; i < kCells; ++i) EXPECT_EQ(b[i].text, sample[i].text) << i;
-  }
-  {  // surplus pieces never spill into the 81st cell
-    auto longer = pieces;
-    longer.push_back("21");
-    longer.push_back("22");
-    Board b = before;
-    EXPECT_EQ(RestoreSnapshot(b, Join(longer)), 81);
-    EXPECT_EQ(TakeSnapshot(b), TakeSnapshot(sample));
-  }
-  {  // blanks around pieces are read past
-    std::string spaced = "  " + pieces[0];
-    for (int i = 1; i < kCells; ++i) spaced += " , " + pieces[i];
-    Board b = before;
-    EXPECT_EQ(RestoreSnapshot(b, spaced + "\r\n"), 81);
-    EXPECT_EQ(TakeSnapshot(b), TakeSnapshot(sample));
-  }
-  for (const char* junk : {"", ",,,,", "garbage", "4,4,4"}) {
-    Board b = before;
-    EXPECT_EQ(RestoreSnapshot(b, junk), 0) << junk;
-    EXPECT_EQ(TakeSnapshot(b), untouched) << junk;
+  auto bad = pieces;
+  bad[0] = "05";  // no such state
+  bad[1] = "x7";  // not a digit
+  bad[2] = "";    // nothing at all
+  auto longer = pieces;
+  longer.insert(longer.end(), {"21", "22"});
+  std::string spaced = "  " + pieces[0];
+  for (int i = 1; i < kCells; ++i) spaced += " , " + pieces[i];
+  const struct {
+    std::string line;
+    int restored, from, to;  // cells [from, to) come from the sample
+  } cases[] = {
+      {Join({pieces.begin(), pieces.begin() + 10}), 10, 0, 10},  // the cells past its end keep theirs
+      {Join(bad), 78, 3, 81},                                     // pieces without a state are skipped
+      {Join(longer), 81, 0, 81},                                  // surplus never spills
+      {spaced + "\r\n", 81, 0, 81},                             // blanks are read past
+      {"", 0, 0, 0}, {",,,,", 0, 0, 0}, {"garbage", 0, 0, 0}, {"4,4,4", 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    Board b = before, want = before;
+    for (int i = c.from; i < c.to; ++i) want[i] = sample[i];
+    EXPECT_EQ(RestoreSnapshot(b, c.line), c.restored);
+    EXPECT_EQ(TakeSnapshot(b), TakeSnapshot(want));
   }
 }
 
 TEST(HistoryList, RecordsOnlyChangesAndDropsWhatWasSteppedOver) {
   History h;
-  EXPECT_EQ(h.count(), 0);
   EXPECT_EQ(h.Current(), "");
-  EXPECT_FALSE(h.CanStepBack());
-  EXPECT_FALSE(h.CanStepForward());
-
+  EXPECT_FALSE(h.CanStepBack() || h.CanStepForward());
   Board b = SampleBoard();
   h.Reset(b);
   EXPECT_EQ(h.count(), 1);
-  EXPECT_EQ(h.cursor(), 0);
   EXPECT_FALSE(h.RecordStep(b)) << "an unchanged board";
 
   b[10] = {2, 2, "4", kEntered, false};
@@ -134,8 +109,6 @@ TEST(HistoryList, RecordsOnlyChangesAndDropsWhatWasSteppedOver) {
   b[10] = {2, 2, "123456789", kOpen, false};
   EXPECT_TRUE(h.RecordStep(b)) << "equal to entry 0, but not to the entry at the cursor";
   EXPECT_EQ(h.count(), 3);
-  EXPECT_EQ(h.lines()[0], h.lines()[2]);
-
   EXPECT_EQ(h.StepBack(), h.lines()[1]);
   EXPECT_EQ(h.StepBack(), h.lines()[0]);
   EXPECT_FALSE(h.CanStepBack());
@@ -143,52 +116,33 @@ TEST(HistoryList, RecordsOnlyChangesAndDropsWhatWasSteppedOver) {
   b[20] = {3, 3, "8", kEntered, false};
   EXPECT_TRUE(h.RecordStep(b));
   EXPECT_EQ(h.count(), 2) << "the two stepped-over entries are gone";
-  EXPECT_EQ(h.cursor(), 1);
   EXPECT_FALSE(h.CanStepForward());
-
-  // Steps stay inside the list.
-  EXPECT_EQ(h.StepNext(), h.lines()[1]);
-  EXPECT_EQ(h.cursor(), 1);
-  h.StepFirst();
-  h.StepBack();
-  EXPECT_EQ(h.cursor(), 0);
-  h.StepLast();
-  EXPECT_EQ(h.cursor(), 1);
-
-  h.Reset(SampleBoard());
-  EXPECT_EQ(h.count(), 1);
-  EXPECT_EQ(h.cursor(), 0);
 
   h.Assign({"a", "b", "c"});
   EXPECT_EQ(h.cursor(), 2);
   h.Assign({});
   EXPECT_EQ(h.cursor(), 0);
   EXPECT_EQ(h.StepLast(), "");
-  EXPECT_FALSE(h.CanStepForward());
 }
 
-TEST(HistoryBranch, StartAcceptRejectAndAbandon) {
+TEST(HistoryBranch, RejectReturnsToTheBranchPoint) {
   History h;
   Board b = SampleBoard();
   h.Reset(b);
-  EXPECT_FALSE(h.BranchOpen());
   h.StartBranch(b);
   EXPECT_TRUE(h.BranchOpen());
   EXPECT_EQ(h.count(), 1) << "starting a branch records nothing";
-  h.AcceptBranch();
-  EXPECT_FALSE(h.BranchOpen());
-
-  h.StartBranch(b);
   const std::string point = TakeSnapshot(b);
   b[30] = {4, 4, "6", kEntered, false};
   h.RecordStep(b);
   EXPECT_EQ(h.RejectBranch(), point);
   EXPECT_FALSE(h.BranchOpen());
   EXPECT_EQ(h.RejectBranch(), "");
-
-  h.StartBranch(b);
-  h.AbandonBranch();
-  EXPECT_FALSE(h.BranchOpen());
+  for (bool accept : {true, false}) {
+    h.StartBranch(b);
+    accept ? h.AcceptBranch() : h.AbandonBranch();
+    EXPECT_FALSE(h.BranchOpen());
+  }
 }
 
 // Random moves, steps and branch operations, checked against the rules that
@@ -201,41 +155,21 @@ TEST(HistoryProperty, RandomPlayKeepsCursorInRangeAndRoundTripsSnapshots) {
     h.Reset(b);
     for (int op = 0; op < 400; ++op) {
       const int before = h.count();
-      switch (rng() % 8) {
-        case 0:
-        case 1:
-        case 2: {  // a move: enter, clear or edit one cell
-          const int i = 4 + int(rng() % (kCells - 4));
-          const int kind = int(rng() % 3);
-          if (kind == 0) b[i] = {RowOf(i), ColOf(i), std::string(1, char('1' + rng() % 9)), kEntered, false};
-          if (kind == 1) b[i] = {RowOf(i), ColOf(i), "123456789", kOpen, false};
-          if (kind == 2) b[i] = {RowOf(i), ColOf(i), "2468", kOpen, false};
-          const std::string current = h.Current();
-          const bool added = h.RecordStep(b);
-          EXPECT_EQ(added, TakeSnapshot(b) != current);
-          break;
-        }
-        case 3:
-          RestoreSnapshot(b, h.StepBack());
-          break;
-        case 4:
-          RestoreSnapshot(b, h.StepNext());
-          break;
-        case 5:
-          RestoreSnapshot(b, rng() % 2 ? h.StepFirst() : h.StepLast());
-          break;
-        case 6:
-          if (h.BranchOpen())
-            h.AcceptBranch();
-          else
-            h.StartBranch(b);
-          break;
-        case 7:
-          if (h.BranchOpen()) {
-            RestoreSnapshot(b, h.RejectBranch());
-            h.RecordStep(b);
-          }
-          break;
+      const int kind = int(rng() % 8);
+      if (kind < 3) {  // a move: enter, clear or edit one cell
+        const int i = 4 + int(rng() % (kCells - 4));
+        const std::string texts[] = {std::string(1, char('1' + rng() % 9)), "123456789", "2468"};
+        const int k = int(rng() % 3);
+        b[i] = {RowOf(i), ColOf(i), texts[k], k ? kOpen : kEntered, false};
+        const std::string current = h.Current();
+        EXPECT_EQ(h.RecordStep(b), TakeSnapshot(b) != current);
+      } else if (kind < 6) {
+        RestoreSnapshot(b, kind == 3 ? h.StepBack() : kind == 4 ? h.StepNext() : rng() % 2 ? h.StepFirst() : h.StepLast());
+      } else if (kind == 6) {
+        h.BranchOpen() ? h.AcceptBranch() : h.StartBranch(b);
+      } else if (h.BranchOpen()) {
+        RestoreSnapshot(b, h.RejectBranch());
+        h.RecordStep(b);
       }
       ASSERT_GE(h.cursor(), 0);
       ASSERT_LT(h.cursor(), h.count());
