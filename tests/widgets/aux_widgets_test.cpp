@@ -3,9 +3,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "core/board.hpp"
 #include "widgets/colorgrid.hpp"
-#include "widgets/digitcount.hpp"
 #include "widgets/mousepb.hpp"
 #include "widgets/timelabel.hpp"
 
@@ -27,19 +25,6 @@ TEST(TimeLabel, FormatClock) {
     label.setMS(ms);
     EXPECT_EQ(label.text(), text) << ms;
   }
-}
-
-TEST(TimeLabel, TicksOnlyWhileEnabled) {
-  TTimeLabel label;
-  QObject::connect(&label, &TTimeLabel::timer, [&] { label.setMS(label.MS() + label.timeinterval()); });
-  label.setTimeinterval(10);
-  label.setTimerenabled(true);
-  QTRY_VERIFY_WITH_TIMEOUT(label.MS() >= 50, 2000);
-  label.setTimerenabled(false);
-  const qint64 stopped = label.MS();
-  QTest::qWait(60);
-  EXPECT_EQ(label.MS(), stopped);
-  EXPECT_EQ(stopped % 10, 0);
 }
 
 TEST(DigitBar, ClampsAndPaintsFromTheBottom) {
@@ -127,22 +112,4 @@ TEST_F(Palette, ForegroundLabelContrasts) {
   for (int y = r.top(); y <= r.bottom(); ++y)
     for (int x = r.left(); x <= r.right(); ++x) blue += img.pixelColor(x, y) == QColor(0, 0, 255) ? 1 : 0;
   EXPECT_GT(blue, 5);
-}
-
-TEST(DigitCount, CountsPlacedCellsCappedAtNine) {
-  Board b;
-  b.ClearAll();
-  for (int col = 1; col <= 9; ++col) {
-    b.at(col, col).state = kEntered;
-    b.at(col, col).text = "3";
-  }
-  b.at(1, 2).state = kGiven;
-  b.at(1, 2).text = "3";  // a tenth 3, conflicting
-  b.at(2, 1).text = "5";  // open: a candidate, not counted
-  b.at(3, 1).state = kGiven;
-  b.at(3, 1).text = "7";
-  const auto counts = CountPlacedDigits(b);
-  EXPECT_EQ(counts[2], 9);
-  EXPECT_EQ(counts[4], 0);
-  EXPECT_EQ(counts[6], 1);
 }

@@ -28,9 +28,6 @@ TEST_F(CheckBoard, TypingFilterKeepsDigitsAndDot) {
   EXPECT_EQ(n->text(), "5.");
   QTest::keyClicks(n, "1234567890");
   EXPECT_EQ(n->text().size(), 9);
-}
-
-TEST_F(CheckBoard, LetterLeavesTextUnchanged) {
   board.setText(4, 4, "3");
   QTest::keyClick(board.node(4, 4), Qt::Key_Q);
   EXPECT_EQ(board.text(4, 4), "3");
