@@ -17,7 +17,7 @@ namespace tessel {
 using Colour = std::uint32_t;  // 0x00BBGGRR, red in the low byte
 
 enum BorderStyle : int { kBorderNone = 0, kBorderSingle = 1 };
-enum ExplainMark : int { kExplainNone = 0, kExplainProof = 1, kExplainChange = 2 };
+enum ExplainMark : int { kExplainNone = 0, kExplainProof = 1, kExplainChange = 2, kExplainPlace = 3 };
 
 struct CellView {
   int row = 1;
@@ -41,7 +41,7 @@ struct CellView {
   // Explain Next Step, until the next board change: a frame on the cells
   // that prove the step or that it changes, and a ring on the candidate
   // squares it places or strikes. Drawn over the colours, marks untouched.
-  int explain = 0;                 // kExplainNone, kExplainProof, kExplainChange
+  int explain = 0;                  // an ExplainMark
   std::uint16_t explainDigits = 0;  // bit d-1: square d
 
   CellView();

@@ -203,8 +203,7 @@ bool SayLocked(Scene& s, bool pointing) {
       s.proof = shared;
       const std::string lockedIn = HouseText(pointing ? b : line), onto = HouseText(pointing ? line : b);
       s.sentence = std::string(pointing ? "Pointing" : "Claiming") + ": in " + lockedIn + " the " +
-                   std::to_string(d) + " lies only in " + onto + ", so " + RemoveByDigit(want) +
-                   " (the rest of " + onto + ").";
+                   std::to_string(d) + " lies only in " + onto + ", so " + RemoveByDigit(want) + ".";
       return true;
     }
   return false;
@@ -315,8 +314,8 @@ bool SayFish(Scene& s, int n) {
       std::vector<int> targets;
       for (const auto& e : want) targets.push_back(e.cell);
       s.sentence = std::string(TechniqueName(s.step.technique)) + " on " + std::to_string(d) + " in " +
-                   LinesText(o, base) + ", " + covers + ": remove " + std::to_string(d) + " from the rest of " +
-                   covers + " (" + CellsText(targets) + ").";
+                   LinesText(o, base) + ", " + covers + ": remove " + std::to_string(d) + " from " +
+                   CellsText(targets) + ".";
       return true;
     });
     if (found) return true;
@@ -347,28 +346,29 @@ std::string Detail(const GradeStep& step, std::vector<int>& cells) {
   return out;
 }
 
-// Why the family's pattern removes what it removes, in a few words.
+// Why the family's pattern removes what it removes, in a few words: the
+// status bar has room for one short sentence.
 std::string_view Because(Technique t) {
   switch (t) {
     case Technique::kXYWing:
-    case Technique::kXYZWing: return "whichever digit the pivot takes, one of the pincers holds the other";
-    case Technique::kWWing: return "the link leaves the other digit to one of the two cells";
+    case Technique::kXYZWing: return "one pincer holds the digit";
+    case Technique::kWWing: return "one of the pair holds the digit";
     case Technique::kSkyscraper:
     case Technique::kTwoStringKite:
-    case Technique::kEmptyRectangle: return "one of the two ends holds the digit";
-    case Technique::kRemotePairs: return "the pair's digits alternate along the cells, so each colour holds one";
-    case Technique::kSimpleColouring: return "one colour holds the digit, the other does not";
+    case Technique::kEmptyRectangle: return "one end holds the digit";
+    case Technique::kRemotePairs:
+    case Technique::kSimpleColouring: return "one colour holds the digit";
     case Technique::kFinnedXWing:
     case Technique::kFinnedSwordfish:
-    case Technique::kFinnedJellyfish: return "either the fish holds or a fin does";
-    default: return "each candidate removed leads to its own contradiction";
+    case Technique::kFinnedJellyfish: return "the fish or its fin holds the digit";
+    default: return "each removed candidate leads to its own removal";
   }
 }
 
 void SayGeneric(Scene& s) {
   const std::string detail = Detail(s.step, s.proof);
   s.sentence = std::string(TechniqueName(s.step.technique)) + " (" + detail + "): " +
-               std::string(Because(s.step.technique)) + ", so " + RemoveByDigit(s.step.eliminations) + ".";
+               std::string(Because(s.step.technique)) + "; " + RemoveByDigit(s.step.eliminations) + ".";
 }
 
 // One builder per technique family; false when the pattern was not

@@ -14,6 +14,7 @@ void Game::Clear() {
     board_[i].text.clear();
   }
   ClearMarks();
+  ClearExplain();
 }
 
 void Game::OpenRecord(const std::vector<std::string>& lines, int n) { ApplyGameRecord(lines, n, board_, store_); }
@@ -142,6 +143,7 @@ Explanation Game::ExplainNextStep() {
   Explanation e = Explain(PositionOf(board_, mode_ != DisplayMode::kNone), solution);
   for (int c : e.proof) view_[c].explain = kExplainProof;
   for (int c : e.changes) view_[c].explain = kExplainChange;
+  for (const auto& p : e.placements) view_[p.cell].explain = kExplainPlace;
   for (const auto& p : e.placements) view_[p.cell].explainDigits |= 1u << (p.digit - 1);
   for (const auto& el : e.eliminations) view_[el.cell].explainDigits |= 1u << (el.digit - 1);
   return e;

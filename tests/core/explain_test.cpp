@@ -97,7 +97,7 @@ TEST(Explain, SentencesPerFamily) {
       {"3 4 5 6 8 1 2 79 79 1 8 6 27 9 27 4 5 3 9 7 2 45 3 45 1 6 8 28 6 7 3 5 248 9 1 24 4 1 9 27 27 6 3 8 5 "
        "28 5 3 12479 127 24789 6 247 247 6 3 8 279 4 279 5 29 1 5 9 14 8 12 3 7 24 6 7 2 14 159 6 59 8 3 49",
        "eliminate F4:7,F5:7,F6:7 | Pointing | Pointing: in box 6 the 7 lies only in row F, so remove 7 from F4, F5 "
-       "and F6 (the rest of row F)."},
+       "and F6."},
       {"1 246 7 46 26 8 5 3 9 3 468 59 4569 1 469 2 7 68 68 268 59 5679 3 2679 4 68 1 678 68 1 3 9 2467 78 5 2478 5 "
        "3 2 147 8 147 6 9 47 678 9 4 67 267 5 378 1 2378 2 7 3 1689 4 169 89 68 5 4 1 6 789 5 379 3789 2 378 9 5 8 2 "
        "67 367 1 4 367",
@@ -110,17 +110,17 @@ TEST(Explain, SentencesPerFamily) {
        "nothing else; remove 5 from C4 and 6 from C6."},
       {"5 9 8 7 6 1 4 2 3 3 2 6 8 459 49 1 7 59 7 4 1 359 359 2 56 689 589 18 158 9 6 58 7 2 3 4 4 58 7 59 2 3 56 689 "
        "1 2 6 3 1 4589 49 7 89 589 18 138 2 4 39 6 89 5 7 6 38 4 39 7 5 89 1 2 9 7 5 2 1 8 3 4 6",
-       "eliminate C5:5,C9:5,D5:5 | X-Wing | X-Wing on 5 in rows B and F, columns 5 and 9: remove 5 from the rest of "
-       "columns 5 and 9 (C5, C9 and D5)."},
+       "eliminate C5:5,C9:5,D5:5 | X-Wing | X-Wing on 5 in rows B and F, columns 5 and 9: remove 5 from C5, C9 and "
+       "D5."},
       {"5 8 2 6 1 3 7 4 9 46 46 7 5 2 9 8 1 3 3 1 9 4 8 7 5 6 2 678 3 5 18 4 2 19 789 1678 1 47 48 9 3 6 2 78 5 9 2 "
        "68 18 7 5 4 3 168 2 67 168 3 5 4 19 789 178 48 5 3 7 9 1 6 2 48 47 9 14 2 6 8 3 5 147",
-       "eliminate B1:4 | XY-Wing | XY-Wing (pivot G2 (67), pincers B2 (46), I1 (47)): whichever digit the pivot "
-       "takes, one of the pincers holds the other, so remove 4 from B1."},
+       "eliminate B1:4 | XY-Wing | XY-Wing (pivot G2 (67), pincers B2 (46), I1 (47)): one pincer holds the digit; "
+       "remove 4 from B1."},
       {"3 467 469 4689 489 2 58 57 1 1679 1267 5 3 189 1689 4 27 268 146 8 246 146 7 5 9 3 26 5 16 7 169 2 169 3 8 4 "
        "149 124 8 7 3 14 6 259 25 469 3 2469 468 5 468 1 29 7 478 9 34 2 6 348 578 1 58 468 5 1 489 489 7 2 46 3 2 "
        "467 346 5 148 1348 78 46 9",
-       "eliminate B8:2,E9:2 | Skyscraper | Skyscraper (2 in row C and row F, ends C9, F8): one of the two ends holds "
-       "the digit, so remove 2 from B8 and E9."},
+       "eliminate B8:2,E9:2 | Skyscraper | Skyscraper (2 in row C and row F, ends C9, F8): one end holds the digit; "
+       "remove 2 from B8 and E9."},
   };
   for (const auto& c : cases) EXPECT_EQ(ExplainLine(c.line), c.out);
 }
@@ -190,7 +190,9 @@ TEST(Explain, TheGameFramesTheStepUntilTheNextChange) {
   ASSERT_TRUE(e.kind == ExplainKind::kPlace || e.kind == ExplainKind::kEliminate) << e.sentence;
   for (int c = 0; c < kCells; ++c) EXPECT_EQ(game.board()[c].text, texts[c]);
   EXPECT_EQ(game.history().count(), steps);
-  for (int c : e.changes) EXPECT_EQ(game.view()[c].explain, kExplainChange);
+  for (int c : e.changes) EXPECT_NE(game.view()[c].explain, kExplainNone);
+  for (const auto& pl : e.placements) EXPECT_EQ(game.view()[pl.cell].explain, kExplainPlace);
+  for (const auto& el : e.eliminations) EXPECT_EQ(game.view()[el.cell].explain, kExplainChange);
   for (int c : e.proof) {
     if (std::find(e.changes.begin(), e.changes.end(), c) == e.changes.end()) EXPECT_EQ(game.view()[c].explain, kExplainProof);
   }
