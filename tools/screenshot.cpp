@@ -1,8 +1,9 @@
 // Renders the main window after a seeded deal, offscreen, to PNG files at
 // device pixel ratio 1 and 2: screenshot PATH [--level N] [--seed N]
-// [--dialogs DIR]. The picture shows a game in progress: all candidates,
-// digit 7 selected, a marked cell and a marked candidate. With --dialogs,
-// every dialog is drawn into DIR as well, over the same game.
+// [--dialogs DIR] [--explain PATH]. The picture shows a game in progress:
+// all candidates, digit 7 selected, a marked cell and a marked candidate.
+// With --dialogs, every dialog is drawn into DIR as well, over the same game;
+// with --explain, Explain Next Step on an X-Wing goes to PATH.
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/explain.hpp"
 #include "ui/gamelist.hpp"
 #include "ui/importdialogs.hpp"
 #include "ui/mainwindow.hpp"
@@ -74,6 +76,51 @@ bool DrawDialogs(tessel::ui::TForm1& window, const QString& dir) {
   return ok;
 }
 
+// Deals Tough games until the player, taking the easiest step each time,
+// reaches one whose next step is an X-Wing; that position goes on the board
+// with its candidate lists, and Explain Next Step shows it.
+bool DrawExplainedXWing(tessel::ui::TForm1& window, const QString& path) {
+  using namespace tessel;
+  for (unsigned seed = 1; seed < 2000; ++seed) {
+    window.SetSeedSource([seed] { return seed; });
+    window.NewGame(kTough);
+    Game& game = window.game();
+    const std::string solution = game.store().GetSolution();
+    Position pos = PositionOf(game.board(), false);
+    for (int c = 0; c < kCells; ++c)
+      if (!pos.value[c]) pos.lists[c] = 0x1FF;
+    for (;;) {
+      const Explanation e = Explain(pos, solution);
+      if (e.kind != ExplainKind::kPlace && e.kind != ExplainKind::kEliminate) break;
+      if (e.technique == Technique::kXWing) {
+        for (int c = 0; c < kCells; ++c) {
+          Cell& cell = game.board()[c];
+          if (cell.state == kGiven) continue;
+          cell.state = pos.value[c] ? kEntered : kOpen;
+          cell.text.clear();
+          for (int d = 1; d <= 9; ++d)
+            if (pos.value[c] == d || (!pos.value[c] && (pos.lists[c] >> (d - 1) & 1))) cell.text += char('0' + d);
+        }
+        game.ResetHistory();
+        // Through None and back to All: the board redraws from the new lists.
+        window.findChild<QRadioButton*>("rb_none")->click();
+        window.findChild<QRadioButton*>("rb_all")->click();
+        // The X-Wing's digit chosen: its placed cells light up too.
+        window.findChild<QToolButton*>(QStringLiteral("disnote%1").arg(e.eliminations.front().digit))->click();
+        window.findChild<QAction*>("ExplainNextStep1")->trigger();
+        return Save(window, path);
+      }
+      for (const auto& pl : e.placements) {
+        pos.value[pl.cell] = static_cast<std::uint8_t>(pl.digit);
+        for (int q : PeersOf(pl.cell)) pos.lists[q] &= ~(1u << (pl.digit - 1));
+      }
+      for (const auto& el : e.eliminations) pos.lists[el.cell] &= ~(1u << (el.digit - 1));
+    }
+  }
+  std::fprintf(stderr, "screenshot: no X-Wing found\n");
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -85,10 +132,12 @@ int main(int argc, char** argv) {
   QString out = "docs/screenshot.png";
   int level = 3;
   unsigned seed = 20261206;
-  QString dialogs;
+  QString dialogs, explain;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "--dialogs" && i + 1 < argc)
+    if (a == "--explain" && i + 1 < argc)
+      explain = QString::fromLocal8Bit(argv[++i]);
+    else if (a == "--dialogs" && i + 1 < argc)
       dialogs = QString::fromLocal8Bit(argv[++i]);
     else if (a == "--level" && i + 1 < argc)
       level = std::atoi(argv[++i]);
@@ -139,5 +188,6 @@ int main(int argc, char** argv) {
     std::printf("%s\n", qPrintable(path));
   }
   if (!dialogs.isEmpty() && !DrawDialogs(window, dialogs)) return 1;
+  if (!explain.isEmpty() && !DrawExplainedXWing(window, explain)) return 1;
   return 0;
 }

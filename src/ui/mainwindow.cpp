@@ -169,6 +169,8 @@ void TForm1::BuildActions() {
   CopyPuzzleToClipboard1 = MakeAction("CopyPuzzleToClipboard1", QStringLiteral("Copy Puzzle To Clipboard"),
                                       QStringLiteral("Copy Puzzle To Clipboard"));
   CopyPuzzleToClipboard1->setIcon(MakeIcon(IconId::Copy));
+  ExplainNextStep1 = MakeAction("ExplainNextStep1", QStringLiteral("Explain Next Step"),
+                                QStringLiteral("Explain Next Step"));
 
   tbresign = MakeAction("tbresign", QStringLiteral("Restart"), QStringLiteral("Restart"));
   tbresign->setIcon(MakeIcon(IconId::Restart));
@@ -236,6 +238,16 @@ void TForm1::BuildActions() {
   connect(Feedback1, &QAction::triggered, this, &TForm1::Feedback1Click);
   connect(CheckNewVersion1, &QAction::triggered, this, &TForm1::CheckNewVersion1Click);
   connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+  connect(ExplainNextStep1, &QAction::triggered, this, &TForm1::ExplainNextStep);
+
+  // Command shortcuts; F1-F3 and the digit keys stay with the key preview.
+  SaveCurrentBoard1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  ToolButton1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  ToolButton12->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  tbback->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  tbnext->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  ExplainNextStep1->setShortcut(QKeySequence(Qt::Key_F4));
 
   // No game yet: nothing to step through or branch from.
   for (QAction* a : {b1, b2, b3, tbfirst, tbback, tbnext, tblast}) a->setEnabled(false);
@@ -266,6 +278,10 @@ void TForm1::BuildMenus() {
   tools->addAction(objectSaveGameStepByStep1TMenuItem1);
   tools->addSeparator();
   tools->addAction(CopyPuzzleToClipboard1);
+  tools->addSeparator();
+  tools->addAction(ExplainNextStep1);
+  tools->addAction(tbback);  // the menu shows their shortcuts
+  tools->addAction(tbnext);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
@@ -811,6 +827,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // --- Commands of later changes ---
+
+void TForm1::ExplainNextStep() {
+  const Explanation e = game_.ExplainNextStep();
+  ShowHint(QString::fromStdString(e.sentence));
+  sd991->RequestRepaint();
+}
 
 void TForm1::appearance1Click() {
   if (frmAppearance && runModal_) runModal_(*frmAppearance);

@@ -129,6 +129,7 @@ class TForm1 : public QMainWindow {
   QAction* savet = nullptr;  // Save Replay
   QAction* objectSaveGameStepByStep1TMenuItem1 = nullptr;  // Load Replay
   QAction* CopyPuzzleToClipboard1 = nullptr;
+  QAction* ExplainNextStep1 = nullptr;  // Tools > Explain Next Step, F4
   class Tfrmcopy* frmcopy = nullptr;  // its dialog, made on first use (output.cpp)
   QAction* tbresign = nullptr;
   QAction* tbsolve = nullptr;
@@ -253,6 +254,8 @@ class TForm1 : public QMainWindow {
   void tbsolveClick();
   void ToolButton16Click();
   void ToolButton9Click();
+  // The easiest next step: its sentence in the status bar, its cells framed.
+  void ExplainNextStep();
   void b1Click();
   void b2Click();
   void b3Click();

@@ -183,6 +183,24 @@ void TPICSD33::PaintCell(QPainter& p, const TPicNode& n, const QRect& r) const {
     if (n.subBorderStyle[k] == kBorderSingle) Frame(p, s, Qt::black, Qt::black);
   }
   if (n.borderStyle == kBorderSingle) Frame(p, r, Qt::black, Qt::black);
+  PaintExplain(p, n, r);
+}
+
+void TPICSD33::PaintExplain(QPainter& p, const TPicNode& n, const QRect& r) const {
+  if (n.explain == kExplainNone) return;
+  // Outlines only, so the colour marks under them stay readable.
+  const QColor proof(25, 95, 215), place(0, 150, 60), strike(220, 40, 20);
+  const QColor ink = n.explain == kExplainProof ? proof : n.explain == kExplainPlace ? place : strike;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(ink, n.explain == kExplainProof ? 2.5 : 3, n.explain == kExplainProof ? Qt::DashLine : Qt::SolidLine));
+  p.drawRect(QRectF(r).adjusted(2.5, 2.5, -2.5, -2.5));
+  p.setPen(QPen(ink, 1.5));
+  for (int k = 1; k <= 9; ++k)
+    if (n.subVisible[k] && (n.explainDigits >> (k - 1) & 1))
+      p.drawEllipse(QRectF(SubPanelLocalRect(k).translated(r.topLeft())).adjusted(-0.5, -0.5, 0.5, 0.5));
+  p.restore();
 }
 
 void TPICSD33::paintEvent(QPaintEvent* event) {

@@ -136,6 +136,8 @@ class TPICSD33 : public QWidget, public TBoardLook {
  private:
   void SetHover(const BoardHit& hit);
   void PaintCell(class QPainter& p, const TPicNode& n, const QRect& r) const;
+  // Explain Next Step's frame and candidate rings, over everything else.
+  void PaintExplain(class QPainter& p, const TPicNode& n, const QRect& r) const;
 
   // A game's board and drawing table when attached, else the board's own.
   Board ownBoard_;
