@@ -20,8 +20,5 @@ struct Tested {
 };
 // The main board's test on a puzzle string of digits and "*".
 Tested TestPuzzle(std::string_view p);
-// The import dialog's variant, as first described: a string without "*"
-// passes whatever it holds.
-Tested TestEditorPuzzleAsDescribed(std::string_view p);
 
 }  // namespace oracle
