@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <fstream>
-#include <numeric>
 #include <random>
 #include <set>
 #include <string>
@@ -41,18 +39,7 @@ std::string Solution(const std::string& entry) {
   return s;
 }
 
-bool ValidFullGrid(const std::string& s) {
-  if (s.size() != 81) return false;
-  for (const auto& house : Houses()) {
-    unsigned seen = 0;
-    for (int i : house) {
-      if (!IsDigitChar(s[i])) return false;
-      seen |= 1u << (s[i] - '1');
-    }
-    if (seen != 0x1FF) return false;
-  }
-  return true;
-}
+using testutil::ValidFullGrid;
 
 // Clue ranges of the first three levels.
 constexpr std::array<std::array<int, 2>, 3> kClueRange{{{36, 42}, {30, 35}, {26, 32}}};

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 
+#include "core/textfile.hpp"
 #include "test_util.hpp"
 
 namespace {
@@ -63,12 +63,9 @@ TEST(Cli, TestAndSolveLines) {
   std::string input = kPuzzle + "\r\n" + std::string(81, '.') + "\n" + "11\n" + "\n";
   const CliRun t = Cli("test -", input);
   ASSERT_EQ(t.exitCode, 0);
-  std::istringstream lines(t.out);
-  std::string unique, several, clash, rest;
-  std::getline(lines, unique);
-  std::getline(lines, several);
-  std::getline(lines, clash);
-  EXPECT_FALSE(std::getline(lines, rest));  // the blank line is skipped
+  const auto lines = tessel::SplitLines(t.out);
+  ASSERT_EQ(lines.size(), 3u);  // the blank line is skipped
+  const std::string &unique = lines[0], &several = lines[1], &clash = lines[2];
   EXPECT_EQ(unique.substr(0, 2), "0 ");
   EXPECT_EQ(unique.size(), 2 + 81 + 1 + 81u);
   EXPECT_EQ(unique.substr(2, 81), unique.substr(84, 81));  // the solution twice

@@ -17,19 +17,7 @@ std::string ReadBytes(const std::string& path) { return ReadWholeFile(path).byte
 
 std::string SampleGames() { return std::string(TESSEL_SOURCE_DIR) + "/tests/data/games_sample.dat"; }
 
-class GameStoreFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("gamestore_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  std::filesystem::path dir_;
-};
+class GameStoreFiles : public testutil::TempFolderTest {};
 
 Board SampleBoard() {
   Board b;

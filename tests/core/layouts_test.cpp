@@ -39,6 +39,14 @@ void ExpectSameCells(const Board& a, const Board& b) {
   EXPECT_EQ(States(a), States(b));
 }
 
+// Each (row, col, text, state) as expected; state -1 is not checked.
+void ExpectCells(const Board& b, std::initializer_list<std::tuple<int, int, const char*, int>> cells) {
+  for (const auto& [r, c, text, state] : cells) {
+    EXPECT_EQ(b.at(r, c).text, text) << r << c;
+    EXPECT_TRUE(state < 0 || b.at(r, c).state == state) << r << c << " state " << b.at(r, c).state;
+  }
+}
+
 Board Imported(std::string_view text, int expected_layout) {
   Board b;
   EXPECT_EQ(ImportPuzzleText(text, b), expected_layout);
@@ -116,10 +124,8 @@ TEST(LayoutDetect, InvalidTextLeavesCellsButMarksConflicts) {
 TEST(LayoutImport, ShortDigitStringLeavesTailOpen) {
   Board b;
   LoadDigitString("12", b);
-  for (auto [r, c, text] : {std::tuple{1, 1, "1"}, {1, 2, "2"}, {1, 3, "3456789"}, {2, 1, "3456789"},
-                            {4, 1, "23456789"}, {9, 9, "123456789"}})
-    EXPECT_EQ(b.at(r, c).text, text) << r << c;
-  EXPECT_EQ(b.at(9, 9).state, kOpen);
+  ExpectCells(b, {{1, 1, "1", kEntered}, {1, 2, "2", kEntered}, {1, 3, "3456789", kOpen}, {2, 1, "3456789", -1},
+                  {4, 1, "23456789", -1}, {9, 9, "123456789", kOpen}});
 }
 
 TEST(LayoutImport, WideFramedRowReadsLikeNarrowOne) {
@@ -138,8 +144,7 @@ TEST(LayoutImport, WideFramedRowReadsLikeNarrowOne) {
   }
   const Board a = Imported(wide, 3);
   ExpectSameCells(a, Imported(narrow, 3));
-  EXPECT_EQ(a.at(5, 2).text, "9");
-  EXPECT_EQ(a.at(5, 9).text, "4");
+  ExpectCells(a, {{5, 2, "9", kEntered}, {5, 9, "4", kEntered}});
   EXPECT_EQ(a.at(5, 1).state, kOpen);
 }
 
@@ -162,16 +167,8 @@ TEST(LayoutImport, CandidateRowReadsAndWritesAsPasted) {
 TEST(LayoutImport, UnframedRowAndDotGroups) {
   const std::string text =
       CandidateTextWithRow(2, "12  5.  .  345 6 7 8 9 123456789") + "\r\n";
-  const Board b = Imported(text, 4);
-  EXPECT_EQ(b.at(2, 1).text, "12");
-  EXPECT_EQ(b.at(2, 2).text, "5.");
-  EXPECT_EQ(b.at(2, 2).state, kOpen);
-  EXPECT_EQ(b.at(2, 3).text, "");
-  EXPECT_EQ(b.at(2, 3).state, kOpen);
-  EXPECT_EQ(b.at(2, 4).text, "345");
-  EXPECT_EQ(b.at(2, 5).text, "6");
-  EXPECT_EQ(b.at(2, 5).state, kEntered);
-  EXPECT_EQ(b.at(2, 9).text, "123456789");
+  ExpectCells(Imported(text, 4), {{2, 1, "12", -1}, {2, 2, "5.", kOpen}, {2, 3, "", kOpen}, {2, 4, "345", -1},
+                                  {2, 5, "6", kEntered}, {2, 9, "123456789", -1}});
 
   EXPECT_EQ(ReadCandidateGroup(text, 2, 9), "123456789");
   EXPECT_EQ(ReadCandidateGroup(text, 2, 10), "");
@@ -186,14 +183,8 @@ TEST(LayoutImport, ShortRowsAndMissingLinesAreEmpty) {
   std::string text;
   for (int c = 0; c < 8; ++c) text += "123456789 ";
   text += "\n12 2 3 4 5 6 7 8 9\n";
-  const Board b = Imported(text, 4);
-  EXPECT_EQ(b.at(1, 8).text, "123456789");
-  EXPECT_EQ(b.at(1, 9).text, "");
-  EXPECT_EQ(b.at(1, 9).state, kOpen);
-  EXPECT_EQ(b.at(2, 1).text, "12");
-  EXPECT_EQ(b.at(2, 9).text, "9");
-  EXPECT_EQ(b.at(3, 1).text, "");
-  EXPECT_EQ(b.at(9, 9).state, kOpen);
+  ExpectCells(Imported(text, 4), {{1, 8, "123456789", -1}, {1, 9, "", kOpen}, {2, 1, "12", -1}, {2, 9, "9", -1},
+                                  {3, 1, "", -1}, {9, 9, "", kOpen}});
 }
 
 TEST(LayoutImport, LineBreakKindsReadTheSame) {

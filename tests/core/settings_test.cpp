@@ -4,11 +4,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/textfile.hpp"
+#include "test_util.hpp"
 
 namespace tessel {
 namespace {
@@ -21,24 +21,14 @@ std::string Sample(const std::string& name) {
   return r.bytes;
 }
 
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+std::string Slurp(const std::string& path) { return ReadWholeFile(path).bytes; }
 
-class SettingsFile : public ::testing::Test {
+class SettingsFile : public testutil::TempFolderTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("tessel-settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    path_ = (dir_ / kSettingsFileName).string();
+    TempFolderTest::SetUp();
+    path_ = Path(kSettingsFileName);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_;
   std::string path_;
 };
 

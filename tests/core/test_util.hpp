@@ -5,6 +5,10 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -106,6 +110,27 @@ std::string ErrorOf(F run) {
   }
   return "";
 }
+
+// 81 digits that break no rule.
+inline bool ValidFullGrid(const std::string& s) {
+  return s.size() == 81 && s.find_first_not_of("123456789") == std::string::npos && PlainSearch().Count(s, 2) == 1;
+}
+
+// A folder of its own per test, gone afterwards.
+class TempFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::path(::testing::TempDir()) / "tessel_XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+  }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::filesystem::path dir_;
+};
 
 // True when built with AddressSanitizer: heavy loops run fewer rounds there.
 constexpr bool kSanitized =

@@ -12,26 +12,19 @@
 #include "core/gamestore.hpp"
 #include "core/settings.hpp"
 #include "core/textfile.hpp"
+#include "test_util.hpp"
 
 using namespace tessel;
 namespace fs = std::filesystem;
 
 namespace {
 
-// A folder of its own per test, gone afterwards.
-class TextFile : public testing::Test {
+class TextFile : public testutil::TempFolderTest {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::path(testing::TempDir()) / "textfile_XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
   void TearDown() override {
     SetWriteFailureAfterBytesForTesting(-1);
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
+    TempFolderTest::TearDown();
   }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   // Every entry of the folder, so a left-behind temporary file shows.
   std::vector<std::string> Entries() const {
     std::vector<std::string> out;
@@ -39,7 +32,6 @@ class TextFile : public testing::Test {
     std::sort(out.begin(), out.end());
     return out;
   }
-  fs::path dir_;
 };
 
 }  // namespace
