@@ -211,24 +211,15 @@ TEST_F(GameStoreFiles, SampleFileReadsAndWritesBackByteForByte) {
   const GamesFileLoad load = LoadGamesFile(SampleGames());
   ASSERT_TRUE(load.ok) << load.error;
   std::string error;
-  const auto rows = ListGames(load.lines, &error);
-  ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[0].name, "Morning");
-  EXPECT_EQ(rows[0].difficulty, "Moderate");
-  EXPECT_EQ(rows[1].name, "  Spaced game");
-  EXPECT_EQ(rows[1].difficulty, "Unknown or N/A");
-  EXPECT_EQ(rows[2].name, "Grün 数独");
-  EXPECT_EQ(rows[2].difficulty, "7");
+  std::vector<std::string> listed;
+  for (const auto& row : ListGames(load.lines, &error)) listed.push_back(row.name + " / " + row.difficulty);
+  EXPECT_EQ(listed, (std::vector<std::string>{"Morning / Moderate", "  Spaced game / Unknown or N/A", "Grün 数独 / 7"}));
 
   Board board;
   TQJ store;
   ApplyGameRecord(load.lines, FindGame(load.lines, "Morning"), board, store);
-  EXPECT_EQ(board.at(1, 1).state, kGiven);
-  EXPECT_EQ(board.at(1, 2).text, "3");
-  EXPECT_EQ(board.at(1, 3).text, "123456789");
   EXPECT_EQ(board.at(5, 4).text, "26");
   EXPECT_EQ(store.GetSolution(), kSolution);
-
   // Rebuilt from the board, the record's rows are the file's rows.
   const auto rebuilt = BuildBoardLines(board);
   const int n = FindGame(load.lines, "Morning");

@@ -45,38 +45,25 @@ const std::size_t kMixedRounds = testutil::kSanitized ? 250 : 1500;
 
 std::vector<std::string> MixedPuzzles() {
   std::mt19937 rng(12345);
-  const std::size_t rounds = kMixedRounds;
   const auto grids = FullGrids(50);
   std::vector<std::string> out;
   std::uniform_int_distribution<int> cell(0, 80), digit(1, 9);
-  for (std::size_t k = 0; out.size() < rounds; ++k) {
-    const std::string& g = grids[k % grids.size()];
-    std::string p = Dig(g, 30 + static_cast<int>(k % 18), rng);
-    switch (k % 4) {
-      case 0:  // as dug: unique or several solutions
-        break;
-      case 1: {  // a wrong given that clashes with no peer: often no solution
-        p = Dig(g, 38 + static_cast<int>(k % 10), rng);
-        for (int tries = 0; tries < 50; ++tries) {
-          const int i = cell(rng);
-          if (p[i] == '*') continue;
-          const char old = p[i];
-          p[i] = static_cast<char>('0' + digit(rng));
-          if (p[i] != old && CheckGivens(p)) break;
-          p[i] = old;
-        }
-        break;
-      }
-      case 2: {  // a clash between givens
-        const int i = cell(rng);
-        const int peer = PeersOf(i)[static_cast<std::size_t>(cell(rng)) % 20];
-        p[i] = p[peer] = static_cast<char>('0' + digit(rng));
-        break;
-      }
-      case 3: {  // several solutions: few clues
-        p = Dig(g, 26 + static_cast<int>(k % 8), rng);
-        break;
-      }
+  for (std::size_t k = 0; out.size() < kMixedRounds; ++k) {
+    // As dug, unique or several; a wrong given that clashes with no peer
+    // (often no solution); a clash between givens; few clues.
+    const int kind = static_cast<int>(k % 4), n = static_cast<int>(k);
+    std::string p = Dig(grids[k % grids.size()], kind == 1 ? 38 + n % 10 : kind == 3 ? 26 + n % 8 : 30 + n % 18, rng);
+    for (int tries = 0; kind == 1 && tries < 50; ++tries) {
+      const int i = cell(rng);
+      if (p[i] == '*') continue;
+      const char old = p[i];
+      p[i] = static_cast<char>('0' + digit(rng));
+      if (p[i] != old && CheckGivens(p)) break;
+      p[i] = old;
+    }
+    if (kind == 2) {
+      const int i = cell(rng);
+      p[i] = p[PeersOf(i)[static_cast<std::size_t>(cell(rng)) % 20]] = static_cast<char>('0' + digit(rng));
     }
     out.push_back(p);
   }
