@@ -15,11 +15,18 @@ void Game::Clear() {
   }
   ClearMarks();
   ClearExplain();
+  finished_ = false;
 }
 
-void Game::OpenRecord(const std::vector<std::string>& lines, int n) { ApplyGameRecord(lines, n, board_, store_); }
+void Game::OpenRecord(const std::vector<std::string>& lines, int n) {
+  finished_ = false;
+  ApplyGameRecord(lines, n, board_, store_);
+}
 
-int Game::ReadGameFile(std::string_view text) { return ReadGameFileInto(text, board_, store_, history_); }
+int Game::ReadGameFile(std::string_view text) {
+  finished_ = false;
+  return ReadGameFileInto(text, board_, store_, history_);
+}
 
 void Game::PutGivensOnBoard(bool fill) {
   for (int i = 0; i < kCells; ++i) {
@@ -39,6 +46,7 @@ void Game::PutGivensOnBoard(bool fill) {
       if (board_[i].state == kOpen) board_[i].text = board_.ComputeCandidates(RowOf(i), ColOf(i));
   history_.AbandonBranch();
   ClearExplain();
+  finished_ = false;
 }
 
 void Game::ClearMarks() {
@@ -65,6 +73,7 @@ PlayResult Game::Settle(bool changed) {
   if (changed) ClearExplain();
   board_.MarkConflicts();
   r.finished = board_.IsFinished();
+  if (r.finished) finished_ = true;
   return r;
 }
 
@@ -131,6 +140,24 @@ void Game::Restart() {
   RestartBoard(board_);
   ClearExplain();
   board_.MarkConflicts();
+  finished_ = false;
+}
+
+void Game::ImportPuzzle(const Board& editor, std::string_view solution) {
+  Clear();
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& e = editor[i];
+    Cell& c = board_[i];
+    c.state = kOpen;
+    c.text = e.text;
+    TNode& n = store_[i];
+    n.row = RowOf(i);
+    n.col = ColOf(i);
+    n.given = e.state == kEntered && e.text.size() == 1 && IsDigitChar(e.text[0]);
+    n.value = n.given ? c.text[0] - '0' : 0;
+    if (n.given) c.state = kGiven;
+  }
+  if (!solution.empty()) store_.SetSolution(solution);
 }
 
 Explanation Game::ExplainNextStep() {

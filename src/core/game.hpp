@@ -136,6 +136,15 @@ class Game {
   // Those frames go (every board change does this itself).
   void ClearExplain();
 
+  // A puzzle from the editor: each cell holding one entered digit becomes a
+  // given, every other cell keeps its text, open. The store takes the givens
+  // and the solution when one is known (empty: none).
+  void ImportPuzzle(const Board& editor, std::string_view solution);
+
+  // Solved by the player: set by the move that fills the last cell without a
+  // conflict, cleared when a game is put on the board, cleared or restarted.
+  bool finished() const { return finished_; }
+
  private:
   bool Show(const std::string& line);
   PlayResult Settle(bool changed);
@@ -149,6 +158,7 @@ class Game {
   int selected_ = 0;
   bool autoUpdate_ = true;
   bool marking_ = false;
+  bool finished_ = false;
 };
 
 }  // namespace tessel

@@ -64,7 +64,7 @@ bool TForm1::OpenGame(const std::vector<std::string>& lines, const std::string& 
     return false;
   }
   sd991->setEnabled(true);
-  SetFinishedMark(false);
+  ShowFinishedMark();
   RecountDigits();
   PressDigitButton(1);
   disnote1Click();
@@ -82,6 +82,26 @@ bool TForm1::OpenGame(const std::vector<std::string>& lines, const std::string& 
   b2->setEnabled(false);
   b3->setEnabled(false);
   return true;
+}
+
+void TForm1::PlayImportedPuzzle(const Board& editor, std::string_view solution) {
+  UpdateGuard guard(*sd991);
+  ClearGame();
+  game_.ImportPuzzle(editor, solution);
+  StartGame(false);
+  RecountDigits();
+  SpeedButton1Click();
+  chkcolor->setChecked(false);
+  rb_none->setChecked(true);
+  PressDigitButton(1);
+  disnote1Click();
+  ResetHistory();
+  DisableStepButtons();
+  TimeLabel1->setTimerenabled(true);
+  TimeLabel1->setMS(0);
+  sd991->setEnabled(true);
+  ndtxt->setText(QString::fromStdString(LevelText(kUnknownLevel)));
+  sd991->setNd(kUnknownLevel);
 }
 
 // --- Game files ---

@@ -181,7 +181,7 @@ void Tfrm_new::ClearGrid() {
 
 void Tfrm_new::Button5Click() {
   UpdateGuard guard(*sdnew);
-  const Board& main = form_.sd991->board();
+  const Board& main = form_.game().board();
   Board& board = sdnew->board();
   for (int i = 0; i < kCells; ++i) {
     if (main[i].text.size() == 1) {
@@ -219,40 +219,7 @@ void Tfrm_new::Button2Click() {
                              "题目有多个解，是否继续？")))
     return;
 
-  TForm1& f = form_;
-  {
-    UpdateGuard guard(*f.sd991);
-    f.ClearGame();
-    const Board& editor = sdnew->board();
-    Board& board = f.sd991->board();
-    for (int i = 0; i < kCells; ++i) {
-      Cell& c = board[i];
-      c.state = kOpen;
-      c.text = editor[i].text;
-      TNode& n = f.QJ1[i];
-      n.row = RowOf(i);
-      n.col = ColOf(i);
-      n.given = editor[i].state == kEntered && editor[i].text.size() == 1 && IsDigitChar(editor[i].text[0]);
-      n.value = n.given ? c.text[0] - '0' : 0;
-      if (n.given) c.state = kGiven;
-    }
-    if (test.code == kUnique) f.QJ1.SetSolution(test.first);
-    f.StartGame(false);
-    f.RecountDigits();
-    f.SpeedButton1Click();
-    f.chkcolor->setChecked(false);
-    f.rb_none->setChecked(true);
-    f.PressDigitButton(1);
-    f.disnote1Click();
-    f.ResetHistory();
-    f.DisableStepButtons();
-    f.TimeLabel1->setTimerenabled(true);
-    f.TimeLabel1->setMS(0);
-    f.sd991->setEnabled(true);
-    f.SetFinishedMark(false);
-    f.ndtxt->setText(QString::fromStdString(LevelText(kUnknownLevel)));
-    f.sd991->setNd(kUnknownLevel);
-  }
+  form_.PlayImportedPuzzle(sdnew->board(), test.code == kUnique ? test.first : std::string());
   accept();
 }
 
@@ -322,6 +289,7 @@ TfrmImport::TfrmImport(Tfrm_new& owner, Prompts& prompts)
   Label1 = new QLabel(CT("Enter a string of 81 numbers(you can express blanks as 0, * , '.')",
                          "输入81个数字的字符串(可以使用0, * , .表示空)"),
                       helpPanel);
+  Label1->setObjectName(QStringLiteral("Label1"));
   helpRow->addWidget(Label1);
 
   auto* column = new QVBoxLayout(this);

@@ -524,7 +524,7 @@ void TForm1::FormCreate() {
   WireBoard();
   DescribeBoard();
   sd991->RefreshAll();
-  SetFinishedMark(false);
+  ShowFinishedMark();
 
   game_.ClearMarks();
 }
@@ -573,7 +573,7 @@ void TForm1::ShowNoGame() {
 void TForm1::StartGame(bool fill) {
   game_.PutGivensOnBoard(fill);
   sd991->setEnabled(true);
-  SetFinishedMark(false);
+  ShowFinishedMark();
   chkcolor->setChecked(false);
   b1->setEnabled(true);
   b2->setEnabled(false);
@@ -587,7 +587,7 @@ void TForm1::tbresignClick() {
   chkcolor->setChecked(false);
   game_.Restart();
   sd991->setEnabled(true);
-  SetFinishedMark(false);
+  ShowFinishedMark();
   rb_none->setChecked(true);
   PressDigitButton(1);
   RecountDigits();
@@ -601,6 +601,8 @@ void TForm1::tbresignClick() {
   sd991->RequestRepaint();
 }
 
+void TForm1::ShowFinishedMark() { wcAction_->setVisible(game_.finished()); }
+
 void TForm1::SetFinishedMark(bool shown) { wcAction_->setVisible(shown); }
 
 bool TForm1::FinishedMarkShown() const { return wcAction_->isVisible(); }
@@ -608,7 +610,7 @@ bool TForm1::FinishedMarkShown() const { return wcAction_->isVisible(); }
 void TForm1::TimeLabel1Timer() { TimeLabel1->setMS(TimeLabel1->MS() + TimeLabel1->timeinterval()); }
 
 void TForm1::ShowFinish(bool byCellClick) {
-  SetFinishedMark(true);
+  ShowFinishedMark();
   prompts_.Notice(this, CT("Puzzle solved", "恭喜您完成本题!!!"));
   TimeLabel1->setTimerenabled(false);
   if (byCellClick) {

@@ -175,9 +175,11 @@ class TForm1 : public QMainWindow {
   void RecountDigits();
   // The finish reaction; byCellClick also closes the branch buttons.
   void ShowFinish(bool byCellClick);
-  // WC_Label, shown at the finish and hidden whenever a game starts.
-  void SetFinishedMark(bool shown);
+  // WC_Label: shown while the game is solved.
   bool FinishedMarkShown() const;
+  void SetFinishedMark(bool shown);
+  // A puzzle from the editor becomes the game in play, from its start.
+  void PlayImportedPuzzle(const Board& editor, std::string_view solution);
   // Deals and starts a game at level 0..4.
   void NewGame(int level);
 
@@ -299,6 +301,8 @@ class TForm1 : public QMainWindow {
   void RedrawRestored();
   // Every cell that is not a given gets its digit of the solution, shown.
   void ShowSolution(const std::string& solution);
+  // WC_Label follows the game's finished state.
+  void ShowFinishedMark();
 
   Prompts& prompts_;
   QAction* wcAction_ = nullptr;  // WC_Label's place in ToolBar2
