@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <functional>
-#include <utility>
 #include <string>
 #include <vector>
 
@@ -70,35 +68,27 @@ double Millis(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since).count();
 }
 
-// One pass over every position, each timed; then the 20 slowest again, five
-// times each, keeping each one's best: on a shared machine a single timing
-// may hold another program's time slice.
+// Every position timed three times, keeping its best: on a shared machine a
+// single timing may hold another program's time slice.
 void SlowestOf(benchmark::State& state, const std::vector<Board>& boards) {
-  std::vector<std::pair<double, std::size_t>> times(boards.size());
-  double total = 0, slowest = 0;
-  for (auto _ : state) {
-    for (std::size_t i = 0; i < boards.size(); ++i) {
-      const auto t0 = std::chrono::steady_clock::now();
-      benchmark::DoNotOptimize(tessel::Explain(boards[i].position, boards[i].solution));
-      times[i] = {Millis(t0), i};
-      total += times[i].first;
-    }
-    const std::size_t top = std::min<std::size_t>(20, times.size());
-    std::partial_sort(times.begin(), times.begin() + static_cast<std::ptrdiff_t>(top), times.end(), std::greater<>());
-    for (std::size_t k = 0; k < top; ++k) {
-      double best = times[k].first;
-      for (int run = 0; run < 5; ++run) {
+  std::vector<double> best(boards.size(), 1e9);
+  double noisiest = 0;
+  for (auto _ : state)
+    for (int run = 0; run < 3; ++run)
+      for (std::size_t i = 0; i < boards.size(); ++i) {
         const auto t0 = std::chrono::steady_clock::now();
-        benchmark::DoNotOptimize(tessel::Explain(boards[times[k].second].position, boards[times[k].second].solution));
-        best = std::min(best, Millis(t0));
+        benchmark::DoNotOptimize(tessel::Explain(boards[i].position, boards[i].solution));
+        const double ms = Millis(t0);
+        best[i] = std::min(best[i], ms);
+        noisiest = std::max(noisiest, ms);
       }
-      slowest = std::max(slowest, best);
-    }
-  }
+  const double slowest = *std::max_element(best.begin(), best.end());
+  double total = 0;
+  for (double ms : best) total += ms;
   state.counters["positions"] = static_cast<double>(boards.size());
   state.counters["mean_ms"] = total / static_cast<double>(boards.size());
   state.counters["slowest_ms"] = slowest;
-  state.counters["single_timing_max_ms"] = times[0].first;
+  state.counters["single_timing_max_ms"] = noisiest;
   state.counters["target_over_slowest"] = 20.0 / slowest;
 }
 
