@@ -117,6 +117,10 @@ TEST(HistoryList, RecordsOnlyChangesAndDropsWhatWasSteppedOver) {
   EXPECT_TRUE(h.RecordStep(b));
   EXPECT_EQ(h.count(), 2) << "the two stepped-over entries are gone";
   EXPECT_FALSE(h.CanStepForward());
+  EXPECT_EQ(h.StepFirst(), h.lines()[0]);
+  EXPECT_EQ(h.StepLast(), h.lines()[1]);
+  h.Reset(b);
+  EXPECT_EQ(h.count(), 1);
 
   h.Assign({"a", "b", "c"});
   EXPECT_EQ(h.cursor(), 2);
