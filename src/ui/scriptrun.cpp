@@ -48,7 +48,7 @@ bool Trigger(QAction* action, std::ostream& err, const QString& what) {
 
 }  // namespace
 
-QString BoardLine(const TForm1& form) { return QString::fromStdString(Format1x81(form.sd991->board())[0]); }
+QString BoardLine(const TForm1& form) { return QString::fromStdString(Format1x81(form.game().board())[0]); }
 
 int RunScript(TForm1& form, ScriptedPrompts& prompts, const QStringList& lines, std::ostream& out,
               std::ostream& err) {
@@ -66,8 +66,11 @@ int RunScript(TForm1& form, ScriptedPrompts& prompts, const QStringList& lines, 
       out << (s.kind == ScriptedPrompts::Kind::Notice ? "notice: " : "asked: ") << s.text.toStdString() << "\n";
     }
   };
-  QAction* const levels[5] = {form.ToolButton11, form.ToolButton5, form.ToolButton6, form.ToolButton7,
-                              form.ToolButton8};
+  // The script plays as a player does: through the window's own commands.
+  auto action = [&form](const char* name) { return form.findChild<QAction*>(QLatin1String(name)); };
+  QAction* const levels[5] = {action("ToolButton11"), action("ToolButton5"), action("ToolButton6"),
+                              action("ToolButton7"), action("ToolButton8")};
+  TPICSD33* const board = form.findChild<TPICSD33*>(QStringLiteral("sd991"));
 
   int lineNo = 0;
   for (const QString& raw : lines) {
@@ -91,34 +94,34 @@ int RunScript(TForm1& form, ScriptedPrompts& prompts, const QStringList& lines, 
     } else if (cmd == QLatin1String("answer") && (arg == QLatin1String("yes") || arg == QLatin1String("no"))) {
       prompts.AnswerAsk(arg == QLatin1String("yes"));
     } else if (cmd == QLatin1String("play") && ((number && n >= 0) || arg == QLatin1String("all"))) {
-      const std::string solution = form.QJ1.GetSolution();
+      const std::string solution = form.game().store().GetSolution();
       long long left = arg == QLatin1String("all") ? kCells : n;
       for (int i = 0; i < kCells && left > 0; ++i) {
-        if (form.sd991->board()[i].state != kOpen) continue;
+        if (form.game().board()[i].state != kOpen) continue;
         if (solution.size() != std::size_t(kCells) || solution[i] < '1' || solution[i] > '9') {
           fail("no solution to play from");
           break;
         }
         const int d = solution[i] - '0';
         PressKey(form, Qt::Key_0 + d, QString::number(d));
-        ClickCell(*form.sd991, i / 9 + 1, i % 9 + 1);
+        ClickCell(*board, i / 9 + 1, i % 9 + 1);
         echo();
         --left;
       }
     } else if (cmd == QLatin1String("step")) {
-      QAction* a = arg == QLatin1String("first")  ? form.tbfirst
-                   : arg == QLatin1String("back") ? form.tbback
-                   : arg == QLatin1String("next") ? form.tbnext
-                   : arg == QLatin1String("last") ? form.tblast
+      QAction* a = arg == QLatin1String("first")  ? action("tbfirst")
+                   : arg == QLatin1String("back") ? action("tbback")
+                   : arg == QLatin1String("next") ? action("tbnext")
+                   : arg == QLatin1String("last") ? action("tblast")
                                                   : nullptr;
       if (!a) fail("step takes first, back, next or last");
       else if (!Trigger(a, err, QStringLiteral("step ") + arg)) ok = false;
     } else if (cmd == QLatin1String("continue") && arg.isEmpty()) {
-      if (!Trigger(form.Con1, err, QStringLiteral("continue"))) ok = false;
+      if (!Trigger(action("Con1"), err, QStringLiteral("continue"))) ok = false;
     } else if (cmd == QLatin1String("show") && arg.isEmpty()) {
       out << "board: " << BoardLine(form).toStdString() << "\n"
           << "solved: " << (form.FinishedMarkShown() ? "yes" : "no") << "\n"
-          << "history: " << form.history.cursor() + 1 << "/" << form.history.count() << "\n";
+          << "history: " << form.game().history().cursor() + 1 << "/" << form.game().history().count() << "\n";
     } else if (cmd == QLatin1String("expect-notice") && !arg.isEmpty()) {
       echo();
       if (lastNotice != arg) fail("the last message was \"" + lastNotice.toStdString() + "\"");
