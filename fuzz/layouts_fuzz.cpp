@@ -1,5 +1,6 @@
 // Reads arbitrary bytes as a pasted puzzle, then copies the board out in all
 // four layouts and checks each copy pastes back to the board it came from.
+// The same bytes also go through the line reader of `sudoku-tessel-cli explain`.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "fuzz_check.hpp"
+#include "core/explain.hpp"
 #include "core/layouts.hpp"
 
 namespace {
@@ -53,6 +55,17 @@ std::string Shown(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
+  {
+    // A position with digits 1..9 and nine-bit lists, or a reason; a bad line
+    // answers "bad: " with it.
+    std::string why;
+    const auto pos = ParsePositionLine(text, &why);
+    if (pos) {
+      for (int i = 0; i < kCells; ++i) CHECK(pos->value[i] <= 9 && pos->lists[i] <= 0x1FF);
+    } else {
+      CHECK(!why.empty() && ExplainLine(text) == "bad: " + why);
+    }
+  }
   const Board fresh;
   Board b;
   const int layout = DetectImportLayout(text);
