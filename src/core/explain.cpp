@@ -451,6 +451,10 @@ Explanation Explain(const Position& position, std::string_view solution) {
     e.sentence = "The puzzle is solved.";
     return e;
   }
+  if (p.OpenCount() == kCells) {  // no game yet, or a cleared board
+    e.sentence = "No puzzle on the board.";
+    return e;
+  }
   for (int c = 0; c < kCells; ++c) {
     if (position.value[c]) continue;
     const std::uint16_t own = position.lists[c] & p.candidates(c);

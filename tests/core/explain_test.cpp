@@ -143,6 +143,8 @@ TEST(Explain, WrongNoneAndBadLines) {
   for (int i = 0; i < 81; ++i) tokens[2 * i] = i == 40 ? 'x' : '.';
   EXPECT_EQ(ExplainLine(tokens), "bad: a token is not digits 1-9, '0' or '.'");
 
+  EXPECT_EQ(Explain(Position{}, "").sentence, "No puzzle on the board.");
+
   // A wrong digit is named, not explained.
   Position pos = *ParsePositionLine("." + solved.substr(1, 79) + ".");
   pos.value[1] = 9;
