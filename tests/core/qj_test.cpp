@@ -118,14 +118,6 @@ TEST(SolutionStore, ShufflingKeepsThePuzzleWhole) {
       EXPECT_EQ(beforeStack, afterStack);
     }
   }
-  // All digits: 81 givens; all letters: none, and still a valid grid.
-  Random32 r = Fixed(42);
-  TQJ q;
-  q.LoadBankEntry(kSolution, r);
-  EXPECT_EQ(q.PuzzleString().find('0'), std::string::npos);
-  q.LoadBankEntry(Entry(kSolution, std::string(81, '0')), r);
-  EXPECT_EQ(q.PuzzleString(), std::string(81, '0'));
-  EXPECT_EQ(CountSolutions(q.GetSolution(), 2), 1);
 }
 
 TEST(SolutionStore, DigitSwapOfNineWrapsToOne) {
