@@ -82,7 +82,7 @@ TfrmAppearance::TfrmAppearance(TForm1& form)
     : QDialog(&form, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       form_(form),
-      settings_(QFile::encodeName(form.dataFolder + QString::fromLatin1(kSettingsFileName)).toStdString()) {
+      settings_(QFile::encodeName(form.DataFolder() + QString::fromLatin1(kSettingsFileName)).toStdString()) {
   setObjectName(QStringLiteral("TfrmAppearance"));
   setWindowTitle(QStringLiteral("Appearance"));
   setModal(true);

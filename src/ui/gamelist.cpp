@@ -58,6 +58,7 @@ Tfrmsave::Tfrmsave(TForm1& form, QWidget* parent) : QDialog(parent), form_(form)
   const char* const items[] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical", "Unknown or N/A"};
   for (int i = 0; i < 6; ++i) {
     auto* rb = new QRadioButton(QString::fromLatin1(items[i]), RadioGroup1);
+    rb->setObjectName(QStringLiteral("Level%1").arg(i));
     RadioButtons->addButton(rb, i);
     rb->setToolTip(QStringLiteral("The level listed with the game"));
     // Two columns, filled top to bottom.
@@ -89,14 +90,14 @@ bool Tfrmsave::Reload() {
 void Tfrmsave::SetLockWaitForTesting(int ms) { g_lockWaitMs = ms; }
 
 bool Tfrmsave::ChangeGames(const GamesChange& change) {
-  QLockFile lock(form_.dataFolder + QStringLiteral("games.dat.lock"));
+  QLockFile lock(form_.DataFolder() + QStringLiteral("games.dat.lock"));
   if (!lock.tryLock(g_lockWaitMs)) {
     form_.prompts().Notice(
         this, lock.error() == QLockFile::LockFailedError
                   ? QStringLiteral("Another copy of Sudoku Tessel is changing your saved games. "
                                    "Nothing was changed; please try again.")
                   : QStringLiteral("Your saved games cannot be changed: the folder %1 cannot be written to.")
-                        .arg(QDir::toNativeSeparators(form_.dataFolder)));
+                        .arg(QDir::toNativeSeparators(form_.DataFolder())));
     return false;
   }
   if (!Reload()) {
@@ -118,7 +119,7 @@ bool Tfrmsave::ChangeGames(const GamesChange& change) {
   return true;
 }
 
-QString Tfrmsave::path() const { return form_.dataFolder + QStringLiteral("games.dat"); }
+QString Tfrmsave::path() const { return form_.DataFolder() + QStringLiteral("games.dat"); }
 
 int Tfrmsave::ItemIndex() const { return RadioButtons->checkedId(); }
 
@@ -127,7 +128,7 @@ void Tfrmsave::SetItemIndex(int level) {
 }
 
 void Tfrmsave::Button1Click() {
-  Memo1 = BuildBoardLines(form_.sd991->board());
+  Memo1 = BuildBoardLines(form_.game().board());
   // A pasted line break would split the record: it becomes a blank.
   const std::string name = CleanGameName(Edit1->text().toStdString());
   // The question comes before the lock, so another copy is never kept
@@ -147,7 +148,7 @@ void Tfrmsave::Button1Click() {
       return false;
     }
     std::string error;
-    if (SaveGameRecord(lines, name, ItemIndex(), form_.QJ1.GetSolution(), Memo1, &error)) return true;
+    if (SaveGameRecord(lines, name, ItemIndex(), form_.game().store().GetSolution(), Memo1, &error)) return true;
     why = QStringLiteral("Your game was not saved: games.dat is damaged (%1). Repair or move the file, then "
                          "save again.")
               .arg(QString::fromStdString(error));

@@ -32,6 +32,7 @@ constexpr std::string_view kPageAppName = "Sudoku Tessel";
 QRadioButton* AddItem(QGroupBox* box, QButtonGroup* group, QGridLayout* grid, int id, const QString& text,
                       int row, int col, const QString& tip) {
   auto* b = new QRadioButton(text, box);
+  b->setObjectName(box->objectName() + QStringLiteral("Item%1").arg(id));
   b->setToolTip(tip);
   group->addButton(b, id);
   grid->addWidget(b, row, col);
