@@ -4,19 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QDialog>
+#include <QFile>
 #include <QTemporaryDir>
-#include <QUrl>
+#include <QToolButton>
 
 #include <memory>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
+#include "core/textfile.hpp"
 #include "ui/mainwindow.hpp"
 #include "ui/prompts.hpp"
 #include "widgets/picsd33.hpp"
-
-#include <QAction>
 
 namespace uitest {
 
@@ -29,6 +29,10 @@ T* Child(const QObject& parent, const QString& name) {
   return c;
 }
 inline QAction* Act(const QObject& w, const QString& name) { return Child<QAction>(w, name); }
+
+inline std::string FileBytes(const QString& path) {
+  return tessel::ReadWholeFile(QFile::encodeName(path).toStdString()).bytes;
+}
 
 class FormTest : public ::testing::Test {
  protected:
@@ -44,12 +48,46 @@ class FormTest : public ::testing::Test {
     });
   }
 
-  void TearDown() override { EXPECT_EQ(prompts_.Pending(), 0u) << "scripted answers left unused"; }
+  void TearDown() override {
+    tessel::SetWriteFailureAfterBytesForTesting(-1);
+    EXPECT_EQ(prompts_.Pending(), 0u) << "scripted answers left unused";
+  }
 
   tessel::ui::TForm1& form() { return *form_; }
   tessel::Game& game() { return form_->game(); }
   tessel::Board& board() { return form_->game().board(); }
   tessel::TPICSD33& sd() { return *Child<tessel::TPICSD33>(*form_, QStringLiteral("sd991")); }
+  QString DataFile(const QString& name) { return form_->DataFolder() + name; }
+
+  // The puzzle solved as a player solves it: every open cell but the last
+  // gets its solution digit, the last one a click with that digit chosen.
+  void Solve() {
+    int last = -1;
+    for (int i = 0; i < tessel::kCells; ++i) {
+      if (board()[i].state != tessel::kOpen) continue;
+      if (last >= 0) board()[last] = {tessel::RowOf(last), tessel::ColOf(last), Digit(last), tessel::kEntered, false};
+      last = i;
+    }
+    Child<QToolButton>(*form_, QString::fromStdString("disnote" + Digit(last)))->click();
+    form_->CellMouseDown(tessel::RowOf(last), tessel::ColOf(last), Qt::LeftButton);
+  }
+  std::string Digit(int cell) { return std::to_string(game().store()[cell].value); }
+
+  // Runs the command; the modal dialog it shows, of class D, gets body.
+  template <class D>
+  void WithDialog(const QString& command, const std::function<void(D&)>& body) {
+    bool shown = false;
+    form_->SetModalRunner([&](QDialog& d) {
+      shown = true;
+      auto* dialog = dynamic_cast<D*>(&d);
+      ASSERT_NE(dialog, nullptr) << d.metaObject()->className();
+      d.show();
+      body(*dialog);
+      d.hide();
+    });
+    Act(*form_, command)->trigger();
+    EXPECT_TRUE(shown) << command.toStdString();
+  }
 
   QTemporaryDir home_;
   tessel::ui::ScriptedPrompts prompts_;
