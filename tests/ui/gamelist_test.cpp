@@ -1,20 +1,16 @@
-// The save dialog and the game list on a real window: saving, overwriting,
-// the list rows, delete, rename, opening, and the damaged games.dat.
-#include <QAction>
-#include <QButtonGroup>
-#include <QCheckBox>
+// The save dialog and the game list over games.dat: what the player saves is
+// reachable from the list, a damaged or refused file is never lost, and two
+// running copies keep each other's games.
+#include <QAbstractButton>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QLockFile>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTableWidget>
 
 #include "core/gamestore.hpp"
-#include "core/textfile.hpp"
 #include "ui/gamelist.hpp"
 #include "ui_fixture.hpp"
+#include "widgets/timelabel.hpp"
 
 namespace uitest {
 namespace {
@@ -22,251 +18,175 @@ namespace {
 using tessel::ui::Tfrmgamelist;
 using tessel::ui::Tfrmsave;
 
+void Click(const QObject& dialog, const QString& button) { Child<QAbstractButton>(dialog, button)->click(); }
+
+// Fills in the save dialog: the name, the level (-1: the one preselected), OK.
+void SaveAs(Tfrmsave& d, const QString& name, int level = -1) {
+  Child<QLineEdit>(d, "Edit1")->setText(name);
+  if (level >= 0) Click(d, QStringLiteral("Level%1").arg(level));
+  Click(d, "Button1");
+}
+
 class GameListTest : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
     form().ToolButton5Click();  // Gentle
   }
-  QString GamesPath() { return form().dataFolder + "games.dat"; }
-  std::vector<std::string> GamesLines() {
-    return tessel::SplitLines(tessel::ReadWholeFile(QFile::encodeName(GamesPath()).toStdString()).bytes);
+  std::vector<std::string> Lines() { return tessel::SplitLines(FileBytes(DataFile("games.dat"))); }
+  void Write(const std::vector<std::string>& lines) {
+    ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(DataFile("games.dat")).toStdString(), tessel::JoinCrLf(lines)));
   }
-  // Saves the board under name at level (or the preselected one when -1).
   void Save(const QString& name, int level = -1) {
-    form().SetModalRunner([&](QDialog& d) {
-      auto& dlg = dynamic_cast<Tfrmsave&>(d);
-      EXPECT_EQ(dlg.windowTitle(), "Save Your Game");
-      EXPECT_EQ(dlg.ItemIndex(), form().sd991->board().nd);
-      dlg.Edit1->setText(name);
-      if (level >= 0) dlg.RadioButtons->button(level)->click();
-      dlg.Button1->click();
+    WithDialog<Tfrmsave>("SaveCurrentBoard1", [&](Tfrmsave& d) {
+      EXPECT_EQ(d.ItemIndex(), board().nd) << "the board's level preselected";
+      SaveAs(d, name, level);
     });
-    form().SaveCurrentBoard1->trigger();
   }
-  // Shows the list and runs body on it.
-  void WithList(const std::function<void(Tfrmgamelist&)>& body) {
-    bool shown = false;
-    form().SetModalRunner([&](QDialog& d) {
-      shown = true;
-      auto& dlg = dynamic_cast<Tfrmgamelist&>(d);
-      EXPECT_EQ(dlg.windowTitle(), "Choose a sudoku");
-      body(dlg);
-    });
-    form().ToolButton1->trigger();
-    EXPECT_TRUE(shown);
-  }
-  static QStringList Names(Tfrmgamelist& dlg) {
+  void WithList(const std::function<void(Tfrmgamelist&)>& body) { WithDialog<Tfrmgamelist>("ToolButton1", body); }
+  static QTableWidget& Grid(Tfrmgamelist& d) { return *Child<QTableWidget>(d, "StringGrid1"); }
+  static QStringList Names(Tfrmgamelist& d) {
     QStringList out;
-    for (int r = 0; r < dlg.StringGrid1->rowCount(); ++r)
-      out << (dlg.StringGrid1->item(r, 0) ? dlg.StringGrid1->item(r, 0)->text() : QString());
+    for (int r = 0; r < Grid(d).rowCount(); ++r) out << (Grid(d).item(r, 0) ? Grid(d).item(r, 0)->text() : QString());
     return out;
   }
-  static void Select(Tfrmgamelist& dlg, int row) { dlg.StringGrid1->setCurrentCell(row, 0); }
+  // Clicks a button of the list with row selected.
+  static void On(Tfrmgamelist& d, int row, const char* button) {
+    Grid(d).setCurrentCell(row, 0);
+    Click(d, button);
+  }
 };
 
-TEST_F(GameListTest, SavingTwiceOverwritesAndMovesToTheEnd) {
-  Save("New Game", 3);  // the level chosen, not the board's
+TEST_F(GameListTest, SavingTwiceAsksAndOverwritesAtTheEnd) {
+  Save("New Game", 3);
   Save("Other");
   prompts_.AnswerAsk(true);
   Save("New Game", 4);
   EXPECT_EQ(prompts_.Notices(), QStringList({"Game has been saved", "Game has been saved", "Game has been saved"}));
   EXPECT_EQ(prompts_.Questions(), QStringList({"This Game board name already exits,OK to overwrite it?"}));
-  const auto lines = GamesLines();
+  const auto lines = Lines();
   ASSERT_EQ(lines.size(), 26u);
   EXPECT_EQ(lines[0], "Name=Other");
-  EXPECT_EQ(lines[1], "1 " + form().QJ1.GetSolution());
+  EXPECT_EQ(lines[1], "1 " + game().store().GetSolution());
   EXPECT_EQ(lines[13], "Name=New Game");
   EXPECT_EQ(lines[14].substr(0, 2), "4 ");
-  for (int r = 15; r < 24; ++r) EXPECT_EQ(lines[r].size(), 90u);
-  EXPECT_EQ(tessel::ReadWholeFile(QFile::encodeName(GamesPath()).toStdString()).bytes.substr(0, 12),
-            "Name=Other\r\n");
-
-  // No keeps the file as it was and says nothing more.
+  EXPECT_EQ(FileBytes(DataFile("games.dat")).substr(0, 12), "Name=Other\r\n");
   prompts_.Clear();
   prompts_.AnswerAsk(false);
   Save("Other", 0);
-  EXPECT_TRUE(prompts_.Notices().isEmpty());
-  EXPECT_EQ(GamesLines(), lines);
+  EXPECT_TRUE(prompts_.Notices().isEmpty()) << "No keeps the file and says nothing more";
+  EXPECT_EQ(Lines(), lines);
 }
 
-TEST_F(GameListTest, ListDeleteRenameAndOpen) {
-  auto& f = form();
-  // A board with a given, an entered digit, candidates and an incomplete solution.
-  f.QJ1.at(9, 9).value = 0;
+TEST_F(GameListTest, ListRenamesDeletesAndOpens) {
+  game().store().at(9, 9).value = 0;  // an incomplete solution
   Save("Game", 2);
   Save("game");
-  Save("  Spaced");
-  WithList([&](Tfrmgamelist& dlg) {
-    EXPECT_EQ(Names(dlg), QStringList({"Game", "game", "  Spaced"}));
-    EXPECT_EQ(dlg.StringGrid1->item(0, 1)->text(), "Moderate");
-    EXPECT_EQ(dlg.StringGrid1->item(1, 1)->text(), "Gentle");
-
-    // Same name: nothing. Existing name: the message, then the box again.
-    Select(dlg, 0);
+  Save(QString::fromUtf8("Grün\n数独"));  // a pasted line break becomes a blank
+  WithList([&](Tfrmgamelist& d) {
+    EXPECT_EQ(Names(d), QStringList({"Game", "game", QString::fromUtf8("Grün 数独")}));
+    EXPECT_EQ(Grid(d).item(0, 1)->text() + Grid(d).item(1, 1)->text(), "ModerateGentle");
+    Grid(d).setCurrentCell(2, 0);
+    EXPECT_EQ(d.SelectedName(), "Grün 数独") << "names keep their bytes";
+    // Same name: nothing. A name taken: the message, then the box again.
     prompts_.AnswerInput(QString("Game"));
-    dlg.Button2->click();
+    On(d, 0, "Button2");
     prompts_.AnswerInput(QString("game")).AnswerInput(std::nullopt);
-    dlg.Button2->click();
+    On(d, 0, "Button2");
     EXPECT_EQ(prompts_.Notices().last(), "This Game board name already exits");
-    prompts_.AnswerInput(QString("Renamed"));
-    dlg.Button2->click();
-    EXPECT_EQ(Names(dlg), QStringList({"Renamed", "game", "  Spaced"}));
-    EXPECT_EQ(tessel::FindGame(GamesLines(), "Renamed"), 1);
-
-    // Delete: No keeps it, Yes removes the row.
-    Select(dlg, 1);
-    prompts_.AnswerAsk(false);
-    dlg.Button1->click();
-    prompts_.AnswerAsk(true);
-    dlg.Button1->click();
-    EXPECT_EQ(Names(dlg), QStringList({"Renamed", "  Spaced"}));
-    EXPECT_EQ(GamesLines().size(), 26u);
-    dlg.Button4->click();
+    prompts_.AnswerInput(QString("Re\r\nnamed"));  // so in a new name
+    On(d, 0, "Button2");
+    // Delete: No keeps the game, Yes removes it.
+    prompts_.AnswerAsk(false).AnswerAsk(true);
+    On(d, 1, "Button1");
+    On(d, 1, "Button1");
+    EXPECT_EQ(Names(d), QStringList({"Re  named", QString::fromUtf8("Grün 数独")}));
+    Click(d, "Button4");
   });
+  EXPECT_EQ(Lines()[0], "Name=Re  named");
+  EXPECT_EQ(Lines().size(), 26u);
 
-  // Play on, mark a cell, then open the saved game.
-  const std::vector<std::string> saved = GamesLines();
-  const int firstOpen = [&] {
-    for (int i = 0; i < tessel::kCells; ++i)
-      if (f.sd991->board()[i].state == tessel::kOpen) return i;
-    return 0;
-  }();
-  f.sd991->board()[firstOpen].state = tessel::kEntered;
-  f.sd991->board()[firstOpen].text = "5";
-  f.RecountDigits();
-  f.colorMarks[10][0] = 255;
-  f.TimeLabel1->setMS(70000);
-  f.b1Click();
-  WithList([&](Tfrmgamelist& dlg) {
-    Select(dlg, 0);
-    dlg.Button3->click();
-  });
-  EXPECT_EQ(f.colorMarks[10][0], tessel::ui::TForm1::kNoMark);
-  EXPECT_EQ(f.history.count(), 1);
-  EXPECT_FALSE(f.tbback->isEnabled());
-  EXPECT_FALSE(f.tblast->isEnabled());
-  EXPECT_EQ(f.TimeLabel1->MS(), 0);
-  EXPECT_TRUE(f.TimeLabel1->timerenabled());
-  EXPECT_TRUE(f.b1->isEnabled());
-  EXPECT_FALSE(f.b2->isEnabled());
-  EXPECT_EQ(f.sd991->board().nd, 2);
-  EXPECT_EQ(f.QJ1.GetSolution(), "");  // saved incomplete
-  const auto rows = tessel::BuildBoardLines(f.sd991->board());
+  // Play on, mark a cell, start a branch; opening the saved game drops all of it.
+  const std::vector<std::string> saved = Lines();
+  form().ToolButton7Click();
+  game().marks()[10][0] = 255;
+  form().b1Click();
+  Child<tessel::TTimeLabel>(form(), "TimeLabel1")->setMS(70000);
+  WithList([&](Tfrmgamelist& d) { On(d, 0, "Button3"); });
+  EXPECT_EQ(game().marks()[10][0], tessel::ui::TForm1::kNoMark);
+  EXPECT_EQ(game().history().count(), 1);
+  EXPECT_TRUE(Act(form(), "b1")->isEnabled());
+  EXPECT_FALSE(Act(form(), "tbback")->isEnabled());
+  EXPECT_EQ(board().nd, 2);
+  EXPECT_EQ(Child<tessel::TTimeLabel>(form(), "TimeLabel1")->MS(), 0);
+  EXPECT_EQ(game().store().GetSolution(), "");
+  const auto rows = tessel::BuildBoardLines(board());
   for (int r = 0; r < 9; ++r) EXPECT_EQ(rows[r], saved[2 + r]) << r;
 
-  // Deleting down to the last record leaves one empty row and an empty file.
-  WithList([&](Tfrmgamelist& dlg) {
-    Select(dlg, 1);
-    prompts_.AnswerAsk(true);
-    dlg.Button1->click();
-    Select(dlg, 0);
-    prompts_.AnswerAsk(true);
-    dlg.Button1->click();
-    EXPECT_EQ(dlg.StringGrid1->rowCount(), 1);
-    EXPECT_EQ(Names(dlg), QStringList({""}));
-    // Delete and Rename on the empty row change nothing.
-    dlg.Button1->click();
+  // Down to the last record: one empty row, where Delete and Rename do
+  // nothing and OK clears the board.
+  WithList([&](Tfrmgamelist& d) {
+    prompts_.AnswerAsk(true).AnswerAsk(true);
+    On(d, 1, "Button1");
+    On(d, 0, "Button1");
+    EXPECT_EQ(Names(d), QStringList({""}));
+    Click(d, "Button1");
     prompts_.AnswerInput(QString("X"));
-    dlg.Button2->click();
-    // OK on it clears the board and closes.
-    dlg.Button3->click();
+    Click(d, "Button2");
+    Click(d, "Button3");
   });
-  EXPECT_TRUE(GamesLines().empty());
-  EXPECT_EQ(f.sd991->board()[0].text, "");
+  EXPECT_TRUE(Lines().empty());
+  EXPECT_EQ(board()[0].text, "");
 }
 
-TEST_F(GameListTest, NamesKeepTheirBytes) {
-  Save(QString::fromUtf8("Grün 数独"));
-  WithList([&](Tfrmgamelist& dlg) {
-    EXPECT_EQ(Names(dlg), QStringList({QString::fromUtf8("Grün 数独")}));
-    EXPECT_EQ(dlg.SelectedName(), "Grün 数独");
-  });
-  EXPECT_EQ(GamesLines()[0], "Name=Grün 数独");
-}
-
-TEST_F(GameListTest, DamagedGamesFileIsReportedAndKept) {
-  // A bad level digit: the list stops there, opening reports the digit.
+// A damaged, unreadable or unwritable games.dat is reported and left as it
+// is; "Game has been saved" only when the list can reach the game.
+TEST_F(GameListTest, DamagedOrRefusedFileIsReportedAndKept) {
   std::vector<std::string> lines;
-  tessel::AppendGame(lines, "Good", 1, "", tessel::BuildBoardLines(form().sd991->board()));
-  tessel::AppendGame(lines, "Bad", 1, "", tessel::BuildBoardLines(form().sd991->board()));
+  for (const char* name : {"Good", "Bad"})
+    tessel::AppendGame(lines, name, 1, "", tessel::BuildBoardLines(board()));
   lines[14] = "q ";
   lines[2].replace(0, 1, "z");
-  ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(GamesPath()).toStdString(), tessel::JoinCrLf(lines)));
-  WithList([&](Tfrmgamelist& dlg) {
-    EXPECT_EQ(Names(dlg), QStringList({"Good"}));
-    Select(dlg, 0);
-    dlg.Button3->click();
+  Write(lines);
+  WithList([&](Tfrmgamelist& d) {
+    EXPECT_EQ(Names(d), QStringList({"Good"})) << "the list stops at the bad level";
+    On(d, 0, "Button3");
   });
-  EXPECT_EQ(prompts_.Notices(),
-            QStringList({"'q' is not a valid integer value", "'z' is not a valid integer value"}));
+  EXPECT_EQ(prompts_.Notices(), QStringList({"'q' is not a valid integer value", "'z' is not a valid integer value"}));
 
-  // games.dat that cannot be read is never replaced by an empty list.
-  QFile::remove(GamesPath());
-  ASSERT_TRUE(QDir().mkpath(GamesPath()));
-  prompts_.Clear();
-  form().SetModalRunner([](QDialog&) { ADD_FAILURE() << "no dialog expected"; });
-  form().ToolButton1->trigger();
-  form().SaveCurrentBoard1->trigger();
-  EXPECT_EQ(prompts_.Notices().size(), 2);
-  EXPECT_TRUE(QFileInfo(GamesPath()).isDir());
-}
-
-TEST_F(GameListTest, FailedSaveKeepsTheOldFile) {
-  Save("Old");
-  const auto before = GamesLines();
+  // A full disk: the old file stays whole, in the list as well.
   prompts_.Clear();
   tessel::SetWriteFailureAfterBytesForTesting(50);
   Save("New");
-  tessel::SetWriteFailureAfterBytesForTesting(-1);
-  EXPECT_EQ(GamesLines(), before);
-  ASSERT_EQ(prompts_.Notices().size(), 1);
-  EXPECT_NE(prompts_.Notices()[0], "Game has been saved");
-}
-
-// Pasted line breaks, a disk that refuses a change, and a file cut short:
-// the list always shows what is on disk, and "Game has been saved" only
-// appears when the list can reach the game.
-TEST_F(GameListTest, NamesStayOneLineAndTheListShowsTheDisk) {
-  Save("two\nlines");
-  Save("Later");
-  EXPECT_EQ(prompts_.Notices(), QStringList({"Game has been saved", "Game has been saved"}));
-  ASSERT_EQ(GamesLines().size(), 26u);
-  EXPECT_EQ(GamesLines()[0], "Name=two lines");
-  WithList([&](Tfrmgamelist& dlg) {
-    EXPECT_EQ(Names(dlg), QStringList({"two lines", "Later"}));
-    Select(dlg, 1);
-    prompts_.AnswerInput(QString("re\r\nnamed"));
-    dlg.Button2->click();
-    EXPECT_EQ(Names(dlg), QStringList({"two lines", "re  named"}));
-
-    // A full disk: the error is shown and nothing in the list changes.
-    prompts_.Clear();
-    tessel::SetWriteFailureAfterBytesForTesting(0);
-    prompts_.AnswerAsk(true);
-    dlg.Button1->click();
-    prompts_.AnswerInput(QString("Other"));
-    dlg.Button2->click();
-    tessel::SetWriteFailureAfterBytesForTesting(-1);
-    EXPECT_EQ(prompts_.Notices().size(), 2);
-    EXPECT_EQ(Names(dlg), QStringList({"two lines", "re  named"}));
+  WithList([&](Tfrmgamelist& d) {
+    prompts_.AnswerAsk(true).AnswerInput(QString("Other"));
+    On(d, 0, "Button1");
+    On(d, 0, "Button2");
+    EXPECT_EQ(Names(d), QStringList({"Good"}));
   });
-  EXPECT_EQ(GamesLines()[13], "Name=re  named");
+  tessel::SetWriteFailureAfterBytesForTesting(-1);
+  EXPECT_EQ(Lines(), lines);
+  EXPECT_EQ(prompts_.Notices().filter("has been saved").size(), 0);
+  EXPECT_EQ(prompts_.Notices().filter("No space left").size(), 3) << "save, delete, rename";
 
-  // A file cut short: reported, and a save is refused rather than put where
-  // the list cannot reach it.
-  auto lines = GamesLines();
+  // Cut short: a save is refused rather than put where the list cannot reach it.
   lines.resize(20);
-  ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(GamesPath()).toStdString(), tessel::JoinCrLf(lines)));
+  Write(lines);
   prompts_.Clear();
   Save("Lost?");
-  EXPECT_EQ(GamesLines(), lines);
+  EXPECT_EQ(Lines(), lines);
   ASSERT_EQ(prompts_.Notices().size(), 1);
   EXPECT_TRUE(prompts_.Notices()[0].startsWith("Your game was not saved")) << prompts_.Notices()[0].toStdString();
+
+  // Unreadable: no dialog, never replaced by an empty list.
+  QFile::remove(DataFile("games.dat"));
+  ASSERT_TRUE(QDir().mkpath(DataFile("games.dat")));
   prompts_.Clear();
-  WithList([&](Tfrmgamelist& dlg) { EXPECT_EQ(Names(dlg), QStringList({"two lines", "re  named"})); });
-  ASSERT_EQ(prompts_.Notices().size(), 1);
-  EXPECT_TRUE(prompts_.Notices()[0].contains("damaged"));
+  form().SetModalRunner([](QDialog&) { ADD_FAILURE() << "no dialog expected"; });
+  Act(form(), "ToolButton1")->trigger();
+  Act(form(), "SaveCurrentBoard1")->trigger();
+  EXPECT_EQ(prompts_.Notices().size(), 2);
+  EXPECT_TRUE(QFileInfo(DataFile("games.dat")).isDir());
 }
 
 // Two running copies on one data folder: every change reads the file afresh
@@ -277,56 +197,42 @@ TEST_F(GameListTest, TwoRunningCopiesKeepEachOthersGames) {
   tessel::ui::TForm1 other(otherPrompts);
   other.ToolButton5Click();
   auto otherSaves = [&](const QString& name) {
-    other.SetModalRunner([&](QDialog& d) {
-      auto& dlg = dynamic_cast<Tfrmsave&>(d);
-      dlg.Edit1->setText(name);
-      dlg.Button1->click();
-    });
-    other.SaveCurrentBoard1->trigger();
+    other.SetModalRunner([&](QDialog& d) { SaveAs(dynamic_cast<Tfrmsave&>(d), name); });
+    other.SaveCurrentBoard1Click();
   };
-
   // This copy's save dialog is open while the other saves.
-  form().SetModalRunner([&](QDialog& d) {
+  WithDialog<Tfrmsave>("SaveCurrentBoard1", [&](Tfrmsave& d) {
     otherSaves("Theirs");
-    auto& dlg = dynamic_cast<Tfrmsave&>(d);
-    dlg.Edit1->setText("Mine");
-    dlg.Button1->click();
+    SaveAs(d, "Mine");
   });
-  form().SaveCurrentBoard1->trigger();
-
-  WithList([&](Tfrmgamelist& dlg) {
-    EXPECT_EQ(Names(dlg), QStringList({"Theirs", "Mine"}));
+  WithList([&](Tfrmgamelist& d) {
+    EXPECT_EQ(Names(d), QStringList({"Theirs", "Mine"}));
     otherSaves("Later");
-    Select(dlg, 1);
     prompts_.AnswerAsk(true);
-    dlg.Button1->click();
-    EXPECT_EQ(Names(dlg), QStringList({"Theirs", "Later"}));
+    On(d, 1, "Button1");
+    EXPECT_EQ(Names(d), QStringList({"Theirs", "Later"}));
     // A game the other copy deleted since is reported, not opened.
-    std::vector<std::string> lines = GamesLines();
+    std::vector<std::string> lines = Lines();
     ASSERT_TRUE(tessel::DeleteGame(lines, "Theirs"));
-    ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(GamesPath()).toStdString(), tessel::JoinCrLf(lines)));
+    Write(lines);
     const std::string shown = BoardImage(board());
-    Select(dlg, 0);
-    dlg.Button3->click();
+    On(d, 0, "Button3");
     EXPECT_EQ(BoardImage(board()), shown) << "the game in play stays";
-    EXPECT_EQ(Names(dlg), QStringList({"Later"}));
-
+    EXPECT_EQ(Names(d), QStringList({"Later"}));
     // While the other copy holds the lock nothing changes, and it says so.
     Tfrmsave::SetLockWaitForTesting(100);
-    QLockFile held(form().dataFolder + "games.dat.lock");
+    QLockFile held(DataFile("games.dat.lock"));
     ASSERT_TRUE(held.tryLock(0));
     prompts_.AnswerAsk(true);
-    dlg.Button1->click();
+    On(d, 0, "Button1");
     held.unlock();
     Tfrmsave::SetLockWaitForTesting(3000);
-    EXPECT_EQ(Names(dlg), QStringList({"Later"}));
+    EXPECT_EQ(Names(d), QStringList({"Later"}));
   });
   EXPECT_EQ(prompts_.Notices().filter("no longer in your list").size(), 1);
   EXPECT_EQ(prompts_.Notices().filter("Another copy").size(), 1);
-  std::string error;
-  const auto rows = tessel::ListGames(GamesLines(), &error);
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].name, "Later");
+  EXPECT_EQ(tessel::FindGame(Lines(), "Later"), 1);
+  EXPECT_EQ(Lines().size(), 13u);
   EXPECT_EQ(otherPrompts.Notices(), QStringList({"Game has been saved", "Game has been saved"}));
 }
 
