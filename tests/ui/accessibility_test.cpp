@@ -3,46 +3,43 @@
 // these once more with QT_SCALE_FACTOR=2.
 #include <gtest/gtest-spi.h>
 
-#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTextDocument>  // Qt::mightBeRichText
+#include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
-#include <QStatusBar>
-#include <QStatusTipEvent>
-#include <QTextEdit>
-#include <QButtonGroup>
-#include <QFontInfo>
 
 #include <cmath>
-#include <functional>
 #include <map>
 #include <utility>
 
 #include "core/layouts.hpp"
 #include "ui/appearance.hpp"
-#include "ui/gamelist.hpp"
 #include "ui/importdialogs.hpp"
-#include "ui/output.hpp"
 #include "ui/solutionsviewer.hpp"
 #include "ui/solverwindow.hpp"
 #include "ui_fixture.hpp"
+#include "widgets/colorgrid.hpp"
+#include "widgets/mousepb.hpp"
 #include "widgets/sd33.hpp"
+#include "widgets/timelabel.hpp"
 
 namespace uitest {
 namespace {
@@ -60,23 +57,24 @@ QString Shown(const QString& text) {
 }
 
 std::string Describe(const QWidget* w) {
-  QString s = QString::fromLatin1(w->metaObject()->className());
-  if (!w->objectName().isEmpty()) s += u'#' + w->objectName();
-  if (auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty()) s += " \"" + b->text() + u'"';
-  if (auto* l = qobject_cast<const QLabel*>(w); l && !l->text().isEmpty()) s += " \"" + l->text() + u'"';
-  if (auto* g = qobject_cast<const QGroupBox*>(w)) s += " \"" + g->title() + u'"';
-  if (const QWidget* p = w->parentWidget(); p && !p->objectName().isEmpty()) s += " in " + p->objectName();
+  QString s = QString::fromLatin1(w->metaObject()->className()) + u'#' + w->objectName();
+  if (auto* b = qobject_cast<const QAbstractButton*>(w)) s += " \"" + b->text() + u'"';
+  if (auto* l = qobject_cast<const QLabel*>(w)) s += " \"" + l->text() + u'"';
+  if (const QWidget* p = w->parentWidget()) s += " in " + p->objectName();
   return s.toStdString();
 }
 
 // Scroll bars, viewports, headers and the like belong to the control around them.
-bool PartOfAnotherControl(const QWidget* w, const QWidget* window) {
-  if (w->objectName().startsWith(QLatin1String("qt_"))) return true;
-  for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
-    if (qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const QComboBox*>(p) ||
-        qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QMenuBar*>(p))
-      return true;
-  return false;
+std::vector<QWidget*> VisibleControls(QWidget& window) {
+  std::vector<QWidget*> out;
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    bool part = w->objectName().startsWith(QLatin1String("qt_"));
+    for (const QWidget* p = w->parentWidget(); p && p != &window; p = p->parentWidget())
+      part = part || qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const QComboBox*>(p) ||
+             qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QMenuBar*>(p);
+    if (w->window() == &window && w->isVisible() && !part) out.push_back(w);
+  }
+  return out;
 }
 
 // The painted widgets take clicks without taking focus.
@@ -87,41 +85,28 @@ bool ClickedWithoutFocus(const QWidget* w) {
          qobject_cast<const tessel::ui::TColorSwatch*>(w);
 }
 
-std::vector<QWidget*> VisibleWidgets(QWidget& window) {
-  std::vector<QWidget*> out;
-  for (QWidget* w : window.findChildren<QWidget*>())
-    if (w->window() == &window && w->isVisible() && !PartOfAnotherControl(w, &window)) out.push_back(w);
-  return out;
-}
-
 // Checks every control of window; returns the names spoken, by object name.
 std::map<QString, QString> ExpectNamedWithTooltips(QWidget& window) {
   std::map<QString, QString> names;
   QStringList bad;
-  int controls = 0;
-  for (QWidget* w : VisibleWidgets(window)) {
+  for (QWidget* w : VisibleControls(window)) {
     if (qobject_cast<QMenuBar*>(w) || (w->focusPolicy() == Qt::NoFocus && !ClickedWithoutFocus(w))) continue;
-    ++controls;
     QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(w);
     const QString name = ai ? ai->text(QAccessible::Name).trimmed() : QString();
-    if (!w->objectName().isEmpty()) names[w->objectName()] = name;
-    if (name.isEmpty()) {
-      bad << QString::fromStdString(Describe(w)) + ": no accessible name";
-    } else if (auto* g = qobject_cast<QGroupBox*>(w->parentWidget());
-               g && w->accessibleName().isEmpty() && !qobject_cast<QAbstractButton*>(w) &&
-               name == Shown(g->title())) {
-      // Qt's fallback: the frame's title says nothing about this one control.
-      bad << QString::fromStdString(Describe(w)) + ": named only after its group";
-    }
+    names[w->objectName()] = name;
+    auto* g = qobject_cast<QGroupBox*>(w->parentWidget());
+    // Qt's fallback, the frame's title, says nothing about this one control.
+    if (name.isEmpty() || (g && w->accessibleName().isEmpty() && !qobject_cast<QAbstractButton*>(w) &&
+                           name == Shown(g->title())))
+      bad << QString::fromStdString(Describe(w)) + ": no accessible name of its own";
     QString tip = w->toolTip();
     if (auto* tb = qobject_cast<QToolButton*>(w); tip.isEmpty() && tb && tb->defaultAction())
       tip = tb->defaultAction()->toolTip();
-    // The playing board has none on purpose: it covered the next cells, and
-    // the status bar gives the hint for the display mode.
+    // The playing board has none on purpose: it covered the next cells.
     if (tip.trimmed().isEmpty() && w->objectName() != QLatin1String("sd991"))
       bad << QString::fromStdString(Describe(w)) + ": no tooltip";
   }
-  EXPECT_GT(controls, 0) << window.objectName().toStdString();
+  EXPECT_FALSE(names.empty()) << window.objectName().toStdString();
   EXPECT_TRUE(bad.isEmpty()) << window.objectName().toStdString() << ":\n" << bad.join('\n').toStdString();
   return names;
 }
@@ -142,7 +127,7 @@ int ExpectTextsFit(QWidget& window) {
                  .arg(needs.width())
                  .arg(needs.height());
   };
-  for (QWidget* w : VisibleWidgets(window)) {
+  for (QWidget* w : VisibleControls(window)) {
     const QFontMetricsF fm(w->font());
     if (auto* l = qobject_cast<QLabel*>(w)) {
       if (l->text().isEmpty() || l->textFormat() == Qt::RichText ||
@@ -152,12 +137,10 @@ int ExpectTextsFit(QWidget& window) {
       const int flags = Qt::TextShowMnemonic | (l->wordWrap() ? Qt::TextWordWrap : 0);
       const QRectF text = fm.boundingRect(QRectF(0, 0, l->wordWrap() ? inside.width() : 1e6, 1e6), flags, l->text());
       check(w, inside.size(), QSize(Ceil(text.width()), Ceil(text.height())));
-    } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-      if (b->text().isEmpty()) continue;
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty()) {
       auto* tb = qobject_cast<QToolButton*>(b);
       if (tb && tb->toolButtonStyle() == Qt::ToolButtonIconOnly && !tb->icon().isNull()) continue;
-      const int text = Ceil(fm.horizontalAdvance(Shown(b->text())));
-      const int line = Ceil(fm.height());
+      const int text = Ceil(fm.horizontalAdvance(Shown(b->text()))), line = Ceil(fm.height());
       if (qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b)) {
         // Indicator, spacing and text as the style measures them.
         check(w, b->size(), QSize(std::max(b->sizeHint().width(), text), line));
@@ -194,9 +177,15 @@ void ExpectAccessible(QWidget& w, bool captions = true) {
   Settle(w);
   ExpectNamedWithTooltips(w);
   const int texts = ExpectTextsFit(w);
-  if (captions) {
-    EXPECT_GT(texts, 0) << w.objectName().toStdString();
-  }
+  if (captions) EXPECT_GT(texts, 0) << w.objectName().toStdString();
+}
+
+// A screen reader's Toggle action checks a control without a click.
+void Toggle(QWidget* w) {
+  QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(w);
+  ASSERT_TRUE(ai && ai->actionInterface());
+  ASSERT_TRUE(ai->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+  ai->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
 }
 
 class AccessibilityTest : public FormTest {
@@ -205,150 +194,109 @@ class AccessibilityTest : public FormTest {
     FormTest::SetUp();
     form().ToolButton5Click();  // Gentle: every control enabled, the level shown
   }
-  // Opens the dialog behind command and checks it.
-  void Visit(QAction* command, const char* expected) {
-    bool shown = false;
-    form().SetModalRunner([&](QDialog& d) {
-      shown = true;
-      EXPECT_TRUE(d.inherits(expected)) << d.metaObject()->className();
-      ExpectAccessible(d);
-      d.hide();
-    });
-    command->trigger();
-    EXPECT_TRUE(shown) << expected;
-  }
+  QString boardDescription() { return sd().accessibleDescription(); }
 };
 
 TEST_F(AccessibilityTest, MainWindow) {
   TForm1& f = form();
-  f.SetFinishedMark(true);
+  Solve();
   // The longest texts the clock and the level label get.
-  f.TimeLabel1->setMS((99 * 3600 + 59 * 60 + 59) * 1000LL);
-  f.ndtxt->setText(QString::fromStdString(tessel::LevelText(tessel::kUnknownLevel)));
+  Child<tessel::TTimeLabel>(f, "TimeLabel1")->setMS((99 * 3600 + 59 * 60 + 59) * 1000LL);
+  Child<QLabel>(f, "ndtxt")->setText(QString::fromStdString(tessel::LevelText(tessel::kUnknownLevel)));
   Settle(f);
   const auto names = ExpectNamedWithTooltips(f);
   // The painted widgets are among those walked, with names of their own.
-  EXPECT_EQ(names.at("sd991"), "Sudoku board");
-  EXPECT_EQ(names.at("TimeLabel1"), "Game clock");
-  EXPECT_EQ(names.at("ColorGrid1"), "Colour palette");
-  EXPECT_EQ(names.at("ProgressBar5"), "Digit 5 count");
-  EXPECT_EQ(names.at("disnote5"), "Digit 5");
-  EXPECT_EQ(names.at("tbnext"), "Next Step");
-  EXPECT_EQ(names.at("SaveCurrentBoard1"), "Save Current Board");
+  const std::pair<const char*, const char*> spoken[] = {
+      {"sd991", "Sudoku board"}, {"TimeLabel1", "Game clock"},   {"ColorGrid1", "Colour palette"},
+      {"ProgressBar5", "Digit 5 count"}, {"disnote5", "Digit 5"}, {"SaveCurrentBoard1", "Save Current Board"}};
+  for (auto [object, name] : spoken) EXPECT_EQ(names.at(object), name);
   EXPECT_GT(ExpectTextsFit(f), 20);
-  // The board tells which digit a click places.
-  f.disnote[7]->click();
-  EXPECT_TRUE(f.sd991->accessibleDescription().contains(QLatin1Char('7')))
-      << f.sd991->accessibleDescription().toStdString();
-}
+  EXPECT_TRUE(sd().toolTip().isEmpty());
 
-// A screen reader's Toggle action checks a control without a click; it must
-// run the same rules as the mouse.
-TEST_F(AccessibilityTest, ToggleActionsRunTheSameHandlers) {
-  TForm1& f = form();
-  const auto toggle = [](QWidget* w) {
-    QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(w);
-    ASSERT_TRUE(ai && ai->actionInterface());
-    ASSERT_TRUE(ai->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
-    ai->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-  };
-  toggle(f.disnote[7]);
-  toggle(f.disnote[3]);
+  // The board tells which digit a click places, by mouse or by Toggle, and
+  // Toggle runs the digit buttons' own rules: one of them down.
+  Child<QToolButton>(f, "disnote7")->click();
+  EXPECT_TRUE(boardDescription().contains('7')) << boardDescription().toStdString();
+  Toggle(Child(f, "disnote3"));
   QString down;
-  for (int d = 1; d <= 9; ++d)
-    if (f.disnote[d]->isChecked()) down += QString::number(d);
+  for (int d = 1; d <= 9; ++d) down += Child<QToolButton>(f, QStringLiteral("disnote%1").arg(d))->isChecked() ? QString::number(d) : "";
   EXPECT_EQ(down, "3");
   EXPECT_EQ(f.SelectedDigit(), 3);
-  EXPECT_TRUE(f.sd991->accessibleDescription().contains(QLatin1Char('3')));
-
-  bool shown = false;
-  f.SetModalRunner([&](QDialog& d) {
-    shown = true;
-    auto& copy = dynamic_cast<tessel::ui::Tfrmcopy&>(d);
-    toggle(copy.RadioGroup1Items->button(3));
-    EXPECT_EQ(copy.memo1->toPlainText().toStdString(), tessel::Format1x81(f.sd991->board())[0]);
+  EXPECT_TRUE(boardDescription().contains('3'));
+  WithDialog<QDialog>("CopyPuzzleToClipboard1", [&](QDialog& d) {
+    Toggle(Child(d, "RadioGroup1Item3"));
+    EXPECT_EQ(Child<QTextEdit>(d, "memo1")->toPlainText().toStdString(), tessel::Format1x81(board())[0]);
   });
-  f.CopyPuzzleToClipboard1->trigger();
-  EXPECT_TRUE(shown);
 }
 
 // What a player sees of the window itself: the clock lime on black where it
-// sits in the tool bar, every status hint whole, no tooltip over the board.
-TEST_F(AccessibilityTest, ClockHintsAndBoardAsThePlayerSeesThem) {
+// sits in the tool bar, every status hint whole on its own background.
+TEST_F(AccessibilityTest, ClockAndHintsAsThePlayerSeesThem) {
   TForm1& f = form();
-  f.TimeLabel1->setMS(3725000);
+  auto* clock = Child<tessel::TTimeLabel>(f, "TimeLabel1");
+  clock->setMS(3725000);
   Settle(f);
-  ASSERT_TRUE(qobject_cast<QToolBar*>(f.TimeLabel1->parentWidget()));
-  const QImage shot = f.TimeLabel1->grab().toImage();
-  int black = 0, lime = 0, other = 0;
+  ASSERT_TRUE(qobject_cast<QToolBar*>(clock->parentWidget()));
+  const QImage shot = clock->grab().toImage();
+  int black = 0, lime = 0, grey = 0;
   for (int y = 0; y < shot.height(); ++y)
     for (int x = 0; x < shot.width(); ++x) {
       const QColor c = shot.pixelColor(x, y);
-      if (c.red() < 40 && c.green() < 40 && c.blue() < 40) ++black;
-      else if (c.green() > 200 && c.red() < 60 && c.blue() < 60) ++lime;
-      else if (c.red() > 90 && std::abs(c.red() - c.green()) < 20 && std::abs(c.green() - c.blue()) < 20) ++other;
+      black += c.red() < 40 && c.green() < 40 && c.blue() < 40;
+      lime += c.green() > 200 && c.red() < 60 && c.blue() < 60;
+      grey += c.red() > 90 && std::abs(c.red() - c.green()) < 20 && std::abs(c.green() - c.blue()) < 20;
     }
   EXPECT_GT(black, shot.width() * shot.height() / 2) << "background";
   EXPECT_GT(lime, 20) << "digits";
-  EXPECT_EQ(other, 0) << "grey pixels";
-  EXPECT_TRUE(f.TimeLabel1->font().bold());
+  EXPECT_EQ(grey, 0) << "grey pixels";
 
-  for (QWidget* w : std::initializer_list<QWidget*>{f.rb_none, f.rb_all, f.rb_one, f.disnote[1], f.chkcolor}) {
-    QStatusTipEvent tip(w->statusTip());
+  auto* sb = Child<QStatusBar>(f, "sb1");
+  for (const char* name : {"rb_none", "rb_all", "rb_one", "disnote1", "chkcolor"}) {
+    QStatusTipEvent tip(Child(f, name)->statusTip());
     QApplication::sendEvent(&f, &tip);
-    const QFontMetrics fm(f.sb1->font());
-    EXPECT_EQ(f.HintText(), w->statusTip());
-    EXPECT_GE(QFontInfo(f.sb1->font()).pixelSize(), 10);
-    EXPECT_LE(fm.horizontalAdvance(f.HintText()), f.sb1->contentsRect().width() - 10)
-        << w->statusTip().toStdString();
+    EXPECT_EQ(f.HintText(), tip.tip());
+    EXPECT_GE(QFontInfo(sb->font()).pixelSize(), 10);
+    EXPECT_LE(QFontMetrics(sb->font()).horizontalAdvance(f.HintText()), sb->contentsRect().width() - 10) << name;
   }
-
   // Resting on a neutral part of the window clears the hint.
-  for (QWidget* w : std::initializer_list<QWidget*>{f.centralWidget(), f.Panel1, f.GroupBoxCandidates,
-                                                    f.GroupBoxColor, f.ToolBar1, f.TimeLabel1, f.ndtxt}) {
+  for (QWidget* w : {f.centralWidget(), Child(f, "Panel1"), Child(f, "GroupBoxCandidates"), Child(f, "GroupBoxColor"),
+                     Child(f, "ToolBar1"), Child(f, "TimeLabel1"), Child(f, "ndtxt")}) {
     f.ShowHint(QStringLiteral("a hint"));
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(w, &enter);
     EXPECT_TRUE(f.HintText().isEmpty()) << w->objectName().toStdString();
   }
-  f.ShowHint(f.rb_one->statusTip());
-
-  // The hint shows on its own background.
-  const QImage bar = f.grab(QRect(f.sb1->mapTo(&f, QPoint(0, 0)), f.sb1->size())).toImage();
+  f.ShowHint(Child(f, "rb_one")->statusTip());
+  const QImage bar = f.grab(QRect(sb->mapTo(&f, QPoint(0, 0)), sb->size())).toImage();
   int hintColoured = 0;
   for (int y = 0; y < bar.height(); ++y)
     for (int x = 0; x < bar.width(); ++x) hintColoured += bar.pixelColor(x, y) == QColor(255, 188, 121);
   EXPECT_GT(hintColoured, bar.width() * bar.height() / 2);
-
-  EXPECT_TRUE(f.sd991->toolTip().isEmpty());
-  EXPECT_FALSE(f.sd991->accessibleName().isEmpty());
-  EXPECT_FALSE(f.sd991->accessibleDescription().isEmpty());
 }
 
 TEST_F(AccessibilityTest, Dialogs) {
   TForm1& f = form();
-  Visit(f.ToolButton12, "tessel::ui::Tfrmprintselect");
-  Visit(f.CopyPuzzleToClipboard1, "tessel::ui::Tfrmcopy");
-  Visit(f.appearance1, "tessel::ui::TfrmAppearance");
-  Visit(f.SaveCurrentBoard1, "tessel::ui::Tfrmsave");
-  Visit(f.ToolButton1, "tessel::ui::Tfrmgamelist");
+  for (const char* command : {"ToolButton12", "CopyPuzzleToClipboard1", "appearance1", "SaveCurrentBoard1", "ToolButton1"})
+    WithDialog<QDialog>(command, [](QDialog& d) { ExpectAccessible(d); });
 
   tessel::ui::Tfrm_new& create = tessel::ui::ImportDialog(f);
   ExpectAccessible(create);
-  ExpectAccessible(*create.frmImport);
+  auto* import = Child<QDialog>(create, "frmImport");
+  ExpectAccessible(*import);
   // Each example puts its own help line under the text.
-  for (QPushButton* example : {create.frmImport->Button3, create.frmImport->Button4, create.frmImport->Button5,
-                               create.frmImport->Button6}) {
-    example->click();
+  for (const char* example : {"Button3", "Button4", "Button5", "Button6"}) {
+    Child<QPushButton>(*import, example)->click();
     QApplication::processEvents();
-    ExpectTextsFit(*create.frmImport);
+    ExpectTextsFit(*import);
   }
-  create.frmImport->hide();
+  import->hide();
   create.hide();
 
-  f.Frmdas->Fill(std::string(81, '1'), std::string(81, '2'));
-  ExpectAccessible(*f.Frmdas);
-  f.Frmdas->hide();
+  auto* viewer = f.findChild<tessel::ui::TFrmdas*>();
+  ASSERT_NE(viewer, nullptr);
+  viewer->Fill(std::string(81, '1'), std::string(81, '2'));
+  ExpectAccessible(*viewer);
+  viewer->hide();
 
   tessel::ui::Tfrm_sol solver(&f);
   solver.setWindowFlags(Qt::Window);
@@ -359,11 +307,9 @@ TEST_F(AccessibilityTest, Dialogs) {
 TEST(AccessibilityCheck, ReportsClippedCaptions) {
   QWidget w;
   w.resize(300, 200);
-  auto* g = new QGroupBox(QStringLiteral("A title far too long"), &w);
-  auto* b = new QPushButton(QStringLiteral("A wide caption"), &w);
-  auto* l = new QLabel(QStringLiteral("Some label text"), &w);
-  auto* c = new QCheckBox(QStringLiteral("&Check box text"), &w);
-  const std::initializer_list<QWidget*> all = {g, b, l, c};
+  const std::initializer_list<QWidget*> all = {
+      new QGroupBox("A title far too long", &w), new QPushButton("A wide caption", &w),
+      new QLabel("Some label text", &w), new QCheckBox("&Check box text", &w)};
   const auto place = [&](int width) {
     int y = 0;
     for (QWidget* x : all) x->setGeometry(0, std::exchange(y, y + 50), width, 40);
