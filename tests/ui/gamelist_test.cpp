@@ -1,7 +1,6 @@
 // The save dialog and the game list over games.dat: what the player saves is
 // reachable from the list, a damaged or refused file is never lost, and two
 // running copies keep each other's games.
-#include <QAbstractButton>
 #include <QDir>
 #include <QLineEdit>
 #include <QLockFile>
@@ -18,8 +17,6 @@ namespace {
 using tessel::ui::Tfrmgamelist;
 using tessel::ui::Tfrmsave;
 
-void Click(const QObject& dialog, const QString& button) { Child<QAbstractButton>(dialog, button)->click(); }
-
 // Fills in the save dialog: the name, the level (-1: the one preselected), OK.
 void SaveAs(Tfrmsave& d, const QString& name, int level = -1) {
   Child<QLineEdit>(d, "Edit1")->setText(name);
@@ -34,9 +31,7 @@ class GameListTest : public FormTest {
     form().ToolButton5Click();  // Gentle
   }
   std::vector<std::string> Lines() { return tessel::SplitLines(FileBytes(DataFile("games.dat"))); }
-  void Write(const std::vector<std::string>& lines) {
-    ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(DataFile("games.dat")).toStdString(), tessel::JoinCrLf(lines)));
-  }
+  void Write(const std::vector<std::string>& lines) { WriteDataFile("games.dat", tessel::JoinCrLf(lines)); }
   void Save(const QString& name, int level = -1) {
     WithDialog<Tfrmsave>("SaveCurrentBoard1", [&](Tfrmsave& d) {
       EXPECT_EQ(d.ItemIndex(), board().nd) << "the board's level preselected";
@@ -47,7 +42,7 @@ class GameListTest : public FormTest {
   static QTableWidget& Grid(Tfrmgamelist& d) { return *Child<QTableWidget>(d, "StringGrid1"); }
   static QStringList Names(Tfrmgamelist& d) {
     QStringList out;
-    for (int r = 0; r < Grid(d).rowCount(); ++r) out << (Grid(d).item(r, 0) ? Grid(d).item(r, 0)->text() : QString());
+    for (int r = 0; r < Grid(d).rowCount(); ++r) out << Grid(d).model()->index(r, 0).data().toString();
     return out;
   }
   // Clicks a button of the list with row selected.

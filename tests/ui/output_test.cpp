@@ -17,7 +17,6 @@
 namespace uitest {
 namespace {
 
-void Click(const QObject& dialog, const QString& button) { Child<QAbstractButton>(dialog, button)->click(); }
 QStringList Lines(const QDialog& copy) { return Child<QTextEdit>(copy, "memo1")->toPlainText().split('\n'); }
 
 class OutputTest : public FormTest {

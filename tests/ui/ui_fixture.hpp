@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
 #include <QFile>
@@ -29,6 +30,7 @@ T* Child(const QObject& parent, const QString& name) {
   return c;
 }
 inline QAction* Act(const QObject& w, const QString& name) { return Child<QAction>(w, name); }
+inline void Click(const QObject& w, const QString& button) { Child<QAbstractButton>(w, button)->click(); }
 
 inline std::string FileBytes(const QString& path) {
   return tessel::ReadWholeFile(QFile::encodeName(path).toStdString()).bytes;
@@ -58,6 +60,9 @@ class FormTest : public ::testing::Test {
   tessel::Board& board() { return form_->game().board(); }
   tessel::TPICSD33& sd() { return *Child<tessel::TPICSD33>(*form_, QStringLiteral("sd991")); }
   QString DataFile(const QString& name) { return form_->DataFolder() + name; }
+  void WriteDataFile(const QString& name, const std::string& bytes) {
+    ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(DataFile(name)).toStdString(), bytes));
+  }
 
   // The puzzle solved as a player solves it: every open cell but the last
   // gets its solution digit, the last one a click with that digit chosen.
