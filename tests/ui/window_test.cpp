@@ -82,7 +82,6 @@ TEST_F(FormTest, EveryCommandSitsInItsMenuAndReachesItsOwnHandler) {
     seen += Child<QLabel>(f, "ndtxt")->text() + (f.isVisible() ? "" : "window closed");
     EXPECT_TRUE(seen.contains(QString::fromUtf8(c.outcome))) << seen.toStdString();
   }
-  EXPECT_TRUE(Act(f, "AutoCheckNewVersion1")->isCheckable());
 }
 
 TEST_F(FormTest, HelpContentsOpensTheBundledPageOrSaysWhyNot) {
