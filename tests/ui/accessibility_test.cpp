@@ -22,7 +22,6 @@
 #include <QTextDocument>  // Qt::mightBeRichText
 #include <QTextEdit>
 #include <QToolBar>
-#include <QToolButton>
 
 #include <cmath>
 #include <map>

@@ -1,6 +1,5 @@
 // The printable board and the copy dialog on a real window: the page file,
 // where it goes and its opening, the four copy layouts and the clipboard.
-#include <QAbstractButton>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
