@@ -212,7 +212,7 @@ int Tfrmgamelist::FillGameList() {
   StringGrid1->setRowCount(1);
   if (!store_) return 0;
   std::string error;
-  const std::vector<GameListRow> rows = ListGames(store_->Gamelist, &error);
+  const std::vector<GameListRow> rows = ListGames(store_->games(), &error);
   StringGrid1->setRowCount(std::max<int>(1, static_cast<int>(rows.size())));
   for (int k = 0; k < static_cast<int>(rows.size()); ++k)
     SetRow(k, rows[k].name, QString::fromStdString(rows[k].difficulty));
@@ -281,12 +281,12 @@ void Tfrmgamelist::Button3Click() {
     form_.prompts().Notice(this, store_->loadError());
     return;
   }
-  if (!name.empty() && FindGame(store_->Gamelist, name) == 0) {
+  if (!name.empty() && FindGame(store_->games(), name) == 0) {
     form_.prompts().Notice(this, GoneText(name));
     Refresh();
     return;
   }
-  if (form_.OpenGame(store_->Gamelist, name)) accept();
+  if (form_.OpenGame(store_->games(), name)) accept();
 }
 
 }  // namespace tessel::ui

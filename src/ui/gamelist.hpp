@@ -41,6 +41,8 @@ class Tfrmsave : public QDialog {
   bool loaded() const { return loaded_; }
   const QString& loadError() const { return loadError_; }
   QString path() const;
+  // games.dat as last read or written.
+  const std::vector<std::string>& games() const { return Gamelist; }
 
   int ItemIndex() const;
   void SetItemIndex(int level);
