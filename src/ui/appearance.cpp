@@ -78,10 +78,11 @@ const char* const TfrmAppearance::kSample[81] = {
 };
 // clang-format on
 
-TfrmAppearance::TfrmAppearance(TForm1& form)
+TfrmAppearance::TfrmAppearance(TForm1& form, TPICSD33& mainBoard)
     : QDialog(&form, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       form_(form),
+      mainBoard_(mainBoard),
       settings_(QFile::encodeName(form.DataFolder() + QString::fromLatin1(kSettingsFileName)).toStdString()) {
   setObjectName(QStringLiteral("TfrmAppearance"));
   setWindowTitle(QStringLiteral("Appearance"));
@@ -161,7 +162,7 @@ TfrmAppearance::TfrmAppearance(TForm1& form)
   // first one wrote into the settings text.
   LoadSettings(sd1);
   LoadSettings(sd1);
-  LoadSettings(form_.sd991);
+  LoadSettings(&mainBoard_);
   hide();
 }
 
@@ -246,7 +247,7 @@ bool TfrmAppearance::TryLoadSettings(TPICSD33* board, bool readFile) {
   if (!colour(kHighlightColor, highpanle)) return false;
   ApplyHighlight(board);
 
-  form_.AutoCheckNewVersion1->setChecked(settings_.ReadSetting(kAutoCheck) != "0");
+  form_.ShowAutoCheck(settings_.ReadSetting(kAutoCheck) != "0");
   return true;
 }
 
@@ -330,7 +331,7 @@ void TfrmAppearance::showEvent(QShowEvent* event) {
 
 void TfrmAppearance::Button1Click() {
   SaveSettings();
-  LoadSettings(form_.sd991);
+  LoadSettings(&mainBoard_);
   accept();
 }
 

@@ -55,7 +55,7 @@ class TfrmAppearance : public QDialog {
   static constexpr TColor kClDefault = 0x20000000;
 
   // Fills the preview, then LoadSettings (preview) twice and (main board) once.
-  explicit TfrmAppearance(TForm1& form);
+  TfrmAppearance(TForm1& form, TPICSD33& mainBoard);
 
   QGroupBox* GroupBox1 = nullptr;  // "Background"
   QCheckBox* CheckBox1 = nullptr;
@@ -117,6 +117,7 @@ class TfrmAppearance : public QDialog {
   void ApplyHighlight(TPICSD33* board);
 
   TForm1& form_;
+  TPICSD33& mainBoard_;  // the game's board, which OK and the start restyle
   SettingsText settings_;
   // A folder that cannot be written is told once, not at each of the loads.
   bool toldSaveFailure_ = false;

@@ -383,6 +383,6 @@ Tfrm_new& ImportDialog(TForm1& form) {
   return *form.frm_new;
 }
 
-void TForm1::ToolButton4Click() { ImportDialog(*this).exec(); }
+void TForm1::ToolButton4Click() { runModal_(ImportDialog(*this)); }
 
 }  // namespace tessel::ui

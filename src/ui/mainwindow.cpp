@@ -117,7 +117,7 @@ TForm1::TForm1(Prompts& prompts, QWidget* parent)
 
   FormCreate();
   Frmdas = new TFrmdas(this);
-  frmAppearance = new TfrmAppearance(*this);
+  frmAppearance = new TfrmAppearance(*this, *sd991);
 
   adjustSize();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -600,6 +600,8 @@ void TForm1::tbresignClick() {
   RestoreEntryFonts();
   sd991->RequestRepaint();
 }
+
+void TForm1::ShowAutoCheck(bool on) { AutoCheckNewVersion1->setChecked(on); }
 
 void TForm1::ShowFinishedMark() { wcAction_->setVisible(game_.finished()); }
 

@@ -210,6 +210,9 @@ class TForm1 : public QMainWindow {
   void ClearHint();
   QString HintText() const;
 
+  // The "Auto check" menu item as the settings file has it.
+  void ShowAutoCheck(bool on);
+
   // Key preview: every key of this window comes here before the focused control.
   void FormKeyDown(QKeyEvent* event);
 
