@@ -6,20 +6,70 @@
 #include <bit>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <stdio.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
+
+#include "core/board.hpp"
 
 namespace testutil {
 
 // A valid solution grid used across the tests.
 inline const std::string kSolution =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+// A file of the source tree, by its path from the top.
+inline std::string SourceFile(const std::string& rel) { return std::string(TESSEL_SOURCE_DIR) + "/" + rel; }
+
+// The bytes of a file, "" when it cannot be read.
+inline std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A file name in the test temporary folder that no other test process uses.
+inline std::string UniqueTempFile(const std::string& stem) {
+  static int calls = 0;
+  return ::testing::TempDir() + stem + "_" + std::to_string(::getpid()) + "_" + std::to_string(++calls);
+}
+
+// What a shell command prints on standard output; its wait status in `status`.
+inline std::string CommandOutput(const std::string& cmd, int* status = nullptr) {
+  FILE* p = ::popen(cmd.c_str(), "r");
+  std::string out;
+  char buf[4096];
+  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+  const int s = ::pclose(p);
+  if (status) *status = s;
+  return out;
+}
+
+// Every cell's state and text in one string, to compare whole boards at once.
+inline std::string Cells(const tessel::Board& b) {
+  std::string s;
+  for (int i = 0; i < tessel::kCells; ++i) s += std::to_string(b[i].state) + b[i].text + "|";
+  return s;
+}
+
+// A board with every cell open and empty, then the listed (row, col, text, state) cells.
+inline tessel::Board BoardWith(std::initializer_list<std::tuple<int, int, const char*, int>> cells) {
+  tessel::Board b;
+  b.ClearAll();
+  for (const auto& [r, c, text, state] : cells) {
+    b.at(r, c).text = text;
+    b.at(r, c).state = state;
+  }
+  return b;
+}
 
 // First 81 characters of each line of a sample under tests/data/puzzles.
 // A missing or short sample throws, so the test fails with the reason
