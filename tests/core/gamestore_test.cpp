@@ -1,9 +1,5 @@
 // games.dat records: field layout, the 13-line stride, save, delete, rename,
 // the list rows, reading a record back, and safe writing.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
 #include "core/gamestore.hpp"
 #include "core/textfile.hpp"
 #include "test_util.hpp"
@@ -13,20 +9,13 @@ namespace {
 
 using testutil::kSolution;
 
-std::string ReadBytes(const std::string& path) { return ReadWholeFile(path).bytes; }
-
-std::string SampleGames() { return std::string(TESSEL_SOURCE_DIR) + "/tests/data/games_sample.dat"; }
+using testutil::FileBytes;
 
 class GameStoreFiles : public testutil::TempFolderTest {};
 
 Board SampleBoard() {
-  Board b;
-  b.ClearAll();
-  b.at(1, 1) = Cell{1, 1, "7", kGiven};
-  b.at(1, 2) = Cell{1, 2, "123456789", kOpen};
-  b.at(1, 3) = Cell{1, 3, "4", kEntered};
-  b.at(9, 9) = Cell{9, 9, "", kOpen};
-  return b;
+  return testutil::BoardWith(
+      {{1, 1, "7", kGiven}, {1, 2, "123456789", kOpen}, {1, 3, "4", kEntered}, {9, 9, "", kOpen}});
 }
 
 TEST(GameStoreLayout, FieldsAndRowLines) {
@@ -158,9 +147,9 @@ TEST(GameStoreRecords, ListLevelsAndBadDigit) {
   AppendGame(lines, "After", 0, "", board);
   std::string error;
   const auto rows = ListGames(lines, &error);
-  ASSERT_EQ(rows.size(), 7u);
-  const char* const texts[] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical", "Unknown or N/A", "7"};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(rows[i].difficulty, texts[i]);
+  std::string texts;
+  for (const auto& row : rows) texts += row.difficulty + "/";
+  EXPECT_EQ(texts, "Very Easy/Gentle/Moderate/Tough/Diabolical/Unknown or N/A/7/");
   EXPECT_EQ(error, "'x' is not a valid integer value");
 }
 
@@ -176,11 +165,8 @@ TEST(GameStoreRecords, ApplyRecordRoundTripAndFailures) {
   ApplyGameRecord(lines, FindGame(lines, "A"), board, store);
   EXPECT_EQ(board.nd, 3);
   EXPECT_EQ(store.GetSolution(), kSolution);
-  for (int i = 0; i < kCells; ++i) {
-    EXPECT_EQ(board[i].state, source[i].state) << i;
-    EXPECT_EQ(board[i].text, source[i].text) << i;
-    EXPECT_EQ(store[i].given, source[i].state == kGiven) << i;
-  }
+  EXPECT_EQ(testutil::Cells(board), testutil::Cells(source));
+  for (int i = 0; i < kCells; ++i) EXPECT_EQ(store[i].given, source[i].state == kGiven) << i;
 
   // An incomplete solution leaves the store without values.
   ApplyGameRecord(lines, FindGame(lines, "B"), board, store);
@@ -208,7 +194,8 @@ TEST(GameStoreRecords, ApplyRecordRoundTripAndFailures) {
 }
 
 TEST_F(GameStoreFiles, SampleFileReadsAndWritesBackByteForByte) {
-  const GamesFileLoad load = LoadGamesFile(SampleGames());
+  const std::string sample = testutil::SourceFile("tests/data/games_sample.dat");
+  const GamesFileLoad load = LoadGamesFile(sample);
   ASSERT_TRUE(load.ok) << load.error;
   std::string error;
   std::vector<std::string> listed;
@@ -217,16 +204,15 @@ TEST_F(GameStoreFiles, SampleFileReadsAndWritesBackByteForByte) {
 
   Board board;
   TQJ store;
-  ApplyGameRecord(load.lines, FindGame(load.lines, "Morning"), board, store);
+  const int n = FindGame(load.lines, "Morning");
+  ApplyGameRecord(load.lines, n, board, store);
   EXPECT_EQ(board.at(5, 4).text, "26");
   EXPECT_EQ(store.GetSolution(), kSolution);
   // Rebuilt from the board, the record's rows are the file's rows.
-  const auto rebuilt = BuildBoardLines(board);
-  const int n = FindGame(load.lines, "Morning");
-  for (int r = 0; r < 11; ++r) EXPECT_EQ(rebuilt[r], load.lines[n + 1 + r]) << r;
+  EXPECT_EQ(BuildBoardLines(board), std::vector<std::string>(&load.lines[n + 1], &load.lines[n + 12]));
 
   ASSERT_TRUE(WriteGamesFile(Path("games.dat"), load.lines, &error)) << error;
-  EXPECT_EQ(ReadBytes(Path("games.dat")), ReadBytes(SampleGames()));
+  EXPECT_EQ(FileBytes(Path("games.dat")), FileBytes(sample));
 }
 
 TEST_F(GameStoreFiles, LfLinesReadAsWellAndAMissingFileIsCreatedEmpty) {
@@ -237,10 +223,9 @@ TEST_F(GameStoreFiles, LfLinesReadAsWellAndAMissingFileIsCreatedEmpty) {
   EXPECT_EQ(load.lines.size(), 13u);
 
   const GamesFileLoad missing = LoadGamesFile(Path("games.dat"));
-  EXPECT_TRUE(missing.ok);
-  EXPECT_TRUE(missing.lines.empty());
-  EXPECT_EQ(ReadWholeFile(Path("games.dat")).bytes, "");
-  EXPECT_TRUE(ReadWholeFile(Path("games.dat")).exists);
+  EXPECT_TRUE(missing.ok && missing.lines.empty());
+  EXPECT_TRUE(std::filesystem::is_regular_file(Path("games.dat")));
+  EXPECT_EQ(FileBytes(Path("games.dat")), "");
 
   // Something that is there but cannot be read is reported, not replaced.
   std::filesystem::create_directories(Path("sub/games.dat"));

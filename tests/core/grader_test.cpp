@@ -192,7 +192,8 @@ std::string ElimText(const std::vector<Elimination>& es) {
     for (int r = 1; r <= 9; ++r) {
       std::string cols;
       for (int c = 1; c <= 9; ++c)
-        for (const auto& e : es) cols += e.digit == d && e.cell == IndexOf(r, c) ? std::string(1, '0' + c) : "";
+        for (const auto& e : es)
+          if (e.digit == d && e.cell == IndexOf(r, c)) cols += static_cast<char>('0' + c);
       if (!cols.empty()) rows += (rows.empty() ? "" : ",") + std::string(1, 'A' + r - 1) + cols;
     }
     if (!rows.empty()) s += (s.empty() ? "" : " ") + std::to_string(d) + ":" + rows;
@@ -215,7 +216,8 @@ const Case kCases[] = {
     {"claiming", kClaiming, "2 rC = C1 C3", "2:A123,B123"},
     {"naked pair", kNakedPair, "A1:12 A5:12", "1:A2346789 2:A2346789"},
     {"naked triple, four digits", kNakedTriple, "A1:12 B2:23 C3:14", ""},
-    {"naked triple in a box", kNakedTriple, "A1:12 B2:23 C3:13 A2:1234", "1:A23,B13,C12 2:A23,B13,C12 3:A23,B13,C12"},
+    {"naked triple in a box", kNakedTriple, "A1:12 B2:23 C3:13 A2:1234",
+     "1:A23,B13,C12 2:A23,B13,C12 3:A23,B13,C12"},
     {"naked quad", kNakedQuad, "E1:12 E2:23 E3:34 E9:14", "1:E45678 2:E45678 3:E45678 4:E45678"},
     {"hidden pair", kHiddenPair, "3 b5 = D4 E5; 8 b5 = D4 E5",
      "1:D4,E5 2:D4,E5 4:D4,E5 5:D4,E5 6:D4,E5 7:D4,E5 9:D4,E5"},
@@ -239,7 +241,8 @@ const Case kCases[] = {
      "3:A2346789,B5,C5,D5,E1234678,F5,G5,H5,I5 7:A2346789,B5,C5,D5,E1234678,F5,G5,H5,I5"},
     {"remote pairs, chain too short", kRemotePairs, "A1:37 A5:37 E5:37", ""},
     {"colouring trap", kSimpleColouring, "8 rA = A1 A6; 8 c6 = A6 F6; 8 rF = F2 F6", "8:B2,C2,D1,E1"},
-    {"colouring wrap", kSimpleColouring, "8 rA = A1 A6; 8 c6 = A6 F6; 8 rF = F2 F6; 8 c2 = B2 F2", "8:A1,B2,F6"},
+    {"colouring wrap", kSimpleColouring, "8 rA = A1 A6; 8 c6 = A6 F6; 8 rF = F2 F6; 8 c2 = B2 F2",
+     "8:A1,B2,F6"},
     {"finned x-wing", kFinnedXWing, "5 rB rF = B2 B7 F2 F7 F8", "5:D7,E7"},
     {"finned x-wing, fins in two boxes", kFinnedXWing, "5 rB rF = B2 B7 F2 F5 F7 F8", ""},
     {"finned swordfish", kFinnedSwordfish, "9 rA rD rG = A1 A5 D5 D9 G1 G9 G8", "9:H9,I9"},

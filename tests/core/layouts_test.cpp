@@ -355,7 +355,8 @@ TEST(LayoutRoundTrip, NearlyFullBoardWithCandidates) {
   lines[1].replace(1, 10, "        53");
   lines[13 - 2].replace(1 + 8 * 10 + 2, 10, std::string(10, ' '));
   // Cells 3 and 81 take the solution's cells 2 and 80.
-  ExpectCells(Imported(JoinLines(lines), 3), {{1, 1, "5", -1}, {1, 2, "3", -1}, {1, 3, "3", -1}, {9, 9, "7", -1}});
+  const Board spilled = Imported(JoinLines(lines), 3);
+  ExpectCells(spilled, {{1, 1, "5", -1}, {1, 2, "3", -1}, {1, 3, "3", -1}, {9, 9, "7", -1}});
 }
 
 }  // namespace
