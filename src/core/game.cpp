@@ -173,10 +173,12 @@ Explanation Game::ExplainNextStep() {
   for (const auto& p : e.placements) view_[p.cell].explain = kExplainPlace;
   for (const auto& p : e.placements) view_[p.cell].explainDigits |= 1u << (p.digit - 1);
   for (const auto& el : e.eliminations) view_[el.cell].explainDigits |= 1u << (el.digit - 1);
+  explained_ = e.sentence;
   return e;
 }
 
 void Game::ClearExplain() {
+  explained_.clear();
   for (auto& n : view_) {
     n.explain = kExplainNone;
     n.explainDigits = 0;

@@ -135,6 +135,8 @@ class Game {
   Explanation ExplainNextStep();
   // Those frames go (every board change does this itself).
   void ClearExplain();
+  // The sentence of the step framed on the board; empty when none is.
+  const std::string& explained() const { return explained_; }
 
   // A puzzle from the editor: each cell holding one entered digit becomes a
   // given, every other cell keeps its text, open. The store takes the givens
@@ -159,6 +161,7 @@ class Game {
   bool autoUpdate_ = true;
   bool marking_ = false;
   bool finished_ = false;
+  std::string explained_;
 };
 
 }  // namespace tessel

@@ -631,6 +631,8 @@ void TForm1::RecountDigits() {
   // The history step that every board change ends with.
   RecordStep();
   UpdateStepButtons();
+  // An explained step's sentence goes with its frames.
+  if (game_.explained().empty() && hintText_ == explainedHint_) ClearHint();
 }
 
 
@@ -790,6 +792,12 @@ void TForm1::ShowHint(const QString& text) {
 }
 
 void TForm1::ClearHint() {
+  // While a step is framed on the board its sentence stays readable: the
+  // pointer passing over the board only covers it for a moment.
+  if (!game_.explained().empty()) {
+    ShowHint(QString::fromStdString(game_.explained()));
+    return;
+  }
   hintText_.clear();
   sb1->clearMessage();
   sb1->setToolTip(QString());
@@ -834,7 +842,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::ExplainNextStep() {
   const Explanation e = game_.ExplainNextStep();
-  ShowHint(QString::fromStdString(e.sentence));
+  explainedHint_ = QString::fromStdString(e.sentence);
+  ShowHint(explainedHint_);
   sd991->RequestRepaint();
 }
 

@@ -315,6 +315,7 @@ class TForm1 : public QMainWindow {
   bool allowAllUp_ = false;  // whether all nine digit buttons may be up
   bool settingDigits_ = false;  // the buttons are being set as one group
   QString hintText_;             // the hint in the status bar, whole
+  QString explainedHint_;        // the last Explain Next Step sentence
   static constexpr int kHintMargin = 10;     // the status bar's own padding
   static constexpr int kSmallestHintPx = 10; // smaller is hard to read
   // Key preview: the event last handed to FormKeyDown and where it was.
