@@ -36,6 +36,14 @@ inline std::string FileBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The lines of a file, without their LF.
+inline std::vector<std::string> FileLines(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
 // A file name in the test temporary folder that no other test process uses.
 inline std::string UniqueTempFile(const std::string& stem) {
   static int calls = 0;
