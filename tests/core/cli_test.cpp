@@ -1,13 +1,5 @@
 // The command-line tool, run as a separate process.
-#include <gtest/gtest.h>
-
 #include <sys/wait.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <string>
 
 #include "core/textfile.hpp"
 #include "test_util.hpp"
@@ -23,19 +15,12 @@ struct CliRun {
 // folded into the output after "||".
 CliRun Cli(const std::string& args, const std::string& input = "") {
   // Tests run in parallel processes: every call gets its own files.
-  static int calls = 0;
-  const std::string stem = testing::TempDir() + "cli_" + std::to_string(getpid()) + "_" + std::to_string(++calls);
-  const std::string in = stem + "_in.txt";
-  const std::string err = stem + "_err.txt";
+  const std::string in = testutil::UniqueTempFile("cli_in"), err = testutil::UniqueTempFile("cli_err");
   std::ofstream(in, std::ios::binary) << input;
+  int status = 0;
   const std::string cmd = std::string(TESSEL_CLI_PATH) + " " + args + " < " + in + " 2> " + err;
-  FILE* p = popen(cmd.c_str(), "r");
-  std::string out;
-  char buf[4096];
-  for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  const int status = pclose(p);
-  std::ifstream e(err);
-  const std::string errText((std::istreambuf_iterator<char>(e)), std::istreambuf_iterator<char>());
+  std::string out = testutil::CommandOutput(cmd, &status);
+  const std::string errText = testutil::FileBytes(err);
   if (!errText.empty()) out += "||" + errText;
   std::remove(in.c_str());
   std::remove(err.c_str());
@@ -65,12 +50,10 @@ TEST(Cli, TestAndSolveLines) {
   ASSERT_EQ(t.exitCode, 0);
   const auto lines = tessel::SplitLines(t.out);
   ASSERT_EQ(lines.size(), 3u);  // the blank line is skipped
-  const std::string &unique = lines[0], &several = lines[1], &clash = lines[2];
-  EXPECT_EQ(unique.substr(0, 2), "0 ");
-  EXPECT_EQ(unique.size(), 2 + 81 + 1 + 81u);
-  EXPECT_EQ(unique.substr(2, 81), unique.substr(84, 81));  // the solution twice
-  EXPECT_EQ(several.substr(0, 11), "2 123456789");
-  EXPECT_EQ(clash, "1 - -");  // a short line is padded with blanks
+  const std::string solution = lines[0].substr(2, 81);
+  EXPECT_EQ(lines[0], "0 " + solution + " " + solution);  // the solution twice
+  EXPECT_EQ(lines[1].substr(0, 11), "2 123456789");
+  EXPECT_EQ(lines[2], "1 - -");  // a short line is padded with blanks
 
   const CliRun s = Cli("solve", kPuzzle + "\n11\n");
   EXPECT_EQ(s.out.substr(0, 2), "0 ");
@@ -78,8 +61,7 @@ TEST(Cli, TestAndSolveLines) {
 }
 
 TEST(Cli, EditorVariantPassesFullBoards) {
-  const CliRun r = Cli("test", kPuzzle + "\n");
-  const std::string solution = r.out.substr(2, 81);
+  const std::string solution = Cli("test", kPuzzle + "\n").out.substr(2, 81);
   EXPECT_EQ(Cli("test --editor", solution + "\n").out.substr(0, 2), "0 ");
   EXPECT_EQ(Cli("test", solution + "\n").out, "1 - -\n");  // the main board's test: no empty cell
 }
@@ -87,8 +69,7 @@ TEST(Cli, EditorVariantPassesFullBoards) {
 TEST(Cli, Convert) {
   const CliRun nine = Cli("convert --to 9x9", kPuzzle);
   EXPECT_EQ(nine.out.substr(0, 10), "*86**9***\n");
-  const CliRun back = Cli("convert --to 1x81", nine.out);
-  EXPECT_EQ(back.out, kPuzzle + "\n");
+  EXPECT_EQ(Cli("convert --to 1x81", nine.out).out, kPuzzle + "\n");
   EXPECT_EQ(Cli("convert --to=9x9", kPuzzle).out, nine.out) << "the option's other spelling";
   const CliRun framed = Cli("convert --to no-candidate", kPuzzle);
   EXPECT_EQ(framed.out.substr(0, 50), "*" + std::string(47, '-') + "*\n");
@@ -112,9 +93,8 @@ TEST(Cli, DealAndGrade) {
   ASSERT_EQ(d.exitCode, 0) << d.out;
   ASSERT_EQ(d.out.size(), 82u * 2);
   EXPECT_EQ(Cli("deal 1 --seed=7").out, d.out);  // reproducible, names and numbers alike
-  const std::string puzzle = d.out.substr(0, 81);
-  const CliRun t = Cli("test", puzzle + "\n");
-  EXPECT_EQ(t.out, "0 " + d.out.substr(82, 81) + " " + d.out.substr(82, 81) + "\n");
+  const std::string puzzle = d.out.substr(0, 81), solution = d.out.substr(82, 81);
+  EXPECT_EQ(Cli("test", puzzle + "\n").out, "0 " + solution + " " + solution + "\n");
 
   const CliRun g = Cli("grade", puzzle + "\n" + std::string(81, '0') + "\n");
   EXPECT_EQ(g.out.substr(0, 2), "1 ");
