@@ -1,25 +1,19 @@
 // The life of one game in the window: the start, a deal at each level,
 // Restart, the clock and the digit bars.
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
-#include <QRadioButton>
 #include <QTest>
 
 #include "core/bank.hpp"
 #include "ui_fixture.hpp"
 #include "widgets/colorgrid.hpp"
 #include "widgets/mousepb.hpp"
-#include "widgets/timelabel.hpp"
 
 namespace uitest {
 namespace {
 
-using tessel::kCells;
-
 class LifeTest : public FormTest {
  protected:
-  tessel::TTimeLabel& clock() { return *Child<tessel::TTimeLabel>(form(), "TimeLabel1"); }
   QString level() { return Child<QLabel>(form(), "ndtxt")->text(); }
   bool checked(const char* name) { return Child<QAbstractButton>(form(), name)->isChecked(); }
   tessel::Tmousepb& bar(int d) { return *Child<tessel::Tmousepb>(form(), QStringLiteral("ProgressBar%1").arg(d)); }
@@ -30,20 +24,15 @@ class LifeTest : public FormTest {
       out += Act(form(), n)->isEnabled() ? '1' : '0';
     return out;
   }
-  int firstOpen() {
-    int i = 0;
-    while (board()[i].state != tessel::kOpen) ++i;
-    return i;
-  }
+  std::string puzzle() { return game().store().PuzzleString() + game().store().GetSolution(); }
 };
 
 TEST_F(LifeTest, ProgramStartShowsNoGame) {
   EXPECT_EQ(form().windowTitle(), "Sudoku Tessel 4.65");
   EXPECT_FALSE(sd().isEnabled());
-  for (int i = 0; i < kCells; ++i) EXPECT_EQ(QString::fromStdString(sd().view()[i].caption).trimmed(), "");
-  EXPECT_TRUE(clock().text() == "0:0:0" && !clock().timerenabled());
-  EXPECT_TRUE(level().isEmpty());
-  EXPECT_FALSE(form().FinishedMarkShown());
+  for (int i = 0; i < tessel::kCells; ++i) EXPECT_EQ(QString::fromStdString(sd().view()[i].caption).trimmed(), "");
+  EXPECT_TRUE(Clock().text() == "0:0:0" && !Clock().timerenabled());
+  EXPECT_TRUE(level().isEmpty() && !form().FinishedMarkShown());
   EXPECT_EQ(buttons(), "0000000");
   EXPECT_TRUE(checked("rb_none") && checked("cbautoupdate") && !checked("chkcolor"));
   EXPECT_EQ(Child<tessel::TColorGrid>(form(), "ColorGrid1")->foregroundIndex(), 11);
@@ -60,7 +49,7 @@ TEST_F(LifeTest, EveryLevelDealsAFreshGame) {
   tessel::TQJ dealt;
   tessel::Random32 rng([] { return 20240611u; });
   tessel::DealPuzzle(1, dealt, rng);
-  EXPECT_EQ(game().store().PuzzleString() + game().store().GetSolution(), dealt.PuzzleString() + dealt.GetSolution());
+  EXPECT_EQ(puzzle(), dealt.PuzzleString() + dealt.GetSolution());
   const char* commands[] = {"ToolButton11", "ToolButton5", "ToolButton6", "ToolButton7", "ToolButton8"};
   const char* levels[] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical"};
   for (int nd = 0; nd < 5; ++nd) {
@@ -70,97 +59,78 @@ TEST_F(LifeTest, EveryLevelDealsAFreshGame) {
     f.b1Click();
     Solve();
     game().marks()[40][0] = 65535;
-    Child<QCheckBox>(f, "chkcolor")->click();
-    Child<QRadioButton>(f, "rb_all")->click();
-    Child<QAbstractButton>(f, "disnote7")->click();
-    clock().setMS(7300);
-    const std::string before = game().store().GetSolution();
+    for (const char* control : {"chkcolor", "rb_all", "disnote7"}) Click(f, control);
+    Clock().setMS(7300);
+    const std::string before = puzzle();
 
     Act(f, commands[nd])->trigger();
     EXPECT_EQ(level(), QStringLiteral("  Level:") + levels[nd]);
-    EXPECT_EQ(sd().nd(), nd);
-    EXPECT_NE(game().store().GetSolution(), before);
-    EXPECT_TRUE(clock().text() == "0:0:0" && clock().timerenabled());
+    EXPECT_TRUE(sd().nd() == nd && puzzle() != before);
+    EXPECT_TRUE(Clock().text() == "0:0:0" && Clock().timerenabled());
     EXPECT_EQ(buttons(), "1000000");
-    EXPECT_FALSE(f.FinishedMarkShown());
-    EXPECT_EQ(game().marks()[40][0], tessel::kNoMark);
-    EXPECT_TRUE(checked("rb_none") && !checked("chkcolor"));
-    EXPECT_EQ(f.SelectedDigit(), 1);
-    // The givens on the board, counted by the bars; the open cells hold
-    // their candidates, hidden in mode None.
+    EXPECT_TRUE(!f.FinishedMarkShown() && game().marks()[40][0] == tessel::kNoMark);
+    EXPECT_TRUE(checked("rb_none") && !checked("chkcolor") && f.SelectedDigit() == 1);
+    // The bars count the givens; the open cells hold their candidates, hidden in mode None.
     int givens = 0;
-    for (int i = 0; i < kCells; ++i) {
-      givens += game().store()[i].given;
-      EXPECT_EQ(board()[i].state, game().store()[i].given ? tessel::kGiven : tessel::kOpen);
-      EXPECT_NE(board()[i].text.find(Digit(i)), std::string::npos) << i;
-    }
-    for (int d = 1; d <= 9; ++d) givens -= bar(d).position();
-    EXPECT_EQ(givens, 0);
-    EXPECT_FALSE(sd().view()[firstOpen()].subVisible[1]);
+    for (int d = 1; d <= 9; ++d) givens += bar(d).position();
+    EXPECT_EQ(givens, std::ranges::count_if(game().store().PuzzleString(), [](char c) { return c != '0'; }));
+    const int open = FirstOpen();
+    EXPECT_NE(board()[open].text.find(Digit(open)), std::string::npos);
+    EXPECT_FALSE(sd().view()[open].subVisible[1]);
   }
   EXPECT_EQ(prompts_.Notices().filter("Puzzle solved").size(), 5) << "a deal asks nothing";
   EXPECT_EQ(prompts_.shown().size(), 5u);
 }
 
+// No keeps everything; Yes keeps the puzzle and starts it over.
 TEST_F(LifeTest, RestartAsksAndKeepsOnlyThePuzzle) {
-  tessel::ui::TForm1& f = form();
-  f.ToolButton6Click();
-  const int open = firstOpen();
+  form().ToolButton6Click();
+  const int open = FirstOpen();
   Solve();
-  game().marks()[open][0] = 65535;
-  clock().setMS(64200);
-  const std::string image = BoardImage(board());
-  const std::string puzzle = game().store().PuzzleString() + game().store().GetSolution();
+  Clock().setMS(64200);
+  const std::string image = BoardImage(board()), dealt = puzzle();
   prompts_.Clear();
-  prompts_.AnswerAsk(false);
-  Act(f, "tbresign")->trigger();
-  EXPECT_EQ(prompts_.Questions(), QStringList{"Are you sure you want to reset this game to the initial state?"});
-  EXPECT_EQ(BoardImage(board()), image);
-  EXPECT_EQ(clock().text(), "0:1:4");
-  EXPECT_EQ(game().marks()[open][0], 65535u);
-
-  prompts_.AnswerAsk(true);
-  Act(f, "tbresign")->trigger();
-  EXPECT_EQ(game().store().PuzzleString() + game().store().GetSolution(), puzzle);
-  EXPECT_EQ(board()[open].state, tessel::kOpen);
-  EXPECT_EQ(board()[open].text, board().ComputeCandidates(tessel::RowOf(open), tessel::ColOf(open)));
-  EXPECT_EQ(game().marks()[open][0], tessel::kNoMark);
-  EXPECT_FALSE(f.FinishedMarkShown());
-  EXPECT_TRUE(clock().MS() == 0 && clock().timerenabled());
+  prompts_.AnswerAsk(false).AnswerAsk(true);
+  Act(form(), "tbresign")->trigger();
+  EXPECT_TRUE(BoardImage(board()) == image && Clock().text() == "0:1:4");
+  Act(form(), "tbresign")->trigger();
+  EXPECT_EQ(prompts_.Questions(), QStringList(2, "Are you sure you want to reset this game to the initial state?"));
+  EXPECT_TRUE(puzzle() == dealt && board()[open].state == tessel::kOpen && !form().FinishedMarkShown());
+  EXPECT_TRUE(Clock().MS() == 0 && Clock().timerenabled());
   EXPECT_EQ(level(), "  Level:Moderate");
   EXPECT_EQ(buttons().substr(3), "0000") << "no step back into the play";
 }
 
-TEST_F(LifeTest, ClockTicksWhileAGameRuns) {
-  clock().setMS(59900);
+TEST_F(LifeTest, ClockTicksWhileAGameRunsAndStopsAtTheFinish) {
+  Clock().setMS(59900);
   form().TimeLabel1Timer();
-  EXPECT_EQ(clock().text(), "0:1:0");
+  EXPECT_EQ(Clock().text(), "0:1:0");
   form().ToolButton11Click();
   QTest::qWait(450);
-  const qint64 running = clock().MS();
+  const qint64 running = Clock().MS();
   EXPECT_TRUE(running > 0 && running % 100 == 0) << running;
   Solve();
-  const qint64 stopped = clock().MS();
+  const qint64 stopped = Clock().MS();
   QTest::qWait(250);
-  EXPECT_EQ(clock().MS(), stopped) << "stopped at the finish";
+  EXPECT_EQ(Clock().MS(), stopped);
 }
 
 // A bar counts the placed digits, conflicting ones too, at most nine, and
-// turns red at nine.
+// turns red at nine; candidates never count.
 TEST_F(LifeTest, DigitBarsCountPlacedDigits) {
   form().ClearGame();
   tessel::Board& b = board();
-  for (auto [r, c] : {std::pair{1, 1}, {5, 5}, {9, 9}, {2, 8}}) b.at(r, c) = {r, c, "7", tessel::kGiven, false};
+  for (auto [r, c] : {std::pair{1, 1}, {5, 5}, {9, 9}, {2, 8}}) b.at(r, c) = {r, c, "7", tessel::kGiven};
   // Nine 3s, two of them in conflict in row D.
   for (auto [r, c] : {std::pair{1, 2}, {2, 4}, {3, 7}, {4, 1}, {4, 9}, {6, 3}, {7, 5}, {8, 8}, {9, 6}})
-    b.at(r, c) = {r, c, "3", tessel::kEntered, false};
-  b.at(6, 1).text = "45";  // candidates never count
+    b.at(r, c) = {r, c, "3", tessel::kEntered};
+  b.at(6, 1).text = "45";
   form().RecountDigits();
   const tessel::TColor blue = 16711680u, red = 255u;
   EXPECT_TRUE(bar(7).position() == 4 && bar(7).barColor() == blue);
   EXPECT_TRUE(bar(3).position() == 9 && bar(3).barColor() == red);
   EXPECT_EQ(bar(4).position() + bar(5).position(), 0);
-  b.at(5, 2) = {5, 2, "3", tessel::kEntered, false};
+  b.at(5, 2) = {5, 2, "3", tessel::kEntered};
   form().RecountDigits();
   EXPECT_EQ(bar(3).position(), 9) << "a tenth 3";
   b.at(5, 2).state = b.at(9, 6).state = tessel::kOpen;

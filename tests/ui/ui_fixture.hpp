@@ -18,6 +18,7 @@
 #include "ui/mainwindow.hpp"
 #include "ui/prompts.hpp"
 #include "widgets/picsd33.hpp"
+#include "widgets/timelabel.hpp"
 
 namespace uitest {
 
@@ -59,6 +60,12 @@ class FormTest : public ::testing::Test {
   tessel::Game& game() { return form_->game(); }
   tessel::Board& board() { return form_->game().board(); }
   tessel::TPICSD33& sd() { return *Child<tessel::TPICSD33>(*form_, QStringLiteral("sd991")); }
+  tessel::TTimeLabel& Clock() { return *Child<tessel::TTimeLabel>(*form_, QStringLiteral("TimeLabel1")); }
+  int FirstOpen() {
+    int i = 0;
+    while (board()[i].state != tessel::kOpen) ++i;
+    return i;
+  }
   QString DataFile(const QString& name) { return form_->DataFolder() + name; }
   void WriteDataFile(const QString& name, const std::string& bytes) {
     ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(DataFile(name)).toStdString(), bytes));
@@ -70,11 +77,15 @@ class FormTest : public ::testing::Test {
     int last = -1;
     for (int i = 0; i < tessel::kCells; ++i) {
       if (board()[i].state != tessel::kOpen) continue;
-      if (last >= 0) board()[last] = {tessel::RowOf(last), tessel::ColOf(last), Digit(last), tessel::kEntered, false};
+      if (last >= 0) board()[last] = {tessel::RowOf(last), tessel::ColOf(last), Digit(last), tessel::kEntered};
       last = i;
     }
-    Child<QToolButton>(*form_, QString::fromStdString("disnote" + Digit(last)))->click();
-    form_->CellMouseDown(tessel::RowOf(last), tessel::ColOf(last), Qt::LeftButton);
+    Place(last);
+  }
+  // The solution digit chosen and the cell clicked.
+  void Place(int cell) {
+    Click(*form_, QString::fromStdString("disnote" + Digit(cell)));
+    form_->CellMouseDown(tessel::RowOf(cell), tessel::ColOf(cell), Qt::LeftButton);
   }
   std::string Digit(int cell) { return std::to_string(game().store()[cell].value); }
 
