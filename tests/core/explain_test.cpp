@@ -2,11 +2,6 @@
 // cells it changes, and the game shows it without changing the board.
 #include "core/explain.hpp"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <fstream>
 #include <iostream>
 
 #include "core/bank.hpp"
@@ -88,9 +83,7 @@ TEST(Explain, EveryStepOverTheSamplesAndTheBankIsSound) {
 // One position per family, as the CLI prints it.
 TEST(Explain, SentencesPerFamily) {
   const std::string solved = testutil::kSolution;
-  const struct {
-    std::string line, out;
-  } cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {"." + solved.substr(1), "place A1 5 | Full House | Full house: A1 is the last open cell of row A, so it takes 5."},
       {"005601200086090450000030000067000910409000305000000000600040001500803006020060030",
        "place C7 1 | Hidden Single (box) | Hidden single: in box 3 the 1 fits only in C7."},
@@ -122,26 +115,24 @@ TEST(Explain, SentencesPerFamily) {
        "eliminate B8:2,E9:2 | Skyscraper | Skyscraper (2 in row C and row F, ends C9, F8): one end holds the digit; "
        "remove 2 from B8 and E9."},
   };
-  for (const auto& c : cases) EXPECT_EQ(ExplainLine(c.line), c.out);
+  for (const auto& [line, out] : cases) EXPECT_EQ(ExplainLine(line), out);
 }
 
 TEST(Explain, WrongNoneAndBadLines) {
   const std::string solved = testutil::kSolution;
   const std::string hardest = testutil::SamplePuzzles("hardest.txt", 1)[0];
-  const struct {
-    std::string line, out;
-  } cases[] = {
+  std::string tokens(161, ' ');
+  for (int i = 0; i < 81; ++i) tokens[2 * i] = i == 40 ? 'x' : '.';
+  const std::pair<std::string, std::string> cases[] = {
       {"55" + std::string(79, '.'), "wrong A1,A2"},
       {"12345678." + std::string(63, '.') + "........9", "wrong A1,A2,A3,A4,A5,A6,A7,A8,I9"},  // no solution
       {solved, "none"},
       {hardest, "none"},
       {"123", "bad: not a puzzle (81 characters, or 81 tokens)"},
       {"1 2 3", "bad: not a puzzle (81 characters, or 81 tokens)"},
+      {tokens, "bad: a token is not digits 1-9, '0' or '.'"},
   };
-  for (const auto& c : cases) EXPECT_EQ(ExplainLine(c.line), c.out) << c.line;
-  std::string tokens(161, ' ');
-  for (int i = 0; i < 81; ++i) tokens[2 * i] = i == 40 ? 'x' : '.';
-  EXPECT_EQ(ExplainLine(tokens), "bad: a token is not digits 1-9, '0' or '.'");
+  for (const auto& [line, out] : cases) EXPECT_EQ(ExplainLine(line), out) << line;
 
   EXPECT_EQ(Explain(Position{}, "").sentence, "No puzzle on the board.");
 
@@ -165,15 +156,13 @@ TEST(Explain, WrongNoneAndBadLines) {
 }
 
 TEST(Explain, TheCliAnswersLineByLine) {
-  const std::string file = testing::TempDir() + "explain_cli_" + std::to_string(::getpid()) + ".txt";
+  const std::string file = testutil::UniqueTempFile("explain_cli");
   std::ofstream(file, std::ios::binary) << "123\r\n\n" << testutil::kSolution << "\n55" << std::string(79, '0') << "\n";
-  FILE* p = popen((std::string(TESSEL_CLI_PATH) + " explain " + file).c_str(), "r");
-  std::string out;
-  char buf[512];
-  for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  EXPECT_EQ(pclose(p), 0);
-  std::remove(file.c_str());
-  EXPECT_EQ(out, "bad: not a puzzle (81 characters, or 81 tokens)\nnone\nwrong A1,A2\n");
+  int status = -1;
+  EXPECT_EQ(testutil::CommandOutput(std::string(TESSEL_CLI_PATH) + " explain " + file, &status),
+            "bad: not a puzzle (81 characters, or 81 tokens)\nnone\nwrong A1,A2\n");
+  EXPECT_EQ(status, 0);
+  std::filesystem::remove(file);
 }
 
 TEST(Explain, TheGameFramesTheStepUntilTheNextChange) {
@@ -185,19 +174,17 @@ TEST(Explain, TheGameFramesTheStepUntilTheNextChange) {
   game.ResetHistory();
   game.SetMode(DisplayMode::kAll);
   const int steps = game.history().count();
-  std::vector<std::string> texts;
-  for (int c = 0; c < kCells; ++c) texts.push_back(game.board()[c].text);
+  const std::string cells = testutil::Cells(game.board());
 
   const Explanation e = game.ExplainNextStep();
   ASSERT_TRUE(e.kind == ExplainKind::kPlace || e.kind == ExplainKind::kEliminate) << e.sentence;
-  for (int c = 0; c < kCells; ++c) EXPECT_EQ(game.board()[c].text, texts[c]);
+  EXPECT_EQ(testutil::Cells(game.board()), cells);
   EXPECT_EQ(game.history().count(), steps);
   for (int c : e.changes) EXPECT_NE(game.view()[c].explain, kExplainNone);
   for (const auto& pl : e.placements) EXPECT_EQ(game.view()[pl.cell].explain, kExplainPlace);
   for (const auto& el : e.eliminations) EXPECT_EQ(game.view()[el.cell].explain, kExplainChange);
-  for (int c : e.proof) {
-    if (std::find(e.changes.begin(), e.changes.end(), c) == e.changes.end()) EXPECT_EQ(game.view()[c].explain, kExplainProof);
-  }
+  for (int c : e.proof)
+    EXPECT_TRUE(std::count(e.changes.begin(), e.changes.end(), c) || game.view()[c].explain == kExplainProof) << c;
 
   // Any move clears the frames; a wrong digit is named, and framed nowhere.
   game.SetMode(DisplayMode::kNone);
