@@ -1,12 +1,5 @@
 #include "core/settings.hpp"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
 #include "core/textfile.hpp"
 #include "test_util.hpp"
 
@@ -15,13 +8,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Sample(const std::string& name) {
-  ReadResult r = ReadWholeFile(std::string(TESSEL_SOURCE_DIR) + "/tests/data/settings/" + name);
-  EXPECT_TRUE(r.ok) << name << ": " << r.error;
-  return r.bytes;
-}
+using testutil::FileBytes;
 
-std::string Slurp(const std::string& path) { return ReadWholeFile(path).bytes; }
+std::string Sample(const std::string& name) {
+  const std::string bytes = FileBytes(testutil::SourceFile("tests/data/settings/" + name));
+  EXPECT_FALSE(bytes.empty()) << name;
+  return bytes;
+}
 
 class SettingsFile : public testutil::TempFolderTest {
  protected:
@@ -32,21 +25,20 @@ class SettingsFile : public testutil::TempFolderTest {
   std::string path_;
 };
 
-TEST_F(SettingsFile, DefaultsAreTheFourteenLinesWithCrLf) {
+// Defaults are fourteen lines with CR LF; a missing file leaves the lines.
+TEST_F(SettingsFile, DefaultsAndAMissingFile) {
   SettingsText s(path_);
   s.SetLines({"stale=1"});
   ASSERT_TRUE(s.WriteDefaultSettings());
-  EXPECT_EQ(Slurp(path_), Sample("defaults.ini"));
+  EXPECT_EQ(FileBytes(path_), Sample("defaults.ini"));
   EXPECT_EQ(s.lines(), SplitLines(Sample("defaults.ini")));  // the stale line is gone
   // Every colour of the defaults parses, including the -1 of two digit colours.
   for (const char* key : {settingkey::kBoardColor1, settingkey::kBoardColor2, settingkey::kFixedNumberColor,
                           settingkey::kBigNumberColor, settingkey::kCandidateColor, settingkey::kHighlightColor})
     EXPECT_TRUE(ParseSettingInt(s.ReadSetting(key))) << key;
   EXPECT_EQ(*ParseSettingInt(s.ReadSetting(settingkey::kBigNumberColor)), -1);
-}
 
-TEST_F(SettingsFile, MissingFileLeavesTheLines) {
-  SettingsText s(path_);
+  std::filesystem::remove(path_);
   s.SetLines({"a=1"});
   std::string error;
   EXPECT_FALSE(s.LoadFile(&error));
@@ -71,7 +63,7 @@ TEST_F(SettingsFile, StoringOneKeyKeepsWhatAnotherCopySaved) {
   // A missing file gets the copy's own lines; an unreadable one is left alone.
   fs::remove(path_);
   ASSERT_TRUE(b.StoreOneSetting(settingkey::kAutoCheck, "0"));
-  EXPECT_EQ(Slurp(path_), b.Bytes());
+  EXPECT_EQ(FileBytes(path_), b.Bytes());
   fs::remove(path_);
   fs::create_directory(path_);
   EXPECT_FALSE(b.StoreOneSetting(settingkey::kAutoCheck, "1"));
@@ -86,20 +78,19 @@ TEST_F(SettingsFile, LfFileIsReadAndWrittenBackWithCrLfAndItsBytes) {
   ASSERT_TRUE(s.SaveSettings());
   std::string crlf;
   for (char ch : lf) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-  EXPECT_EQ(Slurp(path_), crlf);  // the foreign byte of the comment line included
+  EXPECT_EQ(FileBytes(path_), crlf);  // the foreign byte of the comment line included
 }
 
 TEST(SettingsText, ReadSettingFindsTheFirstLineHoldingKeyAndEquals) {
   SettingsText s;
   s.SetBytes(Sample("custom_lf.ini"));
   // Trimmed, and the first of two occurrences.
-  EXPECT_EQ(s.ReadSetting("Board color1"), "255");
-  EXPECT_EQ(s.ReadSetting("default color"), "0");
-  // "default color=" is not part of "default highlight color=".
-  EXPECT_EQ(s.ReadSetting("default highlight color"), "0");
-  EXPECT_EQ(s.ReadSetting("Auto_check"), "1");
-  EXPECT_EQ(s.ReadSetting("absent"), "");
-  EXPECT_EQ(s.ReadSetting("Board color"), "");  // "Board color=" occurs nowhere
+  // "default color=" is not part of "default highlight color="; "Board color=" occurs nowhere.
+  std::string values;
+  for (const char* key : {"Board color1", "default color", "default highlight color", "Auto_check", "absent",
+                          "Board color"})
+    values += s.ReadSetting(key) + "/";
+  EXPECT_EQ(values, "255/0/0/1///");
   // The key may stand anywhere in the line; the value is what follows it.
   s.SetLines({"x Board color2=7=8 ", "Board color2=9"});
   EXPECT_EQ(s.ReadSetting("Board color2"), "7=8");
@@ -127,12 +118,9 @@ TEST(SettingsText, WriteSettingReplacesTheFirstOccurrenceOrAppends) {
 }
 
 TEST(SettingsText, ColourValuesAreSignedDecimal32Bit) {
-  EXPECT_EQ(ParseSettingInt("16747403"), 16747403);
-  EXPECT_EQ(ParseSettingInt("-1"), -1);
-  EXPECT_EQ(ParseSettingInt("+7"), 7);
-  EXPECT_EQ(ParseSettingInt("007"), 7);
-  EXPECT_EQ(ParseSettingInt("2147483647"), 2147483647);
-  EXPECT_EQ(ParseSettingInt("-2147483648"), -2147483647 - 1);
+  for (auto [text, value] : {std::pair{"16747403", 16747403}, {"-1", -1}, {"+7", 7}, {"007", 7},
+                             {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}})
+    EXPECT_EQ(ParseSettingInt(text), value) << text;
   for (const char* bad : {"", "-", "+", "12x4", "2147483648", "-2147483649", "99999999999999999999", "0x10", "$FF",
                           "1 2", "1.0", " 5"})
     EXPECT_FALSE(ParseSettingInt(bad)) << bad;
