@@ -1,25 +1,13 @@
 #include "core/printpage.hpp"
 
-#include <gtest/gtest.h>
-
 #include "core/textfile.hpp"
-
-#include <string>
-#include <tuple>
-#include <vector>
+#include "test_util.hpp"
 
 namespace tessel {
 namespace {
 
 constexpr std::string_view kApp = "Sudoku Tessel";
 constexpr std::string_view kHome = "https://home.example";
-
-Cell Make(int state, std::string text) {
-  Cell c;
-  c.state = state;
-  c.text = std::move(text);
-  return c;
-}
 
 std::string Style(const std::string& line) {
   const auto open = line.find("style=\"");
@@ -34,15 +22,14 @@ TEST(PrintCell, SizesPerPaperAndNoErrorColour) {
     const std::string box = "width: " + std::to_string(sizes[paper][0]) + "px; height: " +
                             std::to_string(sizes[paper][0]) + "px; ";
     const std::string border = "<td style=\"border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: ";
-    EXPECT_EQ(PrintCellMarkup(Make(kGiven, "5"), false, paper),
+    EXPECT_EQ(PrintCellMarkup(Cell{1, 1, "5", kGiven}, false, paper),
               border + std::to_string(sizes[paper][1]) + "pt; color: black; " + box + "text-align: center;\">5</td>");
-    EXPECT_EQ(PrintCellMarkup(Make(kOpen, ""), true, paper),
+    EXPECT_EQ(PrintCellMarkup(Cell{1, 1, "", kOpen}, true, paper),
               border + std::to_string(sizes[paper][2]) + "pt; color: black; " + box +
                   "text-align: left; vertical-align: top;\"> &nbsp;</td>");
-    Cell entered = Make(kEntered, "7");
-    entered.error = true;  // error marks never print
+    const Cell entered{1, 1, "7", kEntered, true};  // error marks never print
     EXPECT_EQ(Style(PrintCellMarkup(entered, false, paper)),
-              Style(PrintCellMarkup(Make(kEntered, "7"), false, paper)));
+              Style(PrintCellMarkup(Cell{1, 1, "7", kEntered}, false, paper)));
     EXPECT_NE(Style(PrintCellMarkup(entered, false, paper)).find("color: blue;"), std::string::npos);
   }
 }
@@ -96,17 +83,12 @@ Board SampleBoard() {
   const std::string puzzle =
       "086009000003200000002004903004000000005000700697041230008050001001760000059000006";
   for (int i = 0; i < kCells; ++i) {
-    Cell& c = b[i];
-    if (puzzle[i] != '0') {
-      c.state = kGiven;
-      c.text = std::string(1, puzzle[i]);
-    } else if (i % 7 == 0) {
-      c.state = kEntered;
-      c.text = std::string(1, char('1' + i % 9));
-    } else {
-      c.state = kOpen;
-      c.text = i % 5 == 0 ? "" : "123456789" + (i % 9);
-    }
+    if (puzzle[i] != '0')
+      b[i] = {RowOf(i), ColOf(i), std::string(1, puzzle[i]), kGiven};
+    else if (i % 7 == 0)
+      b[i] = {RowOf(i), ColOf(i), std::string(1, char('1' + i % 9)), kEntered};
+    else
+      b[i] = {RowOf(i), ColOf(i), i % 5 == 0 ? "" : "123456789" + (i % 9), kOpen};
   }
   return b;
 }
@@ -117,10 +99,8 @@ TEST(PrintPage, PagesMatchTheKeptCopies) {
   const Board b = SampleBoard();
   for (auto [cand, paper, name] : {std::tuple{false, int(kPaperSmall), "normal_small.htm"},
                                    std::tuple{true, int(kPaperBig), "candidates_big.htm"}}) {
-    const std::string path = std::string(TESSEL_SOURCE_DIR) + "/tests/data/print/" + name;
-    const ReadResult kept = ReadWholeFile(path);
-    ASSERT_TRUE(kept.ok) << path;
-    EXPECT_EQ(JoinCrLf(BuildPrintPage(b, cand, paper, kApp, kHome)), kept.bytes) << name;
+    const std::string kept = testutil::FileBytes(testutil::SourceFile("tests/data/print/") + name);
+    EXPECT_EQ(JoinCrLf(BuildPrintPage(b, cand, paper, kApp, kHome)), kept) << name;
   }
 }
 
