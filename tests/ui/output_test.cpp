@@ -45,9 +45,7 @@ class OutputTest : public FormTest {
 
 TEST_F(OutputTest, PrintWritesThePageIntoTheUsersOwnFolderAndOpensIt) {
   // What another user may have planted in the shared folder is never written through.
-  QFile victim(tmp_.filePath("victim"));
-  ASSERT_TRUE(victim.open(QIODevice::WriteOnly) && victim.write("keep") == 4);
-  victim.close();
+  ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(tmp_.filePath("victim")).toStdString(), "keep"));
   for (const char* planted : {"print_temp.htm", "print_temp.htm.tmp"})
     ASSERT_TRUE(QFile::link(tmp_.filePath("victim"), tmp_.filePath(planted)));
   WithDialog<QDialog>("ToolButton12", [&](QDialog& d) {
@@ -68,8 +66,8 @@ TEST_F(OutputTest, PrintWritesThePageIntoTheUsersOwnFolderAndOpensIt) {
   EXPECT_EQ(FileBytes(tmp_.filePath("victim")), "keep");
   // The choices stay for the next opening.
   WithDialog<QDialog>("ToolButton12", [&](QDialog& d) {
-    EXPECT_TRUE(Child<QAbstractButton>(d, "RadioButton2")->isChecked());
-    EXPECT_TRUE(Child<QAbstractButton>(d, "pg2Item2")->isChecked());
+    EXPECT_TRUE(Child<QAbstractButton>(d, "RadioButton2")->isChecked() &&
+                Child<QAbstractButton>(d, "pg2Item2")->isChecked());
     Click(d, "SpeedButton2");
   });
   EXPECT_EQ(opened_.size(), 2u);
@@ -81,8 +79,7 @@ TEST_F(OutputTest, PrintFailuresShowTheErrorAndOpenNothing) {
   const auto printFailing = [&] {
     prompts_.Clear();
     WithDialog<QDialog>("ToolButton12", [&](QDialog& d) { Click(d, "SpeedButton1"); });
-    EXPECT_TRUE(opened_.empty());
-    EXPECT_EQ(prompts_.Notices().size(), 1);
+    EXPECT_TRUE(opened_.empty() && prompts_.Notices().size() == 1);
     return prompts_.Notices().value(0);
   };
   tessel::SetWriteFailureAfterBytesForTesting(100);
@@ -94,14 +91,20 @@ TEST_F(OutputTest, PrintFailuresShowTheErrorAndOpenNothing) {
   EXPECT_FALSE(QFileInfo::exists(tmp_.filePath("gone")));
 }
 
-TEST_F(OutputTest, CopyShowsFourLayoutsAndOnlyCopyFillsTheClipboard) {
-  int open = 0;
+// Four layouts in a fixed font; only Copy fills the clipboard. Empty cells
+// get their candidates, on the board too; a trimmed list stays.
+TEST_F(OutputTest, CopyShowsFourLayoutsRefillsEmptyCellsAndOnlyCopyFillsTheClipboard) {
+  const int emptied = FirstOpen(), row = tessel::RowOf(emptied);
+  int trimmed = emptied + 1, open = 0;
+  while (board()[trimmed].state != tessel::kOpen) ++trimmed;
   for (int i = 0; i < tessel::kCells; ++i) open += board()[i].state == tessel::kOpen;
-  struct Layout {
+  const std::string computed = board().ComputeCandidates(row, tessel::ColOf(emptied));
+  board()[emptied].text = "";
+  board()[trimmed].text = "9";
+  const struct {
     int lines, width;
     char blank;
-  };
-  const Layout layouts[] = {{13, 49, '.'}, {13, 94, 0}, {9, 9, '*'}, {1, 81, '0'}};
+  } layouts[] = {{13, 49, '.'}, {13, 94, 0}, {9, 9, '*'}, {1, 81, '0'}};
   QGuiApplication::clipboard()->setText("left alone");
   WithDialog<QDialog>("CopyPuzzleToClipboard1", [&](QDialog& d) {
     EXPECT_TRUE(QFontInfo(Child<QTextEdit>(d, "memo1")->font()).fixedPitch()) << "the layouts line up";
@@ -113,9 +116,14 @@ TEST_F(OutputTest, CopyShowsFourLayoutsAndOnlyCopyFillsTheClipboard) {
       for (const QString& l : lines) EXPECT_EQ(l.size(), layouts[k].width) << l.toStdString();
       if (layouts[k].blank) EXPECT_EQ(lines.join("").count(QLatin1Char(layouts[k].blank)), open);
     }
+    // With candidates, rows 1..3 sit on text lines 1..3, 4..6 on 5..7, 7..9 on 9..11.
+    Click(d, "RadioGroup1Item1");
+    EXPECT_TRUE(Lines(d).value(row + (row - 1) / 3).contains(QString::fromStdString(computed)));
     Click(d, "Button2");
   });
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "left alone");
+  EXPECT_TRUE(board()[emptied].text == computed && board()[trimmed].text == "9");
+  const std::string refilled = BoardImage(board());
   WithDialog<QDialog>("CopyPuzzleToClipboard1", [&](QDialog& d) {
     EXPECT_EQ(Lines(d).size(), 13) << "every opening starts at the first layout";
     Click(d, "RadioGroup1Item3");
@@ -123,28 +131,7 @@ TEST_F(OutputTest, CopyShowsFourLayoutsAndOnlyCopyFillsTheClipboard) {
     EXPECT_EQ(d.result(), QDialog::Accepted);
   });
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), tessel::Format1x81(board())[0]);
-}
-
-// Empty cells get their candidates, on the board too; a trimmed list stays.
-TEST_F(OutputTest, CopyRefillsEmptiedCellsOnTheBoard) {
-  int emptied = -1, trimmed = -1;
-  for (int i = 0; i < tessel::kCells && trimmed < 0; ++i)
-    if (board()[i].state == tessel::kOpen) (emptied < 0 ? emptied : trimmed) = i;
-  const int row = tessel::RowOf(emptied);
-  const std::string computed = board().ComputeCandidates(row, tessel::ColOf(emptied));
-  board()[emptied].text = "";
-  board()[trimmed].text = "9";
-  WithDialog<QDialog>("CopyPuzzleToClipboard1", [&](QDialog& d) {
-    Click(d, "RadioGroup1Item1");
-    // Rows 1..3 sit on text lines 1..3, 4..6 on 5..7, 7..9 on 9..11.
-    EXPECT_TRUE(Lines(d).value(row + (row - 1) / 3).contains(QString::fromStdString(computed)));
-    Click(d, "Button2");
-  });
-  EXPECT_EQ(board()[emptied].text, computed);
-  EXPECT_EQ(board()[trimmed].text, "9");
-  const std::string before = BoardImage(board());
-  WithDialog<QDialog>("CopyPuzzleToClipboard1", [&](QDialog& d) { Click(d, "Button2"); });
-  EXPECT_EQ(BoardImage(board()), before) << "with no empty cell the board stays";
+  EXPECT_EQ(BoardImage(board()), refilled) << "with no empty cell the board stays";
 }
 
 }  // namespace
