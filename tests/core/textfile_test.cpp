@@ -1,11 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <functional>
 
 #include "core/gamefile.hpp"
@@ -25,6 +20,7 @@ class TextFile : public testutil::TempFolderTest {
     SetWriteFailureAfterBytesForTesting(-1);
     TempFolderTest::TearDown();
   }
+  static unsigned Mode(const std::string& path) { return unsigned(fs::status(path).permissions()) & 0777; }
   // Every entry of the folder, so a left-behind temporary file shows.
   std::vector<std::string> Entries() const {
     std::vector<std::string> out;
@@ -52,8 +48,7 @@ TEST_F(TextFile, WriteReplacesWholeAndReadsBack) {
   EXPECT_EQ(r.bytes, "new\r\ncontent\r\n");
   EXPECT_EQ(Entries(), std::vector<std::string>{"games.dat"});
   const ReadResult none = ReadWholeFile(Path("missing.dat"));
-  EXPECT_FALSE(none.exists);
-  EXPECT_FALSE(none.ok);
+  EXPECT_FALSE(none.exists || none.ok);
   EXPECT_NE(none.error.find("does not exist"), std::string::npos);
   // A folder under a file's name is named as such.
   fs::create_directory(Path("folder.dat"));
@@ -96,8 +91,7 @@ TEST_F(TextFile, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
 // Every data file of the game is written the safe way: a full disk part way
 // through any of them leaves the old file whole and no temporary file.
 TEST_F(TextFile, EveryDataFileWriterKeepsTheOldFileOnAFailedWrite) {
-  Board board;
-  board.ClearAll();
+  const Board board = testutil::BoardWith({});
   TQJ store;
   History history;
   history.Reset(board);
@@ -140,9 +134,7 @@ TEST_F(TextFile, WritesThroughALinkAndKeepsPermissions) {
   ASSERT_TRUE(WriteFileAtomic(Path("doda.ini"), "a=2\r\n"));
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(Path("doda.ini"))));
   EXPECT_EQ(ReadWholeFile(real).bytes, "a=2\r\n");
-  struct stat st {};
-  ASSERT_EQ(::stat(real.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(Mode(real), 0640u);
   EXPECT_EQ(Entries(), (std::vector<std::string>{"doda.ini", "synced"}));
 }
 
@@ -152,14 +144,11 @@ TEST_F(TextFile, PrivateFolderIsTheUsersOwn) {
   std::string error;
   const std::string dir = PrivateFolderIn(dir_.string(), &error);
   ASSERT_FALSE(dir.empty()) << error;
-  struct stat st {};
-  ASSERT_EQ(::stat(dir.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  EXPECT_EQ(Mode(dir), 0700u);
   EXPECT_EQ(PrivateFolderIn(dir_.string(), &error), dir);  // again: the same folder
   ASSERT_EQ(::chmod(dir.c_str(), 0777), 0);
   EXPECT_EQ(PrivateFolderIn(dir_.string(), &error), dir);
-  ASSERT_EQ(::stat(dir.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  EXPECT_EQ(Mode(dir), 0700u);
 
   // A link planted under the name is refused, and so is another user's folder.
   fs::remove(dir);
