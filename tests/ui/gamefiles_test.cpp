@@ -1,60 +1,47 @@
 // The last game and the replays on a real window: save and load, continue
 // after a close, the damaged and missing files, and the clock.
-#include <QAction>
-#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QToolButton>
 
+#include "board_helpers.hpp"
 #include "core/gamefile.hpp"
-#include "core/textfile.hpp"
-#include "ui_fixture.hpp"
 
 namespace uitest {
 namespace {
 
 class GameFilesTest : public FormTest {
  protected:
-  void TearDown() override {
-    tessel::SetWriteFailureAfterBytesForTesting(-1);
-    FormTest::TearDown();
-  }
-  std::string Steps() {
-    auto& f = form();
-    std::string out;
-    for (QAction* a : {f.tbfirst, f.tbback, f.tbnext, f.tblast}) out += a->isEnabled() ? '1' : '0';
+  std::string Steps() { return Enabled(form(), {"tbfirst", "tbback", "tbnext", "tblast"}); }
+  tessel::TTimeLabel& Clock() { return *Child<tessel::TTimeLabel>(form(), "TimeLabel1"); }
+  tessel::History& history() { return game().history(); }
+  void Trigger(const char* action) { Act(form(), action)->trigger(); }
+  static std::vector<int> Opens(const tessel::Board& b) {
+    std::vector<int> out;
+    for (int i = 0; i < tessel::kCells; ++i)
+      if (b[i].state == tessel::kOpen) out.push_back(i);
     return out;
   }
   // Enters the solution digit into the next n open cells, one history entry each.
   void Play(int n) {
-    auto& f = form();
-    const std::string solution = f.QJ1.GetSolution();
-    for (int i = 0; i < tessel::kCells && n > 0; ++i) {
-      tessel::Cell& c = f.sd991->board()[i];
-      if (c.state != tessel::kOpen) continue;
-      c.state = tessel::kEntered;
-      c.text = std::string(1, solution[i]);
-      f.RecountDigits();
-      --n;
-    }
+    const std::string solution = game().store().GetSolution();
+    for (int i : Opens(board()))
+      if (n-- > 0) {
+        board()[i] = {tessel::RowOf(i), tessel::ColOf(i), std::string(1, solution[i]), tessel::kEntered, false};
+        form().RecountDigits();
+      }
   }
-  QString LastGame() { return form().dataFolder + "lastgame.dat"; }
-  std::string Bytes(const QString& path) {
-    return tessel::ReadWholeFile(QFile::encodeName(path).toStdString()).bytes;
-  }
+  QString LastGame() { return DataFile("lastgame.dat"); }
   // After a failed load: no digit left on screen from the game that is gone,
   // and no step or branch button leading back into it.
   void ExpectNoGameShown() {
-    auto& f = form();
-    for (int r = 1; r <= 9; ++r)
-      for (int c = 1; c <= 9; ++c) {
-        EXPECT_EQ(f.sd991->cell(r, c).text, "");
-        EXPECT_FALSE(QString::fromStdString(f.sd991->node(r, c).caption).contains(QRegularExpression("[1-9]"))) << r << c;
-      }
-    EXPECT_EQ(Steps(), "0000");
-    EXPECT_FALSE(f.b1->isEnabled() || f.b2->isEnabled() || f.b3->isEnabled());
+    for (int i = 0; i < tessel::kCells; ++i) {
+      EXPECT_EQ(board()[i].text, "");
+      EXPECT_FALSE(QString::fromStdString(sd().view()[i].caption).contains(QRegularExpression("[1-9]"))) << i;
+    }
+    EXPECT_EQ(Steps() + Enabled(form(), {"b1", "b2", "b3"}), "0000000");
   }
   // Closes the window and makes a fresh one on the same data folder.
   void Reopen() {
@@ -64,140 +51,115 @@ class GameFilesTest : public FormTest {
 };
 
 TEST_F(GameFilesTest, ReplayRoundTrip) {
-  auto& f = form();
-  f.ToolButton6Click();
+  form().ToolButton6Click();
   Play(3);
-  const std::string image = BoardImage(f.sd991->board());
-  const std::vector<std::string> entries = f.history.lines();
-  const std::string solution = f.QJ1.GetSolution();
-  const std::string givens = f.sd991->board().GivensString();
-  const QString path = f.dataFolder + "replay/my game";  // no extension added
+  const std::string image = BoardImage(board());
+  const std::vector<std::string> entries = history().lines();
+  const std::string solution = game().store().GetSolution();
+  const QString path = DataFile("replay/my game");  // no extension added
 
   prompts_.AnswerSaveFile(path);
-  f.savet->trigger();
+  Trigger("savet");
   ASSERT_TRUE(QFileInfo::exists(path));
-  const std::string written = Bytes(path);
-  EXPECT_EQ(written.substr(0, 85), "2 " + givens + "\r\n");
+  const std::string written = FileBytes(path);
+  EXPECT_EQ(written.substr(0, 85), "2 " + board().GivensString() + "\r\n");
   // An existing file: No leaves it untouched.
-  f.ToolButton8Click();
+  form().ToolButton8Click();
   prompts_.AnswerSaveFile(path).AnswerAsk(false);
-  f.savet->trigger();
+  Trigger("savet");
   EXPECT_EQ(prompts_.Questions(), QStringList({"This File name already exits,OK to overwrite it?"}));
-  EXPECT_EQ(Bytes(path), written);
+  EXPECT_EQ(FileBytes(path), written);
 
-  f.colorMarks[5][0] = 255;
-  f.rb_all->setChecked(true);
-  f.TimeLabel1->setMS(9000);
-  f.b1Click();
+  game().marks()[5][0] = 255;
+  Child<QRadioButton>(form(), "rb_all")->setChecked(true);
+  Clock().setMS(9000);
+  form().b1Click();
   prompts_.AnswerOpenFile(path);
-  f.objectSaveGameStepByStep1TMenuItem1->trigger();
+  Trigger("objectSaveGameStepByStep1TMenuItem1");
   EXPECT_TRUE(prompts_.Notices().isEmpty());
-  EXPECT_EQ(BoardImage(f.sd991->board()), image);
-  EXPECT_EQ(f.sd991->board().GivensString(), givens);
-  EXPECT_EQ(f.sd991->board().nd, 2);
-  EXPECT_EQ(f.ndtxt->text(), "  Level:Moderate");
-  EXPECT_EQ(f.QJ1.GetSolution(), solution);
-  EXPECT_EQ(f.history.lines(), entries);
-  EXPECT_EQ(f.history.cursor(), f.history.count() - 1);
-  EXPECT_EQ(Steps(), "1100");
-  EXPECT_TRUE(f.TimeLabel1->timerenabled());
-  EXPECT_EQ(f.TimeLabel1->MS(), 0);
-  EXPECT_EQ(f.colorMarks[5][0], tessel::ui::TForm1::kNoMark);
-  EXPECT_TRUE(f.rb_none->isChecked());
-  EXPECT_EQ(f.SelectedDigit(), 1);
-  EXPECT_TRUE(f.b1->isEnabled());
-  EXPECT_FALSE(f.b2->isEnabled());
+  EXPECT_EQ(BoardImage(board()), image);
+  EXPECT_EQ(Child<QLabel>(form(), "ndtxt")->text(), "  Level:Moderate");
+  EXPECT_EQ(game().store().GetSolution(), solution);
+  EXPECT_EQ(history().lines(), entries);
+  EXPECT_EQ(Steps() + Enabled(form(), {"b1", "b2"}), "110010") << "at the last entry, no branch";
+  EXPECT_TRUE(Clock().timerenabled());
+  EXPECT_EQ(Clock().MS(), 0);
+  EXPECT_EQ(game().marks()[5][0], tessel::kNoMark);
+  EXPECT_EQ(game().mode(), tessel::DisplayMode::kNone);
+  EXPECT_EQ(form().SelectedDigit(), 1);
 }
 
-TEST_F(GameFilesTest, ContinueShowsTheLastEntryNotTheStepShown) {
+// Continue after a close shows the last entry, not the step on show; a
+// missing file changes nothing, a game closed untouched continues as dealt,
+// and a change of candidates alone is a position of its own.
+TEST_F(GameFilesTest, ContinueAfterAClose) {
   form().ToolButton5Click();
+  const std::string image = BoardImage(board());
+  Trigger("Con1");
+  EXPECT_EQ(BoardImage(board()), image) << "no lastgame.dat yet";
   Play(4);
-  const std::vector<std::string> entries = form().history.lines();
+  const std::vector<std::string> entries = history().lines();
   for (int i = 0; i < 3; ++i) form().StepBack();
   Reopen();
-  EXPECT_EQ(form().history.count(), 0);
-  form().Con1->trigger();
-  EXPECT_EQ(form().history.lines(), entries);
-  EXPECT_EQ(tessel::TakeSnapshot(form().sd991->board()), entries.back());
+  EXPECT_EQ(history().count(), 0);
+  Trigger("Con1");
+  EXPECT_EQ(history().lines(), entries);
+  EXPECT_EQ(tessel::TakeSnapshot(board()), entries.back());
   EXPECT_EQ(Steps(), "1100");
-  EXPECT_EQ(form().sd991->board().nd, 1);
-  // Again within the run: the same game as at the close.
+  EXPECT_EQ(board().nd, 1);
   Play(1);
-  form().Con1->trigger();
-  EXPECT_EQ(form().history.lines(), entries);
-}
+  Trigger("Con1");
+  EXPECT_EQ(history().lines(), entries) << "again within the run: the game as at the close";
 
-TEST_F(GameFilesTest, ContinueWithoutEnteredDigitsAndRightAfterTheDeal) {
-  auto& f = form();
-  f.ToolButton11Click();
+  form().ToolButton11Click();
   Reopen();
-  form().Con1->trigger();
-  EXPECT_EQ(form().history.count(), 1);
+  Trigger("Con1");
+  EXPECT_EQ(history().count(), 1);
   EXPECT_EQ(Steps(), "0000");
-
-  // Only candidates changed: continued at that same position.
-  for (int i = 0; i < tessel::kCells; ++i) {
-    tessel::Cell& c = form().sd991->board()[i];
-    if (c.state == tessel::kOpen) {
-      c.text = "12";
-      break;
-    }
-  }
+  board()[Opens(board()).at(0)].text = "12";
   form().RecountDigits();
-  const auto entries = form().history.lines();
-  ASSERT_EQ(entries.size(), 2u);
+  const auto candidates = history().lines();
+  ASSERT_EQ(candidates.size(), 2u);
   Reopen();
-  form().Con1->trigger();
-  EXPECT_EQ(form().history.lines(), entries);
-  EXPECT_EQ(tessel::TakeSnapshot(form().sd991->board()), entries.back());
-}
-
-TEST_F(GameFilesTest, BlankBoardAndMissingFilesFailSilently) {
-  // Missing lastgame.dat: nothing happens.
-  form().ToolButton5Click();
-  const std::string image = BoardImage(form().sd991->board());
-  form().Con1->trigger();
-  EXPECT_EQ(BoardImage(form().sd991->board()), image);
-
-  // Closed before any game: continue clears the board and says nothing.
-  auto blank = std::make_unique<tessel::ui::TForm1>(prompts_);
-  blank->close();
-  blank.reset();
-  ASSERT_TRUE(QFileInfo::exists(LastGame()));
-  form().Con1->trigger();
-  EXPECT_TRUE(prompts_.Notices().isEmpty());
-  for (int i = 0; i < tessel::kCells; ++i) EXPECT_EQ(form().sd991->board()[i].text, "") << i;
+  Trigger("Con1");
+  EXPECT_EQ(history().lines(), candidates);
 }
 
 TEST_F(GameFilesTest, LoadReplayCancelAndErrorsAndTheClock) {
-  auto& f = form();
-  f.ToolButton5Click();
-  f.TimeLabel1->setMS(5000);
+  Reopen();  // closed before any game: Continue clears the board and says nothing
+  ASSERT_TRUE(QFileInfo::exists(LastGame()));
+  form().ToolButton5Click();
+  Trigger("Con1");
+  EXPECT_TRUE(prompts_.Notices().isEmpty());
+  for (int i = 0; i < tessel::kCells; ++i) EXPECT_EQ(board()[i].text, "") << i;
+
+  form().ToolButton5Click();
+  Clock().setMS(5000);
   prompts_.AnswerOpenFile(std::nullopt);
-  f.objectSaveGameStepByStep1TMenuItem1->trigger();
-  EXPECT_TRUE(f.TimeLabel1->timerenabled());
-  EXPECT_EQ(f.TimeLabel1->MS(), 5000);
-  f.TimeLabel1->setTimerenabled(false);
+  Trigger("objectSaveGameStepByStep1TMenuItem1");
+  EXPECT_TRUE(Clock().timerenabled());
+  EXPECT_EQ(Clock().MS(), 5000);
+  Clock().setTimerenabled(false);
   prompts_.AnswerOpenFile(std::nullopt);
-  f.objectSaveGameStepByStep1TMenuItem1->trigger();
-  EXPECT_FALSE(f.TimeLabel1->timerenabled());
+  Trigger("objectSaveGameStepByStep1TMenuItem1");
+  EXPECT_FALSE(Clock().timerenabled());
 
   // A bad level digit: the standard error box, the clock stays stopped.
-  const QString bad = f.dataFolder + "replay/bad";
-  const std::string text = tessel::GameFileText(f.sd991->board(), f.QJ1, f.history);
+  const QString bad = DataFile("replay/bad");
+  const std::string text = tessel::GameFileText(board(), game().store(), history());
   ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(bad).toStdString(), "Z" + text.substr(1)));
-  f.TimeLabel1->setTimerenabled(true);
+  Clock().setTimerenabled(true);
   prompts_.AnswerOpenFile(bad);
-  f.objectSaveGameStepByStep1TMenuItem1->trigger();
+  Trigger("objectSaveGameStepByStep1TMenuItem1");
   EXPECT_EQ(prompts_.Notices(), QStringList({"'Z' is not a valid integer value"}));
-  EXPECT_FALSE(f.TimeLabel1->timerenabled());
+  EXPECT_FALSE(Clock().timerenabled());
   ExpectNoGameShown();
 
   // A Continue that fails silently shows the cleared board as well.
-  f.ToolButton5Click();
+  form().ToolButton5Click();
   Play(2);
   ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(LastGame()).toStdString(), "Z" + text.substr(1)));
-  f.Con1->trigger();
+  Trigger("Con1");
   EXPECT_EQ(prompts_.Notices().size(), 1);
   ExpectNoGameShown();
 }
@@ -206,19 +168,19 @@ TEST_F(GameFilesTest, FailedWritesKeepTheOldFiles) {
   form().ToolButton5Click();
   Play(2);
   Reopen();
-  const std::string before = Bytes(LastGame());
+  const std::string before = FileBytes(LastGame());
   ASSERT_FALSE(before.empty());
   form().ToolButton7Click();
   tessel::SetWriteFailureAfterBytesForTesting(40);
   Reopen();
-  EXPECT_EQ(Bytes(LastGame()), before);
+  EXPECT_EQ(FileBytes(LastGame()), before);
 
-  const QString path = form().dataFolder + "replay/r";
+  const QString path = DataFile("replay/r");
   ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(path).toStdString(), "old\r\n"));
   const auto notices = prompts_.Notices().size();
   prompts_.AnswerSaveFile(path).AnswerAsk(true);
-  form().savet->trigger();
-  EXPECT_EQ(Bytes(path), "old\r\n");
+  Trigger("savet");
+  EXPECT_EQ(FileBytes(path), "old\r\n");
   EXPECT_EQ(prompts_.Notices().size(), notices + 1);  // the failure is reported
 }
 

@@ -1,41 +1,32 @@
 // The import-or-create dialog and the import text dialog on real widgets:
-// editor clicks, the text box with the real clipboard, checks, and handing a
-// puzzle to the main window.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
+// editor clicks, the text box with the real clipboard, the checks, and
+// handing a puzzle to the main window.
 #include <QContextMenuEvent>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
+#include <QScreen>
 #include <QTimer>
 
-#include <string>
-
-#include <QGuiApplication>
-#include <QScreen>
-
+#include "board_helpers.hpp"
 #include "core/layouts.hpp"
 #include "core/solver.hpp"
 #include "ui/importdialogs.hpp"
-#include "ui_fixture.hpp"
 
 namespace {
 
 using tessel::Board;
 using tessel::kEntered;
-using tessel::kGiven;
 using tessel::kOpen;
 using tessel::ui::Tfrm_new;
 using tessel::ui::TfrmImport;
+using uitest::Act;
+using uitest::BoardImage;
+using uitest::Child;
 
-// A short puzzle string filled up with blanks to the 81 of layout 1.
 std::string Pad(std::string s) {
   s.resize(tessel::kCells, '0');
   return s;
@@ -49,164 +40,114 @@ class ImportTest : public uitest::FormTest {
     FormTest::SetUp();
     dlg_ = &tessel::ui::ImportDialog(form());
   }
-
   Tfrm_new& dlg() { return *dlg_; }
-  TfrmImport& imp() { return *dlg_->frmImport; }
-  Board& editor() { return dlg_->sdnew->board(); }
-
-  void Import(const QString& text) {
-    imp().memo2->setPlainText(text);
+  TfrmImport& imp() { return *Child<TfrmImport>(dlg(), "frmImport"); }
+  tessel::TPICSD33& editorView() { return *Child<tessel::TPICSD33>(dlg(), "sdnew"); }
+  Board& editor() { return editorView().board(); }
+  QPlainTextEdit& text() { return *Child<QPlainTextEdit>(imp(), "memo2"); }
+  // The text the import dialog last handed over, kept by the outer dialog.
+  QString handedOver() { return Child<QPlainTextEdit>(dlg(), "memo2")->toPlainText(); }
+  void Import(const std::string& t) {
+    text().setPlainText(QString::fromStdString(t));
     imp().Button1Click();
   }
-  void Import(const std::string& text) { Import(QString::fromStdString(text)); }
-
-  // "r c:text" of every editor clue, the comparable part of a puzzle.
+  // Each cell's clue or ".": entered cells, or every one-character text.
   static std::string Clues(const Board& b, bool placedOnly) {
     std::string out;
-    for (int i = 0; i < tessel::kCells; ++i) {
-      const bool clue = placedOnly ? b[i].state != kOpen : b[i].text.size() == 1;
-      out += clue ? b[i].text : std::string(".");
-    }
+    for (int i = 0; i < tessel::kCells; ++i)
+      out += (placedOnly ? b[i].state != kOpen : b[i].text.size() == 1) ? b[i].text : std::string(".");
     return out;
   }
-
   Tfrm_new* dlg_ = nullptr;
 };
 
-// --- The import text dialog ---
-
-TEST_F(ImportTest, MadeOnceWithAnEmptyEditableGrid) {
-  EXPECT_EQ(&tessel::ui::ImportDialog(form()), &dlg());
-  std::string blank;
-  for (int i = 0; i < tessel::kCells; ++i) blank += "3123456789,";
-  EXPECT_EQ(uitest::BoardImage(editor()), blank);
-  EXPECT_TRUE(dlg().sdnew->isEnabled());
-}
-
-TEST_F(ImportTest, ExamplesSetTextAndHelpLineAndAllImport) {
-  struct Case {
-    QPushButton* button;
+TEST_F(ImportTest, ExamplesSetTextAndHelpLineInTheirLayouts) {
+  const struct {
+    const char* button;
     int lines;
     QString help;
-  };
-  const Case cases[] = {
-      {imp().Button3, 1, "Enter a string of 81 numbers(you can express blanks as 0, * , '.')"},
-      {imp().Button4, 9, "Enter nine rows,Each row with nine letters.(you can express blanks as 0, * , '.')"},
-      {imp().Button5, 13, "Enter any rows,Each row with any letters.(you can express blanks as 0, '.',except '*')"},
-      {imp().Button6, 13, "Include nine rows,the rows include digit group,and any string"},
+  } cases[] = {
+      {"Button3", 1, "Enter a string of 81 numbers(you can express blanks as 0, * , '.')"},
+      {"Button4", 9, "Enter nine rows,Each row with nine letters.(you can express blanks as 0, * , '.')"},
+      {"Button5", 13, "Enter any rows,Each row with any letters.(you can express blanks as 0, '.',except '*')"},
+      {"Button6", 13, "Include nine rows,the rows include digit group,and any string"},
   };
   int layout = tessel::kDigitString;
-  for (const Case& c : cases) {
-    c.button->click();
-    const QString text = imp().memo2->toPlainText();
-    EXPECT_EQ(text.split('\n').size(), c.lines) << c.button->text().toStdString();
-    EXPECT_EQ(imp().Label1->text(), c.help);
-    EXPECT_EQ(tessel::DetectImportLayout(text.toStdString()), layout++) << c.button->text().toStdString();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.button);
+    Child<QPushButton>(imp(), c.button)->click();
+    EXPECT_EQ(text().toPlainText().split('\n').size(), c.lines);
+    EXPECT_EQ(Child<QLabel>(imp(), "Label1")->text(), c.help);
+    EXPECT_EQ(tessel::DetectImportLayout(text().toPlainText().toStdString()), layout++);
   }
-  EXPECT_EQ(imp().memo2->toPlainText().split('\n')[1],
+  EXPECT_EQ(text().toPlainText().split('\n')[1],
             "|         5     13789      2389|    123479       379         6|     23478     23479    234789|");
 }
 
-TEST_F(ImportTest, Example1ThenOkAndPlayStartsAnUnknownLevelGame) {
-  form().ToolButton5Click();  // a game in progress to be replaced
-  form().SetFinishedMark(true);
-  form().rb_all->setChecked(true);
+// Example 1, OK, Play Puzzle: a new game of unknown level from its start,
+// whatever the window showed before.
+TEST_F(ImportTest, PlayStartsTheImportedPuzzleAfresh) {
+  form().ToolButton5Click();
+  Child<QRadioButton>(form(), "rb_all")->setChecked(true);
   imp().Button3Click();
   imp().Button1Click();
   EXPECT_EQ(imp().result(), QDialog::Accepted);
-  EXPECT_EQ(dlg().memo2->toPlainText().toStdString(), kExample1);
-
-  int clues = 0;
-  for (int i = 0; i < tessel::kCells; ++i) {
-    const tessel::Cell& c = editor()[i];
-    if (kExample1[i] != '0') {
-      ++clues;
-      EXPECT_EQ(c.state, kEntered);
-      EXPECT_EQ(c.text, std::string(1, kExample1[i]));
-    } else {
-      EXPECT_EQ(c.state, kOpen);
-      EXPECT_EQ(c.text, editor().ComputeCandidates(tessel::RowOf(i), tessel::ColOf(i)));
-    }
-  }
-  EXPECT_EQ(clues, 28);
+  EXPECT_EQ(handedOver().toStdString(), kExample1);
+  std::string clues = kExample1;
+  std::replace(clues.begin(), clues.end(), '0', '.');
+  EXPECT_EQ(Clues(editor(), true), clues);
 
   const tessel::PuzzleTestResult test = tessel::TestEditorPuzzleString(kExample1);
   ASSERT_EQ(test.code, tessel::kUnique);
   dlg().Button2Click();
   EXPECT_TRUE(prompts_.Notices().isEmpty());
   EXPECT_EQ(dlg().result(), QDialog::Accepted);
-  EXPECT_EQ(form().ndtxt->text(), "  Level:Unknown");
-  EXPECT_EQ(form().sd991->nd(), tessel::kUnknownLevel);
+  EXPECT_EQ(Child<QLabel>(form(), "ndtxt")->text(), "  Level:Unknown");
+  EXPECT_EQ(board().nd, tessel::kUnknownLevel);
   EXPECT_EQ(board().GivensString(), kExample1);
-  EXPECT_EQ(form().QJ1.GetSolution(), test.first);
-  for (int i = 0; i < tessel::kCells; ++i) {
-    EXPECT_EQ(form().QJ1[i].given, kExample1[i] != '0');
+  EXPECT_EQ(game().store().GetSolution(), test.first);
+  for (int i = 0; i < tessel::kCells; ++i)
     if (board()[i].state == kOpen) {
-      EXPECT_EQ(board()[i].text, editor()[i].text);
+      EXPECT_EQ(board()[i].text, editor()[i].text) << i;
     }
-  }
-  EXPECT_TRUE(form().rb_none->isChecked());
-  EXPECT_FALSE(form().chkcolor->isChecked());
+  EXPECT_EQ(game().mode(), tessel::DisplayMode::kNone);
+  EXPECT_TRUE(Child<QRadioButton>(form(), "rb_none")->isChecked());
+  EXPECT_FALSE(game().marking());
   EXPECT_EQ(form().SelectedDigit(), 1);
-  EXPECT_TRUE(form().sd991->isEnabled());
+  EXPECT_TRUE(sd().isEnabled());
   EXPECT_FALSE(form().FinishedMarkShown());
-  EXPECT_TRUE(form().TimeLabel1->timerenabled());
-  EXPECT_EQ(form().TimeLabel1->MS(), 0);
-  EXPECT_TRUE(form().b1->isEnabled());
-  EXPECT_FALSE(form().b2->isEnabled());
-  EXPECT_FALSE(form().b3->isEnabled());
-  for (QAction* step : {form().tbfirst, form().tbback, form().tbnext, form().tblast})
-    EXPECT_FALSE(step->isEnabled()) << step->objectName().toStdString();
+  auto* clock = Child<tessel::TTimeLabel>(form(), "TimeLabel1");
+  EXPECT_TRUE(clock->timerenabled());
+  EXPECT_EQ(clock->MS(), 0);
+  EXPECT_EQ(uitest::Enabled(form(), {"b1", "b2", "b3", "tbfirst", "tbback", "tbnext", "tblast"}), "1000000");
 }
 
-TEST_F(ImportTest, Example4KeepsTheWrittenCandidateListsOnTheMainBoard) {
+// Example 4 is a framed grid with candidate lists; the lists reach the board.
+TEST_F(ImportTest, WrittenCandidateListsReachTheMainBoard) {
   imp().Button6Click();
-  const std::string text = imp().memo2->toPlainText().toStdString();
+  const std::string written = text().toPlainText().toStdString();
   imp().Button1Click();
-  int clues = 0;
-  for (int r = 1; r <= 9; ++r)
-    for (int c = 1; c <= 9; ++c) {
-      const std::string group = tessel::ReadCandidateGroup(text, r, c);
-      const tessel::Cell& cell = editor().at(r, c);
-      if (group.size() == 1) {
-        ++clues;
-        EXPECT_EQ(cell.state, kEntered);
-      } else {
-        EXPECT_EQ(cell.state, kOpen);
-      }
-      EXPECT_EQ(cell.text, group) << r << c;
-    }
-  EXPECT_EQ(clues, 17);
-
+  for (int i = 0; i < tessel::kCells; ++i)
+    EXPECT_EQ(editor()[i].text, tessel::ReadCandidateGroup(written, tessel::RowOf(i), tessel::ColOf(i))) << i;
   const int code = tessel::TestEditorPuzzle(editor()).code;
   ASSERT_NE(code, tessel::kNotSolvable);
   if (code == tessel::kMultiple) prompts_.AnswerAsk(true);
   dlg().Button2Click();
-  form().rb_all->click();
-  for (int r = 1; r <= 9; ++r)
-    for (int c = 1; c <= 9; ++c) {
-      const tessel::Cell& cell = form().sd991->cell(r, c);
-      EXPECT_EQ(cell.text, editor().at(r, c).text);
-      if (cell.state != kOpen) continue;
-      const tessel::TPicNode& n = form().sd991->node(r, c);
-      for (int k = 1; k <= 9; ++k)
-        EXPECT_EQ(n.subVisible[k], cell.text.find(char('0' + k)) != std::string::npos) << r << c << k;
-    }
+  for (int i = 0; i < tessel::kCells; ++i) EXPECT_EQ(board()[i].text, editor()[i].text) << i;
 }
 
 TEST_F(ImportTest, InvalidTextKeepsTheEditorAndClosesTheDialog) {
   Import(kExample1);
-  const std::string before = uitest::BoardImage(editor());
-  Import(QStringLiteral("not a puzzle"));
+  const std::string before = BoardImage(editor());
+  Import("not a puzzle");
   // 80 characters and a line break are 82 characters, not a one-line puzzle.
-  Import(QString::fromStdString(kExample1.substr(0, 80)) + "\n");
+  Import(kExample1.substr(0, 80) + "\n");
   EXPECT_EQ(prompts_.Notices(), (QStringList{"Invalid format.", "Invalid format."}));
   EXPECT_EQ(imp().result(), QDialog::Accepted);
-  EXPECT_EQ(uitest::BoardImage(editor()), before);
-  EXPECT_EQ(dlg().memo2->toPlainText().toStdString(), kExample1.substr(0, 80) + "\n");
+  EXPECT_EQ(BoardImage(editor()), before);
+  EXPECT_EQ(handedOver().toStdString(), kExample1.substr(0, 80) + "\n");
 }
 
-// Both dialogs open in the middle of the screen, wherever the window is.
 TEST_F(ImportTest, DialogsOpenCentredOnTheScreen) {
   form().move(0, 0);
   form().show();
@@ -218,212 +159,124 @@ TEST_F(ImportTest, DialogsOpenCentredOnTheScreen) {
   }
 }
 
+// The text's menu and Ctrl+V work on the real clipboard.
 TEST_F(ImportTest, ContextMenuAndCtrlVUseTheRealClipboard) {
   imp().show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&imp()));
+  auto* menu = Child<QMenu>(imp(), "PopupMenu1");
   QStringList items;
-  for (QAction* a : imp().PopupMenu1->actions()) items << a->text();
+  for (QAction* a : menu->actions()) items << a->text();
   EXPECT_EQ(items, (QStringList{"Select All", "Copy", "Paste", "Clear"}));
-
-  // A right click on the text opens the menu.
-  QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(20, 20), imp().memo2->viewport()->mapToGlobal(QPoint(20, 20)));
-  QApplication::sendEvent(imp().memo2->viewport(), &ev);
+  QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(20, 20), text().viewport()->mapToGlobal(QPoint(20, 20)));
+  QApplication::sendEvent(text().viewport(), &ev);
   QApplication::processEvents();
-  EXPECT_TRUE(imp().PopupMenu1->isVisible());
-  imp().PopupMenu1->hide();
+  EXPECT_TRUE(menu->isVisible()) << "a right click on the text opens it";
+  menu->hide();
 
   QClipboard* clip = QGuiApplication::clipboard();
-  imp().Button4Click();
-  const QString example2 = imp().memo2->toPlainText();
-  imp().e1->trigger();
-  EXPECT_EQ(imp().memo2->textCursor().selectedText().size(), example2.size());
+  text().setPlainText("ab");
   clip->clear();
-  imp().e2->trigger();
-  EXPECT_EQ(clip->text(), example2);
-
-  imp().e4->trigger();
-  EXPECT_TRUE(imp().memo2->toPlainText().isEmpty());
+  for (const char* e : {"e1", "e2", "e4"}) Act(imp(), e)->trigger();  // Select All, Copy, Clear
+  EXPECT_EQ(clip->text(), "ab");
+  EXPECT_TRUE(text().toPlainText().isEmpty());
   clip->setText(QString::fromStdString(kExample1));
-  imp().e3->trigger();
-  EXPECT_EQ(imp().memo2->toPlainText().toStdString(), kExample1);
-
-  // Paste goes in at the caret, not over the whole text.
-  imp().memo2->setPlainText("ab");
-  QTextCursor caret = imp().memo2->textCursor();
-  caret.setPosition(1);
-  imp().memo2->setTextCursor(caret);
-  clip->setText("XY");
-  imp().e3->trigger();
-  EXPECT_EQ(imp().memo2->toPlainText(), "aXYb");
-
-  imp().e4->trigger();
-  clip->setText(QString::fromStdString(kExample1));
-  imp().memo2->setFocus();
-  QTest::keyClick(imp().memo2, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(imp().memo2->toPlainText().toStdString(), kExample1);
+  text().setFocus();
+  QTest::keyClick(&text(), Qt::Key_V, Qt::ControlModifier);
+  Act(imp(), "e3")->trigger();
+  EXPECT_EQ(text().toPlainText().toStdString(), kExample1 + kExample1) << "Paste goes in at the caret";
   imp().hide();
 }
 
-// Each export layout of a game in progress, through the real clipboard and
-// back into the editor, gives the same clues.
-TEST_F(ImportTest, EveryExportLayoutPastesBackToItsClues) {
-  form().ToolButton5Click();
-  // A few entered digits: the player's own, not only the givens.
-  const std::string solution = form().QJ1.GetSolution();
-  int entered = 0;
-  for (int i = 0; i < tessel::kCells && entered < 5; ++i)
-    if (board()[i].state == kOpen && board()[i].text.size() > 1) {
-      board()[i].state = kEntered;
-      board()[i].text = std::string(1, solution[i]);
-      ++entered;
-    }
-  for (int i = 0; i < tessel::kCells; ++i)
-    if (board()[i].state == kOpen) board()[i].text = board().ComputeCandidates(tessel::RowOf(i), tessel::ColOf(i));
-
-  struct Case {
-    const char* name;
-    std::vector<std::string> (*format)(const Board&);
-    bool withCandidates;
-  };
-  const Case cases[] = {{"no candidates", tessel::FormatNoCandidates, false},
-                        {"with candidates", tessel::FormatWithCandidates, true},
-                        {"9x9", tessel::Format9x9, false},
-                        {"1x81", tessel::Format1x81, false}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    dlg().ClearGrid();
-    QGuiApplication::clipboard()->setText(QString::fromStdString(tessel::JoinLines(c.format(board()))));
-    imp().e4Click();
-    imp().e3Click();
-    imp().Button1Click();
-    EXPECT_TRUE(prompts_.Notices().isEmpty());
-    EXPECT_EQ(Clues(editor(), true), Clues(board(), !c.withCandidates));
-    if (c.withCandidates) {
-      for (int i = 0; i < tessel::kCells; ++i) EXPECT_EQ(editor()[i].text, board()[i].text) << i;
-    }
-  }
-}
-
-// --- The editor board ---
-
-class EditorTest : public ImportTest {
- protected:
-  void SetUp() override {
-    ImportTest::SetUp();
-    dlg().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg()));
-  }
-  void TearDown() override {
-    dlg().hide();
-    ImportTest::TearDown();
-  }
-  tessel::TPICSD33& sd() { return *dlg().sdnew; }
-  void Press(QPoint at, Qt::MouseButton b = Qt::LeftButton) {
-    QTest::mouseClick(&sd(), b, Qt::NoModifier, at);
+// The editor: a candidate click makes a clue and strikes it from the peers,
+// a click on a clue gives it back, other buttons do nothing, an emptied list
+// comes back; the pointer frames what it is on.
+TEST_F(ImportTest, EditorClicksAndHover) {
+  dlg().show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg()));
+  auto press = [&](QPoint at, Qt::MouseButton b = Qt::LeftButton) {
+    QTest::mouseClick(&editorView(), b, Qt::NoModifier, at);
     QApplication::processEvents();
-  }
-  static QPoint CellPoint(int r, int c) { return tessel::TPICSD33::CellPoint(r, c); }
-  static QPoint SubPoint(int r, int c, int k) { return tessel::TPICSD33::SubPanelRect(r, c, k).center(); }
-};
-
-TEST_F(EditorTest, CandidateClickPlacesAndDigitClickGivesItBack) {
-  Press(SubPoint(1, 1, 5));
+  };
+  using P = tessel::TPICSD33;
+  press(P::SubPanelRect(1, 1, 5).center());
   EXPECT_EQ(editor().at(1, 1).state, kEntered);
-  EXPECT_EQ(editor().at(1, 1).text, "5");
-  EXPECT_EQ(editor().at(1, 9).text, "12346789");
-  EXPECT_EQ(editor().at(9, 1).text, "12346789");
-  EXPECT_EQ(editor().at(3, 3).text, "12346789");
+  EXPECT_EQ(editorView().node(1, 1).caption, "5");
+  for (auto [r, c] : {std::pair{1, 9}, std::pair{9, 1}, std::pair{3, 3}}) EXPECT_EQ(editor().at(r, c).text, "12346789") << r << c;
   EXPECT_EQ(editor().at(5, 5).text, "123456789");
-  EXPECT_EQ(sd().node(1, 1).caption, "5");
-  EXPECT_FALSE(sd().node(1, 9).subVisible[5]);
+  EXPECT_FALSE(editorView().node(1, 9).subVisible[5]);
 
-  Press(SubPoint(5, 9, 5));  // a second 5, clear of the first
-  Press(CellPoint(1, 1));
+  press(P::SubPanelRect(5, 9, 5).center());
+  press(P::CellPoint(1, 1));
   EXPECT_EQ(editor().at(1, 1).state, kOpen);
   EXPECT_EQ(editor().at(1, 1).text, "123456789");
-  EXPECT_NE(editor().at(1, 2).text.find('5'), std::string::npos);
+  EXPECT_TRUE(editorView().node(1, 2).subVisible[5]) << "the 5 is back in the row";
   EXPECT_EQ(editor().at(5, 1).text.find('5'), std::string::npos) << "still blocked by the 5 at E9";
-  EXPECT_TRUE(sd().node(1, 2).subVisible[5]);
 
-  // Other buttons do nothing.
-  const std::string before = uitest::BoardImage(editor());
-  Press(SubPoint(2, 2, 3), Qt::RightButton);
-  Press(CellPoint(5, 9), Qt::RightButton);
-  EXPECT_EQ(uitest::BoardImage(editor()), before);
-
-  // An emptied list comes back with a click on the cell.
+  const std::string before = BoardImage(editor());
+  press(P::SubPanelRect(2, 2, 3).center(), Qt::RightButton);
+  press(P::CellPoint(5, 9), Qt::RightButton);
+  EXPECT_EQ(BoardImage(editor()), before);
   editor().at(7, 7).text.clear();
-  sd().DrawAllCandidates();
-  Press(CellPoint(7, 7));
+  press(P::CellPoint(7, 7));
   EXPECT_EQ(editor().at(7, 7).text, editor().ComputeCandidates(7, 7));
-  EXPECT_EQ(editor().at(7, 7).state, kOpen);
+
+  QTest::mouseMove(&editorView(), P::SubPanelRect(4, 4, 2).center());
+  QApplication::processEvents();
+  EXPECT_EQ(editorView().node(4, 4).subBorderStyle[2], tessel::kBorderSingle);
+  QTest::mouseMove(&editorView(), P::SubPanelRect(6, 6, 8).center());
+  QApplication::processEvents();
+  EXPECT_EQ(editorView().node(4, 4).subBorderStyle[2], tessel::kBorderNone);
+  EXPECT_EQ(editorView().node(6, 6).subBorderStyle[8], tessel::kBorderSingle);
+  dlg().hide();
 }
 
-TEST_F(EditorTest, HoverFramesTheCellOrCandidate) {
-  QTest::mouseMove(&sd(), SubPoint(4, 4, 2));
-  QApplication::processEvents();
-  EXPECT_EQ(sd().node(4, 4).subBorderStyle[2], tessel::kBorderSingle);
-  QTest::mouseMove(&sd(), SubPoint(6, 6, 8));
-  QApplication::processEvents();
-  EXPECT_EQ(sd().node(4, 4).subBorderStyle[2], tessel::kBorderNone);
-  EXPECT_EQ(sd().node(6, 6).subBorderStyle[8], tessel::kBorderSingle);
-}
-
-TEST_F(EditorTest, ClearGridAsksAndLeavesNoConflictColour) {
+// Made once, empty; Clear Grid asks and leaves no conflict colour.
+TEST_F(ImportTest, ClearGridAsksAndLeavesTheEmptyGrid) {
+  EXPECT_EQ(&tessel::ui::ImportDialog(form()), &dlg());
+  std::string blank;
+  for (int i = 0; i < tessel::kCells; ++i) blank += "3123456789,";
+  EXPECT_EQ(BoardImage(editor()), blank);
   Import(Pad("11"));  // two 1s in row A
-  ASSERT_TRUE(editor().HasErrorMark());
-  ASSERT_EQ(sd().node(1, 2).color, sd().errorcolor());
-  const std::string before = uitest::BoardImage(editor());
-
+  ASSERT_EQ(editorView().node(1, 2).color, editorView().errorcolor());
+  const std::string before = BoardImage(editor());
   prompts_.AnswerAsk(false);
   dlg().Button3Click();
   EXPECT_EQ(prompts_.Questions(), QStringList{"Clear the puzzle board,Sure?"});
-  EXPECT_EQ(uitest::BoardImage(editor()), before);
-
+  EXPECT_EQ(BoardImage(editor()), before);
   prompts_.AnswerAsk(true);
   dlg().Button3Click();
-  for (int i = 0; i < tessel::kCells; ++i) {
-    EXPECT_EQ(editor()[i].state, kOpen);
-    EXPECT_EQ(editor()[i].text, "123456789");
-  }
+  EXPECT_EQ(BoardImage(editor()), blank);
   EXPECT_FALSE(editor().HasErrorMark());
-  EXPECT_NE(sd().node(1, 1).color, sd().errorcolor());
-  EXPECT_NE(sd().node(1, 2).color, sd().errorcolor());
+  EXPECT_NE(editorView().node(1, 2).color, editorView().errorcolor());
 }
-
-// --- Checks, Load Puzzle and Play Puzzle against the main window ---
 
 TEST_F(ImportTest, CheckPuzzleNotices) {
   const tessel::PuzzleTestResult test = tessel::TestEditorPuzzleString(kExample1);
   std::string clash = test.first;
   std::swap(clash[0], clash[1]);  // full, but two columns now clash
-  const struct {
-    std::string text;
-    const char* notice;
-  } cases[] = {
+  const std::pair<std::string, QString> cases[] = {
       {kExample1, "Check OK"},
       {test.first, "Check OK"},  // a full board is its own solution
       {clash, "Puzzle is not solvable"},
       {Pad("12"), "This puzzle has multiple solution"},
       {Pad("1100"), "Puzzle is not solvable"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [puzzle, notice] : cases) {
     prompts_.Clear();
-    Import(c.text);
+    Import(puzzle);
     dlg().Button1Click();
-    EXPECT_EQ(prompts_.Notices(), QStringList{c.notice}) << c.text.substr(0, 4);
+    EXPECT_EQ(prompts_.Notices(), QStringList{notice}) << puzzle.substr(0, 4);
   }
 }
 
-TEST_F(ImportTest, PlayRefusesUnsolvableAndNoAtMultipleLeavesAllUntouched) {
+// Play Puzzle refuses an unsolvable puzzle and asks about several
+// solutions: No leaves dialog and game; Yes plays with only the givens known.
+TEST_F(ImportTest, PlayRefusesUnsolvableAndAsksAboutSeveral) {
   form().ToolButton5Click();
-  const std::string game = uitest::BoardImage(board());
-  const std::string solution = form().QJ1.GetSolution();
-  const QString level = form().ndtxt->text();
-
+  const std::string game = BoardImage(board());
+  const std::string solution = this->game().store().GetSolution();
   dlg().show();
   Import(Pad("1100"));
-  const std::string editorBefore = uitest::BoardImage(editor());
   dlg().Button2Click();
   EXPECT_EQ(prompts_.Notices(), QStringList{"Puzzle is not solvable"});
   EXPECT_TRUE(dlg().isVisible());
@@ -431,62 +284,46 @@ TEST_F(ImportTest, PlayRefusesUnsolvableAndNoAtMultipleLeavesAllUntouched) {
   Import(Pad("12"));
   prompts_.AnswerAsk(false);
   dlg().Button2Click();
-  EXPECT_EQ(prompts_.Questions(),
-            QStringList{"This Puzzle has multiple solutions,Do you want to solve it anyway?"});
+  EXPECT_EQ(prompts_.Questions(), QStringList{"This Puzzle has multiple solutions,Do you want to solve it anyway?"});
   EXPECT_TRUE(dlg().isVisible());
-  EXPECT_NE(uitest::BoardImage(editor()), editorBefore);
-  EXPECT_EQ(uitest::BoardImage(board()), game);
-  EXPECT_EQ(form().QJ1.GetSolution(), solution);
-  EXPECT_EQ(form().ndtxt->text(), level);
+  EXPECT_EQ(BoardImage(board()), game);
+  EXPECT_EQ(this->game().store().GetSolution(), solution);
 
-  // Yes plays it; only the givens have values.
   prompts_.AnswerAsk(true);
   dlg().Button2Click();
   EXPECT_FALSE(dlg().isVisible());
-  EXPECT_EQ(form().ndtxt->text(), "  Level:Unknown");
-  EXPECT_EQ(form().QJ1[0].value, 1);
-  EXPECT_EQ(form().QJ1[1].value, 2);
-  for (int i = 2; i < tessel::kCells; ++i) EXPECT_EQ(form().QJ1[i].value, 0) << i;
+  EXPECT_EQ(this->game().store().GetSolution(), "");
+  EXPECT_EQ(this->game().store()[1].value, 2);
+  for (int i = 2; i < tessel::kCells; ++i) EXPECT_EQ(this->game().store()[i].value, 0) << i;
 }
 
+// Load Puzzle: every one-character cell of the game, entered digit or single
+// candidate, becomes a clue; an old conflict colour goes.
 TEST_F(ImportTest, LoadPuzzleTakesEveryOneCharacterCellAsAClue) {
-  Import(Pad("11"));  // leaves a conflict mark on the editor
+  Import(Pad("11"));
   form().ToolButton5Click();
-  const std::string solution = form().QJ1.GetSolution();
-  int entered = -1, single = -1;
+  const std::string solution = game().store().GetSolution();
+  auto opens = std::vector<int>{};
   for (int i = 0; i < tessel::kCells; ++i)
-    if (board()[i].state == kOpen) {
-      if (entered < 0) {
-        entered = i;
-        board()[i].state = kEntered;
-        board()[i].text = std::string(1, solution[i]);
-      } else if (single < 0) {
-        single = i;
-        board()[i].text = std::string(1, solution[i]);  // an open cell with one candidate
-      }
-    }
+    if (board()[i].state == kOpen) opens.push_back(i);
+  board()[opens[0]] = {tessel::RowOf(opens[0]), tessel::ColOf(opens[0]), std::string(1, solution[opens[0]]), kEntered,
+                       false};
+  board()[opens[1]].text = std::string(1, solution[opens[1]]);
   dlg().Button5Click();
   EXPECT_FALSE(editor().HasErrorMark());
-  EXPECT_NE(dlg().sdnew->node(1, 2).color, dlg().sdnew->errorcolor());
-  for (int i = 0; i < tessel::kCells; ++i) {
-    const tessel::Cell& c = editor()[i];
-    if (board()[i].text.size() == 1) {
-      EXPECT_EQ(c.state, kEntered) << i;
-      EXPECT_EQ(c.text, board()[i].text);
-    } else {
-      EXPECT_EQ(c.state, kOpen) << i;
-      EXPECT_EQ(c.text, editor().ComputeCandidates(tessel::RowOf(i), tessel::ColOf(i)));
+  EXPECT_NE(editorView().node(1, 2).color, editorView().errorcolor());
+  EXPECT_EQ(Clues(editor(), true), Clues(board(), false));
+  for (int i = 0; i < tessel::kCells; ++i)
+    if (editor()[i].state == kOpen) {
+      EXPECT_EQ(editor()[i].text, editor().ComputeCandidates(tessel::RowOf(i), tessel::ColOf(i))) << i;
     }
-  }
-  EXPECT_EQ(editor()[entered].state, kEntered);
-  EXPECT_EQ(editor()[single].state, kEntered);
 }
 
 // Through the toolbar action and the modal loops, twice: the second opening
-// shows the same board and the same text, and Quit changes nothing.
+// shows the same board and text, and Quit changes nothing.
 TEST_F(ImportTest, ReopeningKeepsBoardAndTextAndQuitChangesNothing) {
   form().ToolButton5Click();
-  const std::string game = uitest::BoardImage(board());
+  const std::string game = BoardImage(board());
   std::string firstBoard;
   QString firstText;
   bool ran = false;
@@ -495,18 +332,17 @@ TEST_F(ImportTest, ReopeningKeepsBoardAndTextAndQuitChangesNothing) {
     EXPECT_TRUE(dlg().isModal());
     QTimer::singleShot(0, [&] {
       ASSERT_TRUE(imp().isVisible());
-      QTest::mouseClick(imp().Button5, Qt::LeftButton);  // Example 3
-      QTest::mouseClick(imp().Button1, Qt::LeftButton);  // OK
+      QTest::mouseClick(Child<QPushButton>(imp(), "Button5"), Qt::LeftButton);  // Example 3
+      QTest::mouseClick(Child<QPushButton>(imp(), "Button1"), Qt::LeftButton);  // OK
     });
-    QTest::mouseClick(dlg().Button6, Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dlg(), "Button6"), Qt::LeftButton);
     EXPECT_FALSE(imp().isVisible());
-    firstBoard = uitest::BoardImage(editor());
-    firstText = imp().memo2->toPlainText();
-    QTest::mouseClick(dlg().Button4, Qt::LeftButton);
+    firstBoard = BoardImage(editor());
+    firstText = text().toPlainText();
+    QTest::mouseClick(Child<QPushButton>(dlg(), "Button4"), Qt::LeftButton);
     ran = true;
   });
-  // Never hang the run; a local timer dies with the test, so it cannot fire
-  // into a later one.
+  // Never hang the run; a local timer dies with the test.
   QTimer guard;
   guard.setSingleShot(true);
   QObject::connect(&guard, &QTimer::timeout, [&] {
@@ -514,19 +350,19 @@ TEST_F(ImportTest, ReopeningKeepsBoardAndTextAndQuitChangesNothing) {
     dlg().reject();
   });
   guard.start(10000);
-  form().ToolButton4->trigger();
+  Act(form(), "ToolButton4")->trigger();
   ASSERT_TRUE(ran);
   EXPECT_FALSE(dlg().isVisible());
   EXPECT_EQ(editor().at(1, 2).text, "9");
-  EXPECT_EQ(uitest::BoardImage(board()), game);
+  EXPECT_EQ(BoardImage(board()), game);
 
   QTimer::singleShot(0, [&] {
-    EXPECT_EQ(uitest::BoardImage(editor()), firstBoard);
-    EXPECT_EQ(imp().memo2->toPlainText(), firstText);
+    EXPECT_EQ(BoardImage(editor()), firstBoard);
+    EXPECT_EQ(text().toPlainText(), firstText);
     dlg().Button4Click();
   });
   form().ToolButton4Click();
-  EXPECT_EQ(uitest::BoardImage(board()), game);
+  EXPECT_EQ(BoardImage(board()), game);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ TEST_F(ScriptRunTest, PlaysAGameToTheEndThroughTheWindow) {
       << err_.str();
   const std::string out = out_.str();
   EXPECT_NE(out.find("notice: Puzzle solved\n"), std::string::npos) << out;
-  EXPECT_NE(out.find("board: " + form().QJ1.GetSolution() + "\nsolved: yes\n"), std::string::npos) << out;
-  EXPECT_EQ(tessel::ui::BoardLine(form()).toStdString(), form().QJ1.GetSolution());
+  EXPECT_NE(out.find("board: " + form().game().store().GetSolution() + "\nsolved: yes\n"), std::string::npos) << out;
+  EXPECT_EQ(tessel::ui::BoardLine(form()).toStdString(), form().game().store().GetSolution());
 }
 
 TEST_F(ScriptRunTest, EveryBadLineFailsTheRunWithItsNumber) {
@@ -44,9 +44,6 @@ TEST_F(ScriptRunTest, EveryBadLineFailsTheRunWithItsNumber) {
   EXPECT_EQ(Run({"seed 3", "deal 2", "expect-solved no", "bogus"}), 1);
   EXPECT_NE(err_.str().find("line 4 (bogus)"), std::string::npos) << err_.str();
   prompts_.Clear();
-}
-
-TEST_F(ScriptRunTest, AnAnswerNobodyAskedForFailsTheRun) {
   EXPECT_EQ(Run({"seed 3", "deal 2", "answer yes", "play 1"}), 1);
   EXPECT_NE(err_.str().find("answers left unused: 1"), std::string::npos) << err_.str();
   prompts_.Clear();
