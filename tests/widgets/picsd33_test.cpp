@@ -98,12 +98,16 @@ TEST_F(BoardInput, ClicksBecomeSignalsAndThePopupComesAfterTheMouseDown) {
 
 TEST_F(BoardInput, EnterAndLeaveFollowThePointer) {
   std::vector<std::string> log;
-  QObject::connect(board, &TPICSD33::cellEnter, [&](int r, int c) { log.push_back("enter " + std::to_string(r * 10 + c)); });
-  QObject::connect(board, &TPICSD33::cellLeave, [&](int r, int c) { log.push_back("leave " + std::to_string(r * 10 + c)); });
-  QObject::connect(board, &TPICSD33::candidateEnter,
-          [&](int, int, int d) { log.push_back("enter sub " + std::to_string(d)); });
-  QObject::connect(board, &TPICSD33::candidateLeave,
-          [&](int, int, int d) { log.push_back("leave sub " + std::to_string(d)); });
+  auto cell = [&](const char* what) {
+    return [&, what](int r, int c) { log.push_back(what + std::to_string(r * 10 + c)); };
+  };
+  auto sub = [&](const char* what) {
+    return [&, what](int, int, int d) { log.push_back(what + std::to_string(d)); };
+  };
+  QObject::connect(board, &TPICSD33::cellEnter, cell("enter "));
+  QObject::connect(board, &TPICSD33::cellLeave, cell("leave "));
+  QObject::connect(board, &TPICSD33::candidateEnter, sub("enter sub "));
+  QObject::connect(board, &TPICSD33::candidateLeave, sub("leave sub "));
 
   QTest::mouseMove(board, {40, 8});  // cell 11, clear of sub-panels 1 and 5
   QTest::mouseMove(board, {41, 9});  // same target: nothing
@@ -146,18 +150,13 @@ namespace {
 void FillSample(TPICSD33& b) {
   b.board().ClearAll();
   const char* givens = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-  for (int i = 0; i < kCells; ++i) {
-    if (givens[i] != '.') {
-      b.board()[i].state = kGiven;
-      b.board()[i].text = std::string(1, givens[i]);
-    }
-  }
+  for (int i = 0; i < kCells; ++i)
+    if (givens[i] != '.') b.board()[i] = {RowOf(i), ColOf(i), std::string(1, givens[i]), kGiven};
   SetCell(b, 1, 3, kEntered, "4");
   SetCell(b, 1, 4, kEntered, "5");  // clashes with the 5 in A1
   b.MarkConflicts();
-  for (int i = 0; i < kCells; ++i) {
+  for (int i = 0; i < kCells; ++i)
     if (b.board()[i].state == kOpen) b.board()[i].text = b.ComputeCandidates(RowOf(i), ColOf(i));
-  }
   b.DrawAllCandidates();
   b.node(2, 2).subColor[2] = 65535;  // yellow mark
   b.node(3, 1).color = 65280;

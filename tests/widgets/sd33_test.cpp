@@ -33,13 +33,12 @@ TEST_F(CheckBoard, TypingFilterKeepsDigitsAndDot) {
   EXPECT_EQ(board.text(4, 4), "3");
 }
 
-TEST_F(CheckBoard, TwoFivesInOneColumnTurnRed) {
+TEST_F(CheckBoard, ClashingDigitsTurnRed) {
   const QColor red(255, 0, 0);
   QTest::keyClicks(board.node(1, 7), "5");
   EXPECT_NE(Back(board.node(1, 7)), red);
   QTest::keyClicks(board.node(8, 7), "5");
-  EXPECT_TRUE(board.node(1, 7)->error);
-  EXPECT_TRUE(board.node(8, 7)->error);
+  EXPECT_TRUE(board.node(1, 7)->error && board.node(8, 7)->error);
   EXPECT_EQ(Back(board.node(1, 7)), red);
   EXPECT_EQ(Back(board.node(8, 7)), red);
   EXPECT_FALSE(board.NoConflict());
@@ -47,12 +46,9 @@ TEST_F(CheckBoard, TwoFivesInOneColumnTurnRed) {
   QTest::keyClick(board.node(8, 7), Qt::Key_Backspace);
   EXPECT_FALSE(board.node(1, 7)->error);
   EXPECT_EQ(Back(board.node(1, 7)), ToQColor(board.UNFoucsColor1()));  // box 3
-}
 
-TEST_F(CheckBoard, MarksOnlyFirstAndLastOfThree) {
-  board.setText(1, 1, "2");
-  board.setText(1, 5, "2");
-  board.setText(1, 9, "2");
+  // Of three, only the first and the last are marked.
+  for (int c : {1, 5, 9}) board.setText(1, c, "2");
   EXPECT_TRUE(board.node(1, 1)->error);
   EXPECT_FALSE(board.node(1, 5)->error);
   EXPECT_TRUE(board.node(1, 9)->error);
