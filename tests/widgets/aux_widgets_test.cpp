@@ -21,7 +21,8 @@ TEST(TimeLabel, FormatClock) {
   EXPECT_EQ(TTimeLabel::FormatClock(100 * 3600 + 59), "100:0:59");
   TTimeLabel label;
   EXPECT_EQ(label.text(), "0:00:00");
-  for (auto [ms, text] : {std::pair<qint64, const char*>{59999, "0:0:59"}, {60000, "0:1:0"}, {3600000, "1:0:0"}}) {
+  for (auto [ms, text] :
+       {std::pair<qint64, const char*>{59999, "0:0:59"}, {60000, "0:1:0"}, {3600000, "1:0:0"}}) {
     label.setMS(ms);
     EXPECT_EQ(label.text(), text) << ms;
   }
@@ -30,11 +31,10 @@ TEST(TimeLabel, FormatClock) {
 TEST(DigitBar, ClampsAndPaintsFromTheBottom) {
   Tmousepb bar(3);
   EXPECT_EQ(bar.size(), QSize(11, 78));
-  bar.setPosition(12);
-  EXPECT_EQ(bar.position(), 9);
-  bar.setPosition(-2);
-  EXPECT_EQ(bar.position(), 0);
-  bar.setPosition(9);
+  for (auto [set, kept] : {std::pair{12, 9}, {-2, 0}, {9, 9}}) {
+    bar.setPosition(set);
+    EXPECT_EQ(bar.position(), kept) << set;
+  }
   bar.setBarColor(Tmousepb::kFullColor);
   QImage img = bar.grab().toImage();
   EXPECT_EQ(img.pixelColor(5, 76), QColor(255, 0, 0));
@@ -102,9 +102,9 @@ TEST_F(Palette, ClickAndDragMoveTheForeground) {
 }
 
 TEST_F(Palette, ForegroundLabelContrasts) {
-  EXPECT_EQ(TColorGrid::LabelColor(65535), 16711680u);     // yellow -> blue
-  EXPECT_EQ(TColorGrid::LabelColor(0), 16777215u);         // black -> white
-  EXPECT_EQ(TColorGrid::LabelColor(0xC0C0C0), 0u);         // silver -> black
+  // Yellow takes blue, black white, silver black.
+  for (auto [back, label] : {std::pair{65535u, 16711680u}, {0u, 16777215u}, {0xC0C0C0u, 0u}})
+    EXPECT_EQ(TColorGrid::LabelColor(back), label) << back;
   grid.setForegroundIndex(11);
   const QImage img = grid.grab().toImage();
   int blue = 0;
