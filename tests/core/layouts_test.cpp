@@ -129,16 +129,15 @@ std::string CandidateTextWithRow(int row, const std::string& line) {
 }
 
 // Lists are taken as written, not recomputed, and written back as pasted.
-TEST(LayoutImport, CandidateRowReadsAndWritesAsPasted) {
+TEST(LayoutImport, CandidateTexts) {
   Board b = Imported(CandidateTextWithRow(5, kCandidateRow), 4);
   std::string states;
   for (int c = 1; c <= 9; ++c) states += std::to_string(b.at(5, c).state);
   EXPECT_EQ(states, "233332333");
   EXPECT_EQ(b.at(5, 2).text, "13789");
   EXPECT_EQ(FormatWithCandidates(b)[6], kCandidateRow);
-}
 
-TEST(LayoutImport, UnframedRowAndDotGroups) {
+  // An unframed row with dots and empty groups.
   const std::string text =
       CandidateTextWithRow(2, "12  5.  .  345 6 7 8 9 123456789") + "\r\n";
   ExpectCells(Imported(text, 4), {{2, 1, "12", -1}, {2, 2, "5.", kOpen}, {2, 3, "", kOpen}, {2, 4, "345", -1},
@@ -150,21 +149,22 @@ TEST(LayoutImport, UnframedRowAndDotGroups) {
   EXPECT_EQ(ReadCandidateGroup("ab\n\n|x|\nz9.5", 1, 1), "9.5");
   // Import reads nine rows, but later data lines still count.
   EXPECT_EQ(ReadCandidateGroup(text + "1 2 34\r\n", 10, 3), "34");
-}
 
-TEST(LayoutImport, ShortRowsAndMissingLinesAreEmpty) {
-  // Eight full lists and "12": 82 digits.
-  std::string text;
-  for (int c = 0; c < 8; ++c) text += "123456789 ";
-  text += "\n12 2 3 4 5 6 7 8 9\n";
-  ExpectCells(Imported(text, 4), {{1, 8, "123456789", -1}, {1, 9, "", kOpen}, {2, 1, "12", -1}, {2, 9, "9", -1},
+  // Eight full lists and "12": 82 digits; short rows and missing lines are empty.
+  std::string shortRows;
+  for (int c = 0; c < 8; ++c) shortRows += "123456789 ";
+  shortRows += "\n12 2 3 4 5 6 7 8 9\n";
+  ExpectCells(Imported(shortRows, 4), {{1, 8, "123456789", -1}, {1, 9, "", kOpen}, {2, 1, "12", -1}, {2, 9, "9", -1},
                                   {3, 1, "", -1}, {9, 9, "", kOpen}});
 }
 
 TEST(LayoutImport, LineBreakKindsReadTheSame) {
   auto lines = FormatWithCandidates(Imported(kPuzzle, 1));
   std::string lf, cr;
-  for (const auto& l : lines) lf += l + "\n", cr += l + "\r";
+  for (const auto& l : lines) {
+    lf += l + "\n";
+    cr += l + "\r";
+  }
   const Board crlf = Imported(JoinLines(lines), 4);
   EXPECT_EQ(Cells(crlf), Cells(Imported(lf, 4)));
   EXPECT_EQ(Cells(crlf), Cells(Imported(cr, 4)));
@@ -172,20 +172,12 @@ TEST(LayoutImport, LineBreakKindsReadTheSame) {
 
 TEST(LayoutImport, HugeAndJunkTextsStayFast) {
   std::mt19937 rng(7);
-  std::vector<std::string> texts = {
-      std::string(1 << 20, '5'),
-      std::string(1 << 20, '\n') + kPuzzle,
-      std::string(1 << 20, '.'),
-  };
-  std::string lines;
+  std::string lines, bytes(1 << 20, '\0'), tail = std::string(1 << 20, 'x') + "\n";
   while (lines.size() < (1u << 20)) lines += "1 2 3 4 5 6 7 8 9 1 2 3 4 5 6 7 8 9\r";
-  texts.push_back(lines);
-  std::string bytes(1 << 20, '\0');
   for (auto& ch : bytes) ch = static_cast<char>(rng());
-  texts.push_back(bytes);
-  std::string tail = std::string(1 << 20, 'x') + "\n";
   for (int r = 0; r < 9; ++r) tail += "12 34 56 78 91 23 45 67 89\n";
-  texts.push_back(tail);
+  const std::string texts[] = {std::string(1 << 20, '5'), std::string(1 << 20, '\n') + kPuzzle,
+                               std::string(1 << 20, '.'), lines, bytes, tail};
 
   const auto start = std::chrono::steady_clock::now();
   for (const auto& t : texts) {
