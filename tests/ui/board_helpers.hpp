@@ -14,7 +14,6 @@
 
 #include "core/board.hpp"
 #include "ui_fixture.hpp"
-#include "widgets/timelabel.hpp"
 
 namespace uitest {
 
@@ -39,7 +38,6 @@ class BoardTest : public FormTest {
 
   tessel::Cell& cell(int r, int c) { return board().at(r, c); }
   tessel::TPicNode& node(int r, int c) { return sd().node(r, c); }
-  tessel::TTimeLabel& Clock() { return *Child<tessel::TTimeLabel>(form(), "TimeLabel1"); }
   QMenu& Menu() { return *Child<QMenu>(form(), "pp"); }
   QCheckBox& Marking() { return *Child<QCheckBox>(form(), "chkcolor"); }
   QToolButton& DigitButton(int d) { return *Child<QToolButton>(form(), QStringLiteral("disnote%1").arg(d)); }

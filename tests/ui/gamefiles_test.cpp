@@ -15,7 +15,6 @@ namespace {
 class GameFilesTest : public FormTest {
  protected:
   std::string Steps() { return Enabled(form(), {"tbfirst", "tbback", "tbnext", "tblast"}); }
-  tessel::TTimeLabel& Clock() { return *Child<tessel::TTimeLabel>(form(), "TimeLabel1"); }
   tessel::History& history() { return game().history(); }
   void Trigger(const char* action) { Act(form(), action)->trigger(); }
   static std::vector<int> Opens(const tessel::Board& b) {
