@@ -82,8 +82,7 @@ TEST(LayoutDetect, EachTextFindsItsLayout) {
 
 TEST(LayoutDetect, InvalidTextLeavesCellsButMarksConflicts) {
   Board b = Imported(kPuzzle, 1);
-  b.at(1, 1).text = "8";  // clashes with (1,2)
-  b.at(1, 1).state = kEntered;
+  b.at(1, 1) = {1, 1, "8", kEntered};  // clashes with (1,2)
   const std::string cells = Cells(b);
   for (std::string_view junk : {"hello", "", "\n\n\n", "12345"}) {
     EXPECT_EQ(ImportPuzzleText(junk, b), 0) << junk;
@@ -212,8 +211,7 @@ TEST(LayoutExport, FrameShapes) {
   EXPECT_EQ(Format1x81(b), std::vector<std::string>{kPuzzle});
 
   // An open cell without candidates.
-  b.at(1, 2).text = "";
-  b.at(1, 2).state = kOpen;
+  b.at(1, 2) = {1, 2, "", kOpen};
   EXPECT_EQ(FormatNoCandidates(b)[1].substr(6, 5), "    .");
   EXPECT_EQ(FormatWithCandidates(b)[1].substr(11, 10), "         .");
   EXPECT_EQ(Format9x9(b)[0][1], '*');
@@ -239,19 +237,16 @@ TEST(LayoutExport, LineLengthsHoldOnAnyBoard) {
     EXPECT_EQ(DetectImportLayout(Format1x81(b)[0]), 1);
   }
   Board b;
-  b[0].text = " 7 ";
-  b[0].state = kGiven;
-  b[1].text = "12345678912";
-  b[1].state = kOpen;
+  b[0] = {1, 1, " 7 ", kGiven};
+  b[1] = {1, 2, "12345678912", kOpen};
   EXPECT_EQ(FormatNoCandidates(b)[1].substr(1, 5), "    7");
   EXPECT_EQ(Format9x9(b)[0][0], '*');
   // An over-long text keeps its distinct digits, so the field still starts
   // with a space and no candidate is lost, also on the way back in.
   EXPECT_EQ(FormatWithCandidates(b)[1].substr(11, 10), " 123456789");
-  for (int i = 2; i < kCells; ++i) b[i] = {RowOf(i), ColOf(i), "1289", kOpen, false};
+  for (int i = 2; i < kCells; ++i) b[i] = {RowOf(i), ColOf(i), "1289", kOpen};
   b[2].text = "12345.6789";
-  const auto lines = FormatWithCandidates(b);
-  EXPECT_EQ(lines[1].substr(21, 10), " 123456789");
+  EXPECT_EQ(FormatWithCandidates(b)[1].substr(21, 10), " 123456789");
   // Ten dots keep no digit: the field still holds a group.
   b[3].text = "..........";
   const Board back = Imported(JoinLines(FormatWithCandidates(b)), kCandidateGrid);
@@ -331,15 +326,13 @@ TEST(LayoutRoundTrip, NearlyFullBoardWithCandidates) {
 
   // 80 digits and a dot: still 81 clue characters.
   Board one_open = full;
-  one_open[40].text = "";
-  one_open[40].state = kOpen;
+  one_open[40] = {5, 5, "", kOpen};
   const Board back = Imported(JoinLines(FormatWithCandidates(one_open)), 3);
   ExpectCells(back, {{5, 5, "5", kOpen}, {5, 6, "3", -1}});
 
   // 81 digits but 82 clue characters: no layout fits.
   Board two_open = one_open;
-  two_open[41].text = "37";
-  two_open[41].state = kOpen;
+  two_open[41] = {5, 6, "37", kOpen};
   EXPECT_EQ(DetectImportLayout(JoinLines(FormatWithCandidates(two_open))), 0);
 
   // A hand-edited copy with a blank field: the pair spills into later cells.
