@@ -38,10 +38,7 @@ void FindPossibilities() {
 }
 
 bool check() {
-  for (const auto& row : Grid)
-    for (const auto& cell : row)
-      if (cell.Value == 0) return false;
-  return true;
+  return std::all_of(&Grid[0][0], &Grid[0][0] + 81, [](const TSolverCell& cell) { return cell.Value != 0; });
 }
 
 // 1 when the cell has one candidate, or d has one place in the column or the
@@ -93,8 +90,7 @@ bool SolveBruteForce() {
 
 std::string Result() {
   std::string s;
-  for (const auto& row : Grid)
-    for (const auto& cell : row) s += static_cast<char>('0' + cell.Value);
+  for (int i = 0; i < 81; ++i) s += static_cast<char>('0' + Grid[i / 9][i % 9].Value);
   return s;
 }
 

@@ -15,8 +15,7 @@ Solved SolveString(std::string_view puzzle);
 
 struct Tested {
   int code;
-  std::string first;
-  std::string second;
+  std::string first, second;
 };
 // The main board's test on a puzzle string of digits and "*".
 Tested TestPuzzle(std::string_view p);
