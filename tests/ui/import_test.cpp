@@ -295,13 +295,10 @@ TEST_F(ImportTest, PlayRefusesUnsolvableAndAsksAboutSeveral) {
 TEST_F(ImportTest, LoadPuzzleTakesEveryOneCharacterCellAsAClue) {
   Import(Pad("11"));
   form().ToolButton5Click();
-  const std::string solution = game().store().GetSolution();
-  auto opens = std::vector<int>{};
-  for (int i = 0; i < tessel::kCells; ++i)
-    if (board()[i].state == kOpen) opens.push_back(i);
-  board()[opens[0]] = {tessel::RowOf(opens[0]), tessel::ColOf(opens[0]), std::string(1, solution[opens[0]]), kEntered,
-                       false};
-  board()[opens[1]].text = std::string(1, solution[opens[1]]);
+  const int entered = FirstOpen();
+  board()[entered] = {tessel::RowOf(entered), tessel::ColOf(entered), Digit(entered), kEntered, false};
+  const int single = FirstOpen();
+  board()[single].text = Digit(single);
   dlg().Button5Click();
   EXPECT_FALSE(editor().HasErrorMark());
   EXPECT_NE(editorView().node(1, 2).color, editorView().errorcolor());
