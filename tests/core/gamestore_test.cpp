@@ -18,22 +18,23 @@ Board SampleBoard() {
       {{1, 1, "7", kGiven}, {1, 2, "123456789", kOpen}, {1, 3, "4", kEntered}, {9, 9, "", kOpen}});
 }
 
+// The sample board's row lines of a record.
+const std::vector<std::string> kRows = BuildBoardLines(SampleBoard());
+
 TEST(GameStoreLayout, FieldsAndRowLines) {
-  const std::vector<std::string> lines = BuildBoardLines(SampleBoard());
-  ASSERT_EQ(lines.size(), 11u);
-  for (int r = 0; r < 9; ++r) EXPECT_EQ(lines[r].size(), 90u) << r;
-  EXPECT_EQ(lines[0].substr(0, 30), "17        312345678924        ");
-  EXPECT_EQ(lines[8].substr(80), "3         ");
-  EXPECT_EQ(lines[9] + lines[10], "");
+  ASSERT_EQ(kRows.size(), 11u);
+  for (int r = 0; r < 9; ++r) EXPECT_EQ(kRows[r].size(), 90u) << r;
+  EXPECT_EQ(kRows[0].substr(0, 30), "17        312345678924        ");
+  EXPECT_EQ(kRows[8].substr(80), "3         ");
+  EXPECT_EQ(kRows[9] + kRows[10], "");
 }
 
 TEST(GameStoreRecords, FindIsExactAndFollowsTheStride) {
   std::vector<std::string> lines = {"preamble"};
-  const auto board = BuildBoardLines(SampleBoard());
-  AppendGame(lines, "Game", 1, kSolution, board);
-  AppendGame(lines, "game", 2, kSolution, board);
-  AppendGame(lines, "  Game", 3, "", board);
-  AppendGame(lines, "", 4, "", board);
+  AppendGame(lines, "Game", 1, kSolution, kRows);
+  AppendGame(lines, "game", 2, kSolution, kRows);
+  AppendGame(lines, "  Game", 3, "", kRows);
+  AppendGame(lines, "", 4, "", kRows);
   EXPECT_EQ(FindGame(lines, "Game"), 2);
   EXPECT_EQ(FindGame(lines, "game"), 15);
   EXPECT_EQ(FindGame(lines, "  Game"), 28);
@@ -58,9 +59,8 @@ TEST(GameStoreRecords, FindIsExactAndFollowsTheStride) {
 
 TEST(GameStoreRecords, OverwriteDeleteAndRename) {
   std::vector<std::string> lines = {"kept"};
-  const auto board = BuildBoardLines(SampleBoard());
-  AppendGame(lines, "Other", 1, kSolution, board);
-  AppendGame(lines, "New Game", 4, kSolution, board);
+  AppendGame(lines, "Other", 1, kSolution, kRows);
+  AppendGame(lines, "New Game", 4, kSolution, kRows);
   // Rename keeps the place.
   EXPECT_FALSE(RenameGame(lines, "Missing", "X"));
   ASSERT_TRUE(RenameGame(lines, "Other", "Renamed"));
@@ -73,7 +73,7 @@ TEST(GameStoreRecords, OverwriteDeleteAndRename) {
   EXPECT_EQ(lines, std::vector<std::string>{"kept"});
 
   // A truncated last record is removed as far as it goes.
-  AppendGame(lines, "Short", 0, "", board);
+  AppendGame(lines, "Short", 0, "", kRows);
   lines.resize(lines.size() - 5);
   ASSERT_TRUE(DeleteGame(lines, "Short"));
   EXPECT_EQ(lines, std::vector<std::string>{"kept"});
@@ -81,13 +81,12 @@ TEST(GameStoreRecords, OverwriteDeleteAndRename) {
 
 // A save is only reported once the game can be found again by its name.
 TEST(GameStoreRecords, SavesStayReachable) {
-  const auto board = BuildBoardLines(SampleBoard());
   std::vector<std::string> lines = {"kept"};
   std::string error;
   // A pasted name with line breaks would split the record.
-  ASSERT_TRUE(SaveGameRecord(lines, "two\r\nlines\tand\x7f", 1, kSolution, board, &error)) << error;
-  ASSERT_TRUE(SaveGameRecord(lines, "Later", 2, kSolution, board, &error)) << error;
-  ASSERT_TRUE(SaveGameRecord(lines, "Later", 3, kSolution, board, &error)) << error;  // overwrite
+  ASSERT_TRUE(SaveGameRecord(lines, "two\r\nlines\tand\x7f", 1, kSolution, kRows, &error)) << error;
+  ASSERT_TRUE(SaveGameRecord(lines, "Later", 2, kSolution, kRows, &error)) << error;
+  ASSERT_TRUE(SaveGameRecord(lines, "Later", 3, kSolution, kRows, &error)) << error;  // overwrite
   auto rows = ListGames(lines, &error);
   ASSERT_EQ(rows.size(), 2u) << error;
   EXPECT_EQ(rows[0].name, "two  lines and ");
@@ -109,7 +108,7 @@ TEST(GameStoreRecords, SavesStayReachable) {
     EXPECT_NE(listError.find("damaged"), std::string::npos) << listError;
     std::vector<std::string> copy = damaged;
     error.clear();
-    EXPECT_FALSE(SaveGameRecord(copy, "New", 0, kSolution, board, &error));
+    EXPECT_FALSE(SaveGameRecord(copy, "New", 0, kSolution, kRows, &error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(copy, damaged);
   }
@@ -140,11 +139,10 @@ TEST(GameStoreLayout, OverlongAndOddTextsKeepTheRecordInLine) {
 
 TEST(GameStoreRecords, ListLevelsAndBadDigit) {
   std::vector<std::string> lines;
-  const auto board = BuildBoardLines(SampleBoard());
-  for (int level : {0, 1, 2, 3, 4, 5, 7}) AppendGame(lines, "G" + std::to_string(level), level, "", board);
-  AppendGame(lines, "Bad", 0, "", board);
+  for (int level : {0, 1, 2, 3, 4, 5, 7}) AppendGame(lines, "G" + std::to_string(level), level, "", kRows);
+  AppendGame(lines, "Bad", 0, "", kRows);
   lines[lines.size() - 12] = "  x 123";
-  AppendGame(lines, "After", 0, "", board);
+  AppendGame(lines, "After", 0, "", kRows);
   std::string error;
   const auto rows = ListGames(lines, &error);
   std::string texts;
@@ -193,7 +191,7 @@ TEST(GameStoreRecords, ApplyRecordRoundTripAndFailures) {
             "'' is not a valid integer value");
 }
 
-TEST_F(GameStoreFiles, SampleFileReadsAndWritesBackByteForByte) {
+TEST_F(GameStoreFiles, SampleReadsAndWritesBackByteForByteAndOtherFiles) {
   const std::string sample = testutil::SourceFile("tests/data/games_sample.dat");
   const GamesFileLoad load = LoadGamesFile(sample);
   ASSERT_TRUE(load.ok) << load.error;
@@ -213,19 +211,18 @@ TEST_F(GameStoreFiles, SampleFileReadsAndWritesBackByteForByte) {
 
   ASSERT_TRUE(WriteGamesFile(Path("games.dat"), load.lines, &error)) << error;
   EXPECT_EQ(FileBytes(Path("games.dat")), FileBytes(sample));
-}
 
-TEST_F(GameStoreFiles, LfLinesReadAsWellAndAMissingFileIsCreatedEmpty) {
+  // LF lines read as well, and a missing file is created empty.
   ASSERT_TRUE(WriteFileAtomic(Path("lf.dat"), "Name=Lf\n1 \n" + std::string(11, '\n')));
-  const GamesFileLoad load = LoadGamesFile(Path("lf.dat"));
-  ASSERT_TRUE(load.ok);
-  EXPECT_EQ(FindGame(load.lines, "Lf"), 1);
-  EXPECT_EQ(load.lines.size(), 13u);
+  const GamesFileLoad lf = LoadGamesFile(Path("lf.dat"));
+  ASSERT_TRUE(lf.ok);
+  EXPECT_EQ(FindGame(lf.lines, "Lf"), 1);
+  EXPECT_EQ(lf.lines.size(), 13u);
 
-  const GamesFileLoad missing = LoadGamesFile(Path("games.dat"));
+  const GamesFileLoad missing = LoadGamesFile(Path("new.dat"));
   EXPECT_TRUE(missing.ok && missing.lines.empty());
-  EXPECT_TRUE(std::filesystem::is_regular_file(Path("games.dat")));
-  EXPECT_EQ(FileBytes(Path("games.dat")), "");
+  EXPECT_TRUE(std::filesystem::is_regular_file(Path("new.dat")));
+  EXPECT_EQ(FileBytes(Path("new.dat")), "");
 
   // Something that is there but cannot be read is reported, not replaced.
   std::filesystem::create_directories(Path("sub/games.dat"));
