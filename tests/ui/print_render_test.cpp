@@ -10,9 +10,6 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include <string>
-#include <vector>
-
 #include "core/printpage.hpp"
 #include "core/textfile.hpp"
 
@@ -116,8 +113,7 @@ TEST(PrintRender, EveryVariantDrawsASquareBoardWithTheDigitsInTheirCells) {
 
       const int cell = tessel::PrintSizeOf(paper).cell;
       const auto ys = CellEdges(img, true, 6 * cell), xs = CellEdges(img, false, 6 * cell);
-      ASSERT_EQ(xs.size(), 12u) << "a frame and two box lines each way";
-      ASSERT_EQ(ys.size(), 12u);
+      ASSERT_TRUE(xs.size() == 12u && ys.size() == 12u) << "a frame and two box lines each way";
       // The cells' 1px borders add to their width but sit inside their
       // height in the browser: up to 2px per cell wider than tall.
       const int width = xs[11] - xs[10] + 1, height = ys[11] - ys[10] + 1;
