@@ -23,17 +23,15 @@ TEST(BoardGeometry, BoxesAndLevelTexts) {
             "  Level:Very Easy  Level:Diabolical  Level:Unknown  Level:Unknown");
 }
 
-TEST(BoardCandidates, ComputeIgnoresOpenPeersAndUpdateKeepsRemovals) {
+TEST(BoardCandidates, ComputeUpdateRemoveAndAddBack) {
   Board b = BoardWith({{1, 2, "5", kGiven}, {2, 1, "7", kEntered}, {9, 1, "3", kOpen}, {1, 1, "9", kOpen}});
   EXPECT_EQ(b.ComputeCandidates(1, 1), "1234689");  // the open "3" below does not count
   b = BoardWith({{1, 1, "4321", kOpen}, {1, 5, "3", kGiven}});
   EXPECT_EQ(b.UpdateCandidates(1, 1), "124");  // ascending whatever the order
-}
 
-TEST(BoardCandidates, RemoveCharsAndPeers) {
   EXPECT_EQ(RemoveChars("123123", "31"), "2123");  // first occurrence of each, last char first
   EXPECT_EQ(RemoveChars("", "5"), "");
-  Board b = BoardWith({{1, 1, "5", kEntered}, {1, 9, "4579", kOpen}, {9, 1, "5", kOpen}, {5, 5, "5", kOpen},
+  b = BoardWith({{1, 1, "5", kEntered}, {1, 9, "4579", kOpen}, {9, 1, "5", kOpen}, {5, 5, "5", kOpen},
                   {2, 2, "56", kEntered}});
   b.RemoveFromPeers(1, 1);
   EXPECT_EQ(b.at(1, 9).text, "479");
@@ -42,10 +40,9 @@ TEST(BoardCandidates, RemoveCharsAndPeers) {
   EXPECT_EQ(b.at(2, 2).text, "56");  // not open
   b.RemoveFromPeers(2, 2);           // two characters: nothing happens
   EXPECT_EQ(b.at(1, 9).text, "479");
-}
 
-TEST(BoardCandidates, AddBackAppends) {
-  Board b = BoardWith({{1, 1, "", kOpen}, {1, 2, "36", kOpen}, {1, 3, "136", kOpen}, {2, 2, "1", kGiven}});
+  // Adding back appends.
+  b = BoardWith({{1, 1, "", kOpen}, {1, 2, "36", kOpen}, {1, 3, "136", kOpen}, {2, 2, "1", kGiven}});
   b.AddBackToPeers(1, 1, '1');
   EXPECT_EQ(b.at(1, 2).text, "36");  // a given 1 in its column still rules it out
   b.at(2, 2).text = "9";
@@ -64,7 +61,7 @@ TEST(BoardConflicts, FirstCellAndItsLastPeer) {
   EXPECT_TRUE(b.HasErrorMark());
 }
 
-TEST(BoardConflicts, FinishTest) {
+TEST(BoardConflicts, FinishTestAndGivensString) {
   Board b;
   const std::string& sol = testutil::kSolution;
   for (int i = 0; i < kCells; ++i) {
@@ -83,12 +80,10 @@ TEST(BoardConflicts, FinishTest) {
   b[40].text = b[41].text;  // a full board with one wrong digit
   EXPECT_FALSE(b.IsFinished());
   EXPECT_EQ(Errors(b), "E5 G5");  // E5 is in every clashing pair
-}
 
-TEST(BoardConflicts, GivensString) {
   EXPECT_EQ(Board().GivensString(), std::string(81, '0'));  // before the first game
-  const Board b = BoardWith({{1, 1, "7", kGiven}, {1, 2, "8", kEntered}, {9, 9, "3", kGiven}});
-  EXPECT_EQ(b.GivensString(), "7" + std::string(79, '0') + "3");
+  const Board givens = BoardWith({{1, 1, "7", kGiven}, {1, 2, "8", kEntered}, {9, 9, "3", kGiven}});
+  EXPECT_EQ(givens.GivensString(), "7" + std::string(79, '0') + "3");
 }
 
 TEST(EditBoardChecks, NoConflictAndCellCandidates) {

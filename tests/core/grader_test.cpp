@@ -42,7 +42,7 @@ void ExpectSound(const std::string& puzzle, const std::string& solution) {
 
 constexpr int kGenerated = testutil::kSanitized ? 300 : 2000;
 
-TEST(GraderSoundness, GeneratedPuzzles) {
+TEST(GraderSoundness, GeneratedPuzzlesAndSampleFiles) {
   std::mt19937 rng(20240611);
   int solved = 0;
   for (int i = 0; i < kGenerated; ++i) {
@@ -54,9 +54,7 @@ TEST(GraderSoundness, GeneratedPuzzles) {
   }
   // Random minimal puzzles are mostly easy; nearly all should be solved.
   EXPECT_GT(solved, kGenerated * 9 / 10);
-}
 
-TEST(GraderSoundness, PuzzleFiles) {
   for (const char* file : {"rated.txt", "hardest.txt"}) {
     for (const auto& p : testutil::SamplePuzzles(file)) {
       std::string solution;
@@ -67,13 +65,6 @@ TEST(GraderSoundness, PuzzleFiles) {
 }
 
 // ---- grading ----
-
-// The chain length bonus of the Sudoku Explainer scale, threshold by threshold.
-TEST(GraderGrade, ChainLengthBonusSteps) {
-  const std::pair<int, double> table[] = {{6, 0.0}, {7, 0.1}, {8, 0.1}, {9, 0.2}, {10, 0.2}, {11, 0.3},
-                                          {14, 0.3}, {15, 0.4}, {18, 0.4}, {19, 0.5}, {26, 0.5}, {27, 0.6}};
-  for (auto [links, bonus] : table) EXPECT_NEAR(ChainLengthBonus(links), bonus, 1e-9) << links;
-}
 
 TEST(GraderGrade, BadInputSolvedGridAndOneGap) {
   std::string clash(81, '.');
@@ -275,13 +266,6 @@ TEST_P(GraderPosition, FindsExactlyTheExpectedEliminations) {
 // Failures name the case through PrintTo.
 INSTANTIATE_TEST_SUITE_P(Grader, GraderPosition, ::testing::ValuesIn(kCases));
 
-TEST(GraderTechnique, NothingFiresOnAnOpenGrid) {
-  const Pencil open;
-  GradeStep step;
-  for (int t = 0; t < kTechniqueCount; ++t)
-    EXPECT_FALSE(FindStep(static_cast<Technique>(t), open, step)) << step.description;
-}
-
 TEST(GraderTechnique, Singles) {
   // Box 1 has one home for 1, row E one for 6, and E5 one candidate.
   std::string g(81, '.');
@@ -304,7 +288,7 @@ TEST(GraderTechnique, Singles) {
   EXPECT_EQ(step.placements, (std::vector<Placement>{{Cell("E5"), 5}}));
 }
 
-TEST(GraderTechnique, FromGridReadsValuesAndCandidates) {
+TEST(GraderTechnique, FromGridAndAnOpenGrid) {
   std::string text = "5 12";
   for (int i = 2; i < 81; ++i) text += " 123456789";
   const Pencil p = Pencil::FromGrid(text);
@@ -313,6 +297,10 @@ TEST(GraderTechnique, FromGridReadsValuesAndCandidates) {
   EXPECT_EQ(p.candidates(1), 0b11);
   EXPECT_FALSE(Pencil::FromGrid("5 12 x").ok());
   EXPECT_FALSE(Pencil::FromGrid("5 12").ok());
+  // Nothing fires on an open grid.
+  GradeStep step;
+  for (int t = 0; t < kTechniqueCount; ++t)
+    EXPECT_FALSE(FindStep(static_cast<Technique>(t), Pencil(), step)) << step.description;
 }
 
 TEST(GraderTechnique, ChainsRateByLength) {
@@ -326,6 +314,10 @@ TEST(GraderTechnique, ChainsRateByLength) {
   // The alternating chain sees everything the X-chain sees.
   ASSERT_TRUE(FindStep(Technique::kAIC, p, aic));
   EXPECT_EQ(ElimText(aic.eliminations), ElimText(chain.eliminations));
+  // The chain length bonus of the Sudoku Explainer scale, threshold by threshold.
+  const std::pair<int, double> table[] = {{6, 0.0}, {7, 0.1}, {8, 0.1}, {9, 0.2}, {10, 0.2}, {11, 0.3},
+                                          {14, 0.3}, {15, 0.4}, {18, 0.4}, {19, 0.5}, {26, 0.5}, {27, 0.6}};
+  for (auto [links, bonus] : table) EXPECT_NEAR(ChainLengthBonus(links), bonus, 1e-9) << links;
 }
 
 }  // namespace

@@ -95,17 +95,14 @@ Board SampleBoard() {
 
 // The page is a file the browser reads: two variants byte for byte, one per
 // style, so no change to the template goes unnoticed.
-TEST(PrintPage, PagesMatchTheKeptCopies) {
+TEST(PrintPage, PagesMatchTheKeptCopiesAndParseBackToTheBoard) {
   const Board b = SampleBoard();
   for (auto [cand, paper, name] : {std::tuple{false, int(kPaperSmall), "normal_small.htm"},
                                    std::tuple{true, int(kPaperBig), "candidates_big.htm"}}) {
     const std::string kept = testutil::FileBytes(testutil::SourceFile("tests/data/print/") + name);
     EXPECT_EQ(JoinCrLf(BuildPrintPage(b, cand, paper, kApp, kHome)), kept) << name;
   }
-}
-
-TEST(PrintPage, EveryVariantParsesBackToTheBoard) {
-  const Board b = SampleBoard();
+  // Every variant parses back to the board.
   for (int paper = kPaperSmall; paper <= kPaperBig; ++paper)
     for (bool cand : {false, true}) {
       SCOPED_TRACE("paper " + std::to_string(paper) + (cand ? " with candidates" : " normal"));

@@ -114,8 +114,7 @@ TEST(Solver, SolveStringMatchesThePlainSearchOnOddStrings) {
 // Two 5s in row A: the plain search would try to fill the grid around them
 // for minutes and report "solved" for a grid breaking the rules.
 TEST(Solver, ClashingGivensAreNeverSolved) {
-  std::string p(81, '*');
-  p[0] = p[8] = '5';
+  const std::string p = "5*******5" + std::string(72, '*');
   const auto r = SolveString(p);
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.result, "500000005" + std::string(72, '0'));
@@ -141,7 +140,7 @@ TEST(Solver, EmptyBoardAndAUniquePuzzle) {
   EXPECT_EQ(TestPuzzleString(t.first).code, kNotSolvable);  // no empty cell
 }
 
-TEST(Solver, EditorVariant) {
+TEST(Solver, EditorVariantAndBoardStrings) {
   const std::string sol = FullGrids(1)[0];
   // A full board without a conflict is its own solution.
   const auto ok = TestEditorPuzzleString(sol);
@@ -156,9 +155,7 @@ TEST(Solver, EditorVariant) {
   open[40] = '*';
   EXPECT_EQ(TestEditorPuzzleString(open).code, kUnique);
   EXPECT_EQ(TestEditorPuzzleString(std::string(81, '*')).code, kMultiple);
-}
 
-TEST(Solver, BoardPuzzleStrings) {
   // Entered digits are not clues of the game, and a single candidate is one only in the editor.
   const Board b = testutil::BoardWith({{1, 1, "5", kGiven}, {1, 2, "6", kEntered}, {1, 3, "7", kOpen}});
   EXPECT_EQ(BoardPuzzleString(b).substr(0, 4), "5***");
@@ -168,8 +165,7 @@ TEST(Solver, BoardPuzzleStrings) {
 TEST(Solver, CountSolutions) {
   for (const auto& p : testutil::SamplePuzzles("hardest.txt", 30)) EXPECT_EQ(CountSolutions(p, 5), 1) << p;
   EXPECT_EQ(CountSolutions(std::string(81, '.'), 7), 7);
-  std::string clash(81, '.');
-  clash[0] = clash[80 - 8] = '4';  // same column
+  const std::string clash = "4" + std::string(71, '.') + "4" + std::string(8, '.');  // A1 and I1
   EXPECT_EQ(CountSolutions(clash, 2), 0);
   EXPECT_EQ(CountSolutions("", 0), 0);
 }
