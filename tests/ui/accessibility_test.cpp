@@ -1,7 +1,6 @@
 // Every control of the main window and of each dialog has a name a screen
 // reader can speak and a tooltip, and no caption is cut off. ctest runs
 // these once more with QT_SCALE_FACTOR=2.
-#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -258,7 +256,7 @@ TEST_F(AccessibilityTest, Dialogs) {
   ExpectAccessible(*import);
   // Each example puts its own help line under the text.
   for (const char* example : {"Button3", "Button4", "Button5", "Button6"}) {
-    Child<QPushButton>(*import, example)->click();
+    Click(*import, example);
     QApplication::processEvents();
     ExpectTextsFit(*import);
   }

@@ -16,7 +16,7 @@ class LifeTest : public FormTest {
  protected:
   QString level() { return Child<QLabel>(form(), "ndtxt")->text(); }
   bool checked(const char* name) { return Child<QAbstractButton>(form(), name)->isChecked(); }
-  tessel::Tmousepb& bar(int d) { return *Child<tessel::Tmousepb>(form(), QStringLiteral("ProgressBar%1").arg(d)); }
+  auto& bar(int d) { return *Child<tessel::Tmousepb>(form(), "ProgressBar" + QString::number(d)); }
   // Enabled or not: the branch buttons, then the step buttons.
   std::string buttons() {
     std::string out;
@@ -30,7 +30,7 @@ class LifeTest : public FormTest {
 TEST_F(LifeTest, ProgramStartShowsNoGame) {
   EXPECT_EQ(form().windowTitle(), "Sudoku Tessel 4.65");
   EXPECT_FALSE(sd().isEnabled());
-  for (int i = 0; i < tessel::kCells; ++i) EXPECT_EQ(QString::fromStdString(sd().view()[i].caption).trimmed(), "");
+  for (const auto& cell : sd().view()) EXPECT_EQ(QString::fromStdString(cell.caption).trimmed(), "");
   EXPECT_TRUE(Clock().text() == "0:0:0" && !Clock().timerenabled());
   EXPECT_TRUE(level().isEmpty() && !form().FinishedMarkShown());
   EXPECT_EQ(buttons(), "0000000");
@@ -87,15 +87,18 @@ TEST_F(LifeTest, RestartAsksAndKeepsOnlyThePuzzle) {
   form().ToolButton6Click();
   const int open = FirstOpen();
   Solve();
+  game().marks()[open][0] = 65535;
   Clock().setMS(64200);
   const std::string image = BoardImage(board()), dealt = puzzle();
   prompts_.Clear();
   prompts_.AnswerAsk(false).AnswerAsk(true);
   Act(form(), "tbresign")->trigger();
-  EXPECT_TRUE(BoardImage(board()) == image && Clock().text() == "0:1:4");
+  EXPECT_TRUE(BoardImage(board()) == image && Clock().text() == "0:1:4" && game().marks()[open][0] == 65535u);
   Act(form(), "tbresign")->trigger();
-  EXPECT_EQ(prompts_.Questions(), QStringList(2, "Are you sure you want to reset this game to the initial state?"));
+  const QString sure = "Are you sure you want to reset this game to the initial state?";
+  EXPECT_EQ(prompts_.Questions(), QStringList(2, sure));
   EXPECT_TRUE(puzzle() == dealt && board()[open].state == tessel::kOpen && !form().FinishedMarkShown());
+  EXPECT_EQ(game().marks()[open][0], tessel::kNoMark);
   EXPECT_TRUE(Clock().MS() == 0 && Clock().timerenabled());
   EXPECT_EQ(level(), "  Level:Moderate");
   EXPECT_EQ(buttons().substr(3), "0000") << "no step back into the play";
