@@ -106,7 +106,7 @@ class PlainSearch {
   // up to `limit`; clashing givens have none. The first goes to `first`.
   int Count(const std::string& puzzle, int limit, std::string* first = nullptr, std::mt19937* rng = nullptr) {
     used_.fill(0);
-    grid_.fill(0);
+    grid_.assign(81, '0');
     count_ = 0;
     limit_ = limit;
     rng_ = rng;
@@ -117,10 +117,7 @@ class PlainSearch {
       Set(c, ch - '0');
     }
     Search();
-    if (first && count_ > 0) {
-      first->assign(81, '0');
-      for (int c = 0; c < 81; ++c) (*first)[c] = static_cast<char>('0' + first_[c]);
-    }
+    if (first && count_ > 0) *first = first_;
     return count_;
   }
 
@@ -130,13 +127,13 @@ class PlainSearch {
   }
   unsigned Free(int c) const { return 0x1FFu & ~(used_[House(0, c)] | used_[House(1, c)] | used_[House(2, c)]); }
   void Set(int c, int d) {
-    grid_[c] = grid_[c] ? 0 : d;
+    grid_[c] = grid_[c] != '0' ? '0' : static_cast<char>('0' + d);
     for (int k = 0; k < 3; ++k) used_[House(k, c)] ^= 1u << (d - 1);
   }
   void Search() {
     int best = -1, fewest = 10;
     for (int c = 0; c < 81 && fewest > 1; ++c)
-      if (!grid_[c] && std::popcount(Free(c)) < fewest) best = c, fewest = std::popcount(Free(c));
+      if (grid_[c] == '0' && std::popcount(Free(c)) < fewest) best = c, fewest = std::popcount(Free(c));
     if (best < 0) {
       if (count_++ == 0) first_ = grid_;
       return;
@@ -153,7 +150,7 @@ class PlainSearch {
     }
   }
   std::array<unsigned, 27> used_{};
-  std::array<int, 81> grid_{}, first_{};
+  std::string grid_, first_;
   int count_ = 0, limit_ = 2;
   std::mt19937* rng_ = nullptr;
 };
