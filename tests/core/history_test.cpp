@@ -81,7 +81,7 @@ TEST(HistorySnapshot, DamagedLinesRestoreWhatCanBeReadAndNeverMoreThan81Cells) {
   }
 }
 
-TEST(HistoryList, RecordsOnlyChangesAndDropsWhatWasSteppedOver) {
+TEST(HistoryList, RecordsChangesDropsWhatWasSteppedOverAndBranches) {
   History h;
   EXPECT_EQ(h.Current(), "");
   EXPECT_FALSE(h.CanStepBack() || h.CanStepForward());
@@ -113,11 +113,9 @@ TEST(HistoryList, RecordsOnlyChangesAndDropsWhatWasSteppedOver) {
   h.Assign({});
   EXPECT_EQ(h.cursor(), 0);
   EXPECT_EQ(h.StepLast(), "");
-}
 
-TEST(HistoryBranch, RejectReturnsToTheBranchPoint) {
-  History h;
-  Board b = SampleBoard();
+  // Rejecting a branch returns to the branch point.
+  b = SampleBoard();
   h.Reset(b);
   h.StartBranch(b);
   EXPECT_TRUE(h.BranchOpen());

@@ -50,21 +50,20 @@ TEST(SolutionStore, SetAndGet) {
 }
 
 // Kept values: a changed step or seed handling changes every deal.
-TEST(Random, FixedSeedGivesTheKnownSequenceAndSpansTheRange) {
+TEST(Random, KnownSequenceRangeAndSeedSource) {
   Random32 r = Fixed(12345);
   for (int want : {38, 28, 7, 55, 63, 34}) EXPECT_EQ(r.Random(100), want);
   std::set<int> seen;
   for (int i = 0; i < 9000; ++i) seen.insert(r.Random(9));
   EXPECT_EQ(seen, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
-}
 
-TEST(Random, EveryShuffleAsksTheSeedSource) {
+  // Every shuffle asks the seed source.
   int calls = 0;
-  Random32 r([&] { return static_cast<std::uint32_t>(++calls); });
+  Random32 counted([&] { return static_cast<std::uint32_t>(++calls); });
   EXPECT_EQ(calls, 1);  // the constructor seeds
   TQJ q;
-  q.LoadBankEntry(Entry(kSolution, kPuzzle), r);
-  q.Shuffle(3, r);
+  q.LoadBankEntry(Entry(kSolution, kPuzzle), counted);
+  q.Shuffle(3, counted);
   EXPECT_EQ(calls, 3);
   // The clock seed moves: a stuck clock would deal one game forever.
   const std::uint32_t a = Random32::ClockSeed();
@@ -89,7 +88,7 @@ TEST(SolutionStore, BankEntryDealsTheKnownGameForAFixedSeed) {
   }
 }
 
-TEST(SolutionStore, ShufflingKeepsThePuzzleWhole) {
+TEST(SolutionStore, ShufflingKeepsThePuzzleWholeAndWrapsDigitNine) {
   for (std::uint32_t seed : {7u, 123456u, 0x80000000u}) {
     Random32 r = Fixed(seed);
     TQJ q;
@@ -106,9 +105,7 @@ TEST(SolutionStore, ShufflingKeepsThePuzzleWhole) {
       }
     EXPECT_EQ(before, after) << seed;
   }
-}
 
-TEST(SolutionStore, DigitSwapOfNineWrapsToOne) {
   // Seed 764's one step is a digit swap drawing x = y = 9.
   Random32 r = Fixed(764);
   TQJ q;
@@ -118,3 +115,4 @@ TEST(SolutionStore, DigitSwapOfNineWrapsToOne) {
   for (char& ch : want) ch = ch == '9' ? '1' : ch == '1' ? '9' : ch;
   EXPECT_EQ(q.GetSolution(), want);
 }
+

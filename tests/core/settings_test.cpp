@@ -81,7 +81,7 @@ TEST_F(SettingsFile, LfFileIsReadAndWrittenBackWithCrLfAndItsBytes) {
   EXPECT_EQ(FileBytes(path_), crlf);  // the foreign byte of the comment line included
 }
 
-TEST(SettingsText, ReadSettingFindsTheFirstLineHoldingKeyAndEquals) {
+TEST(SettingsText, ReadTheFirstLineHoldingKeyAndEqualsAndWriteIt) {
   SettingsText s;
   s.SetBytes(Sample("custom_lf.ini"));
   // Trimmed, and the first of two occurrences.
@@ -97,14 +97,11 @@ TEST(SettingsText, ReadSettingFindsTheFirstLineHoldingKeyAndEquals) {
   // Section lines are never read.
   s.SetLines({"[default font]", "default font=1"});
   EXPECT_EQ(s.ReadSetting("default font"), "1");
-}
 
-TEST(SettingsText, WriteSettingReplacesTheFirstOccurrenceOrAppends) {
-  SettingsText s;
+  // Writing replaces the first occurrence or appends.
   s.SetBytes(Sample("custom_lf.ini"));
-  const std::vector<std::string> before = s.lines();
+  std::vector<std::string> expected = s.lines();
   s.WriteSetting("Board color1", "42");
-  std::vector<std::string> expected = before;
   expected[2] = "Board color1=42";
   EXPECT_EQ(s.lines(), expected);  // the second "Board color1" line stays
   EXPECT_EQ(s.ReadSetting("Board color1"), "42");
