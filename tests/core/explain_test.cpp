@@ -118,7 +118,7 @@ TEST(Explain, SentencesPerFamily) {
   for (const auto& [line, out] : cases) EXPECT_EQ(ExplainLine(line), out);
 }
 
-TEST(Explain, WrongNoneAndBadLines) {
+TEST(Explain, WrongNoneBadLinesAndTheCli) {
   const std::string solved = testutil::kSolution;
   const std::string hardest = testutil::SamplePuzzles("hardest.txt", 1)[0];
   std::string tokens(161, ' ');
@@ -153,9 +153,8 @@ TEST(Explain, WrongNoneAndBadLines) {
     if (!pos.value[c]) pos.lists[c] = 0x1FF;
   pos.lists[IndexOf(3, 7)] = 0x1FE;  // C7 without its 1
   EXPECT_EQ(Explain(pos, solution).placements, (std::vector<Placement>{{IndexOf(3, 7), 1}}));
-}
 
-TEST(Explain, TheCliAnswersLineByLine) {
+  // The CLI answers line by line.
   const std::string file = testutil::UniqueTempFile("explain_cli");
   std::ofstream(file, std::ios::binary) << "123\r\n\n" << testutil::kSolution << "\n55" << std::string(79, '0') << "\n";
   int status = -1;

@@ -39,7 +39,7 @@ TEST(TextLines, LinesInEveryLineEnd) {
   EXPECT_EQ(JoinCrLf({"x", "", "\xe5\x90\x8d"}), "x\r\n\r\n\xe5\x90\x8d\r\n");  // bytes kept
 }
 
-TEST_F(TextFile, WriteReplacesWholeAndReadsBack) {
+TEST_F(TextFile, WriteReplacesWholeReadsBackAndFollowsLinks) {
   const std::string path = Path("games.dat");
   ASSERT_TRUE(WriteFileAtomic(path, "old\r\n"));
   ASSERT_TRUE(WriteFileAtomic(path, "new\r\ncontent\r\n"));
@@ -56,6 +56,20 @@ TEST_F(TextFile, WriteReplacesWholeAndReadsBack) {
   std::string error;
   EXPECT_FALSE(WriteFileAtomic(Path("folder.dat"), "x", &error));
   EXPECT_TRUE(fs::is_directory(Path("folder.dat")));
+
+  // A data file linked into another folder stays a link, and the file behind it
+  // keeps its permissions.
+  fs::create_directory(Path("synced"));
+  const std::string real = Path("synced/doda.ini");
+  ASSERT_TRUE(WriteFileAtomic(real, "a=1\r\n"));
+  ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+  fs::create_symlink("synced/doda.ini", Path("doda.ini"));
+
+  ASSERT_TRUE(WriteFileAtomic(Path("doda.ini"), "a=2\r\n"));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(Path("doda.ini"))));
+  EXPECT_EQ(ReadWholeFile(real).bytes, "a=2\r\n");
+  EXPECT_EQ(Mode(real), 0640u);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"doda.ini", "folder.dat", "games.dat", "synced"}));
 }
 
 // A full disk, a file size limit and a missing folder all fail the write the
@@ -120,22 +134,6 @@ TEST_F(TextFile, EveryDataFileWriterKeepsTheOldFileOnAFailedWrite) {
     EXPECT_NE(ReadWholeFile(Path(name)).bytes, "old\r\n");
   }
   EXPECT_EQ(Entries(), (std::vector<std::string>{"doda.ini", "games.dat", "lastgame.dat"}));
-}
-
-// A data file linked into another folder stays a link, and the file behind it
-// keeps its permissions.
-TEST_F(TextFile, WritesThroughALinkAndKeepsPermissions) {
-  fs::create_directory(Path("synced"));
-  const std::string real = Path("synced/doda.ini");
-  ASSERT_TRUE(WriteFileAtomic(real, "a=1\r\n"));
-  ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
-  fs::create_symlink("synced/doda.ini", Path("doda.ini"));
-
-  ASSERT_TRUE(WriteFileAtomic(Path("doda.ini"), "a=2\r\n"));
-  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(Path("doda.ini"))));
-  EXPECT_EQ(ReadWholeFile(real).bytes, "a=2\r\n");
-  EXPECT_EQ(Mode(real), 0640u);
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"doda.ini", "synced"}));
 }
 
 // The print page's folder in a shared temporary folder: the user's own, and

@@ -20,7 +20,7 @@ class CheckBoard : public ::testing::Test {
   TSD33 board;
 };
 
-TEST_F(CheckBoard, TypingFilterKeepsDigitsAndDot) {
+TEST_F(CheckBoard, TypingFilterRelayoutFontsAndReadOnlyGivens) {
   TSD33Node* n = board.node(2, 2);
   QTest::keyClicks(n, "a5x.+9 ");
   EXPECT_EQ(n->text(), "5.9");
@@ -31,6 +31,21 @@ TEST_F(CheckBoard, TypingFilterKeepsDigitsAndDot) {
   board.setText(4, 4, "3");
   QTest::keyClick(board.node(4, 4), Qt::Key_Q);
   EXPECT_EQ(board.text(4, 4), "3");
+
+  // 442 / 9 = 49: box edges get a wider line.
+  EXPECT_EQ(board.node(1, 1)->geometry(), QRect(1, 1, 48, 48));
+  EXPECT_EQ(board.node(3, 6)->geometry(), QRect(5 * 49 + 1, 2 * 49 + 1, 46, 46));
+  board.node(2, 2)->state = kGiven;
+  board.setText(2, 2, "7");
+  board.setText(2, 3, "7");  // box conflict only matters for colour
+  board.setText(2, 4, "123");
+  EXPECT_TRUE(board.node(2, 2)->isReadOnly());
+  EXPECT_EQ(board.node(2, 2)->palette().color(QPalette::Text), ToQColor(board.FONTColor1()));
+  EXPECT_EQ(board.node(2, 4)->font().pixelSize(), 16);  // 12 pt
+  EXPECT_EQ(board.node(2, 3)->font().pixelSize(), 33);  // 25 pt
+  board.setWidth2(270);
+  EXPECT_EQ(board.size(), QSize(270, 270));
+  EXPECT_EQ(board.node(9, 9)->geometry(), QRect(8 * 30 + 1, 8 * 30 + 1, 29, 29));
 }
 
 TEST_F(CheckBoard, ClashingDigitsTurnRed) {
@@ -54,19 +69,3 @@ TEST_F(CheckBoard, ClashingDigitsTurnRed) {
   EXPECT_TRUE(board.node(1, 9)->error);
 }
 
-TEST_F(CheckBoard, RelayoutSizesFontsAndReadOnlyGivens) {
-  // 442 / 9 = 49: box edges get a wider line.
-  EXPECT_EQ(board.node(1, 1)->geometry(), QRect(1, 1, 48, 48));
-  EXPECT_EQ(board.node(3, 6)->geometry(), QRect(5 * 49 + 1, 2 * 49 + 1, 46, 46));
-  board.node(2, 2)->state = kGiven;
-  board.setText(2, 2, "7");
-  board.setText(2, 3, "7");  // box conflict only matters for colour
-  board.setText(2, 4, "123");
-  EXPECT_TRUE(board.node(2, 2)->isReadOnly());
-  EXPECT_EQ(board.node(2, 2)->palette().color(QPalette::Text), ToQColor(board.FONTColor1()));
-  EXPECT_EQ(board.node(2, 4)->font().pixelSize(), 16);  // 12 pt
-  EXPECT_EQ(board.node(2, 3)->font().pixelSize(), 33);  // 25 pt
-  board.setWidth2(270);
-  EXPECT_EQ(board.size(), QSize(270, 270));
-  EXPECT_EQ(board.node(9, 9)->geometry(), QRect(8 * 30 + 1, 8 * 30 + 1, 29, 29));
-}
