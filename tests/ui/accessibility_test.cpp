@@ -43,9 +43,9 @@ using tessel::ui::TForm1;
 // The caption as shown: "&&" is a literal ampersand, a lone '&' marks the mnemonic.
 QString Shown(QString text) { return text.replace("&&", "\1").remove('&').replace('\1', '&'); }
 
-std::string Describe(const QWidget* w) {
-  const QWidget* p = w->parentWidget();
-  return QStringLiteral("%1#%2 in %3").arg(w->metaObject()->className(), w->objectName(), p ? p->objectName() : "").toStdString();
+QString Describe(const QWidget* w) {
+  const QString parent = w->parentWidget() ? w->parentWidget()->objectName() : QString();
+  return QStringLiteral("%1#%2 in %3").arg(w->metaObject()->className(), w->objectName(), parent);
 }
 
 // Scroll bars, viewports, headers and the like belong to the control around them.
@@ -82,13 +82,13 @@ std::map<QString, QString> ExpectNamedWithTooltips(QWidget& window) {
     // Qt's fallback, the frame's title, says nothing about this one control.
     if (name.isEmpty() || (g && w->accessibleName().isEmpty() && !qobject_cast<QAbstractButton*>(w) &&
                            name == Shown(g->title())))
-      bad << QString::fromStdString(Describe(w)) + ": no accessible name of its own";
+      bad << Describe(w) + ": no accessible name of its own";
     QString tip = w->toolTip();
     if (auto* tb = qobject_cast<QToolButton*>(w); tip.isEmpty() && tb && tb->defaultAction())
       tip = tb->defaultAction()->toolTip();
     // The playing board has none on purpose: it covered the next cells.
     if (tip.trimmed().isEmpty() && w->objectName() != QLatin1String("sd991"))
-      bad << QString::fromStdString(Describe(w)) + ": no tooltip";
+      bad << Describe(w) + ": no tooltip";
   }
   EXPECT_FALSE(names.empty()) << window.objectName().toStdString();
   EXPECT_TRUE(bad.isEmpty()) << window.objectName().toStdString() << ":\n" << bad.join('\n').toStdString();
@@ -104,7 +104,7 @@ int ExpectTextsFit(QWidget& window) {
   auto check = [&](QWidget* w, QSize has, QSize needs) {
     ++texts;
     if (has.width() < needs.width() || has.height() < needs.height())
-      bad << QString::fromStdString(Describe(w)) + QStringLiteral(": %1x%2, needs %3x%4").arg(has.width())
+      bad << Describe(w) + QStringLiteral(": %1x%2, needs %3x%4").arg(has.width())
                  .arg(has.height()).arg(needs.width()).arg(needs.height());
   };
   for (QWidget* w : VisibleControls(window)) {
@@ -263,8 +263,7 @@ TEST_F(AccessibilityTest, Dialogs) {
   import->hide();
   create.hide();
 
-  auto* viewer = f.findChild<tessel::ui::TFrmdas*>();
-  ASSERT_NE(viewer, nullptr);
+  auto* viewer = Child<tessel::ui::TFrmdas>(f, "TFrmdas");
   viewer->Fill(std::string(81, '1'), std::string(81, '2'));
   ExpectAccessible(*viewer);
   viewer->hide();

@@ -67,8 +67,7 @@ TEST_F(AppearanceTest, PreviewFollowsTheBoxesAndSwatchesUntilCancel) {
     EXPECT_EQ(Swatch(d, "Panel1").colour(), kWhite) << "a cancelled pick keeps the swatch";
     Click(d, "Button2");
   });
-  EXPECT_EQ(sd().FONTColor2(), kBlue);
-  EXPECT_EQ(sd().highcolor(), kHigh);
+  EXPECT_EQ(Colours(sd()), (std::vector<TColor>{kWhite, kBox2, kBlue, 128u, kHigh}));
   EXPECT_EQ(Ini(), Sample("defaults.ini"));
   EXPECT_EQ(dlg().ReadSetting("default font"), "0") << "Cancel does not revert the text";
   Visit([&](TfrmAppearance& d) {
