@@ -40,7 +40,7 @@ std::string Replace(std::string s, std::string_view from, std::string_view to) {
 
 // ---------------------------------------------------------------- detection
 
-TEST(LayoutDetect, EachTextFindsItsLayout) {
+TEST(LayoutDetect, EachTextFindsItsLayoutAndInvalidTextLeavesTheCells) {
   std::string rows;
   for (int r = 0; r < 9; ++r) rows += kPuzzle.substr(r * 9, 9) + "\n";
   const std::string framed = JoinLines(FormatNoCandidates(Imported(kPuzzle, 1)));
@@ -78,9 +78,8 @@ TEST(LayoutDetect, EachTextFindsItsLayout) {
   ExpectCells(one, {{1, 2, "8", kEntered}, {1, 1, one.ComputeCandidates(1, 1).c_str(), kOpen}});
   EXPECT_EQ(Cells(one), Cells(Imported(rows, 2)));
   ExpectCells(Imported(std::string(40, '\x80') + " 5" + std::string(40, '\x80'), 2), {{5, 5, "5", kEntered}});
-}
 
-TEST(LayoutDetect, InvalidTextLeavesCellsButMarksConflicts) {
+  // An invalid text leaves the cells but marks conflicts.
   Board b = Imported(kPuzzle, 1);
   b.at(1, 1) = {1, 1, "8", kEntered};  // clashes with (1,2)
   const std::string cells = Cells(b);
@@ -93,14 +92,7 @@ TEST(LayoutDetect, InvalidTextLeavesCellsButMarksConflicts) {
 
 // ------------------------------------------------------------------- import
 
-TEST(LayoutImport, ShortDigitStringLeavesTailOpen) {
-  Board b;
-  LoadDigitString("12", b);
-  ExpectCells(b, {{1, 1, "1", kEntered}, {1, 2, "2", kEntered}, {1, 3, "3456789", kOpen}, {2, 1, "3456789", -1},
-                  {4, 1, "23456789", -1}, {9, 9, "123456789", kOpen}});
-}
-
-TEST(LayoutImport, WideFramedRowReadsLikeNarrowOne) {
+TEST(LayoutImport, ShortDigitStringAndWideFramedRow) {
   const std::string wide_row =
       "|         .         9         5|         .         .         3|         8         1         4|";
   const std::string narrow_row = "|    .    9    5|    .    .    3|    8    1    4|";
@@ -118,6 +110,12 @@ TEST(LayoutImport, WideFramedRowReadsLikeNarrowOne) {
   EXPECT_EQ(Cells(a), Cells(Imported(narrow, 3)));
   ExpectCells(a, {{5, 2, "9", kEntered}, {5, 9, "4", kEntered}});
   EXPECT_EQ(a.at(5, 1).state, kOpen);
+
+  // A short digit string leaves the tail open.
+  Board b;
+  LoadDigitString("12", b);
+  ExpectCells(b, {{1, 1, "1", kEntered}, {1, 2, "2", kEntered}, {1, 3, "3456789", kOpen}, {2, 1, "3456789", -1},
+                  {4, 1, "23456789", -1}, {9, 9, "123456789", kOpen}});
 }
 
 // A "With Candidates" copy of kPuzzle with one row line swapped in.

@@ -51,17 +51,7 @@ class BoardInput : public ::testing::Test {
   TPICSD33* board = nullptr;
 };
 
-// Only the visible candidate squares of A1 ("15") take clicks; the gaps
-// between boxes and the frame take none.
-TEST_F(BoardInput, HitTestFindsVisibleSubPanelsOnly) {
-  const std::pair<QPoint, BoardHit> cases[] = {
-      {SubCenter(1, 1, 5), {1, 1, 5}}, {SubCenter(1, 1, 2), {1, 1, 0}}, {{140, 60}, {}}, {{141, 60}, {}},
-      {{142, 60}, {2, 4, 0}},          {{1, 1}, {}},                    {{420, 419}, {}},
-  };
-  for (const auto& [point, hit] : cases) EXPECT_EQ(board->HitTest(point), hit) << point.x() << "," << point.y();
-}
-
-TEST_F(BoardInput, ClicksBecomeSignalsAndThePopupComesAfterTheMouseDown) {
+TEST_F(BoardInput, HitTestAndClicksBecomeSignalsWithThePopupAfterTheMouseDown) {
   std::vector<std::string> log;
   auto at = [](int r, int c) { return " " + std::to_string(r * 10 + c); };
   auto side = [](Qt::MouseButton b) { return b == Qt::LeftButton ? " left" : " right"; };
@@ -88,6 +78,14 @@ TEST_F(BoardInput, ClicksBecomeSignalsAndThePopupComesAfterTheMouseDown) {
   QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, SubCenter(1, 1, 1));
   EXPECT_EQ(log, (std::vector<std::string>{"candidate 11 5 left", "down 11 right shift", "down 33 left",
                                            "down 33 right", "popup 33"}));
+
+  // Only the visible candidate squares of A1 ("15") take clicks; the gaps
+  // between boxes and the frame take none.
+  const std::pair<QPoint, BoardHit> cases[] = {
+      {SubCenter(1, 1, 5), {1, 1, 5}}, {SubCenter(1, 1, 2), {1, 1, 0}}, {{140, 60}, {}}, {{141, 60}, {}},
+      {{142, 60}, {2, 4, 0}},          {{1, 1}, {}},                    {{420, 419}, {}},
+  };
+  for (const auto& [point, hit] : cases) EXPECT_EQ(board->HitTest(point), hit) << point.x() << "," << point.y();
 }
 
 TEST_F(BoardInput, EnterAndLeaveFollowThePointer) {
