@@ -174,9 +174,10 @@ class AccessibilityTest : public FormTest {
   }
 };
 
-// Then what a player sees of the window itself: the clock lime on black
-// where it sits in the tool bar, every status hint whole on its own background.
-TEST_F(AccessibilityTest, MainWindow) {
+// The main window, then what a player sees of it: the clock lime on black
+// where it sits in the tool bar, every status hint whole on its own
+// background; then every dialog.
+TEST_F(AccessibilityTest, MainWindowAndDialogs) {
   TForm1& f = form();
   Solve();
   // The longest texts the clock and the level label get.
@@ -243,11 +244,10 @@ TEST_F(AccessibilityTest, MainWindow) {
   for (int y = 0; y < bar.height(); ++y)
     for (int x = 0; x < bar.width(); ++x) hintColoured += bar.pixelColor(x, y) == QColor(255, 188, 121);
   EXPECT_GT(hintColoured, bar.width() * bar.height() / 2);
-}
 
-TEST_F(AccessibilityTest, Dialogs) {
-  TForm1& f = form();
-  for (const char* command : {"ToolButton12", "CopyPuzzleToClipboard1", "appearance1", "SaveCurrentBoard1", "ToolButton1"})
+  // Every dialog, the import dialogs with each example, the viewer and the solver.
+  for (const char* command :
+       {"ToolButton12", "CopyPuzzleToClipboard1", "appearance1", "SaveCurrentBoard1", "ToolButton1"})
     WithDialog<QDialog>(command, [](QDialog& d) { ExpectAccessible(d); });
 
   tessel::ui::Tfrm_new& create = tessel::ui::ImportDialog(f);

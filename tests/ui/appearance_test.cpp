@@ -143,11 +143,10 @@ TEST_F(AppearanceTest, OkSavesAndRedrawsOrKeepsTheOldFileAndSaysSoOnce) {
   EXPECT_EQ(QDir(form().DataFolder()).entryList(QDir::Files | QDir::Hidden).filter("tmp"), QStringList());
 }
 
-// The first load unticks "Default Color", whose action writes the initial
-// swatches into the text; only the second load brings the file's colours.
-// The close stores only Auto_check, into the file as it is then: what this
-// copy holds in memory never reaches the file, another copy's colours stay.
-TEST_F(AppearanceTest, CustomFileLoadsTwiceAndTheCloseStoresOnlyAutoCheck) {
+// Starts over a player's file and damaged ones. The first load unticks
+// "Default Color", whose action writes the initial swatches into the text;
+// only the second load brings the file's colours.
+TEST_F(AppearanceTest, StartsOverCustomAndDamagedFiles) {
   const std::string ini = Sample("custom_lf.ini");
   StartWith(ini);
   EXPECT_FALSE(Box(dlg(), 1).isChecked());
@@ -158,6 +157,8 @@ TEST_F(AppearanceTest, CustomFileLoadsTwiceAndTheCloseStoresOnlyAutoCheck) {
   EXPECT_EQ(dlg().settings().lines(), tessel::SplitLines(ini));
   EXPECT_EQ(Ini(), ini) << "loading alone writes nothing";
 
+  // The close stores only Auto_check, into the file as it is then: what this
+  // copy holds in memory never reaches the file, another copy's colours stay.
   Act(form(), "AutoCheckNewVersion1")->trigger();
   dlg().WriteSetting("Board color1", "1");
   std::string other = ini;
@@ -167,12 +168,10 @@ TEST_F(AppearanceTest, CustomFileLoadsTwiceAndTheCloseStoresOnlyAutoCheck) {
   auto expected = tessel::SplitLines(other);
   expected.back() = "Auto_check=0";
   EXPECT_EQ(tessel::SplitLines(Ini()), expected);
-}
 
-// Damaged files: a bad colour brings the defaults back silently, a missing
-// switch reads as unticked, a missing Auto_check as ticked; a doda.ini that
-// can be neither read nor replaced is told once and the defaults are used.
-TEST_F(AppearanceTest, DamagedSettingsFiles) {
+  // A bad colour brings the defaults back silently, a missing switch reads as
+  // unticked, a missing Auto_check as ticked; a doda.ini that can be neither
+  // read nor replaced is told once and the defaults are used.
   StartWith(Sample("bad_colour.ini"));
   EXPECT_EQ(Ini(), Sample("defaults.ini"));
   EXPECT_TRUE(sd().UNFoucsColor1() == kWhite && !autoCheck());
