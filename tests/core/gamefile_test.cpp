@@ -29,7 +29,7 @@ Game SampleGame() {
   return g;
 }
 
-TEST(GameFileLayout, LinesOfAGame) {
+TEST(GameFile, LinesOfAGameAndTheRoundTrip) {
   Game g = SampleGame();
   g.history.StepFirst();  // the cursor is not stored: every entry is
   const auto lines = GameFileLines(g.board, g.store, g.history);
@@ -42,20 +42,19 @@ TEST(GameFileLayout, LinesOfAGame) {
   EXPECT_EQ(GameFileLines(g.board, g.store, g.history)[1], "");
   const std::string text = GameFileText(g.board, g.store, g.history);
   EXPECT_EQ(text.substr(83, 4), "\r\n\r\n");
-}
 
-TEST(GameFileRead, RoundTripRestoresEveryEntryAndTheLastPosition) {
-  const Game g = SampleGame();
+  // A round trip restores every entry and the last position.
+  const Game fresh = SampleGame();
   for (const char* eol : {"\r\n", "\n"}) {
-    std::string text;
-    for (const auto& l : GameFileLines(g.board, g.store, g.history)) text += l + eol;
+    std::string file;
+    for (const auto& l : GameFileLines(fresh.board, fresh.store, fresh.history)) file += l + eol;
     Game out;
     out.history.Reset(out.board);
-    const int level = ReadGameFileInto(text, out.board, out.store, out.history);
+    const int level = ReadGameFileInto(file, out.board, out.store, out.history);
     EXPECT_EQ(level, 2);
-    EXPECT_EQ(out.history.lines(), g.history.lines());
+    EXPECT_EQ(out.history.lines(), fresh.history.lines());
     EXPECT_EQ(out.history.cursor(), 2);
-    EXPECT_EQ(TakeSnapshot(out.board), g.history.lines().back());
+    EXPECT_EQ(TakeSnapshot(out.board), fresh.history.lines().back());
     EXPECT_EQ(out.store.GetSolution(), kSolution);
     for (int i = 0; i < kCells; ++i) EXPECT_EQ(out.store[i].given, i == 0 || i == 80) << i;
   }

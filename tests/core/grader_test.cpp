@@ -260,7 +260,7 @@ TEST_P(GraderPosition, FindsExactlyTheExpectedEliminations) {
 // Failures name the case through PrintTo.
 INSTANTIATE_TEST_SUITE_P(Grader, GraderPosition, ::testing::ValuesIn(kCases));
 
-TEST(GraderTechnique, Singles) {
+TEST(GraderTechnique, SinglesFromGridAndAnOpenGrid) {
   // Box 1 has one home for 1, row E one for 6, and E5 one candidate.
   std::string g(81, '.');
   g[Cell("B5")] = g[Cell("C8")] = g[Cell("D2")] = g[Cell("G3")] = '1';
@@ -280,9 +280,8 @@ TEST(GraderTechnique, Singles) {
     ns[Cell(c)] = d;
   ASSERT_TRUE(FindStep(Technique::kNakedSingle, Pencil(ns), step));
   EXPECT_EQ(step.placements, (std::vector<Placement>{{Cell("E5"), 5}}));
-}
 
-TEST(GraderTechnique, FromGridAndAnOpenGrid) {
+  // A grid of values and candidate lists.
   std::string text = "5 12";
   for (int i = 2; i < 81; ++i) text += " 123456789";
   const Pencil p = Pencil::FromGrid(text);
@@ -292,7 +291,6 @@ TEST(GraderTechnique, FromGridAndAnOpenGrid) {
   EXPECT_FALSE(Pencil::FromGrid("5 12 x").ok());
   EXPECT_FALSE(Pencil::FromGrid("5 12").ok());
   // Nothing fires on an open grid.
-  GradeStep step;
   for (int t = 0; t < kTechniqueCount; ++t)
     EXPECT_FALSE(FindStep(static_cast<Technique>(t), Pencil(), step)) << step.description;
 }

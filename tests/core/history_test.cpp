@@ -36,7 +36,7 @@ std::string Join(const std::vector<std::string>& pieces) {
 }
 
 // The snapshot line is what replays store: state digit and text per cell.
-TEST(HistorySnapshot, LayoutAndRoundTripTouchingOnlyStateAndText) {
+TEST(HistorySnapshot, LayoutRoundTripAndDamagedLines) {
   std::string line = "15,27,3139,3";
   for (int i = 4; i < kCells; ++i) line += ",3123456789";
   EXPECT_EQ(TakeSnapshot(SampleBoard()), line);
@@ -47,9 +47,8 @@ TEST(HistorySnapshot, LayoutAndRoundTripTouchingOnlyStateAndText) {
   EXPECT_EQ(TakeSnapshot(b), line);
   EXPECT_TRUE(b[40].error) << "error flags are recomputed by the caller, not restored";
   EXPECT_EQ(CellLabel(b[40].row, b[40].col), "E5");
-}
 
-TEST(HistorySnapshot, DamagedLinesRestoreWhatCanBeReadAndNeverMoreThan81Cells) {
+  // Damaged lines restore what can be read, and never more than 81 cells.
   const Board sample = SampleBoard();
   const auto pieces = Pieces(TakeSnapshot(sample));
   Board before;

@@ -158,7 +158,7 @@ void FillSample(TPICSD33& b) {
 
 }  // namespace
 
-TEST(BoardRendering, BackgroundsGapsAndFramesAtBothPixelRatios) {
+TEST(BoardRendering, BackgroundsGapsFramesAndDigitColours) {
   TPICSD33 b;
   FillSample(b);
   ASSERT_TRUE(b.cell(1, 1).error);
@@ -183,10 +183,8 @@ TEST(BoardRendering, BackgroundsGapsAndFramesAtBothPixelRatios) {
     EXPECT_EQ(at(e5.left() + 20, e5.top()), QColor(Qt::black));
     EXPECT_EQ(at(e5.left() + 20, e5.top() + 1), ToQColor(b.UNFoucsColor1()));
   }
-}
 
-TEST(BoardRendering, GrabShowsDigitsInTheirColours) {
-  TPICSD33 b;
+  // A grab shows the digits in their colours.
   b.board().ClearAll();
   SetCell(b, 1, 1, kEntered, "8");
   b.DrawDigitsOnly();
@@ -197,3 +195,4 @@ TEST(BoardRendering, GrabShowsDigitsInTheirColours) {
     for (int x = 2; x < 48; ++x) blue += img.pixelColor(x, y) == QColor(0, 0, 255) ? 1 : 0;
   EXPECT_GT(blue, 20);
 }
+
