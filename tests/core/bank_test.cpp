@@ -68,22 +68,14 @@ std::string Transform(const std::string& g, std::mt19937& rng) {
 // boxes of the band, plus the same for mini-columns in stacks.
 int AlignedTriples(const std::string& g) {
   int n = 0;
-  for (int t = 0; t < 2; ++t)
+  for (int t = 0; t < 2; ++t) {
+    unsigned m[3][3][3] = {};  // band, box, line: a mini-row's digits (t = 1: a mini-column's)
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c) m[r / 3][c / 3][r % 3] |= 1u << (g[t ? c * 9 + r : r * 9 + c] - '1');
     for (int band = 0; band < 3; ++band)
-      for (int box = 0; box < 3; ++box)
-        for (int line = 0; line < 3; ++line) {
-          auto set = [&](int bx, int ln) {
-            unsigned m = 0;
-            for (int k = 0; k < 3; ++k) {
-              const int r = 3 * band + ln, c = 3 * bx + k;
-              m |= 1u << (g[t ? c * 9 + r : r * 9 + c] - '1');
-            }
-            return m;
-          };
-          for (int other = 0; other < 3; ++other)
-            if (other != box)
-              for (int ln = 0; ln < 3; ++ln) n += set(box, line) == set(other, ln);
-        }
+      for (int a = 0; a < 9; ++a)
+        for (int b = 0; b < 9; ++b) n += a / 3 != b / 3 && m[band][a / 3][a % 3] == m[band][b / 3][b % 3];
+  }
   return n;
 }
 
