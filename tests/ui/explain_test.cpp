@@ -15,7 +15,7 @@ TEST_F(FormTest, F4ExplainsAndFramesAMoveClearsThemAndTheKeysStep) {
   form().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
   const auto framed = [&] {
-    return std::ranges::count_if(game().view(), [](const auto& v) { return v.explain != tessel::kExplainNone; });
+    return std::ranges::count_if(game().view(), [](auto& v) { return v.explain != tessel::kExplainNone; });
   };
   const std::string before = BoardImage(board());
   const int steps = game().history().count();

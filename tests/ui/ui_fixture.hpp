@@ -77,7 +77,8 @@ class FormTest : public ::testing::Test {
     int last = -1;
     for (int i = 0; i < tessel::kCells; ++i) {
       if (board()[i].state != tessel::kOpen) continue;
-      if (last >= 0) board()[last] = {tessel::RowOf(last), tessel::ColOf(last), Digit(last), tessel::kEntered};
+      if (last >= 0)
+        board()[last] = {tessel::RowOf(last), tessel::ColOf(last), Digit(last), tessel::kEntered};
       last = i;
     }
     Place(last);
