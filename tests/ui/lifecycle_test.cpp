@@ -80,10 +80,13 @@ TEST_F(LifeTest, EveryLevelDealsAFreshGame) {
     EXPECT_EQ(buttons(), "1000000");
     EXPECT_TRUE(!f.FinishedMarkShown() && game().marks()[40][0] == tessel::kNoMark);
     EXPECT_TRUE(checked("rb_none") && !checked("chkcolor") && f.SelectedDigit() == 1);
-    // The bars count the givens; the open cells hold their candidates, hidden in mode None.
-    int givens = 0;
-    for (int d = 1; d <= 9; ++d) givens += bar(d).position();
-    EXPECT_EQ(givens, std::ranges::count_if(game().store().PuzzleString(), [](char c) { return c != '0'; }));
+    // The givens on the board, counted by the bars; the open cells hold their
+    // candidates, hidden in mode None.
+    const std::string givens = board().GivensString();
+    EXPECT_EQ(givens, game().store().PuzzleString());
+    int placed = 0;
+    for (int d = 1; d <= 9; ++d) placed += bar(d).position();
+    EXPECT_EQ(placed, std::ranges::count_if(givens, [](char c) { return c != '0'; }));
     const int open = FirstOpen();
     EXPECT_NE(board()[open].text.find(Digit(open)), std::string::npos);
     EXPECT_FALSE(sd().view()[open].subVisible[1]);
