@@ -61,7 +61,7 @@ TEST(GraderSoundness, GeneratedPuzzlesAndSampleFiles) {
 
 // ---- grading ----
 
-TEST(GraderGrade, BadInputSolvedGridAndOneGap) {
+TEST(GraderGrade, BadInputSolvedGridOneGapAndTheLadder) {
   const std::string clash = "7" + std::string(26, '.') + "7" + std::string(53, '.');  // A1 and D1
   for (const std::string& bad : {std::string("123"), clash, std::string(81, '0')}) {
     const GradeResult r = Grade(bad);
@@ -81,6 +81,20 @@ TEST(GraderGrade, BadInputSolvedGridAndOneGap) {
   EXPECT_EQ(one.steps[0].placements, (std::vector<Placement>{{40, 5}}));
   EXPECT_EQ(one.steps[0].description, "Full House: row E => E5=5");
   EXPECT_DOUBLE_EQ(one.rating, 1.0);
+
+  // Rated 2.6 (pointing) in Sudoku Explainer; needs no subsets.
+  const GradeResult easy = Grade(testutil::SamplePuzzles("rated.txt")[30]);
+  ASSERT_TRUE(easy.solved);
+  EXPECT_LE(easy.level, 1);
+  // Rated 2.5 in Sudoku Explainer: no step of the Tough tier or above.
+  const GradeResult gentle =
+      Grade("005601200086090450000030000067000910409000305000000000600040001500803006020060030");
+  ASSERT_TRUE(gentle.solved);
+  for (const GradeStep& s : gentle.steps) EXPECT_LE(TechniqueLevel(s.technique), 2) << s.description;
+  // The hardest known puzzles need forcing chains or worse.
+  int solved = 0;
+  for (const auto& p : testutil::SamplePuzzles("hardest.txt")) solved += Grade(p, false).solved;
+  EXPECT_EQ(solved, 0);
 }
 
 TEST(GraderGrade, ResultAgreesWithItsSteps) {
@@ -110,22 +124,6 @@ TEST(GraderGrade, ResultAgreesWithItsSteps) {
       EXPECT_LE(TechniqueLevel(r.hardest), r.level);
     }
   }
-}
-
-TEST(GraderGrade, LevelsFollowTheLadder) {
-  // Rated 2.6 (pointing) in Sudoku Explainer; needs no subsets.
-  const GradeResult easy = Grade(testutil::SamplePuzzles("rated.txt")[30]);
-  ASSERT_TRUE(easy.solved);
-  EXPECT_LE(easy.level, 1);
-  // Rated 2.5 in Sudoku Explainer: no step of the Tough tier or above.
-  const GradeResult gentle =
-      Grade("005601200086090450000030000067000910409000305000000000600040001500803006020060030");
-  ASSERT_TRUE(gentle.solved);
-  for (const GradeStep& s : gentle.steps) EXPECT_LE(TechniqueLevel(s.technique), 2) << s.description;
-  // The hardest known puzzles need forcing chains or worse.
-  int solved = 0;
-  for (const auto& p : testutil::SamplePuzzles("hardest.txt")) solved += Grade(p, false).solved;
-  EXPECT_EQ(solved, 0);
 }
 
 // ---- single techniques on hand-made positions ----

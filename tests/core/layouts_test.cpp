@@ -190,7 +190,7 @@ TEST(LayoutImport, HugeAndJunkTextsStayFast) {
 
 // ------------------------------------------------------------------- export
 
-TEST(LayoutExport, FrameShapes) {
+TEST(LayoutExport, FrameShapesAndLineLengthsOnAnyBoard) {
   Board b = Imported(kPuzzle, 1);
   const auto no = FormatNoCandidates(b);
   ASSERT_EQ(no.size(), 13u);
@@ -214,27 +214,25 @@ TEST(LayoutExport, FrameShapes) {
   EXPECT_EQ(FormatWithCandidates(b)[1].substr(11, 10), "         .");
   EXPECT_EQ(Format9x9(b)[0][1], '*');
   EXPECT_EQ(Format1x81(b)[0][1], '0');
-}
 
-TEST(LayoutExport, LineLengthsHoldOnAnyBoard) {
   std::mt19937 rng(11);
   for (int round = 0; round < 50; ++round) {
-    Board b;  // starts as placed cells with empty texts: a damaged board
+    Board any;  // starts as placed cells with empty texts: a damaged board
     for (int i = 0; i < kCells; ++i) {
       std::string t(rng() % 14, ' ');
       for (auto& ch : t) ch = static_cast<char>(rng() % 256);
-      b[i].text = t;
-      b[i].state = static_cast<int>(rng() % 4);
+      any[i].text = t;
+      any[i].state = static_cast<int>(rng() % 4);
     }
-    for (const auto& l : FormatNoCandidates(b)) EXPECT_EQ(l.size(), 49u);
-    for (const auto& l : FormatWithCandidates(b)) EXPECT_EQ(l.size(), 94u);
-    const auto nine = Format9x9(b);
+    for (const auto& l : FormatNoCandidates(any)) EXPECT_EQ(l.size(), 49u);
+    for (const auto& l : FormatWithCandidates(any)) EXPECT_EQ(l.size(), 94u);
+    const auto nine = Format9x9(any);
     ASSERT_EQ(nine.size(), 9u);
     for (const auto& l : nine) EXPECT_EQ(l.size(), 9u);
     EXPECT_EQ(DetectImportLayout(JoinLines(nine)), 2);
-    EXPECT_EQ(DetectImportLayout(Format1x81(b)[0]), 1);
+    EXPECT_EQ(DetectImportLayout(Format1x81(any)[0]), 1);
   }
-  Board b;
+  b = Board();
   b[0] = {1, 1, " 7 ", kGiven};
   b[1] = {1, 2, "12345678912", kOpen};
   EXPECT_EQ(FormatNoCandidates(b)[1].substr(1, 5), "    7");
@@ -288,7 +286,7 @@ void ExpectCluesBack(const Board& b, const Board& back) {
   }
 }
 
-TEST(LayoutRoundTrip, PlayedBoardsReadBack) {
+TEST(LayoutRoundTrip, PlayedAndNearlyFullBoardsReadBack) {
   const auto puzzles = testutil::SamplePuzzles("17-clue.txt", 200);
   std::mt19937 rng(2024);
   int read_as_candidates = 0;
@@ -315,9 +313,7 @@ TEST(LayoutRoundTrip, PlayedBoardsReadBack) {
     }
   }
   EXPECT_GT(read_as_candidates, 150);
-}
 
-TEST(LayoutRoundTrip, NearlyFullBoardWithCandidates) {
   // A solved grid: every cell a single digit.
   const Board full = Imported(testutil::kSolution, 1);
   EXPECT_EQ(Cells(full), Cells(Imported(JoinLines(FormatWithCandidates(full)), 3)));

@@ -48,7 +48,7 @@ TEST_F(SettingsFile, DefaultsAndAMissingFile) {
 
 // Two running copies: B's close stores its Auto_check into the file as A
 // left it, never B's stale colours.
-TEST_F(SettingsFile, StoringOneKeyKeepsWhatAnotherCopySaved) {
+TEST_F(SettingsFile, StoringOneKeyKeepsWhatAnotherCopySavedAndLfBecomesCrLf) {
   SettingsText a(path_), b(path_);
   ASSERT_TRUE(a.WriteDefaultSettings());
   ASSERT_TRUE(b.LoadFile());
@@ -68,9 +68,9 @@ TEST_F(SettingsFile, StoringOneKeyKeepsWhatAnotherCopySaved) {
   fs::create_directory(path_);
   EXPECT_FALSE(b.StoreOneSetting(settingkey::kAutoCheck, "1"));
   EXPECT_TRUE(fs::is_directory(path_));
-}
 
-TEST_F(SettingsFile, LfFileIsReadAndWrittenBackWithCrLfAndItsBytes) {
+  // An LF file is read and written back with CR LF and its bytes.
+  fs::remove(path_);
   const std::string lf = Sample("custom_lf.ini");
   std::ofstream(path_, std::ios::binary) << lf;
   SettingsText s(path_);

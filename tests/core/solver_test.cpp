@@ -75,7 +75,7 @@ void ExpectSolveLikeThePlainSearch(const std::string& p) {
 
 }  // namespace
 
-TEST(Solver, AgreesWithThePlainSearchOnMixedPuzzles) {
+TEST(Solver, AgreesWithThePlainSearchOnMixedPuzzlesAndOddStrings) {
   int unique = 0, several = 0, none = 0;
   for (const auto& p : MixedPuzzles()) {
     const auto want = oracle::TestPuzzle(p);
@@ -93,9 +93,8 @@ TEST(Solver, AgreesWithThePlainSearchOnMixedPuzzles) {
   EXPECT_GT(unique, some);
   EXPECT_GT(several, some);
   EXPECT_GT(none, some);
-}
 
-TEST(Solver, SolveStringMatchesThePlainSearchOnOddStrings) {
+  // SolveString answers like the plain search on odd strings too.
   std::mt19937 rng(99);
   const auto grids = FullGrids(20);
   const std::string junk = "0.*xA- \t|+é\x01";
@@ -111,26 +110,7 @@ TEST(Solver, SolveStringMatchesThePlainSearchOnOddStrings) {
   for (const auto& p : cases) ExpectSolveLikeThePlainSearch(p);
 }
 
-// What the player sees without the plain search to compare: two different
-// valid grids for an empty board, and a unique puzzle's solution.
-TEST(Solver, EmptyBoardAndAUniquePuzzle) {
-  const auto empty = TestPuzzleString(std::string(81, '*'));
-  EXPECT_EQ(empty.code, kMultiple);
-  EXPECT_EQ(empty.first.substr(0, 9), "123456789");
-  EXPECT_TRUE(testutil::ValidFullGrid(empty.first));
-  EXPECT_TRUE(testutil::ValidFullGrid(empty.second));
-  EXPECT_NE(empty.first, empty.second);
-
-  const std::string p = testutil::SamplePuzzles("17-clue.txt", 1)[0];
-  const auto t = TestPuzzleString(p);
-  EXPECT_EQ(t.code, kUnique);
-  std::string solution;
-  EXPECT_EQ(testutil::PlainSearch().Count(p, 2, &solution), 1);
-  EXPECT_EQ(t.first, solution);
-  EXPECT_EQ(TestPuzzleString(t.first).code, kNotSolvable);  // no empty cell
-}
-
-TEST(Solver, EditorVariantAndBoardStrings) {
+TEST(Solver, EditorVariantBoardStringsEmptyBoardAndAUniquePuzzle) {
   const std::string sol = FullGrids(1)[0];
   // A full board without a conflict is its own solution.
   const auto ok = TestEditorPuzzleString(sol);
@@ -150,6 +130,23 @@ TEST(Solver, EditorVariantAndBoardStrings) {
   const Board b = testutil::BoardWith({{1, 1, "5", kGiven}, {1, 2, "6", kEntered}, {1, 3, "7", kOpen}});
   EXPECT_EQ(BoardPuzzleString(b).substr(0, 4), "5***");
   EXPECT_EQ(EditorPuzzleString(b).substr(0, 4), "567*");
+
+  // What the player sees without the plain search to compare: two different
+  // valid grids for an empty board, and a unique puzzle's solution.
+  const auto empty = TestPuzzleString(std::string(81, '*'));
+  EXPECT_EQ(empty.code, kMultiple);
+  EXPECT_EQ(empty.first.substr(0, 9), "123456789");
+  EXPECT_TRUE(testutil::ValidFullGrid(empty.first));
+  EXPECT_TRUE(testutil::ValidFullGrid(empty.second));
+  EXPECT_NE(empty.first, empty.second);
+
+  const std::string p = testutil::SamplePuzzles("17-clue.txt", 1)[0];
+  const auto t = TestPuzzleString(p);
+  EXPECT_EQ(t.code, kUnique);
+  std::string solution;
+  EXPECT_EQ(testutil::PlainSearch().Count(p, 2, &solution), 1);
+  EXPECT_EQ(t.first, solution);
+  EXPECT_EQ(TestPuzzleString(t.first).code, kNotSolvable);  // no empty cell
 }
 
 TEST(Solver, CountSolutionsAndClashingGivens) {

@@ -28,7 +28,7 @@ TEST(TimeLabel, FormatClock) {
   }
 }
 
-TEST(DigitBar, ClampsAndPaintsFromTheBottom) {
+TEST(DigitBar, ClampsPaintsFromTheBottomHoversAndReportsClicks) {
   Tmousepb bar(3);
   EXPECT_EQ(bar.size(), QSize(11, 78));
   for (auto [set, kept] : {std::pair{12, 9}, {-2, 0}, {9, 9}}) {
@@ -43,32 +43,31 @@ TEST(DigitBar, ClampsAndPaintsFromTheBottom) {
   bar.setPosition(0);
   img = bar.grab().toImage();
   EXPECT_NE(img.pixelColor(5, 76), QColor(255, 0, 0));
-}
 
-TEST(DigitBar, HoverDropsTheBorderAndClickReportsTheDigit) {
+  // Hover drops the border; a click reports the digit.
   QWidget host;
   host.resize(60, 100);
-  auto* bar = new Tmousepb(6, &host);
-  bar->move(20, 10);
-  bar->setPosition(9);
+  auto* hovered = new Tmousepb(6, &host);
+  hovered->move(20, 10);
+  hovered->setPosition(9);
   host.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
-  QSignalSpy entered(bar, &Tmousepb::entered);
-  QSignalSpy left(bar, &Tmousepb::left);
-  QSignalSpy down(bar, &Tmousepb::mouseDown);
+  QSignalSpy entered(hovered, &Tmousepb::entered);
+  QSignalSpy left(hovered, &Tmousepb::left);
+  QSignalSpy down(hovered, &Tmousepb::mouseDown);
   QTest::mouseMove(&host, {5, 5});
-  QTest::mouseMove(bar, {5, 40});
+  QTest::mouseMove(hovered, {5, 40});
   EXPECT_EQ(entered.count(), 1);
-  EXPECT_EQ(bar->borderWidth(), 0);
-  EXPECT_EQ(bar->grab().toImage().pixelColor(0, 0), ToQColor(bar->barColor()));
-  QTest::mouseClick(bar, Qt::RightButton, Qt::NoModifier, {5, 40});
+  EXPECT_EQ(hovered->borderWidth(), 0);
+  EXPECT_EQ(hovered->grab().toImage().pixelColor(0, 0), ToQColor(hovered->barColor()));
+  QTest::mouseClick(hovered, Qt::RightButton, Qt::NoModifier, {5, 40});
   ASSERT_EQ(down.count(), 1);
   EXPECT_EQ(down[0][0].toInt(), 6);
   EXPECT_EQ(down[0][1].value<Qt::MouseButton>(), Qt::RightButton);
   QTest::mouseMove(&host, {5, 5});
   EXPECT_EQ(left.count(), 1);
-  EXPECT_EQ(bar->borderWidth(), 1);
-  EXPECT_EQ(bar->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(hovered->borderWidth(), 1);
+  EXPECT_EQ(hovered->cursor().shape(), Qt::PointingHandCursor);
 }
 
 class Palette : public ::testing::Test {

@@ -23,18 +23,6 @@ QPoint SubCenter(int row, int col, int k) { return TPICSD33::SubPanelRect(row, c
 
 }  // namespace
 
-TEST(Board, ConstructionGivesEnteredCellsParityColoursAndGeometry) {
-  TPICSD33 b;
-  EXPECT_EQ(b.size(), QSize(422, 422));
-  EXPECT_EQ(b.cell(5, 5).state, kEntered);
-  EXPECT_EQ(b.node(1, 1).color, 16777215u);
-  EXPECT_EQ(b.node(1, 4).color, 16759739u);  // box 2
-  EXPECT_EQ(b.node(5, 5).color, 16777215u);  // box 5
-  EXPECT_EQ(TPICSD33::CellRect(9, 9).right() + 1, 420);
-  EXPECT_EQ(TPICSD33::SubPanelRect(1, 1, 7), QRect(4, 32, 13, 13));
-  EXPECT_EQ(TPICSD33::SubPanelRect(1, 1, 6), QRect(32, 18, 13, 13));
-}
-
 class BoardInput : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -158,8 +146,18 @@ void FillSample(TPICSD33& b) {
 
 }  // namespace
 
-TEST(BoardRendering, BackgroundsGapsFramesAndDigitColours) {
+TEST(BoardRendering, ConstructionBackgroundsGapsFramesAndDigitColours) {
+  // Construction gives entered cells, parity colours and the geometry.
   TPICSD33 b;
+  EXPECT_EQ(b.size(), QSize(422, 422));
+  EXPECT_EQ(b.cell(5, 5).state, kEntered);
+  EXPECT_EQ(b.node(1, 1).color, 16777215u);
+  EXPECT_EQ(b.node(1, 4).color, 16759739u);  // box 2
+  EXPECT_EQ(b.node(5, 5).color, 16777215u);  // box 5
+  EXPECT_EQ(TPICSD33::CellRect(9, 9).right() + 1, 420);
+  EXPECT_EQ(TPICSD33::SubPanelRect(1, 1, 7), QRect(4, 32, 13, 13));
+  EXPECT_EQ(TPICSD33::SubPanelRect(1, 1, 6), QRect(32, 18, 13, 13));
+
   FillSample(b);
   ASSERT_TRUE(b.cell(1, 1).error);
   for (int dpr : {1, 2}) {
@@ -194,5 +192,6 @@ TEST(BoardRendering, BackgroundsGapsFramesAndDigitColours) {
   for (int y = 2; y < 48; ++y)
     for (int x = 2; x < 48; ++x) blue += img.pixelColor(x, y) == QColor(0, 0, 255) ? 1 : 0;
   EXPECT_GT(blue, 20);
+
 }
 
