@@ -166,8 +166,7 @@ TEST(Explain, WrongNoneBadLinesAndTheCli) {
 
 TEST(Explain, TheGameFramesTheStepUntilTheNextChange) {
   Game game;
-  Random32 rng;
-  rng.SetSeedSource([] { return 7u; });
+  Random32 rng([] { return 7u; });
   ASSERT_GT(DealPuzzle(kTough, game.store(), rng), 0);
   game.PutGivensOnBoard(true);
   game.ResetHistory();
@@ -189,8 +188,7 @@ TEST(Explain, TheGameFramesTheStepUntilTheNextChange) {
   game.SetMode(DisplayMode::kNone);
   int open = 0;
   while (game.board()[open].state != kOpen) ++open;
-  const int right = game.store()[open].value;
-  game.SetSelectedDigit(right % 9 + 1);
+  game.SetSelectedDigit(game.store()[open].value % 9 + 1);  // a wrong digit
   ASSERT_TRUE(game.ClickCell(RowOf(open), ColOf(open), true).changed);
   for (const auto& n : game.view()) EXPECT_EQ(n.explain, kExplainNone);
   EXPECT_EQ(game.ExplainNextStep().kind, ExplainKind::kWrong);
