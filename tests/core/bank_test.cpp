@@ -37,19 +37,13 @@ constexpr std::size_t kStride = testutil::kSanitized ? 5 : 1;
 // A random symmetry: band, row, stack and column orders, maybe transposed,
 // digits relabelled.
 std::string Transform(const std::string& g, std::mt19937& rng) {
-  auto order3 = [&] {
-    std::array<int, 3> p{0, 1, 2};
-    std::shuffle(p.begin(), p.end(), rng);
-    return p;
-  };
-  auto order9 = [&] {
-    std::array<int, 9> p{};
-    const auto outer = order3();
-    for (int b = 0; b < 3; ++b) {
-      const auto inner = order3();
-      for (int j = 0; j < 3; ++j) p[3 * b + j] = 3 * outer[b] + inner[j];
-    }
-    return p;
+  auto order9 = [&] {  // the lines inside each band shuffled, then the bands
+    std::array<int, 9> lines{0, 1, 2, 3, 4, 5, 6, 7, 8}, out{};
+    std::array<int, 3> bands{0, 1, 2};
+    for (int b = 0; b < 3; ++b) std::shuffle(lines.begin() + 3 * b, lines.begin() + 3 * b + 3, rng);
+    std::shuffle(bands.begin(), bands.end(), rng);
+    for (int k = 0; k < 9; ++k) out[k] = lines[3 * bands[k / 3] + k % 3];
+    return out;
   };
   const auto rows = order9(), cols = order9();
   std::array<char, 9> digits{'1', '2', '3', '4', '5', '6', '7', '8', '9'};
