@@ -16,9 +16,8 @@ TEST(Colors, RedIsTheLowByte) {
 }
 
 TEST(TimeLabel, FormatClock) {
-  EXPECT_EQ(TTimeLabel::FormatClock(0), "0:0:0");
-  EXPECT_EQ(TTimeLabel::FormatClock(3725), "1:2:5");
-  EXPECT_EQ(TTimeLabel::FormatClock(100 * 3600 + 59), "100:0:59");
+  for (auto [seconds, text] : {std::pair{0, "0:0:0"}, {3725, "1:2:5"}, {100 * 3600 + 59, "100:0:59"}})
+    EXPECT_EQ(TTimeLabel::FormatClock(seconds), text) << seconds;
   TTimeLabel label;
   EXPECT_EQ(label.text(), "0:00:00");
   for (auto [ms, text] :
