@@ -18,23 +18,6 @@ Board SampleBoard() {
   return b;
 }
 
-std::vector<std::string> Pieces(const std::string& line) {
-  std::vector<std::string> out(1);
-  for (char ch : line) {
-    if (ch == ',')
-      out.emplace_back();
-    else
-      out.back() += ch;
-  }
-  return out;
-}
-
-std::string Join(const std::vector<std::string>& pieces) {
-  std::string out;
-  for (std::size_t i = 0; i < pieces.size(); ++i) out += (i ? "," : "") + pieces[i];
-  return out;
-}
-
 // The snapshot line is what replays store: state digit and text per cell.
 TEST(HistorySnapshot, LayoutRoundTripAndDamagedLines) {
   std::string line = "15,27,3139,3";
@@ -50,25 +33,19 @@ TEST(HistorySnapshot, LayoutRoundTripAndDamagedLines) {
 
   // Damaged lines restore what can be read, and never more than 81 cells.
   const Board sample = SampleBoard();
-  const auto pieces = Pieces(TakeSnapshot(sample));
   Board before;
-  for (int i = 0; i < kCells; ++i) before[i] = {RowOf(i), ColOf(i), "9", kEntered, false};
-  auto bad = pieces;
-  bad[0] = "05";  // no such state
-  bad[1] = "x7";  // not a digit
-  bad[2] = "";    // nothing at all
-  auto longer = pieces;
-  longer.insert(longer.end(), {"21", "22"});
-  std::string spaced = "  " + pieces[0];
-  for (int i = 1; i < kCells; ++i) spaced += " , " + pieces[i];
+  for (int i = 0; i < kCells; ++i) before[i] = {RowOf(i), ColOf(i), "9", kEntered};
+  std::string spaced = "  ";
+  for (char ch : line) spaced += ch == ',' ? std::string(" , ") : std::string(1, ch);
   const struct {
     std::string line;
     int restored, from, to;  // cells [from, to) come from the sample
   } cases[] = {
-      {Join({pieces.begin(), pieces.begin() + 10}), 10, 0, 10},  // the cells past its end keep theirs
-      {Join(bad), 78, 3, 81},                                     // pieces without a state are skipped
-      {Join(longer), 81, 0, 81},                                  // surplus never spills
-      {spaced + "\r\n", 81, 0, 81},                             // blanks are read past
+      {line.substr(0, 78), 10, 0, 10},  // ten cells: the cells past its end keep theirs
+      // No such state, not a digit, nothing at all: pieces without a state are skipped.
+      {"05,x7,," + line.substr(11), 78, 3, 81},
+      {line + ",21,22", 81, 0, 81},   // surplus never spills
+      {spaced + "\r\n", 81, 0, 81},  // blanks are read past
       {"", 0, 0, 0}, {",,,,", 0, 0, 0}, {"garbage", 0, 0, 0}, {"4,4,4", 0, 0, 0},
   };
   for (const auto& c : cases) {
