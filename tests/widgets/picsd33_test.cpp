@@ -124,27 +124,6 @@ TEST_F(BoardInput, SuspendedHandlerRepaintsOnce) {
   EXPECT_FALSE(board->updatesSuspended());
 }
 
-namespace {
-
-// A sample position: givens, entries, candidates, an error and marks.
-void FillSample(TPICSD33& b) {
-  b.board().ClearAll();
-  const char* givens = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-  for (int i = 0; i < kCells; ++i)
-    if (givens[i] != '.') b.board()[i] = {RowOf(i), ColOf(i), std::string(1, givens[i]), kGiven};
-  SetCell(b, 1, 3, kEntered, "4");
-  SetCell(b, 1, 4, kEntered, "5");  // clashes with the 5 in A1
-  b.MarkConflicts();
-  for (int i = 0; i < kCells; ++i)
-    if (b.board()[i].state == kOpen) b.board()[i].text = b.ComputeCandidates(RowOf(i), ColOf(i));
-  b.DrawAllCandidates();
-  b.node(2, 2).subColor[2] = 65535;  // yellow mark
-  b.node(3, 1).color = 65280;
-  b.node(3, 1).setcolor(65280);
-  b.node(5, 5).borderStyle = kBorderSingle;
-}
-
-}  // namespace
 
 TEST(BoardRendering, ConstructionBackgroundsGapsFramesAndDigitColours) {
   // Construction gives entered cells, parity colours and the geometry.
@@ -158,7 +137,18 @@ TEST(BoardRendering, ConstructionBackgroundsGapsFramesAndDigitColours) {
   EXPECT_EQ(TPICSD33::SubPanelRect(1, 1, 7), QRect(4, 32, 13, 13));
   EXPECT_EQ(TPICSD33::SubPanelRect(1, 1, 6), QRect(32, 18, 13, 13));
 
-  FillSample(b);
+  // A sample position: givens, an entry that clashes with the 5 in A1, candidates, a mark and a frame.
+  b.board().ClearAll();
+  const char* givens = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+  for (int i = 0; i < kCells; ++i)
+    if (givens[i] != '.') b.board()[i] = {RowOf(i), ColOf(i), std::string(1, givens[i]), kGiven};
+  SetCell(b, 1, 4, kEntered, "5");
+  b.MarkConflicts();
+  for (int i = 0; i < kCells; ++i)
+    if (b.board()[i].state == kOpen) b.board()[i].text = b.ComputeCandidates(RowOf(i), ColOf(i));
+  b.DrawAllCandidates();
+  b.node(2, 2).subColor[2] = 65535;  // yellow
+  b.node(5, 5).borderStyle = kBorderSingle;
   ASSERT_TRUE(b.cell(1, 1).error);
   for (int dpr : {1, 2}) {
     QImage img(422 * dpr, 422 * dpr, QImage::Format_RGB32);
