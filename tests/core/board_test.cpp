@@ -52,7 +52,8 @@ TEST(BoardCandidates, ComputeUpdateRemoveAndAddBack) {
 }
 
 TEST(BoardConflicts, FirstCellAndItsLastPeer) {
-  Board b = BoardWith({{1, 1, "4", kEntered}, {1, 5, "4", kEntered}, {1, 9, "4", kGiven}, {3, 3, "4", kOpen}});
+  Board b =
+      BoardWith({{1, 1, "4", kEntered}, {1, 5, "4", kEntered}, {1, 9, "4", kGiven}, {3, 3, "4", kOpen}});
   b.MarkConflicts();
   EXPECT_EQ(Errors(b), "A1 A9");  // givens take part like entered digits, open cells never do
   b.at(1, 1).text = "5";

@@ -181,8 +181,10 @@ TEST(Explain, TheGameFramesTheStepUntilTheNextChange) {
   for (int c : e.changes) EXPECT_NE(game.view()[c].explain, kExplainNone);
   for (const auto& pl : e.placements) EXPECT_EQ(game.view()[pl.cell].explain, kExplainPlace);
   for (const auto& el : e.eliminations) EXPECT_EQ(game.view()[el.cell].explain, kExplainChange);
-  for (int c : e.proof)
-    EXPECT_TRUE(std::count(e.changes.begin(), e.changes.end(), c) || game.view()[c].explain == kExplainProof) << c;
+  for (int c : e.proof) {
+    const bool changed = std::count(e.changes.begin(), e.changes.end(), c) > 0;
+    EXPECT_TRUE(changed || game.view()[c].explain == kExplainProof) << c;
+  }
 
   // Any move clears the frames; a wrong digit is named, and framed nowhere.
   game.SetMode(DisplayMode::kNone);

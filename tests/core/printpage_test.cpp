@@ -24,7 +24,8 @@ TEST(PrintCell, SizesPerPaperAndNoErrorColour) {
               border + std::to_string(sizes[paper][2]) + "pt; color: black; " + box +
                   "text-align: left; vertical-align: top;\"> &nbsp;</td>");
     const std::string entered = PrintCellMarkup(Cell{1, 1, "7", kEntered}, false, paper);
-    EXPECT_EQ(PrintCellMarkup(Cell{1, 1, "7", kEntered, true}, false, paper), entered);  // error marks never print
+    // Error marks never print.
+    EXPECT_EQ(PrintCellMarkup(Cell{1, 1, "7", kEntered, true}, false, paper), entered);
     EXPECT_NE(entered.find("color: blue;"), std::string::npos);
   }
 }

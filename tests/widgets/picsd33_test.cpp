@@ -50,7 +50,8 @@ TEST_F(BoardInput, HitTestAndClicksBecomeSignalsWithThePopupAfterTheMouseDown) {
   QObject::connect(board, &TPICSD33::candidateMouseDown, [&](int r, int c, int d, Qt::MouseButton b) {
     log.push_back("candidate" + at(r, c) + " " + std::to_string(d) + side(b));
   });
-  QObject::connect(board, &TPICSD33::popupRequested, [&](int r, int c) { log.push_back("popup" + at(r, c)); });
+  QObject::connect(board, &TPICSD33::popupRequested,
+                   [&](int r, int c) { log.push_back("popup" + at(r, c)); });
   QObject::connect(board, &TPICSD33::cellEnter, [&] { log.push_back("enter"); });
   QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, SubCenter(1, 1, 5));
   QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, {141, 60});  // gap
