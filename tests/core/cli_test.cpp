@@ -82,7 +82,7 @@ TEST(Cli, Convert) {
   EXPECT_EQ(bad.out, "||Invalid format.\n");
 }
 
-TEST(Cli, DealAndGrade) {
+TEST(Cli, DealGradeAndLinesReadAlikeByEveryCommand) {
   const CliRun d = Cli("deal gentle --seed 7");
   ASSERT_EQ(d.exitCode, 0) << d.out;
   ASSERT_EQ(d.out.size(), 82u * 2);
@@ -99,26 +99,24 @@ TEST(Cli, DealAndGrade) {
   for (const char* bad : {"deal", "deal 5", "deal easy", "deal 1 --seed", "deal 1 --seed -3",
                           "deal 1 --seed 99999999999", "grade --seed 1"})
     EXPECT_EQ(Cli(bad).exitCode, 2) << bad;
-}
 
-// test, solve and grade read a line the same way: its first 81 characters,
-// blank lines skipped, CR LF or LF; one output line per puzzle.
-TEST(Cli, LinesReadAlikeByEveryCommand) {
-  const std::string gentle = Cli("deal gentle --seed 7").out.substr(0, 81);
+  // test, solve and grade read a line the same way: its first 81 characters,
+  // blank lines skipped, CR LF or LF; one output line per puzzle.
   const std::string several(81, '0');
-  const std::string bare = gentle + "\n" + kPuzzle + "\n" + several + "\n";
-  const std::string decorated = "\n" + gentle + " 3.4\r\n   \r\n\t\n" + kPuzzle + " \n\n" + several + "\t1.2 x\r\n\r\n";
+  const std::string bare = puzzle + "\n" + kPuzzle + "\n" + several + "\n";
+  const std::string decorated = "\n" + puzzle + " 3.4\r\n   \r\n\t\n" + kPuzzle + " \n\n" + several + "\t1.2 x\r\n\r\n";
   for (const char* cmd : {"test", "solve", "grade"}) {
     const CliRun want = Cli(cmd, bare);
     ASSERT_EQ(want.exitCode, 0) << cmd;
     EXPECT_EQ(std::count(want.out.begin(), want.out.end(), '\n'), 3) << cmd;
     EXPECT_EQ(Cli(cmd, decorated).out, want.out) << cmd;
   }
-  EXPECT_EQ(Cli("grade", gentle + " 3.4\n").out.substr(0, 2), "1 ");  // not "needs-guessing"
+  EXPECT_EQ(Cli("grade", puzzle + " 3.4\n").out.substr(0, 2), "1 ");  // not "needs-guessing"
 
   // A line too short to be a puzzle is an error on stderr, not a grade.
-  const CliRun shortLine = Cli("grade", gentle.substr(0, 80) + "\n" + gentle + "\n");
+  const CliRun shortLine = Cli("grade", puzzle.substr(0, 80) + "\n" + puzzle + "\n");
   EXPECT_EQ(shortLine.exitCode, 2);
   EXPECT_EQ(shortLine.out.substr(0, 2), "1 ");
   EXPECT_NE(shortLine.out.find("||sudoku-tessel-cli: line 1: "), std::string::npos) << shortLine.out;
 }
+
