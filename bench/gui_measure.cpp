@@ -53,32 +53,33 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   tessel::ui::DialogPrompts prompts;
   tessel::ui::TForm1 window(prompts);
+  auto* board = window.findChild<tessel::TPICSD33*>(QStringLiteral("sd991"));
   FirstPaint spy;
-  window.sd991->installEventFilter(&spy);
+  board->installEventFilter(&spy);
   window.show();
   while (!spy.seen) QApplication::processEvents(QEventLoop::AllEvents, 5);
   const double startMs = clock.nsecsElapsed() / 1e6;
 
   window.SetSeedSource([] { return 7u; });
   window.NewGame(4);
-  window.sd991->DrawAllCandidates();  // every open cell shows its candidates
+  board->DrawAllCandidates();  // every open cell shows its candidates
   QApplication::processEvents();
   std::vector<double> times;
   for (int i = 0; i < 300; ++i) {
     const auto t0 = std::chrono::steady_clock::now();
-    window.sd991->repaint();
+    board->repaint();
     times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
   }
   std::sort(times.begin(), times.end());
   // The painting alone, into an image at device pixel ratio 1 and 2.
   std::vector<double> paint1, paint2;
   for (int ratio : {1, 2}) {
-    QImage image(window.sd991->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(board->size() * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     auto& out = ratio == 1 ? paint1 : paint2;
     for (int i = 0; i < 300; ++i) {
       const auto t0 = std::chrono::steady_clock::now();
-      window.sd991->render(&image);
+      board->render(&image);
       out.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     }
     std::sort(out.begin(), out.end());

@@ -5,6 +5,7 @@
 // With --dialogs, every dialog is drawn into DIR as well, over the same game;
 // with --explain, Explain Next Step on an X-Wing goes to PATH.
 #include <QApplication>
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,21 +43,21 @@ bool DrawDialogs(tessel::ui::TForm1& window, const QString& dir) {
   using namespace tessel::ui;
   QDir().mkpath(dir);
   bool ok = true;
+  auto action = [&window](const char* name) { return window.findChild<QAction*>(QLatin1String(name)); };
   // Two saved games, so the game list has rows.
   for (const char* name : {"Sunday morning", "Train home"}) {
     window.SetModalRunner([&](QDialog& d) {
-      auto& save = dynamic_cast<Tfrmsave&>(d);
-      save.Edit1->setText(QString::fromUtf8(name));
-      save.Button1->click();
+      d.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::fromUtf8(name));
+      d.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     });
-    window.SaveCurrentBoard1->trigger();
+    action("SaveCurrentBoard1")->trigger();
   }
   const struct {
     QAction* action;
     const char* file;
-  } shots[] = {{window.SaveCurrentBoard1, "save.png"},       {window.ToolButton1, "gamelist.png"},
-               {window.ToolButton12, "print.png"},           {window.CopyPuzzleToClipboard1, "copy.png"},
-               {window.appearance1, "appearance.png"}};
+  } shots[] = {{action("SaveCurrentBoard1"), "save.png"},       {action("ToolButton1"), "gamelist.png"},
+               {action("ToolButton12"), "print.png"},           {action("CopyPuzzleToClipboard1"), "copy.png"},
+               {action("appearance1"), "appearance.png"}};
   for (const auto& shot : shots) {
     window.SetModalRunner([&](QDialog& d) {
       d.show();
@@ -68,10 +69,11 @@ bool DrawDialogs(tessel::ui::TForm1& window, const QString& dir) {
   Tfrm_new& create = ImportDialog(window);
   create.show();
   ok = Save(create, dir + "/create.png") && ok;
-  create.frmImport->show();
-  create.frmImport->Button5->click();  // an example in the text box
-  ok = Save(*create.frmImport, dir + "/import.png") && ok;
-  create.frmImport->hide();
+  auto* import = create.findChild<TfrmImport*>();
+  import->show();
+  import->findChild<QPushButton*>(QStringLiteral("Button5"))->click();  // an example in the text box
+  ok = Save(*import, dir + "/import.png") && ok;
+  import->hide();
   create.hide();
   return ok;
 }
@@ -154,25 +156,27 @@ int main(int argc, char** argv) {
   window.SetSeedSource([seed] { return seed; });
   window.show();
   window.NewGame(level);
-  window.rb_all->setChecked(true);
+  auto child = [&window](const char* name) { return window.findChild<QAbstractButton*>(QLatin1String(name)); };
+  child("rb_all")->setChecked(true);
   window.rb_noneClick();
-  window.disnote[7]->click();
+  child("disnote7")->click();
+  auto* colours = window.findChild<tessel::TColorGrid*>(QStringLiteral("ColorGrid1"));
   // Mark the first two open cells: one whole cell, one candidate.
   int marked = 0;
-  window.chkcolor->setChecked(true);
+  child("chkcolor")->setChecked(true);
   for (int i = 0; i < tessel::kCells && marked < 2; ++i) {
-    const tessel::Cell& c = window.sd991->board()[i];
+    const tessel::Cell& c = window.game().board()[i];
     if (c.state != tessel::kOpen || c.text.size() < 2) continue;
     if (marked == 0) {
-      window.ColorGrid1->setForegroundIndex(11);  // yellow
+      colours->setForegroundIndex(11);  // yellow
       window.CellMouseDown(c.row, c.col, Qt::LeftButton);
     } else {
-      window.ColorGrid1->setForegroundIndex(14);  // aqua
+      colours->setForegroundIndex(14);  // aqua
       window.CandidateMouseDown(c.row, c.col, c.text[0] - '0', Qt::LeftButton);
     }
     ++marked;
   }
-  window.chkcolor->setChecked(false);
+  child("chkcolor")->setChecked(false);
   QApplication::processEvents();
 
   for (int ratio : {1, 2}) {

@@ -57,23 +57,6 @@ class TfrmAppearance : public QDialog {
   // Fills the preview, then LoadSettings (preview) twice and (main board) once.
   TfrmAppearance(TForm1& form, TPICSD33& mainBoard);
 
-  QGroupBox* GroupBox1 = nullptr;  // "Background"
-  QCheckBox* CheckBox1 = nullptr;
-  TColorSwatch* Panel1 = nullptr;
-  TColorSwatch* Panel2 = nullptr;
-  QGroupBox* GroupBox2 = nullptr;  // "Font Color"
-  QCheckBox* CheckBox2 = nullptr;
-  TColorSwatch* fpanel1 = nullptr;
-  TColorSwatch* fpanel2 = nullptr;
-  TColorSwatch* fpanel3 = nullptr;
-  QGroupBox* GroupBox3 = nullptr;  // "Highlight Color"
-  QCheckBox* CheckBox3 = nullptr;
-  TColorSwatch* highpanle = nullptr;
-  TPICSD33* sd1 = nullptr;  // the preview
-  QPushButton* Button3 = nullptr;  // "Default"
-  QPushButton* Button1 = nullptr;  // "OK"
-  QPushButton* Button2 = nullptr;  // "Cancel"
-
   // The settings text (the hidden Memo1): the lines of doda.ini while the program runs.
   SettingsText& settings() { return settings_; }
 
@@ -102,6 +85,23 @@ class TfrmAppearance : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QGroupBox* GroupBox1 = nullptr;  // "Background"
+  QCheckBox* CheckBox1 = nullptr;
+  TColorSwatch* Panel1 = nullptr;
+  TColorSwatch* Panel2 = nullptr;
+  QGroupBox* GroupBox2 = nullptr;  // "Font Color"
+  QCheckBox* CheckBox2 = nullptr;
+  TColorSwatch* fpanel1 = nullptr;
+  TColorSwatch* fpanel2 = nullptr;
+  TColorSwatch* fpanel3 = nullptr;
+  QGroupBox* GroupBox3 = nullptr;  // "Highlight Color"
+  QCheckBox* CheckBox3 = nullptr;
+  TColorSwatch* highpanle = nullptr;
+  TPICSD33* sd1 = nullptr;  // the preview
+  QPushButton* Button3 = nullptr;  // "Default"
+  QPushButton* Button1 = nullptr;  // "OK"
+  QPushButton* Button2 = nullptr;  // "Cancel"
+
   enum class Group { Background, Font, Highlight };
   QLabel* SwatchLabel(const QString& text, TColorSwatch* swatch);
   void FillSample();

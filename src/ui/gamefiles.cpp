@@ -77,7 +77,7 @@ bool TForm1::OpenGame(const std::vector<std::string>& lines, const std::string& 
   TimeLabel1->setTimerenabled(true);
   TimeLabel1->setMS(0);
   TimeLabel1->setTimeinterval(1000);
-  history.AbandonBranch();
+  game_.history().AbandonBranch();
   b1->setEnabled(true);
   b2->setEnabled(false);
   b3->setEnabled(false);
@@ -108,7 +108,7 @@ void TForm1::PlayImportedPuzzle(const Board& editor, std::string_view solution) 
 
 bool TForm1::WriteGameFile(const QString& path) {
   std::string error;
-  if (WriteGameFileAt(LocalPath(path), sd991->board(), QJ1, history, &error)) return true;
+  if (WriteGameFileAt(LocalPath(path), sd991->board(), game_.store(), game_.history(), &error)) return true;
   lastWriteError = QString::fromLocal8Bit(error);
   return false;
 }
@@ -122,13 +122,13 @@ void TForm1::LoadGameFile(const QString& path) {
 
   const ReadResult read = ReadWholeFile(LocalPath(path));
   if (!read.ok) {
-    history.Assign({});
+    game_.history().Assign({});
     throw GameDataError(read.error.empty() ? "Cannot open file \"" + LocalPath(path) + "\"" : read.error);
   }
   Board& board = sd991->board();
   const int level = game_.ReadGameFile(read.bytes);
 
-  for (int i = 0; i < kCells; ++i) board[i].state = QJ1[i].given ? kGiven : kOpen;
+  for (int i = 0; i < kCells; ++i) board[i].state = game_.store()[i].given ? kGiven : kOpen;
   sd991->setEnabled(true);
   sd991->RefreshAll();
   board.nd = level;
@@ -136,14 +136,14 @@ void TForm1::LoadGameFile(const QString& path) {
   StartGame(false);
   // RecountDigits records the board whose entered digits became open; that
   // entry is not part of the file and goes again.
-  const std::vector<std::string> fileLines = history.lines();
+  const std::vector<std::string> fileLines = game_.history().lines();
   RecountDigits();
-  const bool appended = history.count() != static_cast<int>(fileLines.size());
+  const bool appended = game_.history().count() != static_cast<int>(fileLines.size());
   disnote1Click();
   board.nd = level;
   sd991->HideCandidates();
   ndtxt->setText(QString::fromStdString(LevelText(level)));
-  if (appended) history.Assign(fileLines);
+  if (appended) game_.history().Assign(fileLines);
   StepLast();
   TimeLabel1->setTimerenabled(true);
   TimeLabel1->setMS(0);

@@ -25,17 +25,6 @@ class Tfrmsave : public QDialog {
  public:
   explicit Tfrmsave(TForm1& form, QWidget* parent = nullptr);
 
-  QLabel* Label1 = nullptr;
-  QLineEdit* Edit1 = nullptr;
-  QGroupBox* RadioGroup1 = nullptr;
-  QButtonGroup* RadioButtons = nullptr;  // id = level code
-  QPushButton* Button1 = nullptr;        // OK
-  QPushButton* Button2 = nullptr;        // Cancel
-
-  // The whole of games.dat, and the board part of a record being built.
-  std::vector<std::string> Gamelist;
-  std::vector<std::string> Memo1;
-
   // False when games.dat exists but could not be read: nothing may be
   // written over it then.
   bool loaded() const { return loaded_; }
@@ -62,6 +51,16 @@ class Tfrmsave : public QDialog {
   void Button1Click();
 
  private:
+  QLabel* Label1 = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QGroupBox* RadioGroup1 = nullptr;
+  QButtonGroup* RadioButtons = nullptr;  // id = level code
+  QPushButton* Button1 = nullptr;        // OK
+  QPushButton* Button2 = nullptr;        // Cancel
+  // The whole of games.dat, and the board part of a record being built.
+  std::vector<std::string> Gamelist;
+  std::vector<std::string> Memo1;
+
   TForm1& form_;
   bool loaded_ = false;
   QString loadError_;
@@ -74,12 +73,6 @@ class Tfrmgamelist : public QDialog {
  public:
   explicit Tfrmgamelist(TForm1& form, QWidget* parent = nullptr);
 
-  QTableWidget* StringGrid1 = nullptr;
-  QPushButton* Button1 = nullptr;  // Delete
-  QPushButton* Button2 = nullptr;  // Rename
-  QPushButton* Button3 = nullptr;  // OK
-  QPushButton* Button4 = nullptr;  // Cancel
-
   void Attach(Tfrmsave* store) { store_ = store; }
   // Returns how many games it listed.
   int FillGameList();
@@ -91,6 +84,12 @@ class Tfrmgamelist : public QDialog {
   void Button3Click();
 
  private:
+  QTableWidget* StringGrid1 = nullptr;
+  QPushButton* Button1 = nullptr;  // Delete
+  QPushButton* Button2 = nullptr;  // Rename
+  QPushButton* Button3 = nullptr;  // OK
+  QPushButton* Button4 = nullptr;  // Cancel
+
   void SetRow(int row, const std::string& name, const QString& difficulty);
   // Shows games.dat as it now is, keeping the selected row where it can.
   void Refresh();

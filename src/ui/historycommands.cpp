@@ -11,8 +11,8 @@ void TForm1::RecordStep() { game_.RecordStep(); }
 
 void TForm1::UpdateStepButtons() {
   // An empty list has nowhere to go either way.
-  const bool back = history.CanStepBack();
-  const bool forward = history.CanStepForward();
+  const bool back = game_.history().CanStepBack();
+  const bool forward = game_.history().CanStepForward();
   tbback->setEnabled(back);
   tbfirst->setEnabled(back);
   tbnext->setEnabled(forward);

@@ -225,6 +225,15 @@ void Tfrm_new::Button2Click() {
 
 void Tfrm_new::Button4Click() { reject(); }
 
+bool Tfrm_new::TakeImportText(const QString& text) {
+  memo2->setPlainText(text);
+  UpdateGuard guard(*sdnew);
+  // The box gives LF line breaks; the layouts count a line break as CR LF.
+  const bool read = ImportPuzzleText(CrLfLineBreaks(text.toStdString()), sdnew->board()) != kNoLayout;
+  sdnew->DrawAllCandidates();
+  return read;
+}
+
 // --- Import Sudoku ---
 
 TfrmImport::TfrmImport(Tfrm_new& owner, Prompts& prompts)
@@ -301,16 +310,8 @@ TfrmImport::TfrmImport(Tfrm_new& owner, Prompts& prompts)
 }
 
 void TfrmImport::Button1Click() {
-  owner_.memo2->setPlainText(memo2->toPlainText());
-  TPICSD33& board = *owner_.sdnew;
-  {
-    UpdateGuard guard(board);
-    // The box gives LF line breaks; the layouts count a line break as CR LF.
-    const std::string text = CrLfLineBreaks(owner_.memo2->toPlainText().toStdString());
-    if (ImportPuzzleText(text, board.board()) == kNoLayout)
-      prompts_.Notice(this, CT(kInvalidFormatText.data(), "无效的格式."));
-    board.DrawAllCandidates();
-  }
+  if (!owner_.TakeImportText(memo2->toPlainText()))
+    prompts_.Notice(this, CT(kInvalidFormatText.data(), "无效的格式."));
   accept();
 }
 
@@ -379,8 +380,9 @@ void TfrmImport::e4Click() { memo2->clear(); }
 // --- The main window's side ---
 
 Tfrm_new& ImportDialog(TForm1& form) {
-  if (!form.frm_new) form.frm_new = new Tfrm_new(form, &form);
-  return *form.frm_new;
+  // Made on first use and kept, so it opens again as it was left.
+  if (auto* made = form.findChild<Tfrm_new*>(QString(), Qt::FindDirectChildrenOnly)) return *made;
+  return *new Tfrm_new(form, &form);
 }
 
 void TForm1::ToolButton4Click() { runModal_(ImportDialog(*this)); }

@@ -28,16 +28,6 @@ class Tfrm_new : public QDialog {
 
   explicit Tfrm_new(TForm1& form, QWidget* parent = nullptr);
 
-  TPICSD33* sdnew = nullptr;  // the editor board
-  QPushButton* Button5 = nullptr;  // Load Puzzle
-  QPushButton* Button6 = nullptr;  // Import
-  QPushButton* Button3 = nullptr;  // Clear Grid
-  QPushButton* Button1 = nullptr;  // Check Puzzle
-  QPushButton* Button2 = nullptr;  // Play Puzzle
-  QPushButton* Button4 = nullptr;  // Quit
-  QPlainTextEdit* memo2 = nullptr;  // hidden: the last text handed over by the import dialog
-  TfrmImport* frmImport = nullptr;
-
   // Editor board mouse handlers.
   void EditorCellMouseDown(int row, int col, Qt::MouseButton button);
   void EditorCandidateMouseDown(int row, int col, int digit, Qt::MouseButton button);
@@ -45,6 +35,9 @@ class Tfrm_new : public QDialog {
 
   // Every cell open with all nine candidates.
   void ClearGrid();
+  // The import dialog's text: kept, and read onto the editor board. False
+  // when no layout fits it.
+  bool TakeImportText(const QString& text);
 
  public slots:
   void Button5Click();
@@ -55,6 +48,16 @@ class Tfrm_new : public QDialog {
   void Button4Click();
 
  private:
+  TPICSD33* sdnew = nullptr;  // the editor board
+  QPushButton* Button5 = nullptr;  // Load Puzzle
+  QPushButton* Button6 = nullptr;  // Import
+  QPushButton* Button3 = nullptr;  // Clear Grid
+  QPushButton* Button1 = nullptr;  // Check Puzzle
+  QPushButton* Button2 = nullptr;  // Play Puzzle
+  QPushButton* Button4 = nullptr;  // Quit
+  QPlainTextEdit* memo2 = nullptr;  // hidden: the last text handed over by the import dialog
+  TfrmImport* frmImport = nullptr;
+
   void FormCreate();
 
   TForm1& form_;
@@ -70,6 +73,19 @@ class TfrmImport : public QDialog {
 
   explicit TfrmImport(Tfrm_new& owner, Prompts& prompts);
 
+ public slots:
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Button5Click();
+  void Button6Click();
+  void e1Click();
+  void e2Click();
+  void e3Click();
+  void e4Click();
+
+ private:
   QPlainTextEdit* memo2 = nullptr;  // the import text
   QMenu* PopupMenu1 = nullptr;
   QAction* e1 = nullptr;  // Select All
@@ -85,19 +101,6 @@ class TfrmImport : public QDialog {
   QPushButton* Button2 = nullptr;  // Cancel
   QLabel* Label1 = nullptr;        // help line of the current example
 
- public slots:
-  void Button1Click();
-  void Button2Click();
-  void Button3Click();
-  void Button4Click();
-  void Button5Click();
-  void Button6Click();
-  void e1Click();
-  void e2Click();
-  void e3Click();
-  void e4Click();
-
- private:
   void ShowExample(const QString& help, const QStringList& lines);
 
   Tfrm_new& owner_;

@@ -511,7 +511,7 @@ void TForm1::FormCreate() {
   QDir().mkpath(dataFolder);
   QDir().mkpath(dataFolder + QStringLiteral("replay"));
 
-  history.AbandonBranch();
+  game_.history().AbandonBranch();
   ColorGrid1->setForegroundIndex(11);
 
   // No game yet: the board shows nothing and takes no input.
@@ -537,7 +537,7 @@ void TForm1::NewGame(int level) {
   chkcolor->setChecked(false);
   rb_none->setChecked(true);
   PressDigitButton(1);
-  DealPuzzle(level, QJ1, rng_);
+  DealPuzzle(level, game_.store(), rng_);
   ndtxt->setText(QString::fromStdString(LevelText(level)));
   StartGame(true);
   RecountDigits();
@@ -604,8 +604,6 @@ void TForm1::tbresignClick() {
 void TForm1::ShowAutoCheck(bool on) { AutoCheckNewVersion1->setChecked(on); }
 
 void TForm1::ShowFinishedMark() { wcAction_->setVisible(game_.finished()); }
-
-void TForm1::SetFinishedMark(bool shown) { wcAction_->setVisible(shown); }
 
 bool TForm1::FinishedMarkShown() const { return wcAction_->isVisible(); }
 
@@ -697,12 +695,12 @@ void TForm1::HighlightSelected() {
 }
 
 void TForm1::ApplyMarks() {
-  tessel::ApplyMarks(sd991->board(), sd991->Look(), SelectedDigit(), colorMarks, sd991->view());
+  tessel::ApplyMarks(sd991->board(), sd991->Look(), SelectedDigit(), game_.marks(), sd991->view());
   RestoreEntryFonts();
 }
 
 void TForm1::RestoreEntryFonts() {
-  tessel::RestoreEntryFonts(sd991->board(), QJ1, sd991->Look(), sd991->view());
+  tessel::RestoreEntryFonts(sd991->board(), game_.store(), sd991->Look(), sd991->view());
   sd991->RequestRepaint();
 }
 

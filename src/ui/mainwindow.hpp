@@ -47,8 +47,7 @@ inline const QString kHomePage = QStringLiteral("https://sudokutessel.example.or
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
-  // The game in progress; the window shows it and forwards to it. First, so
-  // the views of it below are bound to a living object.
+  // The game in progress; the window shows it and forwards to it.
   Game game_;
 
  public:
@@ -69,44 +68,6 @@ class TForm1 : public QMainWindow {
   // Why the last game file could not be written; empty after a success.
   const QString& LastWriteError() const { return lastWriteError; }
 
-  // --- The game in progress ---
-  TPICSD33* sd991 = nullptr;
-  TQJ& QJ1 = game_.store();
-  TTimeLabel* TimeLabel1 = nullptr;
-  QLabel* ndtxt = nullptr;
-  QLabel* WC_Label = nullptr;
-  QString dataFolder;  // ends with "/"
-  // Every position of the game, the cursor and the open branch's start.
-  History& history = game_.history();
-  // For each cell (row-major) its background mark and those of candidates 1..9.
-  ColourMarks& colorMarks = game_.marks();
-
-  // --- Side panel and bars ---
-  QWidget* Panel1 = nullptr;  // the board frame with the row and column labels
-  QGroupBox* GroupBoxCandidates = nullptr;
-  QRadioButton* rb_none = nullptr;
-  QRadioButton* rb_all = nullptr;
-  QRadioButton* rb_one = nullptr;
-  std::array<QToolButton*, 10> disnote{};  // 1..9; [0] unused
-  QGroupBox* GroupBoxColor = nullptr;
-  QCheckBox* chkcolor = nullptr;
-  TColorGrid* ColorGrid1 = nullptr;
-  QPushButton* bt_clearcolor = nullptr;
-  std::array<Tmousepb*, 10> ProgressBar{};  // 1..9; [0] unused
-  QCheckBox* cbautoupdate = nullptr;
-  QStatusBar* sb1 = nullptr;
-  QToolBar* ToolBar1 = nullptr;
-  QToolBar* ToolBar2 = nullptr;
-
-  // --- Commands (objectName = the name used here) ---
-  QAction* SaveCurrentBoard1 = nullptr;  // save-game action
-  QAction* ToolButton1 = nullptr;        // game list
-  QAction* ToolButton12 = nullptr;       // printable board
-  class Tfrmprintselect* frmprintselect = nullptr;  // its dialog, made on first use (output.cpp)
-  QAction* ToolButton4 = nullptr;        // import or create
-  class Tfrm_new* frm_new = nullptr;    // its dialog, made on first use (importdialogs.cpp)
-  class Tfrmgamelist* frmgamelist = nullptr;  // the game list, made on first use (gamefiles.cpp)
-
   // --- Saved games, last game and replays (gamefiles.cpp) ---
   // Opens the record of that name; false when a bad digit stopped it.
   bool OpenGame(const std::vector<std::string>& lines, const std::string& name);
@@ -117,42 +78,6 @@ class TForm1 : public QMainWindow {
   void SaveReplay();
   void LoadReplay();
   void ContinueLastGame();
-  QString lastWriteError;
-  QAction* Con1 = nullptr;
-  QAction* Exit1 = nullptr;
-  QAction* ToolButton11 = nullptr;  // Very Easy
-  QAction* ToolButton5 = nullptr;   // Gentle
-  QAction* ToolButton6 = nullptr;   // Moderate
-  QAction* ToolButton7 = nullptr;   // Tough
-  QAction* ToolButton8 = nullptr;   // Diabolical
-  QAction* appearance1 = nullptr;
-  QAction* savet = nullptr;  // Save Replay
-  QAction* objectSaveGameStepByStep1TMenuItem1 = nullptr;  // Load Replay
-  QAction* CopyPuzzleToClipboard1 = nullptr;
-  QAction* ExplainNextStep1 = nullptr;  // Tools > Explain Next Step, F4
-  class Tfrmcopy* frmcopy = nullptr;  // its dialog, made on first use (output.cpp)
-  QAction* tbresign = nullptr;
-  QAction* tbsolve = nullptr;
-  QAction* ToolButton16 = nullptr;  // Check Error
-  QAction* ToolButton9 = nullptr;   // Show hint
-  QAction* b1 = nullptr;
-  QAction* b2 = nullptr;
-  QAction* b3 = nullptr;
-  QAction* tbfirst = nullptr;
-  QAction* tbback = nullptr;
-  QAction* tbnext = nullptr;
-  QAction* tblast = nullptr;
-  QAction* Contents1 = nullptr;
-  QAction* HomePage1 = nullptr;
-  QAction* Feedback1 = nullptr;
-  QAction* CheckNewVersion1 = nullptr;
-  QAction* AutoCheckNewVersion1 = nullptr;  // checkable; stored as "Auto_check"
-  QAction* About1 = nullptr;
-
-  // The Multiple Solutions Viewer, created once and shown on demand.
-  TFrmdas* Frmdas = nullptr;
-  // The Appearance dialog, created right after the window; it loads doda.ini.
-  TfrmAppearance* frmAppearance = nullptr;
 
   Prompts& prompts() { return prompts_; }
   Random32& random() { return rng_; }
@@ -169,7 +94,7 @@ class TForm1 : public QMainWindow {
   // After a load that failed: the cleared board on screen, and no step or
   // branch button that would lead back into the game that is gone.
   void ShowNoGame();
-  // Puts the game held by QJ1 on the board; fill computes candidates.
+  // Puts the game held by the store on the board; fill computes candidates.
   void StartGame(bool fill);
   // The common after-change routine: digit bars, then the history step.
   void RecountDigits();
@@ -177,7 +102,6 @@ class TForm1 : public QMainWindow {
   void ShowFinish(bool byCellClick);
   // WC_Label: shown while the game is solved.
   bool FinishedMarkShown() const;
-  void SetFinishedMark(bool shown);
   // A puzzle from the editor becomes the game in play, from its start.
   void PlayImportedPuzzle(const Board& editor, std::string_view solution);
   // Deals and starts a game at level 0..4.
@@ -217,9 +141,6 @@ class TForm1 : public QMainWindow {
   void FormKeyDown(QKeyEvent* event);
 
   // --- Board input ---
-  // The cell menu; its tag -1 makes the next opening show nothing.
-  QMenu* pp = nullptr;
-  int ppTag = 0;
   void CellMouseDown(int row, int col, Qt::MouseButton button);
   void CandidateMouseDown(int row, int col, int digit, Qt::MouseButton button);
   void HoverEnter(int row, int col, int sub);  // sub 0: the cell itself
@@ -282,6 +203,75 @@ class TForm1 : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The window's parts. Tests and scripts reach them by object name.
+  TPICSD33* sd991 = nullptr;
+  TTimeLabel* TimeLabel1 = nullptr;
+  QLabel* ndtxt = nullptr;
+  QLabel* WC_Label = nullptr;
+  QString dataFolder;  // ends with "/"
+  QString lastWriteError;
+  QWidget* Panel1 = nullptr;  // the board frame with the row and column labels
+  QGroupBox* GroupBoxCandidates = nullptr;
+  QRadioButton* rb_none = nullptr;
+  QRadioButton* rb_all = nullptr;
+  QRadioButton* rb_one = nullptr;
+  std::array<QToolButton*, 10> disnote{};  // 1..9; [0] unused
+  QGroupBox* GroupBoxColor = nullptr;
+  QCheckBox* chkcolor = nullptr;
+  TColorGrid* ColorGrid1 = nullptr;
+  QPushButton* bt_clearcolor = nullptr;
+  std::array<Tmousepb*, 10> ProgressBar{};  // 1..9; [0] unused
+  QCheckBox* cbautoupdate = nullptr;
+  QStatusBar* sb1 = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QToolBar* ToolBar2 = nullptr;
+  // The cell menu; its tag -1 makes the next opening show nothing.
+  QMenu* pp = nullptr;
+  int ppTag = 0;
+
+  // Commands (objectName = the name used here).
+  QAction* SaveCurrentBoard1 = nullptr;  // save-game action
+  QAction* ToolButton1 = nullptr;        // game list
+  QAction* ToolButton12 = nullptr;       // printable board
+  QAction* ToolButton4 = nullptr;        // import or create
+  QAction* Con1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* ToolButton11 = nullptr;  // Very Easy
+  QAction* ToolButton5 = nullptr;   // Gentle
+  QAction* ToolButton6 = nullptr;   // Moderate
+  QAction* ToolButton7 = nullptr;   // Tough
+  QAction* ToolButton8 = nullptr;   // Diabolical
+  QAction* appearance1 = nullptr;
+  QAction* savet = nullptr;  // Save Replay
+  QAction* objectSaveGameStepByStep1TMenuItem1 = nullptr;  // Load Replay
+  QAction* CopyPuzzleToClipboard1 = nullptr;
+  QAction* ExplainNextStep1 = nullptr;  // Tools > Explain Next Step, F4
+  QAction* tbresign = nullptr;
+  QAction* tbsolve = nullptr;
+  QAction* ToolButton16 = nullptr;  // Check Error
+  QAction* ToolButton9 = nullptr;   // Show hint
+  QAction* b1 = nullptr;
+  QAction* b2 = nullptr;
+  QAction* b3 = nullptr;
+  QAction* tbfirst = nullptr;
+  QAction* tbback = nullptr;
+  QAction* tbnext = nullptr;
+  QAction* tblast = nullptr;
+  QAction* Contents1 = nullptr;
+  QAction* HomePage1 = nullptr;
+  QAction* Feedback1 = nullptr;
+  QAction* CheckNewVersion1 = nullptr;
+  QAction* AutoCheckNewVersion1 = nullptr;  // checkable; stored as "Auto_check"
+  QAction* About1 = nullptr;
+
+  // Dialogs, made on first use; Appearance right after the window (it loads
+  // doda.ini), the Multiple Solutions Viewer once and shown on demand.
+  class Tfrmprintselect* frmprintselect = nullptr;
+  class Tfrmgamelist* frmgamelist = nullptr;
+  class Tfrmcopy* frmcopy = nullptr;
+  TFrmdas* Frmdas = nullptr;
+  TfrmAppearance* frmAppearance = nullptr;
+
   void BuildActions();
   void BuildMenus();
   void BuildToolBars(QWidget* client);

@@ -30,14 +30,6 @@ class Tfrmprintselect : public QDialog {
   using UrlOpener = std::function<bool(const QUrl&)>;
   Tfrmprintselect(const Board& board, Prompts& prompts, UrlOpener opener, QWidget* parent = nullptr);
 
-  QGroupBox* RadioGroup1 = nullptr;     // "Select Print Style"
-  QRadioButton* RadioButton1 = nullptr; // Normal
-  QRadioButton* RadioButton2 = nullptr; // With Candidates
-  QGroupBox* pg2 = nullptr;             // "Paper Size"
-  QButtonGroup* pg2Items = nullptr;     // ids 0..2
-  QPushButton* SpeedButton1 = nullptr;  // OK
-  QPushButton* SpeedButton2 = nullptr;  // Cancel
-
   int pg2ItemIndex() const;
   void setPg2ItemIndex(int index);
 
@@ -54,6 +46,14 @@ class Tfrmprintselect : public QDialog {
   void SpeedButton2Click();
 
  private:
+  QGroupBox* RadioGroup1 = nullptr;     // "Select Print Style"
+  QRadioButton* RadioButton1 = nullptr; // Normal
+  QRadioButton* RadioButton2 = nullptr; // With Candidates
+  QGroupBox* pg2 = nullptr;             // "Paper Size"
+  QButtonGroup* pg2Items = nullptr;     // ids 0..2
+  QPushButton* SpeedButton1 = nullptr;  // OK
+  QPushButton* SpeedButton2 = nullptr;  // Cancel
+
   const Board& board_;
   Prompts& prompts_;
   UrlOpener opener_;
@@ -69,12 +69,6 @@ class Tfrmcopy : public QDialog {
 
   explicit Tfrmcopy(const Board& board, QWidget* parent = nullptr);
 
-  QTextEdit* memo1 = nullptr;
-  QGroupBox* RadioGroup1 = nullptr;       // "Select the format to be copied"
-  QButtonGroup* RadioGroup1Items = nullptr;  // ids 0..3
-  QPushButton* Button1 = nullptr;  // Copy
-  QPushButton* Button2 = nullptr;  // Close
-
   int itemIndex() const;
   void setItemIndex(int index);  // and rebuild the text
 
@@ -87,6 +81,12 @@ class Tfrmcopy : public QDialog {
   void Button2Click();
 
  private:
+  QTextEdit* memo1 = nullptr;
+  QGroupBox* RadioGroup1 = nullptr;       // "Select the format to be copied"
+  QButtonGroup* RadioGroup1Items = nullptr;  // ids 0..3
+  QPushButton* Button1 = nullptr;  // Copy
+  QPushButton* Button2 = nullptr;  // Close
+
   void FormCreate();
 
   const Board& board_;

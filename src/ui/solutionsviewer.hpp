@@ -19,11 +19,12 @@ class TFrmdas : public QDialog {
 
   explicit TFrmdas(QWidget* parent = nullptr);
 
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* Button1 = nullptr;
-
   // Empties Memo1 and writes both solutions, nine digits a line.
   void Fill(const std::string& solution1, const std::string& solution2);
+
+ private:
+  QPlainTextEdit* Memo1 = nullptr;
+  QPushButton* Button1 = nullptr;
 };
 
 }  // namespace tessel::ui

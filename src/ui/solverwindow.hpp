@@ -15,12 +15,13 @@ class Tfrm_sol : public QWidget {
  public:
   explicit Tfrm_sol(QWidget* parent = nullptr);
 
-  TSD33* checkBoard = nullptr;
-
   // Puts the string on the check board ("0" and "*" open, any other
   // character a text) and reports whether no two peers hold the same text.
   // The core's CheckGivens answers the same without a window.
   bool CheckGivens(const QString& puzzle);
+
+ private:
+  TSD33* checkBoard = nullptr;
 };
 
 }  // namespace tessel::ui
