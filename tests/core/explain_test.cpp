@@ -54,9 +54,8 @@ void StepThrough(const std::string& puzzle, const std::string& solution, Counts&
 TEST(Explain, EveryStepOverTheSamplesAndTheBankIsSound) {
   const int every = testutil::kSanitized ? 20 : 4;
   Counts n;
-  std::vector<std::string> puzzles = testutil::SamplePuzzles("17-clue.txt");
+  auto puzzles = testutil::SamplePuzzles("17-clue.txt"), hardest = testutil::SamplePuzzles("hardest.txt", 40);
   const auto rated = testutil::SamplePuzzles("rated.txt");
-  const auto hardest = testutil::SamplePuzzles("hardest.txt", 40);
   for (std::size_t i = 0; i < rated.size(); i += every) puzzles.push_back(rated[i]);
   puzzles.insert(puzzles.end(), hardest.begin(), hardest.end());
   for (const auto& p : puzzles) {
