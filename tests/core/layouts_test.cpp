@@ -141,8 +141,9 @@ TEST(LayoutImport, CandidateTexts) {
                                   {2, 5, "6", kEntered}, {2, 9, "123456789", -1}});
 
   // Import reads nine rows, but later data lines still count.
-  for (auto [from, row, col, group] : {std::tuple{text, 2, 9, "123456789"}, {text, 2, 10, ""}, {text, 10, 1, ""},
-                                       {"ab\n\n|x|\nz9.5", 1, 1, "9.5"}, {text + "1 2 34\r\n", 10, 3, "34"}})
+  for (auto [from, row, col, group] :
+       {std::tuple{text, 2, 9, "123456789"}, {text, 2, 10, ""}, {text, 10, 1, ""},
+        {"ab\n\n|x|\nz9.5", 1, 1, "9.5"}, {text + "1 2 34\r\n", 10, 3, "34"}})
     EXPECT_EQ(ReadCandidateGroup(from, row, col), group) << row << "," << col;
 
   // Eight full lists and "12": 82 digits; short rows and missing lines are empty.
