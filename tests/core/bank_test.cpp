@@ -94,8 +94,7 @@ TEST(Bank, EntriesAreWellFormedUniqueAndGradedToTheirLevel) {
     for (std::size_t k = 0; k < lines.size(); ++k) {
       const std::string& e = lines[k];
       SCOPED_TRACE("line " + std::to_string(k + 1) + ": " + e);
-      ASSERT_EQ(e.size(), 81u);
-      ASSERT_TRUE(std::all_of(e.begin(), e.end(), [](char c) { return IsDigitChar(c) || (c >= 'A' && c <= 'I'); }));
+      // 81 digits and letters A..I that spell a valid grid; anything else is no digit 1..9.
       ASSERT_TRUE(ValidFullGrid(Solution(e)));
 
       const std::string givens = Givens(e);
@@ -112,16 +111,12 @@ TEST(Bank, EntriesAreWellFormedUniqueAndGradedToTheirLevel) {
 
 TEST(Bank, NoTwoEntriesAreEquivalent) {
   std::set<std::string> forms;
-  std::size_t checked = 0;
   for (int level = 0; level < kLevelCount; ++level) {
     const auto lines = BankLines(level);
-    for (std::size_t k = 0; k < lines.size(); k += kStride, ++checked) {
-      const std::string form = CanonicalGrid(Solution(lines[k]));
-      EXPECT_TRUE(forms.insert(form).second) << "level " << level << " line " << k + 1;
-    }
+    for (std::size_t k = 0; k < lines.size(); k += kStride)
+      EXPECT_TRUE(forms.insert(CanonicalGrid(Solution(lines[k]))).second) << "level " << level << ":" << k + 1;
   }
-  EXPECT_EQ(forms.size(), checked);
-  EXPECT_GT(checked, 0u);
+  EXPECT_GT(forms.size(), 0u);
 }
 
 TEST(Canonical, SameFormForTransformedCopiesOnly) {
