@@ -114,7 +114,7 @@ TEST(Bank, NoTwoEntriesAreEquivalent) {
   for (int level = 0; level < kLevelCount; ++level) {
     const auto lines = BankLines(level);
     for (std::size_t k = 0; k < lines.size(); k += kStride)
-      EXPECT_TRUE(forms.insert(CanonicalGrid(Solution(lines[k]))).second) << "level " << level << ":" << k + 1;
+      EXPECT_TRUE(forms.insert(CanonicalGrid(Solution(lines[k]))).second) << level << ":" << k + 1;
   }
   EXPECT_GT(forms.size(), 0u);
 }
