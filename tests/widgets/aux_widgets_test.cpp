@@ -69,17 +69,11 @@ TEST(DigitBar, ClampsPaintsFromTheBottomHoversAndReportsClicks) {
   EXPECT_EQ(hovered->cursor().shape(), Qt::PointingHandCursor);
 }
 
-class Palette : public ::testing::Test {
- protected:
-  void SetUp() override {
-    grid.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
-  }
-  static QPoint Center(int index) { return QPoint((index % 4) * 24 + 12, (index / 4) * 25 + 12); }
+TEST(Palette, ClickAndDragMoveTheForegroundWithAContrastingLabel) {
+  auto Center = [](int index) { return QPoint((index % 4) * 24 + 12, (index / 4) * 25 + 12); };
   TColorGrid grid;
-};
-
-TEST_F(Palette, ClickAndDragMoveTheForegroundWithAContrastingLabel) {
+  grid.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
   EXPECT_EQ(grid.foregroundIndex(), 0);
   QSignalSpy changed(&grid, &TColorGrid::foregroundChanged);
   QTest::mouseClick(&grid, Qt::LeftButton, Qt::NoModifier, Center(11));
