@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
 #include <QTest>
 
 #include "widgets/sd33.hpp"
@@ -11,16 +10,31 @@ namespace {
 QColor Back(const TSD33Node* n) { return n->palette().color(QPalette::Base); }
 }  // namespace
 
-class CheckBoard : public ::testing::Test {
- protected:
-  void SetUp() override {
-    board.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
-  }
+TEST(CheckBoard, ClashesTypingLayoutFontsAndReadOnlyGivens) {
   TSD33 board;
-};
+  board.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
 
-TEST_F(CheckBoard, TypingFilterRelayoutFontsAndReadOnlyGivens) {
+  // Two fives in one column turn red.
+  const QColor red(255, 0, 0);
+  QTest::keyClicks(board.node(1, 7), "5");
+  EXPECT_NE(Back(board.node(1, 7)), red);
+  QTest::keyClicks(board.node(8, 7), "5");
+  EXPECT_TRUE(board.node(1, 7)->error && board.node(8, 7)->error);
+  EXPECT_EQ(Back(board.node(1, 7)), red);
+  EXPECT_EQ(Back(board.node(8, 7)), red);
+  EXPECT_FALSE(board.NoConflict());
+
+  QTest::keyClick(board.node(8, 7), Qt::Key_Backspace);
+  EXPECT_FALSE(board.node(1, 7)->error);
+  EXPECT_EQ(Back(board.node(1, 7)), ToQColor(board.UNFoucsColor1()));  // box 3
+
+  // Of three, only the first and the last are marked.
+  for (int c : {1, 5, 9}) board.setText(1, c, "2");
+  EXPECT_TRUE(board.node(1, 1)->error && board.node(1, 9)->error);
+  EXPECT_FALSE(board.node(1, 5)->error);
+
+  // Typing keeps digits and the dot.
   TSD33Node* n = board.node(2, 2);
   QTest::keyClicks(n, "a5x.+9 ");
   EXPECT_EQ(n->text(), "5.9");
@@ -46,25 +60,5 @@ TEST_F(CheckBoard, TypingFilterRelayoutFontsAndReadOnlyGivens) {
   board.setWidth2(270);
   EXPECT_EQ(board.size(), QSize(270, 270));
   EXPECT_EQ(board.node(9, 9)->geometry(), QRect(8 * 30 + 1, 8 * 30 + 1, 29, 29));
-}
-
-TEST_F(CheckBoard, ClashingDigitsTurnRed) {
-  const QColor red(255, 0, 0);
-  QTest::keyClicks(board.node(1, 7), "5");
-  EXPECT_NE(Back(board.node(1, 7)), red);
-  QTest::keyClicks(board.node(8, 7), "5");
-  EXPECT_TRUE(board.node(1, 7)->error && board.node(8, 7)->error);
-  EXPECT_EQ(Back(board.node(1, 7)), red);
-  EXPECT_EQ(Back(board.node(8, 7)), red);
-  EXPECT_FALSE(board.NoConflict());
-
-  QTest::keyClick(board.node(8, 7), Qt::Key_Backspace);
-  EXPECT_FALSE(board.node(1, 7)->error);
-  EXPECT_EQ(Back(board.node(1, 7)), ToQColor(board.UNFoucsColor1()));  // box 3
-
-  // Of three, only the first and the last are marked.
-  for (int c : {1, 5, 9}) board.setText(1, c, "2");
-  EXPECT_TRUE(board.node(1, 1)->error && board.node(1, 9)->error);
-  EXPECT_FALSE(board.node(1, 5)->error);
 }
 
