@@ -1,10 +1,7 @@
 #include "core/grader.hpp"
 
-#include <gtest/gtest.h>
-
 #include <set>
 
-#include "core/board.hpp"
 #include "test_util.hpp"
 
 namespace tessel {

@@ -1,7 +1,5 @@
 #include "core/layouts.hpp"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 
 #include "test_util.hpp"

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QSignalSpy>
 #include <QTest>
 #include <string>
 #include <vector>
