@@ -127,12 +127,9 @@ Tested TestPuzzle(std::string_view p) {
   if (!CheckGivens(p)) return {1, "", ""};
   const Solved s1 = SolveString(p);
   if (s1.status == 1) return {1, s1.result, ""};
-  std::string rev(p);
-  std::reverse(rev.begin(), rev.end());
-  const Solved t2 = SolveString(rev);
+  const Solved t2 = SolveString(std::string(p.rbegin(), p.rend()));
   if (t2.status == 1) return {1, s1.result, ""};
-  std::string s2 = t2.result;
-  std::reverse(s2.begin(), s2.end());
+  const std::string s2(t2.result.rbegin(), t2.result.rend());
   if (s2 != s1.result) return {2, s1.result, s2};
   std::string mir(p);
   for (char& ch : mir)

@@ -6,9 +6,7 @@
 
 using namespace tessel;
 
-namespace {
-QColor Back(const TSD33Node* n) { return n->palette().color(QPalette::Base); }
-}  // namespace
+static QColor Back(const TSD33Node* n) { return n->palette().color(QPalette::Base); }
 
 TEST(CheckBoard, ClashesTypingLayoutFontsAndReadOnlyGivens) {
   TSD33 board;
