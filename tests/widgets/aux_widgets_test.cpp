@@ -35,13 +35,12 @@ TEST(DigitBar, ClampsPaintsFromTheBottomHoversAndReportsClicks) {
     EXPECT_EQ(bar.position(), kept) << set;
   }
   bar.setBarColor(Tmousepb::kFullColor);
-  QImage img = bar.grab().toImage();
+  const QImage img = bar.grab().toImage();
   EXPECT_EQ(img.pixelColor(5, 76), QColor(255, 0, 0));
   EXPECT_EQ(img.pixelColor(5, 1), QColor(255, 0, 0));
   EXPECT_NE(img.pixelColor(0, 0), QColor(255, 0, 0));  // the border
   bar.setPosition(0);
-  img = bar.grab().toImage();
-  EXPECT_NE(img.pixelColor(5, 76), QColor(255, 0, 0));
+  EXPECT_NE(bar.grab().toImage().pixelColor(5, 76), QColor(255, 0, 0));
 
   // Hover drops the border; a click reports the digit.
   QWidget host;
