@@ -9,8 +9,6 @@ namespace {
 
 using testutil::kSolution;
 
-using testutil::FileBytes;
-
 class GameStoreFiles : public testutil::TempFolderTest {};
 
 Board SampleBoard() {
@@ -197,7 +195,7 @@ TEST_F(GameStoreFiles, SampleReadsAndWritesBackByteForByteAndOtherFiles) {
 
   std::string error;
   ASSERT_TRUE(WriteGamesFile(Path("games.dat"), load.lines, &error)) << error;
-  EXPECT_EQ(FileBytes(Path("games.dat")), FileBytes(sample));
+  EXPECT_EQ(testutil::FileBytes(Path("games.dat")), testutil::FileBytes(sample));
 
   // LF lines read as well, and a missing file is created empty.
   ASSERT_TRUE(WriteFileAtomic(Path("lf.dat"), "Name=Lf\n1 \n" + std::string(11, '\n')));
@@ -209,7 +207,7 @@ TEST_F(GameStoreFiles, SampleReadsAndWritesBackByteForByteAndOtherFiles) {
   const GamesFileLoad missing = LoadGamesFile(Path("new.dat"));
   EXPECT_TRUE(missing.ok && missing.lines.empty());
   EXPECT_TRUE(std::filesystem::is_regular_file(Path("new.dat")));
-  EXPECT_EQ(FileBytes(Path("new.dat")), "");
+  EXPECT_EQ(testutil::FileBytes(Path("new.dat")), "");
 
   // Something that is there but cannot be read is reported, not replaced.
   std::filesystem::create_directories(Path("sub/games.dat"));
