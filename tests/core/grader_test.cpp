@@ -138,9 +138,9 @@ std::vector<std::string_view> Words(std::string_view s, char sep = ' ') {
 // A position from clauses split by ";": "7 b1 rC = A1 A2" keeps the digit, in
 // each listed house (rA, c5, b9), only in the cells after "="; "A1:12 E5:134"
 // gives cells exact candidates.
-Pencil Position(std::string_view spec) {
+Pencil Position(std::string_view text) {
   Pencil p;
-  for (auto clause : Words(spec, ';')) {
+  for (auto clause : Words(text, ';')) {
     const std::size_t eq = clause.find('=');
     if (eq == std::string_view::npos) {
       for (auto w : Words(clause)) {
