@@ -9,7 +9,6 @@
 
 TEST(SolverWindow, CheckBoardAgreesWithTheCoreCheck) {
   tessel::ui::Tfrm_sol window;
-  EXPECT_FALSE(window.isVisible());
   std::mt19937 rng(5);
   const std::string alphabet = "0*123456789.";
   for (int round = 0; round < 300; ++round) {
