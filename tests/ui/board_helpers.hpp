@@ -107,12 +107,6 @@ class BoardTest : public FormTest {
     }
   }
 
-  // Visible menu items as "caption" or "-" for a separator, comma-separated.
-  std::string MenuItems() {
-    std::string out;
-    for (QAction* a : Menu().actions()) out += (a->isSeparator() ? std::string("-") : a->text().toStdString()) + ",";
-    return out;
-  }
   void ClickMenuItem(const QString& caption) {
     QMenu& pp = Menu();
     ASSERT_TRUE(pp.isVisible()) << "menu not open";
