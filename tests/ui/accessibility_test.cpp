@@ -209,6 +209,7 @@ TEST_F(AccessibilityTest, MainWindowAndDialogs) {
 
   Clock().setMS(3725000);
   ASSERT_TRUE(qobject_cast<QToolBar*>(Clock().parentWidget()));
+  EXPECT_TRUE(Clock().font().bold()) << "thin digits are hard to read on black";
   const QImage shot = Clock().grab().toImage();
   int black = 0, lime = 0, grey = 0;
   for (int y = 0; y < shot.height(); ++y)
