@@ -37,7 +37,6 @@ class HistoryTest : public BoardTest {
 };
 
 TEST_F(HistoryTest, ChoosingModesAndMarkingRecordNothing) {
-  EXPECT_EQ(Steps() + Branch(), "0000100");
   DigitButton(6).click();
   for (Qt::Key k : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F1}) Key(k);
   Marking().setChecked(true);
@@ -71,8 +70,7 @@ TEST_F(HistoryTest, StepButtonsWalkTheMoves) {
     const char* action;
     const std::string& image;
     const char* steps;
-  } walk[] = {{"tbback", entered, "1111"}, {"tbfirst", start, "0011"}, {"tblast", start, "1100"},
-              {"tbback", entered, "1111"}, {"tbback", start, "0011"}};
+  } walk[] = {{"tbback", entered, "1111"}, {"tblast", start, "1100"}, {"tbfirst", start, "0011"}};
   for (const auto& w : walk) {
     SCOPED_TRACE(w.action);
     const int before = Paints();
