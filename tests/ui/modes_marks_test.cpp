@@ -61,9 +61,6 @@ TEST_F(BoardTest, DigitButtonsMayAllBeUpOnlyAfterTheRightModeChange) {
   Key(Qt::Key_F1);
   EXPECT_EQ(form().SelectedDigit(), 1) << "None with nothing chosen chooses 1";
   EXPECT_EQ(release(1), 1);
-  Key(Qt::Key_F2);
-  Key(Qt::Key_F1);
-  EXPECT_EQ(release(1), 0) << "None entered with a digit chosen keeps the last rule";
   Key(Qt::Key_F3);
   EXPECT_EQ(form().SelectedDigit(), 1);
   EXPECT_EQ(release(1), 1) << "Only one always has a digit";
