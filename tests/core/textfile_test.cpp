@@ -32,13 +32,6 @@ class TextFile : public testutil::TempFolderTest {
 
 }  // namespace
 
-TEST(TextLines, LinesInEveryLineEnd) {
-  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
-  EXPECT_TRUE(SplitLines("").empty());
-  EXPECT_EQ(JoinCrLf({"x", "", "\xe5\x90\x8d"}), "x\r\n\r\n\xe5\x90\x8d\r\n");  // bytes kept
-}
-
 TEST_F(TextFile, WriteReplacesWholeReadsBackAndFollowsLinks) {
   const std::string path = Path("games.dat");
   ASSERT_TRUE(WriteFileAtomic(path, "old\r\n"));
