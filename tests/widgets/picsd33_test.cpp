@@ -76,30 +76,6 @@ TEST_F(BoardInput, HitTestAndClicksBecomeSignalsWithThePopupAfterTheMouseDown) {
   for (const auto& [point, hit] : cases) EXPECT_EQ(board->HitTest(point), hit) << point.x() << "," << point.y();
 }
 
-TEST_F(BoardInput, EnterAndLeaveFollowThePointer) {
-  std::vector<std::string> log;
-  auto cell = [&](const char* what) {
-    return [&, what](int r, int c) { log.push_back(what + std::to_string(r * 10 + c)); };
-  };
-  auto sub = [&](const char* what) {
-    return [&, what](int, int, int d) { log.push_back(what + std::to_string(d)); };
-  };
-  QObject::connect(board, &TPICSD33::cellEnter, cell("enter "));
-  QObject::connect(board, &TPICSD33::cellLeave, cell("leave "));
-  QObject::connect(board, &TPICSD33::candidateEnter, sub("enter sub "));
-  QObject::connect(board, &TPICSD33::candidateLeave, sub("leave sub "));
-
-  QTest::mouseMove(board, {40, 8});  // cell 11, clear of sub-panels 1 and 5
-  QTest::mouseMove(board, {41, 9});  // same target: nothing
-  QTest::mouseMove(board, SubCenter(1, 1, 5));
-  QTest::mouseMove(board, SubCenter(1, 1, 1));
-  QTest::mouseMove(board, {141, 30});  // gap
-  QTest::mouseMove(board, CellCenter(1, 4));
-  QTest::mouseMove(&host, {480, 480});  // off the board
-  EXPECT_EQ(log, (std::vector<std::string>{"enter 11", "leave 11", "enter sub 5", "leave sub 5", "enter sub 1",
-                                           "leave sub 1", "enter 14", "leave 14"}));
-}
-
 TEST_F(BoardInput, SuspendedHandlerRepaintsOnce) {
   QApplication::processEvents();
   const int before = board->paintCount();
