@@ -1,5 +1,4 @@
 #include <chrono>
-#include <set>
 #include <thread>
 
 #include "core/qj.hpp"
@@ -50,12 +49,9 @@ TEST(SolutionStore, SetAndGet) {
 }
 
 // Kept values: a changed step or seed handling changes every deal.
-TEST(Random, KnownSequenceRangeAndSeedSource) {
+TEST(Random, KnownSequenceAndSeedSource) {
   Random32 r = Fixed(12345);
   for (int want : {38, 28, 7, 55, 63, 34}) EXPECT_EQ(r.Random(100), want);
-  std::set<int> seen;
-  for (int i = 0; i < 9000; ++i) seen.insert(r.Random(9));
-  EXPECT_EQ(seen, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
 
   // Every shuffle asks the seed source.
   int calls = 0;
