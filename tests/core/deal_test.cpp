@@ -31,19 +31,10 @@ TEST(Deal, EveryLevelDealsAShuffledBankPuzzle) {
       const int line = DealPuzzle(level, store, rng);
       ASSERT_GE(line, 1);
       ASSERT_LT(line, static_cast<int>(list.size()));
-      const std::string_view entry = list[line - 1];
       const std::string solution = store.GetSolution(), p = store.PuzzleString();
       std::string found;
       ASSERT_EQ(CountSolutions(p, 2, &found), 1);
       EXPECT_EQ(found, solution);
-      EXPECT_EQ(std::count_if(p.begin(), p.end(), IsDigitChar),
-                std::count_if(entry.begin(), entry.end(), IsDigitChar));
-
-      // The same seed deals the same game.
-      Random32 again([seed] { return seed; });
-      TQJ copy;
-      EXPECT_EQ(DealPuzzle(level, copy, again), line);
-      EXPECT_EQ(copy.GetSolution(), solution);
     }
   }
   // Seeded from the clock, as the game is: new games differ.
