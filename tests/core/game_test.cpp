@@ -74,19 +74,6 @@ TEST(GameModel, ClicksByModeAndTheFinish) {
   EXPECT_EQ(g.board().at(9, 9).state, kOpen);
 }
 
-TEST(GameModel, MarksAreReadBackFromTheDrawing) {
-  Game g;
-  BoardLook look;
-  DrawDigitsOnly(g.board(), look, g.view());
-  g.MarkCell(2, 3, 255, look);
-  g.MarkCandidate(4, 4, 7, 65280, look);
-  EXPECT_EQ(g.marks()[IndexOf(2, 3)][0], 255u);
-  EXPECT_EQ(g.marks()[IndexOf(2, 3)][5], 255u) << "the squares take the cell's mark";
-  EXPECT_EQ(g.marks()[IndexOf(4, 4)][7], 65280u);
-  g.MarkCell(2, 3, look.unfocus1, look);
-  EXPECT_EQ(g.marks()[IndexOf(2, 3)][0], kNoMark) << "the board's own colour is no mark";
-}
-
 TEST(GameModel, SolutionToShowByWhatIsKnown) {
   Game g;
   const std::string puzzle =
