@@ -26,13 +26,7 @@ std::string Listed(const std::vector<std::string>& lines) {
 // The sample board's row lines of a record.
 const std::vector<std::string> kRows = BuildBoardLines(SampleBoard());
 
-TEST(GameStoreLayout, FieldsRowLinesAndOddTexts) {
-  ASSERT_EQ(kRows.size(), 11u);
-  for (int r = 0; r < 9; ++r) EXPECT_EQ(kRows[r].size(), 90u) << r;
-  EXPECT_EQ(kRows[0].substr(0, 30), "17        312345678924        ");
-  EXPECT_EQ(kRows[8].substr(80), "3         ");
-  EXPECT_EQ(kRows[9] + kRows[10], "");
-
+TEST(GameStoreLayout, OddTextsKeepTheRowLines) {
   // Texts an import may leave in a cell keep every row line at 90 characters,
   // and a comma read from a hand-edited file never reaches a cell.
   Board b = SampleBoard();
