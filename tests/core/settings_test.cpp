@@ -32,11 +32,6 @@ TEST_F(SettingsFile, DefaultsAndAMissingFile) {
   ASSERT_TRUE(s.WriteDefaultSettings());
   EXPECT_EQ(FileBytes(path_), Sample("defaults.ini"));
   EXPECT_EQ(s.lines(), SplitLines(Sample("defaults.ini")));  // the stale line is gone
-  // Every colour of the defaults parses, including the -1 of two digit colours.
-  for (const char* key : {settingkey::kBoardColor1, settingkey::kBoardColor2, settingkey::kFixedNumberColor,
-                          settingkey::kBigNumberColor, settingkey::kCandidateColor, settingkey::kHighlightColor})
-    EXPECT_TRUE(ParseSettingInt(s.ReadSetting(key))) << key;
-  EXPECT_EQ(*ParseSettingInt(s.ReadSetting(settingkey::kBigNumberColor)), -1);
 
   std::filesystem::remove(path_);
   s.SetLines({"a=1"});
