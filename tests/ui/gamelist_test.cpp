@@ -72,12 +72,9 @@ TEST_F(GameListTest, ListRenamesDeletesAndOpens) {
   game().store().at(9, 9).value = 0;  // an incomplete solution
   Save("Game", 2);
   Save("game");
-  Save(QString::fromUtf8("Grün\n数独"));  // a pasted line break becomes a blank
   WithList([&](Tfrmgamelist& d) {
-    EXPECT_EQ(Names(d), QStringList({"Game", "game", QString::fromUtf8("Grün 数独")}));
+    EXPECT_EQ(Names(d), QStringList({"Game", "game"}));
     EXPECT_EQ(Grid(d).item(0, 1)->text() + Grid(d).item(1, 1)->text(), "ModerateGentle");
-    Grid(d).setCurrentCell(2, 0);
-    EXPECT_EQ(d.SelectedName(), "Grün 数独") << "names keep their bytes";
     // Same name: nothing. A name taken: the message, then the box again.
     prompts_.AnswerInput(QString("Game"));
     On(d, 0, "Button2");
@@ -90,11 +87,11 @@ TEST_F(GameListTest, ListRenamesDeletesAndOpens) {
     prompts_.AnswerAsk(false).AnswerAsk(true);
     On(d, 1, "Button1");
     On(d, 1, "Button1");
-    EXPECT_EQ(Names(d), QStringList({"Re  named", QString::fromUtf8("Grün 数独")}));
+    EXPECT_EQ(Names(d), QStringList({"Re  named"}));
     Click(d, "Button4");
   });
   const std::vector<std::string> saved = Lines();
-  EXPECT_TRUE(saved[0] == "Name=Re  named" && saved.size() == 26u);
+  EXPECT_TRUE(saved[0] == "Name=Re  named" && saved.size() == 13u);
 
   // Play on, mark a cell, start a branch; opening the saved game drops all of it.
   form().ToolButton7Click();
@@ -112,8 +109,7 @@ TEST_F(GameListTest, ListRenamesDeletesAndOpens) {
   // Down to the last record: one empty row, where Delete and Rename do
   // nothing and OK clears the board.
   WithList([&](Tfrmgamelist& d) {
-    prompts_.AnswerAsk(true).AnswerAsk(true);
-    On(d, 1, "Button1");
+    prompts_.AnswerAsk(true);
     On(d, 0, "Button1");
     EXPECT_EQ(Names(d), QStringList({""}));
     Click(d, "Button1");
