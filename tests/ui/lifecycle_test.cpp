@@ -6,7 +6,6 @@
 
 #include "core/bank.hpp"
 #include "ui_fixture.hpp"
-#include "widgets/colorgrid.hpp"
 #include "widgets/mousepb.hpp"
 
 namespace uitest {
@@ -37,14 +36,10 @@ TEST_F(LifeTest, ProgramStartShowsNoGameThenTheClockTicks) {
   EXPECT_TRUE(level().isEmpty() && !form().FinishedMarkShown());
   EXPECT_EQ(buttons(), "0000000");
   EXPECT_TRUE(checked("rb_none") && checked("cbautoupdate") && !checked("chkcolor"));
-  EXPECT_EQ(Child<tessel::TColorGrid>(form(), "ColorGrid1")->foregroundIndex(), 11);
   EXPECT_TRUE(prompts_.shown().empty());
   EXPECT_EQ(form().DataFolder(), home_.path() + "/sudokutessel/");
   EXPECT_TRUE(QFileInfo(DataFile("replay")).isDir());
 
-  Clock().setMS(59900);
-  form().TimeLabel1Timer();
-  EXPECT_EQ(Clock().text(), "0:1:0");
   form().ToolButton11Click();
   QTest::qWait(450);
   const qint64 running = Clock().MS();
@@ -87,9 +82,7 @@ TEST_F(LifeTest, EveryLevelDealsAFreshGame) {
     int placed = 0;
     for (int d = 1; d <= 9; ++d) placed += bar(d).position();
     EXPECT_EQ(placed, std::ranges::count_if(givens, [](char c) { return c != '0'; }));
-    const int open = FirstOpen();
-    EXPECT_NE(board()[open].text.find(Digit(open)), std::string::npos);
-    EXPECT_FALSE(sd().view()[open].subVisible[1]);
+    EXPECT_FALSE(sd().view()[FirstOpen()].subVisible[1]);
   }
   EXPECT_EQ(prompts_.Notices().filter("Puzzle solved").size(), 5) << "a deal asks nothing";
   EXPECT_EQ(prompts_.shown().size(), 5u);
