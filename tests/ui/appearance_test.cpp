@@ -143,7 +143,6 @@ TEST_F(AppearanceTest, StartsOverCustomAndDamagedFiles) {
   StartWith(ini);
   EXPECT_FALSE(Box(dlg(), 1).isChecked());
   EXPECT_EQ(Swatch(dlg(), "Panel1").colour(), kRed) << "the first of two \"Board color1\" lines";
-  EXPECT_EQ(Preview(dlg()).node(1, 4).color, 65280u);
   EXPECT_EQ(Colours(sd()), (std::vector<TColor>{kRed, 65280u, kBlue, 128u, 33023u}));
   EXPECT_TRUE(autoCheck());
   EXPECT_EQ(Ini(), ini) << "loading alone writes nothing";
