@@ -78,13 +78,6 @@ TEST_F(OutputTest, PrintWritesThePageIntoTheUsersOwnFolderAndOpensItOrSaysWhyNot
   });
   EXPECT_EQ(QFileInfo(OwnFolder()).permissions() & 0x0077, QFileDevice::Permissions());
   EXPECT_EQ(FileBytes(tmp_.filePath("victim")), "keep");
-  // The choices stay for the next opening.
-  WithDialog<QDialog>("ToolButton12", [&](QDialog& d) {
-    EXPECT_TRUE(Child<QAbstractButton>(d, "RadioButton2")->isChecked() &&
-                Child<QAbstractButton>(d, "pg2Item2")->isChecked());
-    Click(d, "SpeedButton2");
-  });
-  EXPECT_EQ(opened_.size(), 2u);
 }
 
 // Four layouts in a fixed font; only Copy fills the clipboard. Empty cells
