@@ -13,6 +13,7 @@
 #include "core/printpage.hpp"
 #include "core/textfile.hpp"
 
+namespace tessel {
 namespace {
 
 // Along rows or columns: the frame's outer edges, or none unless the lines
@@ -36,9 +37,9 @@ std::pair<int, int> Frame(const QImage& img, bool rows, int minRun) {
 }
 
 // Every cell holds the longest candidate list, so the page is as big as it gets.
-tessel::Board FullLists() {
-  tessel::Board b;
-  for (int i = 0; i < tessel::kCells; ++i) b[i] = {tessel::RowOf(i), tessel::ColOf(i), "123456789", tessel::kOpen};
+Board FullLists() {
+  Board b;
+  for (int i = 0; i < kCells; ++i) b[i] = {RowOf(i), ColOf(i), "123456789", kOpen};
   return b;
 }
 
@@ -49,12 +50,11 @@ TEST(PrintRender, EveryPaperSizeDrawsTheWholeSquareBoardAtItsCellSize) {
   if (chromium.isEmpty()) GTEST_SKIP() << "chromium is not installed";
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  for (int paper = tessel::kPaperSmall; paper <= tessel::kPaperBig; ++paper) {
+  for (int paper = kPaperSmall; paper <= kPaperBig; ++paper) {
     SCOPED_TRACE(paper);
-    const QString page = dir.filePath(QStringLiteral("p%1.htm").arg(paper));
-    const QString png = dir.filePath(QStringLiteral("p%1.png").arg(paper));
-    const auto lines = tessel::BuildPrintPage(FullLists(), true, paper, "Sudoku Tessel", "https://home.example");
-    ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(page).toStdString(), tessel::JoinCrLf(lines)));
+    const QString name = dir.filePath(QString::number(paper)), page = name + ".htm", png = name + ".png";
+    const auto lines = BuildPrintPage(FullLists(), true, paper, "Sudoku Tessel", "https://home.example");
+    ASSERT_TRUE(WriteFileAtomic(QFile::encodeName(page).toStdString(), JoinCrLf(lines)));
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     // Chromium keeps crash reports and caches under HOME whatever the profile folder.
@@ -67,7 +67,7 @@ TEST(PrintRender, EveryPaperSizeDrawsTheWholeSquareBoardAtItsCellSize) {
     ASSERT_TRUE(p.waitForFinished(120000)) << "chromium did not finish";
     const QImage img = QImage(png).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(img.isNull()) << p.readAll().toStdString();
-    const int cell = tessel::PrintSizeOf(paper).cell;
+    const int cell = PrintSizeOf(paper).cell;
     const auto [top, bottom] = Frame(img, true, 6 * cell);
     const auto [left, right] = Frame(img, false, 6 * cell);
     // The cells' 1px borders add to their width but sit inside their
@@ -79,3 +79,4 @@ TEST(PrintRender, EveryPaperSizeDrawsTheWholeSquareBoardAtItsCellSize) {
 }
 
 }  // namespace
+}  // namespace tessel
