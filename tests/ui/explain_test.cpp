@@ -1,6 +1,7 @@
 // Explain Next Step wired into the window: F4 puts the sentence in the
 // status bar and frames the cells; a move clears both. The other shortcuts
 // are checked with the commands in window_test.cpp.
+#include <QApplication>
 #include <QTest>
 
 #include "core/explain.hpp"
@@ -23,6 +24,10 @@ TEST_F(FormTest, F4ExplainsAndFramesAndAMoveClearsThem) {
   EXPECT_EQ(form().HintText().toStdString(), game().ExplainNextStep().sentence);
   EXPECT_GT(framed(), 0);
   EXPECT_TRUE(BoardImage(board()) == before && game().history().count() == steps) << "the game is left alone";
+  // A hover hint covers the sentence only while the pointer is on the board.
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(Child(form(), "Panel1"), &enter);
+  EXPECT_EQ(form().HintText().toStdString(), game().explained());
 
   Place(FirstOpen());
   EXPECT_TRUE(framed() == 0 && form().HintText().isEmpty());

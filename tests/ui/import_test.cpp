@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "board_helpers.hpp"
 #include "core/layouts.hpp"
@@ -115,6 +116,18 @@ TEST_F(ImportTest, InvalidTextKeepsTheEditorAndClosesTheDialog) {
   EXPECT_EQ(imp().result(), QDialog::Accepted);
   EXPECT_EQ(BoardImage(editor()), before);
   EXPECT_EQ(handedOver().toStdString(), kExample1.substr(0, 80) + "\n");
+}
+
+// Both dialogs open in the middle of the screen, wherever the main window is.
+TEST_F(ImportTest, DialogsOpenCentredOnTheScreen) {
+  form().move(0, 0);
+  form().show();
+  const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+  for (QDialog* d : {static_cast<QDialog*>(&dlg()), static_cast<QDialog*>(&imp())}) {
+    d->show();
+    EXPECT_LE((d->geometry().center() - centre).manhattanLength(), 4) << d->objectName().toStdString();
+    d->hide();
+  }
 }
 
 // The text's menu commands and Ctrl+V work on the real clipboard.

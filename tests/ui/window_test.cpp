@@ -101,8 +101,9 @@ TEST_F(FormTest, TheLayoutAndEveryCommandInItsMenuReachingItsOwnHandler) {
   for (const Command& c : kCommands) {
     SCOPED_TRACE(c.name);
     QAction* action = Act(f, c.name);
-    if (c.menu)
+    if (c.menu) {
       EXPECT_TRUE(Child<QMenu>(f, c.menu)->actions().contains(action) && action->text() == c.caption);
+    }
     EXPECT_EQ(f.findChild<QToolButton*>(c.name) != nullptr, c.button);
     EXPECT_EQ(QKeySequence::listToString(action->shortcuts()), c.keys);
     if (!c.outcome) continue;

@@ -1,4 +1,6 @@
-// Widget tests run on real widgets, headless unless told otherwise.
+// Widget and window tests run on the real widgets, headless unless told
+// otherwise; each window test puts its data folder in a temporary directory
+// (FormTest).
 #include <gtest/gtest.h>
 
 #include <QApplication>
