@@ -108,6 +108,11 @@ TEST(Explain, SentencesPerFamily) {
        "68 18 7 5 4 3 168 2 67 168 3 5 4 19 789 178 48 5 3 7 9 1 6 2 48 47 9 14 2 6 8 3 5 147",
        "eliminate B1:4 | XY-Wing | XY-Wing (pivot G2 (67), pincers B2 (46), I1 (47)): one pincer holds the digit; "
        "remove 4 from B1."},
+      {"15 145 6 1458 3 14579 2 589 789 7 145 8 1245 29 1459 6 59 3 3 9 2 568 567 57 4 1 578 68 68 157 145 579 14579 "
+       "35 235 125 2 15 4 3 8 6 9 7 15 9 3 157 125 257 157 8 6 4 4 68 59 7 1 2 35 3589 5689 56 7 3 9 4 8 1 25 256 18 "
+       "2 19 56 56 3 7 4 89",
+       "eliminate G9:5 | X-Chain | X-Chain (5 links: G9=5 -> E9<>5 -> E2=5 -> (D3, F3)<>5 -> G3=5 -> G9<>5): each "
+       "removed candidate leads to its own removal; remove 5 from G9."},
   };
   for (const auto& [line, out] : cases) EXPECT_EQ(ExplainLine(line), out);
 }

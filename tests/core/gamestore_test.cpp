@@ -107,7 +107,7 @@ TEST(GameStoreRecords, SavesStayReachable) {
   // Records out of line are reported, and a save into them is refused with
   // the lines as they were.
   std::vector<std::string> extra = lines;
-  extra.insert(extra.begin() + 5, "stray");
+  extra.insert(extra.begin() + 1 + kRecordLines, "a line pasted in between two games, quoted in part");
   std::vector<std::string> cut = lines;
   cut.resize(cut.size() - 2);
   for (const auto& damaged : {extra, cut}) {
@@ -119,6 +119,8 @@ TEST(GameStoreRecords, SavesStayReachable) {
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(copy, damaged);
   }
+  EXPECT_EQ(CheckGameRecords(extra),
+            "line 15 should begin a game with \"Name=\" but reads \"a line pasted in between two games, quot\"");
   EXPECT_EQ(CheckGameRecords(lines), "");
   EXPECT_EQ(CheckGameRecords({"no records"}), "");
 }
