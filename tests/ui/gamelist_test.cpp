@@ -34,6 +34,7 @@ class GameListTest : public FormTest {
   void Save(const QString& name, int level = -1) {
     WithDialog<Tfrmsave>("SaveCurrentBoard1", [&](Tfrmsave& d) {
       EXPECT_EQ(d.ItemIndex(), board().nd) << "the board's level preselected";
+      EXPECT_EQ(Child<QWidget>(d, "Level3")->y(), Child<QWidget>(d, "Level0")->y()) << "two columns of three";
       SaveAs(d, name, level);
     });
   }
