@@ -63,6 +63,7 @@ TEST_F(OutputTest, PrintWritesThePageIntoTheUsersOwnFolderAndOpensItOrSaysWhyNot
   for (const char* planted : {"print_temp.htm", "print_temp.htm.tmp"})
     ASSERT_TRUE(QFile::link(tmp_.filePath("victim"), tmp_.filePath(planted)));
   WithDialog<QDialog>("ToolButton12", [&](QDialog& d) {
+    EXPECT_TRUE(Child<QAbstractButton>(d, "pg2Item0")->isChecked()) << "A4 chosen at the start";
     Click(d, "SpeedButton1");
     EXPECT_TRUE(d.isVisible()) << "OK keeps the dialog";
     ASSERT_EQ(opened_.size(), 1u);
