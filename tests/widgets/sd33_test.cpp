@@ -47,6 +47,7 @@ TEST(CheckBoard, ClashesTypingLayoutFontsAndReadOnlyGivens) {
   // 442 / 9 = 49: box edges get a wider line.
   EXPECT_EQ(board.node(1, 1)->geometry(), QRect(1, 1, 48, 48));
   EXPECT_EQ(board.node(3, 6)->geometry(), QRect(5 * 49 + 1, 2 * 49 + 1, 46, 46));
+  board.setFONTColor1(0x800000);  // navy, not the default text colour
   board.node(2, 2)->state = kGiven;
   board.setText(2, 2, "7");
   board.setText(2, 3, "7");  // box conflict only matters for colour
