@@ -48,6 +48,7 @@ TEST(BoardCandidates, ComputeUpdateRemoveAndAddBack) {
   b.AddBackToPeers(1, 1, '1');
   EXPECT_EQ(b.at(1, 2).text, "361");  // appended, not sorted
   EXPECT_EQ(b.at(1, 3).text, "136");  // already there
+  EXPECT_EQ(b.at(2, 2).text, "9");    // a given keeps its digit
 }
 
 TEST(BoardConflicts, FirstCellAndItsLastPeer) {
