@@ -81,6 +81,7 @@ TEST_F(GameListTest, ListRenamesDeletesAndOpens) {
     EXPECT_EQ(prompts_.Notices().last(), "This Game board name already exits");
     prompts_.AnswerInput(QString("Re\r\nnamed"));  // so in a new name
     On(d, 0, "Button2");
+    EXPECT_EQ(Names(d), QStringList({"Re  named", "game"}));
     // Delete: No keeps the game, Yes removes it.
     prompts_.AnswerAsk(false).AnswerAsk(true);
     On(d, 1, "Button1");

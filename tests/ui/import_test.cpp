@@ -90,6 +90,7 @@ TEST_F(ImportTest, PlayStartsTheImportedPuzzleAfresh) {
   EXPECT_TRUE(sd().isEnabled() && Clock().timerenabled());
   EXPECT_EQ(Clock().MS(), 0);
   EXPECT_EQ(uitest::Enabled(form(), {"b1", "b2", "b3", "tbfirst", "tbback", "tbnext", "tblast"}), "1000000");
+  EXPECT_EQ(game().history().lines(), std::vector<std::string>{tessel::TakeSnapshot(board())}) << "a fresh history";
 }
 
 // Example 4 is a framed grid with candidate lists; the lists reach the board.
