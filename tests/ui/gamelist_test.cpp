@@ -123,7 +123,14 @@ TEST_F(GameListTest, ListRenamesDeletesAndOpens) {
 // A damaged, unreadable or unwritable games.dat is reported and left as it
 // is; "Game has been saved" only when the list can reach the game.
 TEST_F(GameListTest, DamagedOrRefusedFileIsReportedAndKept) {
+  // A name in another encoding (an older list) survives a rename box left as it was.
   std::vector<std::string> lines;
+  tessel::AppendGame(lines, "\xca\xfd\xb6\xc0", 1, "", tessel::BuildBoardLines(board()));
+  Write(lines);
+  prompts_.AnswerInput(std::nullopt);
+  WithList([&](Tfrmgamelist& d) { On(d, 0, "Button2"); });
+  ASSERT_EQ(Lines(), lines);
+  lines.clear();
   for (const char* name : {"Good", "Bad"})
     tessel::AppendGame(lines, name, 1, "", tessel::BuildBoardLines(board()));
   lines[14] = "q ";
