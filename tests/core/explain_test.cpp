@@ -113,6 +113,10 @@ TEST(Explain, SentencesPerFamily) {
        "2 19 56 56 3 7 4 89",
        "eliminate G9:5 | X-Chain | X-Chain (5 links: G9=5 -> E9<>5 -> E2=5 -> (D3, F3)<>5 -> G3=5 -> G9<>5): each "
        "removed candidate leads to its own removal; remove 5 from G9."},
+      {"7 68 48 3 2 9 18 5 1468 2 1 5 8 6 4 37 9 37 489 689 3 1 7 5 2 48 468 1489 89 489 2 3 7 18 6 5 18 3 2 9 5 6 4 "
+       "7 18 6 5 7 4 8 1 9 23 23 5 4 1 7 9 3 6 28 28 38 7 68 56 4 2 35 1 9 39 2 69 56 1 8 357 34 347",
+       "eliminate A3:8 | Finned X-Wing | Finned X-Wing (8 in columns 2, 7 on A, D, fins C2): the fish or its fin "
+       "holds the digit; remove 8 from A3."},
   };
   for (const auto& [line, out] : cases) EXPECT_EQ(ExplainLine(line), out);
 }
