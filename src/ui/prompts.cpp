@@ -5,6 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "widgets/tcolor.hpp"
+
 namespace tessel::ui {
 
 namespace {
@@ -58,11 +60,9 @@ std::optional<QString> DialogPrompts::SaveFile(QWidget* parent, const QString& d
 }
 
 std::optional<quint32> DialogPrompts::PickColour(QWidget* parent, quint32 initial) {
-  // The board keeps 0x00BBGGRR; QColor wants red first.
-  QColor start(int(initial & 0xFF), int((initial >> 8) & 0xFF), int((initial >> 16) & 0xFF));
-  QColor picked = QColorDialog::getColor(start, parent, kAppTitle);
+  const QColor picked = QColorDialog::getColor(ToQColor(initial), parent, kAppTitle);
   if (!picked.isValid()) return std::nullopt;
-  return quint32(picked.red()) | (quint32(picked.green()) << 8) | (quint32(picked.blue()) << 16);
+  return FromQColor(picked);
 }
 
 // --- ScriptedPrompts ---
