@@ -16,16 +16,32 @@ void Game::Clear() {
   ClearMarks();
   ClearExplain();
   finished_ = false;
+  inPlay_ = false;
 }
 
 void Game::OpenRecord(const std::vector<std::string>& lines, int n) {
-  finished_ = false;
-  ApplyGameRecord(lines, n, board_, store_);
+  // Read into a cleared copy first: a bad digit must not leave half a record.
+  Board board = board_;
+  board.ClearAll();
+  TQJ store;
+  ApplyGameRecord(lines, n, board, store);
+  Clear();
+  board_ = board;
+  store_ = store;
+  inPlay_ = true;
 }
 
-int Game::ReadGameFile(std::string_view text) {
-  finished_ = false;
-  return ReadGameFileInto(text, board_, store_, history_);
+void Game::LoadGameFile(const GameFile& file) {
+  Clear();
+  history_.Assign(file.history);
+  store_ = file.store;
+  RestoreSnapshot(board_, history_.Current());
+  for (int i = 0; i < kCells; ++i) board_[i].state = store_[i].given ? kGiven : kOpen;
+  board_.nd = file.level;
+  PutGivensOnBoard(false);
+  // The last entry again, with the states stored in it.
+  StepLast();
+  inPlay_ = true;
 }
 
 void Game::PutGivensOnBoard(bool fill) {
@@ -158,6 +174,7 @@ void Game::ImportPuzzle(const Board& editor, std::string_view solution) {
     if (n.given) c.state = kGiven;
   }
   if (!solution.empty()) store_.SetSolution(solution);
+  inPlay_ = true;
 }
 
 Explanation Game::ExplainNextStep() {

@@ -11,6 +11,7 @@
 #include "core/board.hpp"
 #include "core/boardview.hpp"
 #include "core/explain.hpp"
+#include "core/gamefile.hpp"
 #include "core/history.hpp"
 #include "core/qj.hpp"
 
@@ -58,11 +59,16 @@ class Game {
   void Clear();
   // A saved game: the record whose "Name=" line is line n of games.dat goes
   // into the board and the store. Throws GameDataError at the first bad
-  // digit; what was read before stays.
+  // digit, and then nothing has changed.
   void OpenRecord(const std::vector<std::string>& lines, int n);
-  // A last-game or replay file: history, level, store and the last entry on
-  // the board. Throws GameDataError at the failing step. Returns the level.
-  int ReadGameFile(std::string_view text);
+  // A last-game or replay file, read whole: its history, level and store,
+  // and its last entry on the board with the states stored in it.
+  void LoadGameFile(const GameFile& file);
+
+  // A game is on the board: one was dealt, opened, loaded or imported, and
+  // not cleared since. Only then is there a game to keep at close.
+  bool inPlay() const { return inPlay_; }
+  void SetInPlay() { inPlay_ = true; }
 
   // The store's givens go on the board, every other cell open (with fill,
   // holding its computed candidates); an open branch is abandoned.
@@ -161,6 +167,7 @@ class Game {
   bool autoUpdate_ = true;
   bool marking_ = false;
   bool finished_ = false;
+  bool inPlay_ = false;
   std::string explained_;
 };
 

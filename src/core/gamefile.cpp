@@ -22,23 +22,20 @@ bool WriteGameFileAt(const std::string& path, const Board& board, const TQJ& sto
   return WriteFileAtomic(path, GameFileText(board, store, history), error);
 }
 
-int ReadGameFileInto(std::string_view text, Board& board, TQJ& store, History& history) {
-  history.Assign({});
+GameFile ParseGameFile(std::string_view text) {
   const std::vector<std::string> lines = SplitLines(text);
-  if (lines.size() > 2) history.Assign(std::vector<std::string>(lines.begin() + 2, lines.end()));
   if (lines.empty()) throw GameDataError("List index out of bounds (0)");
+  GameFile file;
   const std::string_view first = lines[0];
-  const int level = ParseIntText(first.substr(0, 1));
-  const std::string_view givens = first.substr(std::min<std::size_t>(2, first.size()));
-  store.SetPuzzle(givens);
-  // SetSolution clears the values SetPuzzle put on the givens; the marks stay.
+  file.level = ParseIntText(first.substr(0, 1));
+  file.store.SetPuzzle(first.substr(std::min<std::size_t>(2, first.size())));
   if (lines.size() < 2) throw GameDataError("List index out of bounds (1)");
-  const std::string_view solution = lines[1];
-  CheckSolutionDigits(solution);
-  store.SetSolution(solution);
-  if (history.count() == 0) throw GameDataError("List index out of bounds (-1)");
-  RestoreSnapshot(board, history.Current());
-  return level;
+  CheckSolutionDigits(lines[1]);
+  // SetSolution clears the values SetPuzzle put on the givens; the marks stay.
+  file.store.SetSolution(lines[1]);
+  if (lines.size() < 3) throw GameDataError("List index out of bounds (-1)");
+  file.history.assign(lines.begin() + 2, lines.end());
+  return file;
 }
 
 }  // namespace tessel

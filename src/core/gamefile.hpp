@@ -19,11 +19,16 @@ std::string GameFileText(const Board& board, const TQJ& store, const History& hi
 bool WriteGameFileAt(const std::string& path, const Board& board, const TQJ& store, const History& history,
                      std::string* error);
 
-// The reading half of loading a game file, in its order: the history is
-// emptied and refilled from line 3 on, the level is read, the givens and the
-// solution go to the store, and the last entry goes on the board. Throws
-// GameDataError at the failing step; the steps before it stay done.
-// Returns the level.
-int ReadGameFileInto(std::string_view text, Board& board, TQJ& store, History& history);
+// A game file read and checked whole: the level, the store (givens and
+// solution) and every history entry. Nothing is taken from a file that does
+// not read completely, so a damaged file never half-replaces a game.
+struct GameFile {
+  int level = 0;
+  TQJ store;
+  std::vector<std::string> history;  // entry 0 first; never empty
+};
+// Throws GameDataError at the first fault: no lines, a bad level digit, no
+// solution line, a bad solution digit, no history line.
+GameFile ParseGameFile(std::string_view text);
 
 }  // namespace tessel

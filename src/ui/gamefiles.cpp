@@ -50,18 +50,22 @@ void TForm1::ToolButton1Click() {
 }
 
 bool TForm1::OpenGame(const std::vector<std::string>& lines, const std::string& name) {
-  ClearGame();
   const int n = FindGame(lines, name);
   if (n == 0) {
+    ClearGame();
     ShowNoGame();
     return true;
   }
-  try {
-    game_.OpenRecord(lines, n);
-  } catch (const GameDataError& e) {
-    sd991->RefreshAll();
-    prompts_.Notice(this, QString::fromLocal8Bit(e.what()));
-    return false;
+  {
+    UpdateGuard guard(*sd991);
+    try {
+      // A record that does not read whole leaves the game in play as it was.
+      game_.OpenRecord(lines, n);
+    } catch (const GameDataError& e) {
+      prompts_.Notice(this, QString::fromLocal8Bit(e.what()));
+      return false;
+    }
+    PaintBaseColours(true);
   }
   sd991->setEnabled(true);
   ShowFinishedMark();
@@ -114,37 +118,29 @@ bool TForm1::WriteGameFile(const QString& path) {
 }
 
 void TForm1::LoadGameFile(const QString& path) {
+  // The whole file is read and checked before anything changes.
+  const ReadResult read = ReadWholeFile(LocalPath(path));
+  if (!read.ok)
+    throw GameDataError(read.error.empty() ? "Cannot open file \"" + LocalPath(path) + "\"" : read.error);
+  const GameFile file = ParseGameFile(read.bytes);
+
+  UpdateGuard guard(*sd991);
   ClearGame();
   SpeedButton1Click();
   chkcolor->setChecked(false);
   rb_none->setChecked(true);
   PressDigitButton(1);
-
-  const ReadResult read = ReadWholeFile(LocalPath(path));
-  if (!read.ok) {
-    game_.history().Assign({});
-    throw GameDataError(read.error.empty() ? "Cannot open file \"" + LocalPath(path) + "\"" : read.error);
-  }
-  Board& board = sd991->board();
-  const int level = game_.ReadGameFile(read.bytes);
-
-  for (int i = 0; i < kCells; ++i) board[i].state = game_.store()[i].given ? kGiven : kOpen;
+  game_.LoadGameFile(file);
   sd991->setEnabled(true);
-  sd991->RefreshAll();
-  board.nd = level;
-  UpdateStepButtons();
-  StartGame(false);
-  // RecountDigits records the board whose entered digits became open; that
-  // entry is not part of the file and goes again.
-  const std::vector<std::string> fileLines = game_.history().lines();
+  ShowFinishedMark();
+  b1->setEnabled(true);
+  b2->setEnabled(false);
+  b3->setEnabled(false);
+  ndtxt->setText(QString::fromStdString(LevelText(file.level)));
+  RedrawRestored();
+  HighlightSelected();
+  ApplyMarks();
   RecountDigits();
-  const bool appended = game_.history().count() != static_cast<int>(fileLines.size());
-  disnote1Click();
-  board.nd = level;
-  sd991->HideCandidates();
-  ndtxt->setText(QString::fromStdString(LevelText(level)));
-  if (appended) game_.history().Assign(fileLines);
-  StepLast();
   TimeLabel1->setTimerenabled(true);
   TimeLabel1->setMS(0);
 }
@@ -169,9 +165,9 @@ void TForm1::LoadReplay() {
   try {
     LoadGameFile(*path);
   } catch (const std::exception& e) {
-    // The standard error box; the clock stays stopped.
-    ShowNoGame();
+    // The standard error box; the game in play and its clock stay as they were.
     prompts_.Notice(this, QString::fromLocal8Bit(e.what()));
+    TimeLabel1->setTimerenabled(running);
   }
 }
 
@@ -181,8 +177,7 @@ void TForm1::ContinueLastGame() {
   try {
     LoadGameFile(path);
   } catch (const std::exception&) {
-    // Continue fails silently.
-    ShowNoGame();
+    // Continue fails silently, and the game in play stays.
   }
 }
 

@@ -538,6 +538,7 @@ void TForm1::NewGame(int level) {
   rb_none->setChecked(true);
   PressDigitButton(1);
   DealPuzzle(level, game_.store(), rng_);
+  game_.SetInPlay();
   ndtxt->setText(QString::fromStdString(LevelText(level)));
   StartGame(true);
   RecountDigits();
@@ -646,10 +647,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FormClose() {
-  // No question before closing. The persistence change writes here, in this
-  // order: the game with its history to dataFolder + "lastgame.dat", then
-  // "Auto_check" from AutoCheckNewVersion1 and the settings file.
-  WriteGameFile(dataFolder + QStringLiteral("lastgame.dat"));
+  // No question before closing. First the game with its history to
+  // lastgame.dat, then "Auto_check" and the settings file. Only a game on the
+  // board is written: a run without one must not blank the last game.
+  if (game_.inPlay()) WriteGameFile(dataFolder + QStringLiteral("lastgame.dat"));
   // Silent like the last game: the window is going. The colours were saved
   // by OK or Default already.
   if (frmAppearance) frmAppearance->StoreAutoCheck(AutoCheckNewVersion1->isChecked());

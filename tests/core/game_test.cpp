@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/game.hpp"
+#include "core/gamestore.hpp"
+#include "core/history.hpp"
 #include "core/layouts.hpp"
 #include "core/play.hpp"
 #include "core/solver.hpp"
@@ -130,6 +132,36 @@ TEST(GameModel, HintCheckErrorAndAClashAtTheEnd) {
   EXPECT_TRUE(r.changed);
   EXPECT_FALSE(r.finished) << "I8 and I9 clash";
   EXPECT_TRUE(g.board().HasErrorMark());
+}
+
+// A saved game that does not read whole changes nothing; one that does
+// replaces the game, and only a game on the board counts as one to keep.
+TEST(GameModel, OpeningARecordIsAllOrNothing) {
+  Game g;
+  EXPECT_FALSE(g.inPlay());
+  LoadDigitString(std::string(testutil::kSolution).replace(0, 3, "000"), g.board());
+  g.store().SetSolution(testutil::kSolution);
+  g.ResetHistory();
+  g.SetInPlay();
+  const std::string before = TakeSnapshot(g.board());
+
+  Board saved;
+  LoadDigitString(testutil::kSolution, saved);
+  std::vector<std::string> lines;
+  AppendGame(lines, "A", 3, testutil::kSolution, BuildBoardLines(saved));
+  std::vector<std::string> bad = lines;
+  bad[5].replace(40, 1, "?");  // row D, column 5
+  EXPECT_THROW(g.OpenRecord(bad, 1), GameDataError);
+  EXPECT_EQ(TakeSnapshot(g.board()), before);
+  EXPECT_EQ(g.board().nd, 0);
+  EXPECT_EQ(g.history().count(), 1);
+  EXPECT_TRUE(g.inPlay());
+
+  g.OpenRecord(lines, 1);
+  EXPECT_EQ(TakeSnapshot(g.board()), TakeSnapshot(saved));
+  EXPECT_EQ(g.board().nd, 3);
+  g.Clear();
+  EXPECT_FALSE(g.inPlay());
 }
 
 }  // namespace

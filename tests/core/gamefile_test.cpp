@@ -1,6 +1,7 @@
 // The game file of lastgame.dat and the replays: layout, round trip, the
 // reading order on damaged files, and safe writing.
 #include "core/gamefile.hpp"
+#include "core/game.hpp"
 #include "core/textfile.hpp"
 #include "test_util.hpp"
 
@@ -9,15 +10,15 @@ namespace {
 
 using testutil::kSolution;
 
-struct Game {
+struct Saved {
   Board board;
   TQJ store;
   History history;
 };
 
 // Givens 5 at A1 and 9 at I9, then two moves.
-Game SampleGame() {
-  Game g{testutil::BoardWith({{1, 1, "5", kGiven}, {9, 9, "9", kGiven}}), {}, {}};
+Saved SampleGame() {
+  Saved g{testutil::BoardWith({{1, 1, "5", kGiven}, {9, 9, "9", kGiven}}), {}, {}};
   g.board.nd = 2;
   g.store.SetSolution(kSolution);
   g.store.at(1, 1).given = g.store.at(9, 9).given = true;
@@ -30,7 +31,7 @@ Game SampleGame() {
 }
 
 TEST(GameFile, LinesOfAGameAndTheRoundTrip) {
-  Game g = SampleGame();
+  Saved g = SampleGame();
   g.history.StepFirst();  // the cursor is not stored: every entry is
   const auto lines = GameFileLines(g.board, g.store, g.history);
   // Entered digits are 0 in the givens string.
@@ -43,71 +44,62 @@ TEST(GameFile, LinesOfAGameAndTheRoundTrip) {
   const std::string text = GameFileText(g.board, g.store, g.history);
   EXPECT_EQ(text.substr(83, 4), "\r\n\r\n");
 
-  // A round trip restores every entry and the last position.
-  const Game fresh = SampleGame();
+  // A round trip gives back every entry, the level and the store; the game
+  // then shows the last entry.
+  const Saved fresh = SampleGame();
   for (const char* eol : {"\r\n", "\n"}) {
-    std::string file;
-    for (const auto& l : GameFileLines(fresh.board, fresh.store, fresh.history)) file += l + eol;
-    Game out;
-    out.history.Reset(out.board);
-    const int level = ReadGameFileInto(file, out.board, out.store, out.history);
-    EXPECT_EQ(level, 2);
-    EXPECT_EQ(out.history.lines(), fresh.history.lines());
-    EXPECT_EQ(out.history.cursor(), 2);
-    EXPECT_EQ(TakeSnapshot(out.board), fresh.history.lines().back());
-    EXPECT_EQ(out.store.GetSolution(), kSolution);
-    for (int i = 0; i < kCells; ++i) EXPECT_EQ(out.store[i].given, i == 0 || i == 80) << i;
+    std::string text;
+    for (const auto& l : GameFileLines(fresh.board, fresh.store, fresh.history)) text += l + eol;
+    const GameFile file = ParseGameFile(text);
+    EXPECT_EQ(file.level, 2);
+    EXPECT_EQ(file.history, fresh.history.lines());
+    EXPECT_EQ(file.store.GetSolution(), kSolution);
+    for (int i = 0; i < kCells; ++i) EXPECT_EQ(file.store[i].given, i == 0 || i == 80) << i;
+    tessel::Game game;
+    game.LoadGameFile(file);
+    EXPECT_TRUE(game.inPlay());
+    EXPECT_EQ(game.history().cursor(), 2);
+    EXPECT_EQ(TakeSnapshot(game.board()), fresh.history.lines().back());
+    EXPECT_EQ(game.board().nd, 2);
   }
 }
 
-TEST(GameFileRead, DamagedFilesStopAtTheFailingStep) {
-  const Game g = SampleGame();
+// Every fault is found before anything is taken from the file.
+TEST(GameFileRead, DamagedFilesAreRefusedWhole) {
+  const Saved g = SampleGame();
   const std::vector<std::string> lines = GameFileLines(g.board, g.store, g.history);
-  auto read = [](Game& out, std::vector<std::string> l) {
-    return testutil::ErrorOf<GameDataError>([&] { ReadGameFileInto(JoinCrLf(l), out.board, out.store, out.history); });
+  auto error = [](std::vector<std::string> l) {
+    return testutil::ErrorOf<GameDataError>([&] { ParseGameFile(JoinCrLf(l)); });
   };
-  // A bad level digit: the history was already refilled.
-  auto bad = lines;
-  bad[0][0] = 'L';
-  Game out;
-  EXPECT_EQ(read(out, bad), "'L' is not a valid integer value");
-  EXPECT_EQ(out.history.count(), 3);
+  auto with = [&](int line, int at, char c) {
+    auto bad = lines;
+    bad[line][at] = c;
+    return bad;
+  };
+  EXPECT_EQ(error(with(0, 0, 'L')), "'L' is not a valid integer value");
+  EXPECT_EQ(error(with(1, 40, 'x')), "'x' is not a valid integer value");
+  EXPECT_NE(error({lines[0], lines[1]}), "") << "no history line";
+  EXPECT_NE(error({lines[0]}), "");
+  EXPECT_NE(error({}), "");
 
-  // A bad solution digit: the givens are already marked.
-  bad = lines;
-  bad[1][40] = 'x';
-  Game out2;
-  EXPECT_EQ(read(out2, bad), "'x' is not a valid integer value");
-  EXPECT_TRUE(out2.store.at(1, 1).given);
-
-  // No history line: the store is set, the board untouched.
-  Game out3;
-  out3.board.ClearAll();
-  EXPECT_NE(read(out3, {lines[0], lines[1]}), "");
-  EXPECT_EQ(out3.store.GetSolution(), kSolution);
-  EXPECT_EQ(out3.board.at(1, 1).text, "");
-  EXPECT_EQ(out3.history.count(), 0);
-  EXPECT_NE(read(out3, {}), "");
-
-  // A short solution line leaves the values at 0.
-  bad = lines;
-  bad[1] = "123";
-  Game out4;
-  EXPECT_EQ(read(out4, bad), "");
-  EXPECT_EQ(out4.store.GetSolution(), "");
-  EXPECT_TRUE(out4.store.at(9, 9).given);
+  // A short solution line is no solution, not a fault.
+  auto shortSolution = lines;
+  shortSolution[1] = "123";
+  EXPECT_EQ(error(shortSolution), "");
+  const GameFile file = ParseGameFile(JoinCrLf(shortSolution));
+  EXPECT_EQ(file.store.GetSolution(), "");
+  EXPECT_TRUE(file.store.at(9, 9).given);
 }
 
 TEST(GameFileRead, SampleFileReadsAndWritesBackByteForByte) {
   const std::string bytes = testutil::FileBytes(testutil::SourceFile("tests/data/game_sample.dat"));
   ASSERT_FALSE(bytes.empty());
-  Game g;
-  g.board.ClearAll();
-  g.board.nd = ReadGameFileInto(bytes, g.board, g.store, g.history);
-  EXPECT_EQ(g.board.nd, 1);
-  EXPECT_EQ(g.history.count(), 3);
-  EXPECT_EQ(TakeSnapshot(g.board).substr(0, 12), "15,23,3124,3");
-  EXPECT_EQ(GameFileText(g.board, g.store, g.history), bytes);
+  tessel::Game g;
+  g.LoadGameFile(ParseGameFile(bytes));
+  EXPECT_EQ(g.board().nd, 1);
+  EXPECT_EQ(g.history().count(), 3);
+  EXPECT_EQ(TakeSnapshot(g.board()).substr(0, 12), "15,23,3124,3");
+  EXPECT_EQ(GameFileText(g.board(), g.store(), g.history()), bytes);
 }
 
 }  // namespace
