@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include "core/board.hpp"
 #include "core/layouts.hpp"
 #include "core/solver.hpp"
+#include "ui/fixedfont.hpp"
 #include "ui/mainwindow.hpp"
 #include "ui/placement.hpp"
 #include "ui/texts.hpp"
@@ -248,7 +248,7 @@ TfrmImport::TfrmImport(Tfrm_new& owner, Prompts& prompts)
   memo2->setObjectName(QStringLiteral("memo2"));
   memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
   // The framed layouts line up only in a fixed-pitch font.
-  memo2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  memo2->setFont(FixedPitchFont(memo2->font()));
   memo2->setAttribute(Qt::WA_InputMethodEnabled, false);
   memo2->setContextMenuPolicy(Qt::CustomContextMenu);
   memo2->setAccessibleName(QStringLiteral("Puzzle text"));

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +20,7 @@
 #include "core/layouts.hpp"
 #include "core/printpage.hpp"
 #include "core/textfile.hpp"
+#include "ui/fixedfont.hpp"
 #include "ui/mainwindow.hpp"
 
 namespace tessel::ui {
@@ -193,8 +193,7 @@ Tfrmcopy::Tfrmcopy(const Board& board, QWidget* parent) : QDialog(parent), board
 }
 
 void Tfrmcopy::FormCreate() {
-  const QString family = QStringLiteral("Courier New");
-  memo1->setFont(QFontDatabase::hasFamily(family) ? QFont(family) : QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  memo1->setFont(FixedPitchFont(memo1->font()));
 }
 
 int Tfrmcopy::itemIndex() const { return RadioGroup1Items->checkedId(); }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "core/board.hpp"
+#include "ui/fixedfont.hpp"
 #include "ui/placement.hpp"
 #include "ui/texts.hpp"
 
@@ -33,10 +34,7 @@ TFrmdas::TFrmdas(QWidget* parent)
   Memo1->setGeometry(0, 0, kClientWidth, 375);
   Memo1->setAccessibleName(QStringLiteral("Solutions"));
   Memo1->setToolTip(QStringLiteral("Two solutions of this puzzle, nine digits a row"));
-  QFont mono = Memo1->font();
-  mono.setStyleHint(QFont::Monospace);
-  mono.setFamily(QStringLiteral("Courier New"));
-  Memo1->setFont(mono);
+  Memo1->setFont(FixedPitchFont(Memo1->font()));
 
   Button1 = new QPushButton(QStringLiteral("Close"), this);
   Button1->setObjectName(QStringLiteral("Button1"));

@@ -151,6 +151,7 @@ TEST_F(HistoryTest, ShowSolutionWithoutAStoredOne) {
     ++shown;
     EXPECT_EQ(d.windowTitle(), "Multiple Solutions Viewer");
     lines = Child<QPlainTextEdit>(d, "Memo1")->toPlainText().split('\n');
+    EXPECT_EQ(UnevenWidths(*Child<QPlainTextEdit>(d, "Memo1")), "");
   });
   for (int round = 1; round <= 2; ++round) {
     prompts_.AnswerAsk(true);

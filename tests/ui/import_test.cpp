@@ -65,6 +65,7 @@ TEST_F(ImportTest, EachExampleIsWrittenInItsOwnLayout) {
     Child<QPushButton>(imp(), button)->click();
     EXPECT_EQ(tessel::DetectImportLayout(text().toPlainText().toStdString()), layout++) << button;
   }
+  EXPECT_EQ(uitest::UnevenWidths(text()), "") << "the framed layouts line up";
 }
 
 // Example 1, OK, Play Puzzle: a new game of unknown level from its start,

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QFile>
+#include <QFontMetrics>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -32,6 +33,18 @@ T* Child(const QObject& parent, const QString& name) {
 }
 inline QAction* Act(const QObject& w, const QString& name) { return Child<QAction>(w, name); }
 inline void Click(const QObject& w, const QString& button) { Child<QAbstractButton>(w, button)->click(); }
+
+// What a player needs of a text in puzzle layouts: every character the
+// layouts use is as wide as every other in the font the widget really has.
+inline std::string UnevenWidths(const QWidget& w) {
+  const QFontMetrics fm(w.font());
+  const QString chars = QStringLiteral("0123456789.*|-+ ");
+  std::string out;
+  for (QChar c : chars)
+    if (fm.horizontalAdvance(c) != fm.horizontalAdvance(chars[0]))
+      out += std::string("'") + char(c.unicode()) + "' ";
+  return out;
+}
 
 inline std::string FileBytes(const QString& path) {
   return tessel::ReadWholeFile(QFile::encodeName(path).toStdString()).bytes;
