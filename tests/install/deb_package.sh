@@ -9,6 +9,8 @@ for tool in cpack dpkg-deb dpkg-shlibdeps; do
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Every tool's temporary files (lintian's among them) go here and leave with it.
+mkdir -p "$work/tmp" && export TMPDIR="$work/tmp"
 
 (cd "$build" && cpack -G DEB -B "$work/pkg" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/pkg/*.deb)

@@ -6,6 +6,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Every tool's temporary files (lintian's among them) go here and leave with it.
+mkdir -p "$work/tmp" && export TMPDIR="$work/tmp"
 
 if [ "$1" = --root ]; then
   bin="$2/usr/bin"

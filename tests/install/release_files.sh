@@ -3,6 +3,10 @@
 # distribution's own validators where they are installed.
 set -euo pipefail
 src=$1 cli=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# Every tool's temporary files (lintian's among them) go here and leave with it.
+mkdir -p "$work/tmp" && export TMPDIR="$work/tmp"
 absent=()
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$src/data/desktop/org.example.sudokutessel.desktop"
