@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
 
   window.SetSeedSource([] { return 7u; });
   window.NewGame(4);
-  board->DrawAllCandidates();  // every open cell shows its candidates
+  window.game().SetMode(tessel::DisplayMode::kAll);  // every open cell shows its candidates
+  window.Refresh();
   QApplication::processEvents();
   std::vector<double> times;
   for (int i = 0; i < 300; ++i) {

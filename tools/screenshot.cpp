@@ -103,7 +103,7 @@ bool DrawExplainedXWing(tessel::ui::TForm1& window, const QString& path) {
           for (int d = 1; d <= 9; ++d)
             if (pos.value[c] == d || (!pos.value[c] && (pos.lists[c] >> (d - 1) & 1))) cell.text += char('0' + d);
         }
-        game.ResetHistory();
+        game.RecountDigits();
         // Through None and back to All: the board redraws from the new lists.
         window.findChild<QRadioButton*>("rb_none")->click();
         window.findChild<QRadioButton*>("rb_all")->click();
@@ -158,7 +158,6 @@ int main(int argc, char** argv) {
   window.NewGame(level);
   auto child = [&window](const char* name) { return window.findChild<QAbstractButton*>(QLatin1String(name)); };
   child("rb_all")->setChecked(true);
-  window.rb_noneClick();
   child("disnote7")->click();
   auto* colours = window.findChild<tessel::TColorGrid*>(QStringLiteral("ColorGrid1"));
   // Mark the first two open cells: one whole cell, one candidate.

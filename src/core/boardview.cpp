@@ -78,25 +78,6 @@ void CellView::showhxs(std::string_view text) {
   for (int k = 1; k <= 9; ++k) subVisible[k] = text.find(char('0' + k)) != std::string_view::npos;
 }
 
-void RefreshAll(const Board& board, const BoardLook& look, BoardView& view) {
-  for (int i = 0; i < kCells; ++i) {
-    const Cell& c = board[i];
-    CellView& n = view[i];
-    // Only the squares take the parity colour: the cell keeps its own.
-    if (c.error) {
-      n.color = look.errorcolor;
-    } else {
-      n.setcolor(look.ParityColor(RowOf(i), ColOf(i)));
-    }
-    if (c.state == kGiven || OneChar(c)) {
-      ShowAsDigit(c, look, n);
-    } else {
-      n.caption.clear();
-      ShowCandidates(c, look, n);
-    }
-  }
-}
-
 void DrawDigitsOnly(const Board& board, const BoardLook& look, BoardView& view) {
   for (int i = 0; i < kCells; ++i) {
     const Cell& c = board[i];
@@ -115,17 +96,39 @@ void DrawFiltered(const Board& board, const BoardLook& look, BoardView& view, in
   Filtered(board, look, view, d);
 }
 
-void HideCandidates(const Board& board, BoardView& view) {
-  for (int i = 0; i < kCells; ++i)
-    if (board[i].text.size() != 1) view[i].Hide();
-}
+// clang-format off
+const char* const kAppearanceSample[kCells] = {
+    "48",     "*1",   "5",    "*6",  "2",    "*9",   "48",    "3",    "*7",
+    "4689",   "48",   "*3",   "*7",  "48",   "5",    "*2",    "1469", "1468",
+    "246789", "2478", "2679", "148", "*3",   "148",  "5",     "1469", "1468",
+    "2467",   "3",    "1267", "489", "4789", "4678", "147",   "1467", "*5",
+    "467",    "47",   "*8",   "5",   "*1",   "467",  "*3",    "*2",   "9",
+    "5",      "*9",   "167",  "3",   "47",   "*2",   "147",   "*8",   "146",
+    "3",      "*6",   "79",   "*2",  "*5",   "1478", "14789", "1479", "148",
+    "*1",     "5",    "79",   "489", "*6",   "3",    "4789",  "479",  "*2",
+    "2789",   "278",  "*4",   "189", "789",  "178",  "6",     "*5",   "*3",
+};
+// clang-format on
 
-void AssignCellMenus(const Board& board, int menuDigit, BoardView& view) {
+BoardView AppearancePreview(const BoardLook& look) {
+  Board board;
   for (int i = 0; i < kCells; ++i) {
-    const Cell& c = board[i];
-    view[i].popupAssigned = menuDigit >= 0 && c.state != kGiven &&
-                            (menuDigit == 0 || c.text.find(char('0' + menuDigit)) != std::string::npos);
+    const std::string t = kAppearanceSample[i];
+    Cell& c = board[i];
+    c.state = t[0] == '*' ? kGiven : t.size() == 1 ? kEntered : kOpen;
+    c.text = t[0] == '*' ? t.substr(1) : t;
   }
+  BoardView view;
+  for (int i = 0; i < kCells; ++i) {
+    view[i].row = RowOf(i);
+    view[i].col = ColOf(i);
+  }
+  DrawAllCandidates(board, look, view);
+  for (int i = 0; i < kCells; ++i) {
+    if (board[i].state == kOpen) view[i].setcolor(view[i].color);
+    if (board[i].text == "5") view[i].color = look.highcolor;
+  }
+  return view;
 }
 
 Colour CellBaseColour(const Board& board, const BoardLook& look, int row, int col, int selected) {

@@ -1,7 +1,7 @@
-// What the playing board draws: for each cell its big digit, font,
-// background and hover frame, and for each of its nine candidate squares
-// whether it shows and in which colours. The redraws compute it from the
-// cells; what they leave stays until the next redraw, as the board shows it.
+// What the playing board draws: for each cell its big digit, font and
+// background, and for each of its nine candidate squares whether it shows and
+// in which colours. The layers below build it from the cells; Render (game)
+// puts them together for a game.
 #pragma once
 
 #include <array>
@@ -16,26 +16,23 @@ namespace tessel {
 
 using Colour = std::uint32_t;  // 0x00BBGGRR, red in the low byte
 
-enum BorderStyle : int { kBorderNone = 0, kBorderSingle = 1 };
 enum ExplainMark : int { kExplainNone = 0, kExplainProof = 1, kExplainChange = 2, kExplainPlace = 3 };
 
 struct CellView {
   int row = 1;
   int col = 1;
 
-  // The cell itself: big digit, its font, background, hover frame.
+  // The cell itself: big digit, its font, background.
   std::string caption = " ";
   int fontSize = 25;  // points
   Colour fontColor = 0;
   Colour color = 16777215;  // background
-  int borderStyle = kBorderNone;
   bool popupAssigned = false;  // the cell menu pops up on a right click
 
   // Candidate square k (1..9) shows digit k; index 0 is unused.
   std::array<bool, 10> subVisible{};
   std::array<Colour, 10> subColor{};
   std::array<Colour, 10> subFontColor{};
-  std::array<int, 10> subBorderStyle{};  // hover frame of one square
   int subFontSize = 12;                  // points
 
   // Explain Next Step, until the next board change: a frame on the cells
@@ -74,21 +71,18 @@ struct BoardLook {
   Colour ParityColor(int row, int col) const { return BoxOf(row, col) % 2 == 0 ? unfocus2 : unfocus1; }
 };
 
-// Each cell as a digit (givens, one-character texts) or as its candidates.
-void RefreshAll(const Board& board, const BoardLook& look, BoardView& view);
 // Digits only; candidate squares hidden.
 void DrawDigitsOnly(const Board& board, const BoardLook& look, BoardView& view);
 // Digits and every open cell's candidates.
 void DrawAllCandidates(const Board& board, const BoardLook& look, BoardView& view);
 // Digits and the candidates of the open cells that hold d (0: none of them).
 void DrawFiltered(const Board& board, const BoardLook& look, BoardView& view, int d);
-// Hides the candidate squares of every cell whose text is not one character.
-void HideCandidates(const Board& board, BoardView& view);
-
-// Which cells open the cell menu on a right click: none in mode None
-// (menuDigit -1), every non-given in mode All (0), and in mode Only one the
-// non-givens whose list holds the chosen digit (1..9).
-void AssignCellMenus(const Board& board, int menuDigit, BoardView& view);
+// The Appearance dialog's preview: a sample position with every candidate
+// shown, open cells' squares on their cell's colour, and the highlight on
+// the 5s.
+BoardView AppearancePreview(const BoardLook& look);
+// That position, row-major; "*" marks a given.
+extern const char* const kAppearanceSample[kCells];
 
 // The hint's cell shows on yellow, and Check Error inks wrong digits red,
 // until the next redraw.

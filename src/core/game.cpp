@@ -1,22 +1,171 @@
 #include "core/game.hpp"
 
-#include "core/gamefile.hpp"
+#include <algorithm>
+
+#include "core/bank.hpp"
 #include "core/gamestore.hpp"
 #include "core/play.hpp"
 #include "core/solver.hpp"
 
 namespace tessel {
 
+// How one way of starting a game differs from the others.
+struct Game::Start {
+  bool resetLook = true;       // marks and Marking off, mode None (a saved game keeps them)
+  bool putGivens = true;       // the store's givens go on the board
+  bool fill = false;           // open cells get their computed candidates (a deal)
+  bool freshHistory = true;    // the board becomes entry 0 (a file brings its own)
+  int clockInterval = 0;       // what a tick adds; 0 keeps it
+};
+
+Game::Game() {
+  // Before the first game the board is blank and takes no input.
+  for (int i = 0; i < kCells; ++i) board_[i].state = kGiven;
+  for (auto& entry : marks_) entry.fill(kNoMark);
+  Redraw();
+}
+
+// --- The look ---
+
+void Game::Redraw() {
+  newLook_ = false;
+  plainColours_ = false;
+  for (auto& p : paint_) p.fill(kNoPaint);
+  ink_.fill(kNoPaint);
+}
+
+void Game::SetDigitButtons(int d) {
+  allowAllUp_ = d == 0;
+  if (d >= 1 && d <= 9) selected_ = d;
+}
+
+void Game::AssignMenus(int digit) {
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& c = board_[i];
+    menus_[i] = digit >= 0 && c.state != kGiven &&
+                (digit == 0 || c.text.find(char('0' + digit)) != std::string::npos);
+  }
+}
+
+void Game::SetMode(DisplayMode mode) {
+  if (mode == mode_) return;
+  mode_ = mode;
+  if (mode == DisplayMode::kNone) {
+    if (selected_ == 0) SetDigitButtons(1);
+    AssignMenus(-1);
+  } else {
+    FillCandidateLists(board_, autoUpdate_);
+    if (mode == DisplayMode::kAll) {
+      AssignMenus(0);
+      SetDigitButtons(0);
+    } else {
+      const int d = selected_ != 0 ? selected_ : 1;
+      AssignMenus(d);
+      SetDigitButtons(d);
+    }
+    RecountDigits();
+  }
+  Redraw();
+}
+
+void Game::SelectDigit() {
+  if (mode_ == DisplayMode::kOnlyOne) {
+    FillEmptyTexts(board_);
+    AssignMenus(selected_ == 0 ? -1 : selected_);
+  }
+  Redraw();
+}
+
+void Game::ChooseDigit(int d) {
+  if (d < 1 || d > 9) return;
+  selected_ = d;
+  SelectDigit();
+}
+
+void Game::ToggleDigit(int d) {
+  if (d < 1 || d > 9) return;
+  if (selected_ != d)
+    selected_ = d;
+  else if (allowAllUp_)
+    selected_ = 0;
+  SelectDigit();
+}
+
+void Game::ClearMarks() {
+  for (auto& entry : marks_) entry.fill(kNoMark);
+  plainColours_ = false;
+  for (auto& p : paint_) p.fill(kNoPaint);
+}
+
+void Game::ShowNewLook() {
+  Redraw();
+  newLook_ = true;
+  plainColours_ = true;
+}
+
+// --- Starting a game ---
+
 void Game::Clear() {
   store_.ClearValues();
   for (int i = 0; i < kCells; ++i) {
     board_[i].state = kOpen;
     board_[i].text.clear();
+    board_[i].error = false;
   }
-  ClearMarks();
+  for (auto& entry : marks_) entry.fill(kNoMark);
   ClearExplain();
   finished_ = false;
   inPlay_ = false;
+  Redraw();
+}
+
+void Game::StartGame(const Start& how) {
+  if (how.resetLook) {
+    for (auto& entry : marks_) entry.fill(kNoMark);
+    marking_ = false;
+    SetMode(DisplayMode::kNone);
+  }
+  selected_ = 1;
+  if (how.putGivens) {
+    for (int i = 0; i < kCells; ++i) {
+      Cell& c = board_[i];
+      const TNode& n = store_[i];
+      if (n.given) {
+        c.state = kGiven;
+        c.text = std::string(1, char('0' + n.value));
+      } else {
+        c.state = kOpen;
+        if (how.fill) c.text = "123456789";
+      }
+      c.error = false;
+    }
+    if (how.fill)
+      for (int i = 0; i < kCells; ++i)
+        if (board_[i].state == kOpen) board_[i].text = board_.ComputeCandidates(RowOf(i), ColOf(i));
+  }
+  ClearExplain();
+  history_.AbandonBranch();
+  branchesLocked_ = false;
+  finished_ = false;
+  inPlay_ = started_ = true;
+  if (how.freshHistory) {
+    RecountDigits();
+    SelectDigit();
+    history_.Reset(board_);
+  } else {
+    counts_ = CountPlacedDigits(board_);
+    SelectDigit();
+  }
+  clockRunning_ = true;
+  ++clockStarts_;
+  if (how.clockInterval > 0) clockInterval_ = how.clockInterval;
+}
+
+void Game::NewGame(int level, Random32& rng) {
+  Clear();
+  DealPuzzle(level, store_, rng);
+  board_.nd = level;
+  StartGame({.fill = true});
 }
 
 void Game::OpenRecord(const std::vector<std::string>& lines, int n) {
@@ -28,60 +177,63 @@ void Game::OpenRecord(const std::vector<std::string>& lines, int n) {
   Clear();
   board_ = board;
   store_ = store;
-  inPlay_ = true;
+  StartGame({.resetLook = false, .putGivens = false, .clockInterval = 1000});
 }
 
 void Game::LoadGameFile(const GameFile& file) {
   Clear();
-  history_.Assign(file.history);
   store_ = file.store;
+  history_.Assign(file.history);
   RestoreSnapshot(board_, history_.Current());
   for (int i = 0; i < kCells; ++i) board_[i].state = store_[i].given ? kGiven : kOpen;
   board_.nd = file.level;
-  PutGivensOnBoard(false);
+  StartGame({.freshHistory = false});
   // The last entry again, with the states stored in it.
   StepLast();
-  inPlay_ = true;
 }
 
-void Game::PutGivensOnBoard(bool fill) {
+void Game::ImportPuzzle(const Board& editor, std::string_view solution) {
+  Clear();
   for (int i = 0; i < kCells; ++i) {
+    const Cell& e = editor[i];
     Cell& c = board_[i];
-    const TNode& n = store_[i];
-    if (n.given) {
-      c.state = kGiven;
-      c.text = std::string(1, char('0' + n.value));
-    } else {
-      c.state = kOpen;
-      if (fill) c.text = "123456789";
-    }
-    c.error = false;
+    c.state = kOpen;
+    c.text = e.text;
+    TNode& n = store_[i];
+    n.given = e.state == kEntered && e.text.size() == 1 && IsDigitChar(e.text[0]);
+    n.value = n.given ? c.text[0] - '0' : 0;
   }
-  if (fill)
-    for (int i = 0; i < kCells; ++i)
-      if (board_[i].state == kOpen) board_[i].text = board_.ComputeCandidates(RowOf(i), ColOf(i));
-  history_.AbandonBranch();
-  ClearExplain();
-  finished_ = false;
+  if (!solution.empty()) store_.SetSolution(solution);
+  board_.nd = kUnknownLevel;
+  StartGame({});
 }
 
-void Game::ClearMarks() {
+void Game::Restart() {
   for (auto& entry : marks_) entry.fill(kNoMark);
-}
-
-bool Game::Show(const std::string& line) {
-  RestoreSnapshot(board_, line);
+  marking_ = false;
+  RestartBoard(board_);
   ClearExplain();
   board_.MarkConflicts();
-  return true;
+  finished_ = false;
+  started_ = true;
+  SetMode(DisplayMode::kNone);
+  selected_ = 1;
+  RecountDigits();
+  SelectDigit();
+  history_.Reset(board_);
+  clockRunning_ = true;
+  ++clockStarts_;
 }
 
-bool Game::StepFirst() { return history_.count() > 0 && Show(history_.StepFirst()); }
-bool Game::StepBack() { return history_.CanStepBack() && Show(history_.StepBack()); }
-bool Game::StepNext() { return history_.CanStepForward() && Show(history_.StepNext()); }
-bool Game::StepLast() { return history_.count() > 0 && Show(history_.StepLast()); }
+std::string Game::LevelLabel() const { return started_ ? LevelText(board_.nd) : std::string(); }
 
-bool Game::RejectBranch() { return history_.BranchOpen() && Show(history_.RejectBranch()); }
+// --- Moves ---
+
+bool Game::RecountDigits() {
+  counts_ = CountPlacedDigits(board_);
+  ClearExplain();
+  return history_.RecordStep(board_);
+}
 
 PlayResult Game::Settle(bool changed) {
   PlayResult r;
@@ -89,48 +241,114 @@ PlayResult Game::Settle(bool changed) {
   if (changed) ClearExplain();
   board_.MarkConflicts();
   r.finished = board_.IsFinished();
-  if (r.finished) finished_ = true;
+  if (r.finished) {
+    finished_ = true;
+    clockRunning_ = false;
+  }
   return r;
 }
 
-PlayResult Game::ClickCell(int row, int col, bool left) {
-  if (mode_ == DisplayMode::kNone)
-    return Settle(left ? PlaceSelectedDigit(board_, row, col, selected_) : ClearCell(board_, row, col));
-  if (left && ReopenEnteredCell(board_, row, col)) return Settle(true);
+PlayResult Game::Mark(const Press& press, Colour palette, const BoardLook& look) {
+  // A marking click paints what is on screen and reads the marks back from
+  // it, as the board shows them.
+  BoardView view = Render(*this, look);
+  const int i = IndexOf(press.row, press.col);
+  CellView& n = view[i];
+  if (press.digit == 0) {
+    const Colour c = press.left ? palette : CellBaseColour(board_, look, press.row, press.col, selected_);
+    n.color = c;
+    n.setcolor(c);
+    paint_[i].fill(c);
+  } else {
+    const Colour c = press.left ? palette : n.color;
+    n.subColor[press.digit] = c;
+    paint_[i][press.digit] = c;
+  }
+  marks_ = CaptureMarks(look, view);
   return {};
 }
 
-PlayResult Game::ClickCandidate(int row, int col, int digit, bool left) {
-  tessel::ClickCandidate(board_, row, col, digit, left, autoUpdate_);
-  return Settle(true);
+PlayResult Game::Play(const Press& p) {
+  if (p.digit != 0) {
+    if (mode_ == DisplayMode::kNone) return {};
+    tessel::ClickCandidate(board_, p.row, p.col, p.digit, p.left, autoUpdate_);
+    const PlayResult r = Settle(true);
+    RecountDigits();
+    Redraw();
+    return r;
+  }
+  PlayResult r;
+  if (mode_ == DisplayMode::kNone) {
+    r = Settle(p.left ? PlaceSelectedDigit(board_, p.row, p.col, selected_) : ClearCell(board_, p.row, p.col));
+    RecountDigits();
+    Redraw();
+  } else {
+    if (p.left && ReopenEnteredCell(board_, p.row, p.col)) {
+      r = Settle(true);
+      RecountDigits();
+      Redraw();
+    }
+    r.menu = true;
+  }
+  // Check Error's ink goes with any click on a cell.
+  ink_.fill(kNoPaint);
+  if (r.finished) branchesLocked_ = true;
+  return r;
+}
+
+PlayResult Game::PressOn(const Press& press, Colour palette, const BoardLook& look) {
+  if (press.row < 1 || press.row > 9 || press.col < 1 || press.col > 9 || press.digit < 0 || press.digit > 9)
+    return {};
+  return marking_ ? Mark(press, palette, look) : Play(press);
 }
 
 PlayResult Game::CellCommand(int row, int col, std::string_view command) {
-  if (!ApplyCellCommand(board_, row, col, command)) return {};
-  return Settle(true);
+  if (row < 1 || row > 9 || col < 1 || col > 9 || !ApplyCellCommand(board_, row, col, command)) return {};
+  const PlayResult r = Settle(true);
+  RecountDigits();
+  Redraw();
+  return r;
 }
 
-void Game::MarkCell(int row, int col, Colour colour, const BoardLook& look) {
-  CellView& n = view_[IndexOf(row, col)];
-  n.color = colour;
-  n.setcolor(colour);
-  marks_ = CaptureMarks(look, view_);
+// --- History ---
+
+bool Game::ShowEntry(const std::string& line) {
+  RestoreSnapshot(board_, line);
+  ClearExplain();
+  board_.MarkConflicts();
+  if (mode_ == DisplayMode::kNone && selected_ == 0) SetDigitButtons(1);
+  Redraw();
+  RecountDigits();
+  return true;
 }
 
-void Game::MarkCandidate(int row, int col, int digit, Colour colour, const BoardLook& look) {
-  view_[IndexOf(row, col)].subColor[digit] = colour;
-  marks_ = CaptureMarks(look, view_);
-}
+bool Game::StepFirst() { return history_.count() > 0 && ShowEntry(history_.StepFirst()); }
+bool Game::StepBack() { return history_.CanStepBack() && ShowEntry(history_.StepBack()); }
+bool Game::StepNext() { return history_.CanStepForward() && ShowEntry(history_.StepNext()); }
+bool Game::StepLast() { return history_.count() > 0 && ShowEntry(history_.StepLast()); }
+
+void Game::StartBranch() { history_.StartBranch(board_); }
+void Game::AcceptBranch() { history_.AcceptBranch(); }
+bool Game::RejectBranch() { return history_.BranchOpen() && ShowEntry(history_.RejectBranch()); }
+
+// --- Assistance ---
 
 int Game::Hint() {
   ClearExplain();
-  return PlaceHint(board_, store_.GetSolution(), autoUpdate_);
+  // No conflict check and no finish test: a hint never announces the end.
+  const int cell = PlaceHint(board_, store_.GetSolution(), autoUpdate_);
+  if (cell >= 0) {
+    Redraw();
+    paint_[cell][0] = kHintBackground;
+  }
+  RecountDigits();
+  return cell;
 }
 
 std::vector<int> Game::WrongDigits() const { return tessel::WrongDigits(board_, store_); }
 
-void Game::InkWrongDigits() {
-  for (int i : WrongDigits()) view_[i].fontColor = kWrongDigitFont;
+void Game::CheckErrors() {
+  for (int i : WrongDigits()) ink_[i] = kWrongDigitFont;
 }
 
 Game::SolutionAnswer Game::SolutionToShow() const {
@@ -146,35 +364,20 @@ Game::SolutionAnswer Game::SolutionToShow() const {
   return a;
 }
 
-void Game::FillSolution(std::string_view solution) {
+void Game::ShowSolution(std::string_view solution) {
+  if (solution.size() != std::size_t(kCells)) return;
   FillFromSolution(board_, solution);
   ClearExplain();
   board_.MarkConflicts();
+  Redraw();
 }
 
-void Game::Restart() {
-  RestartBoard(board_);
-  ClearExplain();
-  board_.MarkConflicts();
-  finished_ = false;
-}
-
-void Game::ImportPuzzle(const Board& editor, std::string_view solution) {
-  Clear();
-  for (int i = 0; i < kCells; ++i) {
-    const Cell& e = editor[i];
-    Cell& c = board_[i];
-    c.state = kOpen;
-    c.text = e.text;
-    TNode& n = store_[i];
-    n.row = RowOf(i);
-    n.col = ColOf(i);
-    n.given = e.state == kEntered && e.text.size() == 1 && IsDigitChar(e.text[0]);
-    n.value = n.given ? c.text[0] - '0' : 0;
-    if (n.given) c.state = kGiven;
-  }
-  if (!solution.empty()) store_.SetSolution(solution);
-  inPlay_ = true;
+void Game::FillEmptyLists() {
+  bool anyEmpty = false;
+  for (int i = 0; i < kCells; ++i) anyEmpty = anyEmpty || board_[i].text.empty();
+  if (!anyEmpty) return;
+  FillEmptyTexts(board_);
+  Redraw();
 }
 
 Explanation Game::ExplainNextStep() {
@@ -184,22 +387,99 @@ Explanation Game::ExplainNextStep() {
     const SolutionAnswer a = SolutionToShow();
     if (a.kind == SolutionAnswer::kShow) solution = a.first;
   }
-  Explanation e = Explain(PositionOf(board_, mode_ != DisplayMode::kNone), solution);
-  for (int c : e.proof) view_[c].explain = kExplainProof;
-  for (int c : e.changes) view_[c].explain = kExplainChange;
-  for (const auto& p : e.placements) view_[p.cell].explain = kExplainPlace;
-  for (const auto& p : e.placements) view_[p.cell].explainDigits |= 1u << (p.digit - 1);
-  for (const auto& el : e.eliminations) view_[el.cell].explainDigits |= 1u << (el.digit - 1);
-  explained_ = e.sentence;
-  return e;
+  explanation_ = Explain(PositionOf(board_, mode_ != DisplayMode::kNone), solution);
+  return explanation_;
 }
 
-void Game::ClearExplain() {
-  explained_.clear();
-  for (auto& n : view_) {
-    n.explain = kExplainNone;
-    n.explainDigits = 0;
+void Game::ClearExplain() { explanation_ = Explanation{}; }
+
+// --- Drawing ---
+
+BoardView Render(const Game& game, const BoardLook& look) {
+  const Board& board = game.board();
+  BoardView view;
+  for (int i = 0; i < kCells; ++i) {
+    view[i].row = RowOf(i);
+    view[i].col = ColOf(i);
   }
+  if (game.newLookShown() || game.mode() == DisplayMode::kAll)
+    DrawAllCandidates(board, look, view);
+  else if (game.mode() == DisplayMode::kOnlyOne)
+    DrawFiltered(board, look, view, game.selectedDigit());
+  else
+    DrawDigitsOnly(board, look, view);
+
+  ApplyMarks(board, look, game.selectedDigit(), game.marks(), view);
+  if (game.plainColours()) {
+    // The new look paints the cells in their box colours, without marks or
+    // highlight, and open cells' squares in their cell's colour; the hidden
+    // squares of placed cells keep what they had.
+    for (int i = 0; i < kCells; ++i) {
+      const Cell& c = board[i];
+      view[i].color = c.error ? look.errorcolor : look.ParityColor(RowOf(i), ColOf(i));
+      if (c.state == kOpen) view[i].setcolor(view[i].color);
+    }
+  } else {
+    RestoreEntryFonts(board, game.store(), look, view);
+  }
+
+  const Explanation& e = game.explanation();
+  for (int i = 0; i < kCells; ++i) {
+    CellView& n = view[i];
+    const auto& paint = game.paint()[i];
+    if (paint[0] != kNoPaint) n.color = paint[0];
+    for (int k = 1; k <= 9; ++k)
+      if (paint[k] != kNoPaint) n.subColor[k] = paint[k];
+    if (game.ink()[i] != kNoPaint) n.fontColor = game.ink()[i];
+    n.popupAssigned = game.menuAssigned(i);
+  }
+  for (int c : e.proof) view[c].explain = kExplainProof;
+  for (int c : e.changes) view[c].explain = kExplainChange;
+  for (const auto& p : e.placements) {
+    view[p.cell].explain = kExplainPlace;
+    view[p.cell].explainDigits |= std::uint16_t(1u << (p.digit - 1));
+  }
+  for (const auto& el : e.eliminations) view[el.cell].explainDigits |= std::uint16_t(1u << (el.digit - 1));
+  return view;
+}
+
+std::string HoverHint(const Game& game, int row, int col, int sub) {
+  const Cell& c = game.board().at(row, col);
+  if (game.marking())
+    return ChooseText("Mark color with the left button,Clear the marked color with the right button.",
+                      "左键标记颜色，右键清除标记的颜色.");
+  if (sub != 0)
+    return ChooseText("Left click sets the selected Candidature as Bignumber, right click deletes such Candidature.",
+                      "左键设定选择的数为大数,右键删除选择的候选数.");
+  switch (game.mode()) {
+    case DisplayMode::kNone:
+      if (c.state == kEntered || c.state == kOpen)
+        return ChooseText("Set Bignumber with the left button, clear Bignumber with the right button.",
+                          "鼠标左键设定数字，右键清除.");
+      break;
+    case DisplayMode::kAll:
+      if (c.state == kEntered)
+        return ChooseText("Cancel the bignumber with the left button.Pop up the shortcut menu with the right button.",
+                          "左键取消设置的大数,右键打开快捷菜单..");
+      if (c.state == kOpen) return ChooseText("Pop up the shortcut menu with the right button.", "右键打开快捷菜单.");
+      break;
+    case DisplayMode::kOnlyOne:
+      if (c.state != kGiven && game.menuAssigned(IndexOf(row, col)))
+        return ChooseText("Pop up the shortcut menu with the right button.", "右键打开快捷菜单.");
+      break;
+  }
+  return {};
+}
+
+std::array<int, 9> CountPlacedDigits(const Board& board) {
+  std::array<int, 9> counts{};
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& c = board[i];
+    if (c.state == kOpen || c.text.size() != 1 || !IsDigitChar(c.text[0])) continue;
+    int& n = counts[c.text[0] - '1'];
+    n = std::min(n + 1, 9);
+  }
+  return counts;
 }
 
 }  // namespace tessel

@@ -1,9 +1,14 @@
-// One game in progress: the board, its solution store, the move history with
-// the branch point, the player's colour marks, and the drawing table the
-// board shows. The window holds one, forwards the commands to it and shows
-// the result.
+// One game in progress and everything the player does to it: the board, its
+// solution store, the move history with the branch point, the colour marks,
+// how the board is looked at (display mode, chosen digit, marking), the clock
+// and what a redraw leaves on screen until the next one. Every command of the
+// window is one method here: it applies the rule, marks conflicts, tests the
+// finish, records the history step and says what the window must announce.
+// The window then draws Render(game, look) and shows the rest of the state.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +19,7 @@
 #include "core/gamefile.hpp"
 #include "core/history.hpp"
 #include "core/qj.hpp"
+#include "core/random.hpp"
 
 namespace tessel {
 
@@ -21,106 +27,129 @@ namespace tessel {
 // the chosen digit.
 enum class DisplayMode { kNone, kAll, kOnlyOne };
 
-// What a move did: whether the cells changed, and whether the puzzle is now
-// solved (no open cell, no conflict).
+// What a command did: whether the cells changed, whether the puzzle is now
+// solved (the window says "Puzzle solved"), and whether a right press may
+// go on to open the cell menu.
 struct PlayResult {
   bool changed = false;
   bool finished = false;
+  bool menu = false;
 };
+
+// A press on the board: a cell (digit 0) or one of its candidate squares.
+struct Press {
+  int row = 1;
+  int col = 1;
+  int digit = 0;
+  bool left = true;
+};
+
+// Colours painted over a redraw that stay until the next one: the hint's
+// cell, Check Error's ink and the squares a marking click paints.
+inline constexpr Colour kNoPaint = 0xFFFFFFFFu;
 
 class Game {
  public:
-  Game() { ClearMarks(); }
+  Game();
 
-  Board& board() { return board_; }
   const Board& board() const { return board_; }
-  TQJ& store() { return store_; }
   const TQJ& store() const { return store_; }
-  History& history() { return history_; }
   const History& history() const { return history_; }
-  ColourMarks& marks() { return marks_; }
   const ColourMarks& marks() const { return marks_; }
-  // What a redraw leaves stays here until the next one.
-  BoardView& view() { return view_; }
-  const BoardView& view() const { return view_; }
+  // For tests and tools that set up a position by hand.
+  Board& board() { return board_; }
+  TQJ& store() { return store_; }
+  ColourMarks& marks() { return marks_; }
 
-  // How the player looks at the board: the display mode, the chosen digit
-  // (0: none), Auto Update of the candidate lists, and colour marking.
+  // --- How the player looks at the board ---
   DisplayMode mode() const { return mode_; }
-  void SetMode(DisplayMode mode) { mode_ = mode; }
   int selectedDigit() const { return selected_; }
-  void SetSelectedDigit(int d) { selected_ = d >= 1 && d <= 9 ? d : 0; }
+  // Whether the chosen digit may be released, leaving none chosen.
+  bool allowAllUp() const { return allowAllUp_; }
   bool autoUpdate() const { return autoUpdate_; }
   void SetAutoUpdate(bool on) { autoUpdate_ = on; }
   bool marking() const { return marking_; }
   void SetMarking(bool on) { marking_ = on; }
+  // Which cells open the cell menu on a right press; set by the mode change
+  // and, in mode Only one, by the digit selection.
+  bool menuAssigned(int cell) const { return menus_[cell]; }
 
-  // No game: the store empty, every cell open and blank, no colour marks.
-  void Clear();
-  // A saved game: the record whose "Name=" line is line n of games.dat goes
-  // into the board and the store. Throws GameDataError at the first bad
-  // digit, and then nothing has changed.
+  // The mode change: the lists are filled before a mode that shows them,
+  // the digit buttons and the cell menus follow the mode. Nothing happens
+  // when the mode is already that one.
+  void SetMode(DisplayMode mode);
+  // The digit buttons: Choose presses d (1..9) as a key or a digit bar does;
+  // Toggle is a click on button d, which releases it when it is down and
+  // may be released. Both run the digit selection.
+  void ChooseDigit(int d);
+  void ToggleDigit(int d);
+
+  // --- Starting a game ---
+  // Every way a game comes onto the board ends in one start: the board and
+  // store in place, a fresh history (or the file's), the look reset, the
+  // clock from zero, the branch closed.
+  void NewGame(int level, Random32& rng);
+  // A saved game: the record whose "Name=" line is line n of games.dat.
+  // Throws GameDataError at the first bad digit, and then nothing changed.
   void OpenRecord(const std::vector<std::string>& lines, int n);
   // A last-game or replay file, read whole: its history, level and store,
   // and its last entry on the board with the states stored in it.
   void LoadGameFile(const GameFile& file);
+  // A puzzle from the editor: each cell holding one entered digit becomes a
+  // given, every other cell keeps its text, open. The store takes the givens
+  // and the solution when one is known (empty: none).
+  void ImportPuzzle(const Board& editor, std::string_view solution);
+  // Every cell but the givens open again with computed candidates; the
+  // branch and its buttons stay as they were.
+  void Restart();
+  // No game: the store empty, every cell open and blank, no colour marks.
+  void Clear();
 
   // A game is on the board: one was dealt, opened, loaded or imported, and
-  // not cleared since. Only then is there a game to keep at close.
+  // not cleared since. Only then is there a game to keep at close, and only
+  // then do the step and branch buttons lead anywhere.
   bool inPlay() const { return inPlay_; }
-  void SetInPlay() { inPlay_ = true; }
+  // A game has been put on the board in this run: the board takes input.
+  bool started() const { return started_; }
+  // Solved by the player: set by the move that fills the last cell without a
+  // conflict, cleared when a game is started, cleared or restarted.
+  bool finished() const { return finished_; }
 
-  // The store's givens go on the board, every other cell open (with fill,
-  // holding its computed candidates); an open branch is abandoned.
-  void PutGivensOnBoard(bool fill);
+  // --- Moves ---
+  // A press on a cell or a candidate square, as a mouse click or its key:
+  // colour marking when Marking is on (palette: the palette's colour),
+  // else the rule of the display mode.
+  PlayResult PressOn(const Press& press, Colour palette, const BoardLook& look);
+  // A command of the cell menu ("+d", "-d", "X"); nothing on a given.
+  PlayResult CellCommand(int row, int col, std::string_view command);
+  // Clear Marking: every mark goes, the base colours come back.
   void ClearMarks();
 
-  // The position on the board, recorded when it differs from the entry at
-  // the cursor (the entries after the cursor go). True when recorded.
-  bool RecordStep() {
-    ClearExplain();
-    return history_.RecordStep(board_);
-  }
-  // The board becomes entry 0 of a fresh history.
-  void ResetHistory() { history_.Reset(board_); }
-
-  // Moves through the history; the entry at the new cursor goes on the board
-  // with its conflicts marked. False, and nothing changes, when the move
-  // would leave the list.
+  // --- History ---
   bool StepFirst();
   bool StepBack();
   bool StepNext();
   bool StepLast();
-
-  // Trial branch. RejectBranch puts the branch point back on the board
-  // (false when no branch is open); recording it is the caller's next step.
-  void StartBranch() { history_.StartBranch(board_); }
-  void AcceptBranch() { history_.AcceptBranch(); }
+  void StartBranch();
+  void AcceptBranch();
+  // Puts the branch point back on the board and records it. False when no
+  // branch is open.
   bool RejectBranch();
+  // Branch buttons: Start while none is open, Accept and Reject while one
+  // is. A finish by a cell click closes all three until the next game.
+  bool CanStartBranch() const { return inPlay_ && !branchesLocked_ && !history_.BranchOpen(); }
+  bool CanEndBranch() const { return inPlay_ && !branchesLocked_ && history_.BranchOpen(); }
+  bool CanStepBack() const { return inPlay_ && history_.CanStepBack(); }
+  bool CanStepForward() const { return inPlay_ && history_.CanStepForward(); }
 
-  // A click on a cell: in mode None the left button places the chosen digit
-  // and the right one clears the cell; in the other modes a left click on an
-  // entered digit opens the cell again. Conflicts are marked afresh.
-  PlayResult ClickCell(int row, int col, bool left);
-  // A click on a candidate square (modes All and Only one); with Auto
-  // Update a placed digit leaves its peers' lists.
-  PlayResult ClickCandidate(int row, int col, int digit, bool left);
-  // A command of the cell menu ("+d", "-d", "X"); nothing on a given.
-  PlayResult CellCommand(int row, int col, std::string_view command);
-
-  // Colour marking: the cell with its squares, or one square, takes the
-  // colour; the marks are read back from the drawing table.
-  void MarkCell(int row, int col, Colour colour, const BoardLook& look);
-  void MarkCandidate(int row, int col, int digit, Colour colour, const BoardLook& look);
-
-  // The hint: the last open cell gets its solution digit. Its index, or -1.
+  // --- Assistance ---
+  // The hint: the last open cell gets its solution digit and shows on yellow
+  // until the next redraw. Its index, or -1.
   int Hint();
-  // Drawn over a redraw: the hint's cell on its background.
-  void ShowHintCell(int cell) { view_[cell].color = kHintBackground; }
   // Placed digits that differ from the stored solution.
   std::vector<int> WrongDigits() const;
   // Check Error: those digits in red until the next redraw.
-  void InkWrongDigits();
+  void CheckErrors();
   // What Show Solution shows: the stored solution, else the puzzle test's
   // answer for the givens on the board.
   struct SolutionAnswer {
@@ -129,46 +158,105 @@ class Game {
     std::string second;  // kSeveral: another one
   };
   SolutionAnswer SolutionToShow() const;
-  // Every cell but the givens takes its digit of the solution, conflicts marked.
-  void FillSolution(std::string_view solution);
+  // Every cell but the givens takes its digit of the solution; not recorded.
+  void ShowSolution(std::string_view solution);
+  // Before the board leaves as text: every empty list gets its computed
+  // candidates (shown, recorded with the next change).
+  void FillEmptyLists();
 
-  // Every cell but the givens open again with computed candidates.
-  void Restart();
-
-  // Explain Next Step on the board as the player has it (their own lists
-  // when the display shows them): the cells it uses are framed in the
-  // drawing table until the next board change. Places and records nothing.
+  // Explain Next Step on the board as the player has it: the cells it uses
+  // are framed until the next board change. Places and records nothing.
   Explanation ExplainNextStep();
-  // Those frames go (every board change does this itself).
-  void ClearExplain();
-  // The sentence of the step framed on the board; empty when none is.
-  const std::string& explained() const { return explained_; }
+  // The step framed on the board (kind kNone when none is).
+  const Explanation& explanation() const { return explanation_; }
+  // Its sentence; empty when no step is framed.
+  const std::string& explained() const { return explanation_.sentence; }
 
-  // A puzzle from the editor: each cell holding one entered digit becomes a
-  // given, every other cell keeps its text, open. The store takes the givens
-  // and the solution when one is known (empty: none).
-  void ImportPuzzle(const Board& editor, std::string_view solution);
+  // The Appearance dialog's OK redraws with every candidate shown and the
+  // plain box colours, until the next redraw.
+  void ShowNewLook();
 
-  // Solved by the player: set by the move that fills the last cell without a
-  // conflict, cleared when a game is put on the board, cleared or restarted.
-  bool finished() const { return finished_; }
+  // --- What the window shows beside the board ---
+  // The digit bars: counted at every recorded change, not by Show Solution.
+  const std::array<int, 9>& digitCounts() const { return counts_; }
+  // "  Level:..." once a game was started, else empty.
+  std::string LevelLabel() const;
+  // The clock runs from a start until the finish. A change of clockStarts()
+  // sets it back to zero; the interval is what one tick adds (ms).
+  bool clockRunning() const { return clockRunning_; }
+  void SetClockRunning(bool on) { clockRunning_ = on; }
+  int clockInterval() const { return clockInterval_; }
+  int clockStarts() const { return clockStarts_; }
+
+  // --- What the last redraw left (read by Render) ---
+  // Every candidate shown, as the Appearance dialog leaves the board.
+  bool newLookShown() const { return newLook_; }
+  // The colours without marks or highlight, as that dialog paints them;
+  // Clear Marking brings the base colours back.
+  bool plainColours() const { return plainColours_; }
+  // Colours painted over the redraw: [cell][0] background, [cell][k] square k.
+  const std::array<std::array<Colour, 10>, kCells>& paint() const { return paint_; }
+  // Font colours over the redraw (Check Error).
+  const std::array<Colour, kCells>& ink() const { return ink_; }
+
+  // The common end of a board change (the described RecountDigits): the
+  // digit bars are counted and the position is recorded when it differs from
+  // the entry at the cursor. True when recorded.
+  bool RecountDigits();
 
  private:
-  bool Show(const std::string& line);
+  struct Start;
+  void StartGame(const Start& how);
+  // Clears what lasts only until the next redraw.
+  void Redraw();
+  // The digit selection: lists and menus of mode Only one, then a redraw.
+  void SelectDigit();
+  // Sets the digit buttons for a mode: d 0 lets all be up.
+  void SetDigitButtons(int d);
+  void AssignMenus(int digit);  // -1 none, 0 every non-given, else those holding it
+  bool ShowEntry(const std::string& line);
   PlayResult Settle(bool changed);
+  PlayResult Mark(const Press& press, Colour palette, const BoardLook& look);
+  PlayResult Play(const Press& press);
+  void ClearExplain();
 
   Board board_;
   TQJ store_;
   History history_;
   ColourMarks marks_{};
-  BoardView view_;
   DisplayMode mode_ = DisplayMode::kNone;
   int selected_ = 0;
+  bool allowAllUp_ = false;
   bool autoUpdate_ = true;
   bool marking_ = false;
-  bool finished_ = false;
+  std::array<bool, kCells> menus_{};
+
   bool inPlay_ = false;
-  std::string explained_;
+  bool started_ = false;
+  bool finished_ = false;
+  bool branchesLocked_ = false;
+  std::array<int, 9> counts_{};
+  bool clockRunning_ = false;
+  int clockInterval_ = 100;
+  int clockStarts_ = 0;
+
+  bool newLook_ = false;
+  bool plainColours_ = false;
+  std::array<std::array<Colour, 10>, kCells> paint_{};
+  std::array<Colour, kCells> ink_{};
+  Explanation explanation_;
 };
+
+// What the board shows of a game in a look: the display mode's digits and
+// candidates, base colours with the highlight and the marks, then what the
+// last redraw left, the explained step's frames and the cell menus.
+BoardView Render(const Game& game, const BoardLook& look);
+
+// What the mouse buttons would do on a cell (sub 0) or one of its squares,
+// for the status bar; empty where they do nothing.
+std::string HoverHint(const Game& game, int row, int col, int sub);
+
+// The placed cells holding each digit (index d-1), capped at 9 like the bars.
+std::array<int, 9> CountPlacedDigits(const Board& board);
 
 }  // namespace tessel

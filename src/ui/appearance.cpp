@@ -12,7 +12,6 @@
 #include <string>
 
 #include "core/board.hpp"
-#include "ui/mainwindow.hpp"
 #include "ui/texts.hpp"
 
 namespace tessel::ui {
@@ -64,26 +63,11 @@ void TColorSwatch::leaveEvent(QEvent* event) {
 
 // --- TfrmAppearance ---
 
-// clang-format off
-const char* const TfrmAppearance::kSample[81] = {
-    "48",     "*1",   "5",    "*6",  "2",    "*9",   "48",    "3",    "*7",
-    "4689",   "48",   "*3",   "*7",  "48",   "5",    "*2",    "1469", "1468",
-    "246789", "2478", "2679", "148", "*3",   "148",  "5",     "1469", "1468",
-    "2467",   "3",    "1267", "489", "4789", "4678", "147",   "1467", "*5",
-    "467",    "47",   "*8",   "5",   "*1",   "467",  "*3",    "*2",   "9",
-    "5",      "*9",   "167",  "3",   "47",   "*2",   "147",   "*8",   "146",
-    "3",      "*6",   "79",   "*2",  "*5",   "1478", "14789", "1479", "148",
-    "*1",     "5",    "79",   "489", "*6",   "3",    "4789",  "479",  "*2",
-    "2789",   "278",  "*4",   "189", "789",  "178",  "6",     "*5",   "*3",
-};
-// clang-format on
-
-TfrmAppearance::TfrmAppearance(TForm1& form, TPICSD33& mainBoard)
-    : QDialog(&form, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      form_(form),
-      mainBoard_(mainBoard),
-      settings_(QFile::encodeName(form.DataFolder() + QString::fromLatin1(kSettingsFileName)).toStdString()) {
+TfrmAppearance::TfrmAppearance(Session& session)
+    : QDialog(session.dialogParent(), Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      session_(session),
+      settings_(QFile::encodeName(session.DataFolder() + QString::fromLatin1(kSettingsFileName)).toStdString()) {
   setObjectName(QStringLiteral("TfrmAppearance"));
   setWindowTitle(QStringLiteral("Appearance"));
   setModal(true);
@@ -157,29 +141,12 @@ TfrmAppearance::TfrmAppearance(TForm1& form, TPICSD33& mainBoard)
     connect(s, &TColorSwatch::clicked, this, [this, s = s, g = g] { SwatchClick(s, g); });
   }
 
-  FillSample();
   // The second load reads the file again, undoing what click actions of the
   // first one wrote into the settings text.
-  LoadSettings(sd1);
-  LoadSettings(sd1);
-  LoadSettings(&mainBoard_);
+  LoadSettings(Target::kPreview);
+  LoadSettings(Target::kPreview);
+  LoadSettings(Target::kMain);
   hide();
-}
-
-void TfrmAppearance::FillSample() {
-  for (int i = 0; i < kCells; ++i) {
-    Cell& c = sd1->board()[i];
-    std::string t = kSample[i];
-    c.error = false;
-    if (t[0] == '*') {
-      c.state = kGiven;
-      c.text = t.substr(1);
-    } else {
-      c.state = t.size() == 1 ? kEntered : kOpen;
-      c.text = t;
-    }
-  }
-  sd1->RefreshAll();
 }
 
 QString TfrmAppearance::ReadSetting(const QString& key) const {
@@ -197,7 +164,7 @@ bool TfrmAppearance::SaveSettings(bool tell) {
     return true;
   }
   if (tell && !toldSaveFailure_)
-    form_.prompts().Notice(this, CT("The settings could not be saved: ", "无法保存设置: ") +
+    session_.prompts().Notice(this, CT("The settings could not be saved: ", "无法保存设置: ") +
                                    QString::fromLocal8Bit(error.c_str()));
   toldSaveFailure_ = toldSaveFailure_ || tell;
   return false;
@@ -212,19 +179,18 @@ bool TfrmAppearance::WriteDefaultSettings() {
   return SaveSettings();
 }
 
-void TfrmAppearance::LoadSettings(TPICSD33* board) {
-  UpdateGuard boardGuard(*board);
+void TfrmAppearance::LoadSettings(Target target) {
   UpdateGuard previewGuard(*sd1);
-  if (TryLoadSettings(board, true)) return;
+  if (TryLoadSettings(target, true)) return;
   // The player's choices are dropped without a message.
-  if (WriteDefaultSettings() && TryLoadSettings(board, true)) return;
+  if (WriteDefaultSettings() && TryLoadSettings(target, true)) return;
   // The file cannot be written or read back: go on with the defaults held in
   // memory rather than retry for ever.
   settings_.SetDefaultLines();
-  TryLoadSettings(board, false);
+  TryLoadSettings(target, false);
 }
 
-bool TfrmAppearance::TryLoadSettings(TPICSD33* board, bool readFile) {
+bool TfrmAppearance::TryLoadSettings(Target target, bool readFile) {
   using namespace settingkey;
   if (readFile && !settings_.LoadFile()) return false;
   auto colour = [&](const char* key, TColorSwatch* swatch) {
@@ -235,32 +201,32 @@ bool TfrmAppearance::TryLoadSettings(TPICSD33* board, bool readFile) {
 
   CheckBox1->setChecked(settings_.ReadSetting(kDefaultColor) == "1");
   if (!colour(kBoardColor1, Panel1) || !colour(kBoardColor2, Panel2)) return false;
-  ApplyBackground(board);
+  ApplyGroup(Group::Background, target);
 
   CheckBox2->setChecked(settings_.ReadSetting(kDefaultFont) == "1");
   if (!colour(kFixedNumberColor, fpanel1) || !colour(kBigNumberColor, fpanel2) ||
       !colour(kCandidateColor, fpanel3))
     return false;
-  ApplyFont(board);
+  ApplyGroup(Group::Font, target);
 
   CheckBox3->setChecked(settings_.ReadSetting(kDefaultHighlight) == "1");
   if (!colour(kHighlightColor, highpanle)) return false;
-  ApplyHighlight(board);
+  ApplyGroup(Group::Highlight, target);
 
-  form_.ShowAutoCheck(settings_.ReadSetting(kAutoCheck) != "0");
+  session_.ShowAutoCheck(settings_.ReadSetting(kAutoCheck) != "0");
   return true;
 }
 
 void TfrmAppearance::GroupChanged(Group group) {
   WriteGroup(group);
-  ApplyGroup(group, sd1);
+  ApplyGroup(group, Target::kPreview);
 }
 
 void TfrmAppearance::SwatchClick(TColorSwatch* swatch, Group group) {
-  if (const auto picked = form_.prompts().PickColour(this, swatch->colour())) swatch->setColour(*picked);
+  if (const auto picked = session_.prompts().PickColour(this, swatch->colour())) swatch->setColour(*picked);
   // Confirmed or not; a ticked "Default Color" keeps the preview on the defaults.
   WriteGroup(group);
-  ApplyGroup(group, sd1);
+  ApplyGroup(group, Target::kPreview);
 }
 
 void TfrmAppearance::WriteGroup(Group group) {
@@ -284,54 +250,43 @@ void TfrmAppearance::WriteGroup(Group group) {
   }
 }
 
-void TfrmAppearance::ApplyGroup(Group group, TPICSD33* board) {
+void TfrmAppearance::ApplyGroup(Group group, Target target) {
+  BoardLook look = target == Target::kPreview ? sd1->Look() : session_.Look();
   switch (group) {
-    case Group::Background: ApplyBackground(board); break;
-    case Group::Font: ApplyFont(board); break;
-    case Group::Highlight: ApplyHighlight(board); break;
+    case Group::Background: {
+      const bool def = CheckBox1->isChecked();
+      look.unfocus1 = def ? kDefaultBoardColor1 : Panel1->colour();
+      look.unfocus2 = def ? kDefaultBoardColor2 : Panel2->colour();
+      break;
+    }
+    case Group::Font: {
+      const bool def = CheckBox2->isChecked();
+      look.fontColor1 = def ? kDefaultFixedColor : fpanel1->colour();
+      look.fontColor2 = def ? kDefaultBigColor : fpanel2->colour();
+      look.fontColor3 = def ? kDefaultCandidateColor : fpanel3->colour();
+      break;
+    }
+    case Group::Highlight:
+      look.highcolor = CheckBox3->isChecked() ? kDefaultHighColor : highpanle->colour();
+      break;
   }
-}
-
-void TfrmAppearance::ApplyBackground(TPICSD33* board) {
-  const bool def = CheckBox1->isChecked();
-  board->setUNFoucsColor1(def ? kDefaultBoardColor1 : Panel1->colour());
-  board->setUNFoucsColor2(def ? kDefaultBoardColor2 : Panel2->colour());
-  board->DrawAllCandidates();
-  for (int row = 1; row <= 9; ++row)
-    for (int col = 1; col <= 9; ++col)
-      if (board->cell(row, col).state == kOpen) board->node(row, col).setcolor(board->node(row, col).color);
-  ApplyHighlight(board);
-}
-
-void TfrmAppearance::ApplyFont(TPICSD33* board) {
-  const bool def = CheckBox2->isChecked();
-  board->setFONTColor1(def ? kDefaultFixedColor : fpanel1->colour());
-  board->setFONTColor2(def ? kDefaultBigColor : fpanel2->colour());
-  board->setFONTColor3(def ? kDefaultCandidateColor : fpanel3->colour());
-  board->DrawAllCandidates();
-  ApplyHighlight(board);
-}
-
-void TfrmAppearance::ApplyHighlight(TPICSD33* board) {
-  board->setHighcolor(CheckBox3->isChecked() ? kDefaultHighColor : highpanle->colour());
-  // The preview shows the highlight on the digit 5.
-  if (board == sd1) {
-    for (int row = 1; row <= 9; ++row)
-      for (int col = 1; col <= 9; ++col)
-        if (sd1->cell(row, col).text == "5") sd1->node(row, col).color = sd1->highcolor();
+  if (target == Target::kMain) {
+    session_.ApplyLook(look);
+    return;
   }
-  board->RequestRepaint();
+  sd1->SetLook(look);
+  sd1->SetView(AppearancePreview(look));
 }
 
 void TfrmAppearance::showEvent(QShowEvent* event) {
   // A cancelled visit's changes are dropped by reading the file again.
-  if (!event->spontaneous()) LoadSettings(sd1);
+  if (!event->spontaneous()) LoadSettings(Target::kPreview);
   QDialog::showEvent(event);
 }
 
 void TfrmAppearance::Button1Click() {
   SaveSettings();
-  LoadSettings(&mainBoard_);
+  LoadSettings(Target::kMain);
   accept();
 }
 
@@ -339,7 +294,7 @@ void TfrmAppearance::Button2Click() { reject(); }
 
 void TfrmAppearance::Button3Click() {
   WriteDefaultSettings();
-  LoadSettings(sd1);
+  LoadSettings(Target::kPreview);
 }
 
 }  // namespace tessel::ui

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "core/settings.hpp"
+#include "ui/session.hpp"
 #include "widgets/picsd33.hpp"
 #include "widgets/tcolor.hpp"
 
@@ -18,8 +19,6 @@ class QLabel;
 class QPushButton;
 
 namespace tessel::ui {
-
-class TForm1;
 
 // A clickable colour panel that shows a one-line frame while hovered.
 class TColorSwatch : public QFrame {
@@ -55,7 +54,7 @@ class TfrmAppearance : public QDialog {
   static constexpr TColor kClDefault = 0x20000000;
 
   // Fills the preview, then LoadSettings (preview) twice and (main board) once.
-  TfrmAppearance(TForm1& form, TPICSD33& mainBoard);
+  explicit TfrmAppearance(Session& session);
 
   // The settings text (the hidden Memo1): the lines of doda.ini while the program runs.
   SettingsText& settings() { return settings_; }
@@ -69,12 +68,11 @@ class TfrmAppearance : public QDialog {
   // At close: only "Auto_check" goes into the file as it is now, so another
   // running copy's saved colours stay.
   bool StoreAutoCheck(bool on);
-  // Reads doda.ini, sets the controls and applies them to board (sd1 or the
-  // main board). A missing file or a bad colour value brings the defaults back.
-  void LoadSettings(TPICSD33* board);
-
-  // The sample position of the preview, row-major; "*" marks a given.
-  static const char* const kSample[81];
+  // Which board a load applies the colours to.
+  enum class Target { kPreview, kMain };
+  // Reads doda.ini, sets the controls and applies them to the preview or the
+  // main board. A missing file or a bad colour value brings the defaults back.
+  void LoadSettings(Target target);
 
  public slots:
   void Button1Click();  // OK
@@ -104,20 +102,16 @@ class TfrmAppearance : public QDialog {
 
   enum class Group { Background, Font, Highlight };
   QLabel* SwatchLabel(const QString& text, TColorSwatch* swatch);
-  void FillSample();
   // One pass of LoadSettings; false at the first failing step.
-  bool TryLoadSettings(TPICSD33* board, bool readFile);
+  bool TryLoadSettings(Target target, bool readFile);
   // The click action of a "Default Color" box: write the group, show it on the preview.
   void GroupChanged(Group group);
   void SwatchClick(TColorSwatch* swatch, Group group);
   void WriteGroup(Group group);
-  void ApplyGroup(Group group, TPICSD33* board);
-  void ApplyBackground(TPICSD33* board);
-  void ApplyFont(TPICSD33* board);
-  void ApplyHighlight(TPICSD33* board);
+  // The group's colours, as the controls say, go to the target's look.
+  void ApplyGroup(Group group, Target target);
 
-  TForm1& form_;
-  TPICSD33& mainBoard_;  // the game's board, which OK and the start restyle
+  Session& session_;
   SettingsText settings_;
   // A folder that cannot be written is told once, not at each of the loads.
   bool toldSaveFailure_ = false;

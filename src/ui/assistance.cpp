@@ -1,45 +1,31 @@
-// Hint, Check Error and Show Solution: answers from the solution store.
+// Hint, Check Error, Show Solution and the board's way out as text or a
+// printable page.
 #include <QAction>
-#include <QCheckBox>
 
+#include "ui/importdialogs.hpp"
 #include "ui/mainwindow.hpp"
+#include "ui/output.hpp"
 #include "ui/solutionsviewer.hpp"
 #include "ui/texts.hpp"
 
 namespace tessel::ui {
 
 void TForm1::ToolButton9Click() {
-  UpdateGuard guard(*sd991);
-  const int cell = game_.Hint();
-  if (cell >= 0) {
-    DrawForMode();
-    // The redraw repaints every background: put highlight and marks back.
-    HighlightSelected();
-    ApplyMarks();
-    game_.ShowHintCell(cell);
-  }
-  // No MarkConflicts and no finish test: a hint never announces the end.
-  RecountDigits();
+  game_.Hint();
+  Refresh();
 }
 
 void TForm1::ToolButton16Click() {
-  game_.InkWrongDigits();
-  sd991->RequestRepaint();
-}
-
-void TForm1::ShowSolution(const std::string& solution) {
-  if (solution.size() != std::size_t(kCells)) return;
-  UpdateGuard guard(*sd991);
-  game_.FillSolution(solution);
-  sd991->DrawAllCandidates();
-  ApplyMarks();
+  game_.CheckErrors();
+  Refresh();
 }
 
 void TForm1::tbsolveClick() {
   if (!prompts_.Ask(this, CT("Are you sure you want to see the solution?", "确定查看答案?"))) return;
   const Game::SolutionAnswer answer = game_.SolutionToShow();
   if (answer.kind == Game::SolutionAnswer::kShow) {
-    ShowSolution(answer.first);
+    game_.ShowSolution(answer.first);
+    Refresh();
   } else if (answer.kind == Game::SolutionAnswer::kNotSolvable) {
     prompts_.Notice(this, CT("Puzzle is not solvable", "不能解答这个数独题目"));
   } else {
@@ -48,5 +34,24 @@ void TForm1::tbsolveClick() {
     if (runModal_) runModal_(*Frmdas);
   }
 }
+
+void TForm1::ToolButton12Click() {
+  if (!frmprintselect)
+    frmprintselect = new Tfrmprintselect(game_.board(), prompts_, [this](const QUrl& url) { return OpenUrl(url); },
+                                         this);
+  if (runModal_) runModal_(*frmprintselect);
+}
+
+void TForm1::CopyPuzzleToClipboard1Click() {
+  // Empty lists get their candidates first, on the playing board too, as the
+  // player then sees.
+  game_.FillEmptyLists();
+  Refresh();
+  if (!frmcopy) frmcopy = new Tfrmcopy(game_.board(), this);
+  frmcopy->Prepare();
+  if (runModal_) runModal_(*frmcopy);
+}
+
+void TForm1::ToolButton4Click() { runModal_(ImportDialog(*this)); }
 
 }  // namespace tessel::ui

@@ -31,89 +31,24 @@ void TForm1::WireBoard() {
             CandidateMouseDown(row, col, digit, button);
           });
   connect(sd991, &TPICSD33::cellEnter, this, [this](int row, int col) { HoverEnter(row, col, 0); });
-  connect(sd991, &TPICSD33::cellLeave, this, [this](int row, int col) { HoverLeave(row, col, 0); });
   connect(sd991, &TPICSD33::candidateEnter, this, &TForm1::HoverEnter);
-  connect(sd991, &TPICSD33::candidateLeave, this, &TForm1::HoverLeave);
   connect(sd991, &TPICSD33::popupRequested, this, &TForm1::ppPopup);
 }
 
-void TForm1::DrawForMode() {
-  if (game_.mode() == DisplayMode::kOnlyOne)
-    sd991->DrawFiltered(SelectedDigit());
-  else if (game_.mode() == DisplayMode::kAll)
-    sd991->DrawAllCandidates();
-  else
-    sd991->DrawDigitsOnly();
-}
-
-// --- Mouse on a cell ---
+// --- Presses on the board ---
 
 void TForm1::CellMouseDown(int row, int col, Qt::MouseButton button) {
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
-
-  if (game_.marking()) {
-    ppTag = -1;
-    UpdateGuard guard(*sd991);
-    const TColor colour = button == Qt::LeftButton ? ColorGrid1->foregroundColor() : CellBaseColour(row, col);
-    game_.MarkCell(row, col, colour, sd991->Look());
-    sd991->RequestRepaint();
-    return;
-  }
-
-  PlayResult result;
-  {
-    UpdateGuard guard(*sd991);
-    const DisplayMode mode = game_.mode();
-    if (mode != DisplayMode::kNone) ppTag = 0;
-    result = game_.ClickCell(row, col, button == Qt::LeftButton);
-    // Mode None redraws after any click, the others only after a change.
-    if (mode == DisplayMode::kNone) {
-      RecountDigits();
-      sd991->DrawDigitsOnly();
-      HighlightSelected();
-      ApplyMarks();
-    } else if (result.changed) {
-      RecountDigits();
-      DrawForMode();
-      ApplyMarks();
-    }
-  }
-  // The board is painted before the modal notice.
-  if (result.finished) ShowFinish(true);
-  RestoreEntryFonts();
+  const PlayResult r = game_.PressOn({row, col, 0, button == Qt::LeftButton}, ColorGrid1->foregroundColor(), Look());
+  menuAllowed_ = r.menu;
+  Played(r);
 }
-
-// --- Mouse on a candidate ---
 
 void TForm1::CandidateMouseDown(int row, int col, int digit, Qt::MouseButton button) {
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
-  if (digit < 1 || digit > 9) return;
-  if (game_.marking()) {
-    ppTag = -1;
-    UpdateGuard guard(*sd991);
-    const TColor colour = button == Qt::LeftButton ? ColorGrid1->foregroundColor() : sd991->node(row, col).color;
-    game_.MarkCandidate(row, col, digit, colour, sd991->Look());
-    sd991->RequestRepaint();
-    return;
-  }
-  if (game_.mode() == DisplayMode::kNone) {
-    ppTag = -1;
-    return;
-  }
-
-  PlayResult result;
-  {
-    UpdateGuard guard(*sd991);
-    result = game_.ClickCandidate(row, col, digit, button == Qt::LeftButton);
-    RecountDigits();
-    DrawForMode();
-    HighlightSelected();
-    ApplyMarks();
-  }
-  RestoreEntryFonts();
-  if (result.finished) ShowFinish(false);
   // The right press goes on to the cell's menu: keep it shut.
-  ppTag = -1;
+  menuAllowed_ = false;
+  Played(game_.PressOn({row, col, digit, button == Qt::LeftButton}, ColorGrid1->foregroundColor(), Look()));
 }
 
 // --- The cell menu ---
@@ -121,14 +56,9 @@ void TForm1::CandidateMouseDown(int row, int col, int digit, Qt::MouseButton but
 void TForm1::ppPopup(int row, int col, const QPoint& globalPos) {
   menuRow_ = row;
   menuCol_ = col;
-  BuildCellMenu(sd991->cell(row, col).text);
-  if (ppTag == -1) pp->clear();
-  if (!pp->actions().isEmpty()) pp->popup(globalPos);
-}
-
-void TForm1::BuildCellMenu(const std::string& text) {
   pp->clear();
-  for (const CellMenuItem& item : CellMenu(text)) {
+  if (!menuAllowed_) return;
+  for (const CellMenuItem& item : CellMenu(game_.board().at(row, col).text)) {
     if (item.command.empty()) {
       pp->addSeparator();
     } else {
@@ -136,74 +66,24 @@ void TForm1::BuildCellMenu(const std::string& text) {
       a->setData(QString::fromStdString(item.command));
     }
   }
+  pp->popup(globalPos);
 }
 
 void TForm1::CellMenuClick(QAction* item) {
   const QString command = item ? item->data().toString() : QString();
   if (command.isEmpty() || menuRow_ == 0) return;
-  PlayResult result;
-  {
-    UpdateGuard guard(*sd991);
-    result = game_.CellCommand(menuRow_, menuCol_, command.toStdString());
-    if (!result.changed) return;
-    RecountDigits();
-    DrawForMode();
-    ApplyMarks();
-    RestoreEntryFonts();
-  }
-  if (result.finished) ShowFinish(false);
+  const PlayResult r = game_.CellCommand(menuRow_, menuCol_, command.toStdString());
+  if (r.changed) Played(r);
 }
-
-// --- Colour marks ---
-
-
 
 // --- Hover ---
 
 void TForm1::HoverEnter(int row, int col, int sub) {
-  UpdateGuard guard(*sd991);
-  TPicNode& n = sd991->node(row, col);
-  if (sub != 0)
-    n.subBorderStyle[sub] = kBorderSingle;
-  else
-    n.borderStyle = kBorderSingle;
-  sd991->RequestRepaint();
-
-  const Cell& c = sd991->cell(row, col);
-  QString hint;
-  if (game_.marking()) {
-    hint = CT("Mark color with the left button,Clear the marked color with the right button.",
-              "左键标记颜色，右键清除标记的颜色.");
-  } else if (sub != 0) {
-    hint = CT("Left click sets the selected Candidature as Bignumber, right click deletes such Candidature.",
-              "左键设定选择的数为大数,右键删除选择的候选数.");
-  } else if (game_.mode() == DisplayMode::kNone) {
-    if (c.state == kEntered || c.state == kOpen)
-      hint = CT("Set Bignumber with the left button, clear Bignumber with the right button.",
-                "鼠标左键设定数字，右键清除.");
-  } else if (game_.mode() == DisplayMode::kAll) {
-    if (c.state == kEntered)
-      hint = CT("Cancel the bignumber with the left button.Pop up the shortcut menu with the right button.",
-                "左键取消设置的大数,右键打开快捷菜单..");
-    else if (c.state == kOpen)
-      hint = CT("Pop up the shortcut menu with the right button.", "右键打开快捷菜单.");
-  } else if (c.state != kGiven && n.popupAssigned) {
-    hint = CT("Pop up the shortcut menu with the right button.", "右键打开快捷菜单.");
-  }
+  const QString hint = QString::fromStdString(HoverHint(game_, row, col, sub));
   if (hint.isEmpty())
     ClearHint();
   else
     ShowHint(hint);
-}
-
-void TForm1::HoverLeave(int row, int col, int sub) {
-  UpdateGuard guard(*sd991);
-  TPicNode& n = sd991->node(row, col);
-  if (sub != 0)
-    n.subBorderStyle[sub] = kBorderNone;
-  else
-    n.borderStyle = kBorderNone;
-  sd991->RequestRepaint();
 }
 
 bool TForm1::IsNeutralHintArea(const QObject* o) const {
@@ -223,8 +103,8 @@ void TForm1::FormKeyDown(QKeyEvent* event) {
     rb_one->setChecked(true);
   } else if (key >= Qt::Key_1 && key <= Qt::Key_9 && !(event->modifiers() & Qt::KeypadModifier)) {
     // Only the main keyboard row; the keypad digits are not handled.
-    PressDigitButton(key - Qt::Key_0);
-    disnote1Click();
+    game_.ChooseDigit(key - Qt::Key_0);
+    Refresh();
   }
 }
 

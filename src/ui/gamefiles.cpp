@@ -32,7 +32,7 @@ void TForm1::SaveCurrentBoard1Click() {
     prompts_.Notice(this, frmsave->loadError());
     return;
   }
-  frmsave->SetItemIndex(sd991->board().nd);
+  frmsave->SetItemIndex(game_.board().nd);
   runModal_(*frmsave);
 }
 
@@ -49,70 +49,11 @@ void TForm1::ToolButton1Click() {
   frmgamelist->Attach(nullptr);
 }
 
-bool TForm1::OpenGame(const std::vector<std::string>& lines, const std::string& name) {
-  const int n = FindGame(lines, name);
-  if (n == 0) {
-    ClearGame();
-    ShowNoGame();
-    return true;
-  }
-  {
-    UpdateGuard guard(*sd991);
-    try {
-      // A record that does not read whole leaves the game in play as it was.
-      game_.OpenRecord(lines, n);
-    } catch (const GameDataError& e) {
-      prompts_.Notice(this, QString::fromLocal8Bit(e.what()));
-      return false;
-    }
-    PaintBaseColours(true);
-  }
-  sd991->setEnabled(true);
-  ShowFinishedMark();
-  RecountDigits();
-  PressDigitButton(1);
-  disnote1Click();
-  ndtxt->setText(QString::fromStdString(LevelText(sd991->board().nd)));
-  ResetHistory();
-  tbback->setEnabled(false);
-  tbfirst->setEnabled(false);
-  tbnext->setEnabled(false);
-  tblast->setEnabled(tbnext->isEnabled());
-  TimeLabel1->setTimerenabled(true);
-  TimeLabel1->setMS(0);
-  TimeLabel1->setTimeinterval(1000);
-  game_.history().AbandonBranch();
-  b1->setEnabled(true);
-  b2->setEnabled(false);
-  b3->setEnabled(false);
-  return true;
-}
-
-void TForm1::PlayImportedPuzzle(const Board& editor, std::string_view solution) {
-  UpdateGuard guard(*sd991);
-  ClearGame();
-  game_.ImportPuzzle(editor, solution);
-  StartGame(false);
-  RecountDigits();
-  SpeedButton1Click();
-  chkcolor->setChecked(false);
-  rb_none->setChecked(true);
-  PressDigitButton(1);
-  disnote1Click();
-  ResetHistory();
-  DisableStepButtons();
-  TimeLabel1->setTimerenabled(true);
-  TimeLabel1->setMS(0);
-  sd991->setEnabled(true);
-  ndtxt->setText(QString::fromStdString(LevelText(kUnknownLevel)));
-  sd991->setNd(kUnknownLevel);
-}
-
 // --- Game files ---
 
 bool TForm1::WriteGameFile(const QString& path) {
   std::string error;
-  if (WriteGameFileAt(LocalPath(path), sd991->board(), game_.store(), game_.history(), &error)) return true;
+  if (WriteGameFileAt(LocalPath(path), game_.board(), game_.store(), game_.history(), &error)) return true;
   lastWriteError = QString::fromLocal8Bit(error);
   return false;
 }
@@ -124,25 +65,8 @@ void TForm1::LoadGameFile(const QString& path) {
     throw GameDataError(read.error.empty() ? "Cannot open file \"" + LocalPath(path) + "\"" : read.error);
   const GameFile file = ParseGameFile(read.bytes);
 
-  UpdateGuard guard(*sd991);
-  ClearGame();
-  SpeedButton1Click();
-  chkcolor->setChecked(false);
-  rb_none->setChecked(true);
-  PressDigitButton(1);
   game_.LoadGameFile(file);
-  sd991->setEnabled(true);
-  ShowFinishedMark();
-  b1->setEnabled(true);
-  b2->setEnabled(false);
-  b3->setEnabled(false);
-  ndtxt->setText(QString::fromStdString(LevelText(file.level)));
-  RedrawRestored();
-  HighlightSelected();
-  ApplyMarks();
-  RecountDigits();
-  TimeLabel1->setTimerenabled(true);
-  TimeLabel1->setMS(0);
+  Refresh();
 }
 
 void TForm1::SaveReplay() {
@@ -155,20 +79,22 @@ void TForm1::SaveReplay() {
 }
 
 void TForm1::LoadReplay() {
-  const bool running = TimeLabel1->timerenabled();
-  TimeLabel1->setTimerenabled(false);
+  // The clock waits while the player picks a file.
+  const bool running = game_.clockRunning();
+  game_.SetClockRunning(false);
+  Refresh();
   const std::optional<QString> path = prompts_.OpenFile(this, dataFolder + QStringLiteral("replay"), QString());
-  if (!path) {
-    TimeLabel1->setTimerenabled(running);
-    return;
-  }
   try {
-    LoadGameFile(*path);
+    if (path) {
+      LoadGameFile(*path);
+      return;
+    }
   } catch (const std::exception& e) {
     // The standard error box; the game in play and its clock stay as they were.
     prompts_.Notice(this, QString::fromLocal8Bit(e.what()));
-    TimeLabel1->setTimerenabled(running);
   }
+  game_.SetClockRunning(running);
+  Refresh();
 }
 
 void TForm1::ContinueLastGame() {

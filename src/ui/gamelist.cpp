@@ -18,7 +18,6 @@
 #include <QTableWidget>
 
 #include "core/gamestore.hpp"
-#include "ui/mainwindow.hpp"
 #include "ui/texts.hpp"
 
 namespace tessel::ui {
@@ -38,7 +37,7 @@ QString GoneText(const std::string& name) {
 
 // --- Tfrmsave ---
 
-Tfrmsave::Tfrmsave(TForm1& form, QWidget* parent) : QDialog(parent), form_(form) {
+Tfrmsave::Tfrmsave(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
   setObjectName(QStringLiteral("frmsave"));
   setWindowTitle(QStringLiteral("Save Your Game"));
   setFixedSize(357, 263);
@@ -90,36 +89,36 @@ bool Tfrmsave::Reload() {
 void Tfrmsave::SetLockWaitForTesting(int ms) { g_lockWaitMs = ms; }
 
 bool Tfrmsave::ChangeGames(const GamesChange& change) {
-  QLockFile lock(form_.DataFolder() + QStringLiteral("games.dat.lock"));
+  QLockFile lock(session_.DataFolder() + QStringLiteral("games.dat.lock"));
   if (!lock.tryLock(g_lockWaitMs)) {
-    form_.prompts().Notice(
+    session_.prompts().Notice(
         this, lock.error() == QLockFile::LockFailedError
                   ? QStringLiteral("Another copy of Sudoku Tessel is changing your saved games. "
                                    "Nothing was changed; please try again.")
                   : QStringLiteral("Your saved games cannot be changed: the folder %1 cannot be written to.")
-                        .arg(QDir::toNativeSeparators(form_.DataFolder())));
+                        .arg(QDir::toNativeSeparators(session_.DataFolder())));
     return false;
   }
   if (!Reload()) {
-    form_.prompts().Notice(this, loadError_);
+    session_.prompts().Notice(this, loadError_);
     return false;
   }
   std::vector<std::string> next = Gamelist;
   QString why;
   if (!change(next, why)) {
-    if (!why.isEmpty()) form_.prompts().Notice(this, why);
+    if (!why.isEmpty()) session_.prompts().Notice(this, why);
     return false;
   }
   std::string error;
   if (!tessel::WriteGamesFile(QFile::encodeName(path()).toStdString(), next, &error)) {
-    form_.prompts().Notice(this, QString::fromLocal8Bit(error));
+    session_.prompts().Notice(this, QString::fromLocal8Bit(error));
     return false;
   }
   Gamelist = std::move(next);
   return true;
 }
 
-QString Tfrmsave::path() const { return form_.DataFolder() + QStringLiteral("games.dat"); }
+QString Tfrmsave::path() const { return session_.DataFolder() + QStringLiteral("games.dat"); }
 
 int Tfrmsave::ItemIndex() const { return RadioButtons->checkedId(); }
 
@@ -128,14 +127,14 @@ void Tfrmsave::SetItemIndex(int level) {
 }
 
 void Tfrmsave::Button1Click() {
-  Memo1 = BuildBoardLines(form_.game().board());
+  Memo1 = BuildBoardLines(session_.game().board());
   // A pasted line break would split the record: it becomes a blank.
   const std::string name = CleanGameName(Edit1->text().toStdString());
   // The question comes before the lock, so another copy is never kept
   // waiting on it.
   Reload();
   const bool overwrite = FindGame(Gamelist, name) != 0;
-  if (overwrite && !form_.prompts().Ask(this, CT("This Game board name already exits,OK to overwrite it?",
+  if (overwrite && !session_.prompts().Ask(this, CT("This Game board name already exits,OK to overwrite it?",
                                                  "游戏名称已存在，是否覆盖？"))) {
     accept();
     return;
@@ -148,20 +147,20 @@ void Tfrmsave::Button1Click() {
       return false;
     }
     std::string error;
-    if (SaveGameRecord(lines, name, ItemIndex(), form_.game().store().GetSolution(), Memo1, &error)) return true;
+    if (SaveGameRecord(lines, name, ItemIndex(), session_.game().store().GetSolution(), Memo1, &error)) return true;
     why = QStringLiteral("Your game was not saved: games.dat is damaged (%1). Repair or move the file, then "
                          "save again.")
               .arg(QString::fromStdString(error));
     return false;
   });
   // The notice only once the game is on disk where the list finds it.
-  if (saved && FindGame(Gamelist, name) != 0) form_.prompts().Notice(this, CT("Game has been saved", "保存成功"));
+  if (saved && FindGame(Gamelist, name) != 0) session_.prompts().Notice(this, CT("Game has been saved", "保存成功"));
   accept();
 }
 
 // --- Tfrmgamelist ---
 
-Tfrmgamelist::Tfrmgamelist(TForm1& form, QWidget* parent) : QDialog(parent), form_(form) {
+Tfrmgamelist::Tfrmgamelist(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
   setObjectName(QStringLiteral("frmgamelist"));
   setWindowTitle(QStringLiteral("Choose a sudoku"));
   setFixedSize(377, 335);
@@ -217,7 +216,7 @@ int Tfrmgamelist::FillGameList() {
   for (int k = 0; k < static_cast<int>(rows.size()); ++k)
     SetRow(k, rows[k].name, QString::fromStdString(rows[k].difficulty));
   StringGrid1->setCurrentCell(0, 0);
-  if (!error.empty()) form_.prompts().Notice(this, QString::fromLocal8Bit(error));
+  if (!error.empty()) session_.prompts().Notice(this, QString::fromLocal8Bit(error));
   return static_cast<int>(rows.size());
 }
 
@@ -237,7 +236,7 @@ std::string Tfrmgamelist::SelectedName() const {
 void Tfrmgamelist::Button1Click() {
   const std::string name = SelectedName();
   if (name.empty() || !store_) return;
-  if (!form_.prompts().Ask(this, CT("OK to delete it?", "确定要删除吗?"))) return;
+  if (!session_.prompts().Ask(this, CT("OK to delete it?", "确定要删除吗?"))) return;
   // Gone already (another copy deleted it): nothing to write.
   store_->ChangeGames(
       [&](std::vector<std::string>& lines, QString&) { return DeleteGame(lines, name); });
@@ -250,7 +249,7 @@ void Tfrmgamelist::Button2Click() {
     const std::string old = SelectedName();
     const QString oldText = QString::fromStdString(old);
     const QString answer =
-        form_.prompts().Input(this, CT("Sudoku", "数独"), CT("Enter New Game Name", "输入数独题目名"), oldText)
+        session_.prompts().Input(this, CT("Sudoku", "数独"), CT("Enter New Game Name", "输入数独题目名"), oldText)
             .value_or(oldText);
     // An unchanged text keeps the stored bytes, whatever their encoding.
     if (answer == oldText) return;
@@ -269,7 +268,7 @@ void Tfrmgamelist::Button2Click() {
     });
     Refresh();
     if (!taken) return;
-    form_.prompts().Notice(this, CT("This Game board name already exits", "该名称已存在,请重新命名."));
+    session_.prompts().Notice(this, CT("This Game board name already exits", "该名称已存在,请重新命名."));
   }
 }
 
@@ -278,15 +277,30 @@ void Tfrmgamelist::Button3Click() {
   const std::string name = SelectedName();
   // Another copy may have deleted or replaced it since the list was filled.
   if (!store_->Reload()) {
-    form_.prompts().Notice(this, store_->loadError());
+    session_.prompts().Notice(this, store_->loadError());
     return;
   }
   if (!name.empty() && FindGame(store_->games(), name) == 0) {
-    form_.prompts().Notice(this, GoneText(name));
+    session_.prompts().Notice(this, GoneText(name));
     Refresh();
     return;
   }
-  if (form_.OpenGame(store_->games(), name)) accept();
+  Game& game = session_.game();
+  const int n = FindGame(store_->games(), name);
+  if (n == 0) {
+    // An empty row: the board is cleared and nothing is opened.
+    game.Clear();
+  } else {
+    try {
+      game.OpenRecord(store_->games(), n);
+    } catch (const GameDataError& e) {
+      // A record that does not read whole leaves the game in play as it was.
+      session_.prompts().Notice(this, QString::fromLocal8Bit(e.what()));
+      return;
+    }
+  }
+  session_.Refresh();
+  accept();
 }
 
 }  // namespace tessel::ui

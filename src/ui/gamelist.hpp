@@ -14,16 +14,17 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
+#include "ui/session.hpp"
+
 namespace tessel::ui {
 
-class TForm1;
 
 // "Save Your Game": made for one use; its creation reads games.dat.
 class Tfrmsave : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Tfrmsave(TForm1& form, QWidget* parent = nullptr);
+  explicit Tfrmsave(Session& session, QWidget* parent = nullptr);
 
   // False when games.dat exists but could not be read: nothing may be
   // written over it then.
@@ -61,7 +62,7 @@ class Tfrmsave : public QDialog {
   std::vector<std::string> Gamelist;
   std::vector<std::string> Memo1;
 
-  TForm1& form_;
+  Session& session_;
   bool loaded_ = false;
   QString loadError_;
 };
@@ -71,7 +72,7 @@ class Tfrmgamelist : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Tfrmgamelist(TForm1& form, QWidget* parent = nullptr);
+  explicit Tfrmgamelist(Session& session, QWidget* parent = nullptr);
 
   void Attach(Tfrmsave* store) { store_ = store; }
   // Returns how many games it listed.
@@ -94,7 +95,7 @@ class Tfrmgamelist : public QDialog {
   // Shows games.dat as it now is, keeping the selected row where it can.
   void Refresh();
 
-  TForm1& form_;
+  Session& session_;
   Tfrmsave* store_ = nullptr;
 };
 

@@ -15,7 +15,6 @@
 #include "core/layouts.hpp"
 #include "core/solver.hpp"
 #include "ui/fixedfont.hpp"
-#include "ui/mainwindow.hpp"
 #include "ui/placement.hpp"
 #include "ui/texts.hpp"
 
@@ -43,8 +42,8 @@ QString TestNotice(int code) {
 
 // --- Import or Create Sudoku ---
 
-Tfrm_new::Tfrm_new(TForm1& form, QWidget* parent)
-    : QDialog(parent), form_(form), prompts_(form.prompts()) {
+Tfrm_new::Tfrm_new(Session& session, QWidget* parent)
+    : QDialog(parent), session_(session), prompts_(session.prompts()) {
   setObjectName(QStringLiteral("frm_new"));
   setWindowTitle(CT("Import or Create Sudoku", "导入或创建数独"));
   setFixedSize(kClientWidth, kClientHeight);
@@ -66,8 +65,7 @@ Tfrm_new::Tfrm_new(TForm1& form, QWidget* parent)
   sdnew->setFONTColor3(111666);
   sdnew->setErrorcolor(254);
   sdnew->setHighcolor(9813909);
-  sdnew->setAutotranzt(false);
-  sdnew->setNd(0);
+  sdnew->setHoverFrames(true);
   sdnew->setAccessibleName(QStringLiteral("Puzzle editor"));
   sdnew->setToolTip(QStringLiteral("Click a candidate to make it a clue; click a clue to take it back"));
 
@@ -113,7 +111,6 @@ Tfrm_new::Tfrm_new(TForm1& form, QWidget* parent)
 }
 
 void Tfrm_new::FormCreate() {
-  ClearGrid();
   sdnew->setEnabled(true);
   connect(sdnew, &TPICSD33::cellMouseDown, this,
           [this](int row, int col, Qt::MouseButton button) { EditorCellMouseDown(row, col, button); });
@@ -121,82 +118,31 @@ void Tfrm_new::FormCreate() {
           [this](int row, int col, int digit, Qt::MouseButton button) {
             EditorCandidateMouseDown(row, col, digit, button);
           });
-  connect(sdnew, &TPICSD33::cellEnter, this, [this](int row, int col) { EditorHover(row, col, 0, true); });
-  connect(sdnew, &TPICSD33::cellLeave, this, [this](int row, int col) { EditorHover(row, col, 0, false); });
-  connect(sdnew, &TPICSD33::candidateEnter, this,
-          [this](int row, int col, int digit) { EditorHover(row, col, digit, true); });
-  connect(sdnew, &TPICSD33::candidateLeave, this,
-          [this](int row, int col, int digit) { EditorHover(row, col, digit, false); });
+  ShowEditor();
 }
+
+void Tfrm_new::ShowEditor() { sdnew->SetView(editor_.Render(sdnew->Look())); }
 
 void Tfrm_new::EditorCandidateMouseDown(int row, int col, int digit, Qt::MouseButton button) {
   if (button != Qt::LeftButton) return;
-  UpdateGuard guard(*sdnew);
-  Cell& c = sdnew->cell(row, col);
-  c.text = std::string(1, char('0' + digit));
-  c.state = kEntered;
-  sdnew->RemoveFromPeers(row, col);
-  sdnew->MarkConflicts();
-  sdnew->DrawAllCandidates();
+  editor_.ClickCandidate(row, col, digit);
+  ShowEditor();
 }
 
 void Tfrm_new::EditorCellMouseDown(int row, int col, Qt::MouseButton button) {
   if (button != Qt::LeftButton) return;
-  UpdateGuard guard(*sdnew);
-  Cell& c = sdnew->cell(row, col);
-  if (c.state != kOpen) {
-    const char digit = c.text.empty() ? '0' : c.text[0];
-    c.text = sdnew->ComputeCandidates(row, col);
-    c.state = kOpen;
-    sdnew->AddBackToPeers(row, col, digit);
-  } else {
-    // Outside the visible panels: brings back a list the player emptied.
-    c.text = sdnew->ComputeCandidates(row, col);
-  }
-  sdnew->MarkConflicts();
-  sdnew->DrawAllCandidates();
-}
-
-void Tfrm_new::EditorHover(int row, int col, int sub, bool entered) {
-  TPicNode& n = sdnew->node(row, col);
-  const int style = entered ? kBorderSingle : kBorderNone;
-  if (sub != 0)
-    n.subBorderStyle[sub] = style;
-  else
-    n.borderStyle = style;
-  sdnew->RequestRepaint();
+  editor_.ClickCell(row, col);
+  ShowEditor();
 }
 
 void Tfrm_new::ClearGrid() {
-  UpdateGuard guard(*sdnew);
-  Board& board = sdnew->board();
-  for (int i = 0; i < kCells; ++i) {
-    board[i].text = "123456789";
-    board[i].state = kOpen;
-  }
-  // Marked before the redraw, or the old conflict colours would stay.
-  sdnew->MarkConflicts();
-  sdnew->DrawAllCandidates();
+  editor_.Clear();
+  ShowEditor();
 }
 
 void Tfrm_new::Button5Click() {
-  UpdateGuard guard(*sdnew);
-  const Board& main = form_.game().board();
-  Board& board = sdnew->board();
-  for (int i = 0; i < kCells; ++i) {
-    if (main[i].text.size() == 1) {
-      board[i].text = main[i].text;
-      board[i].state = kEntered;
-    } else {
-      board[i].text = "123456789";
-      board[i].state = kOpen;
-    }
-  }
-  for (int i = 0; i < kCells; ++i)
-    if (board[i].state == kOpen) board[i].text = board.ComputeCandidates(RowOf(i), ColOf(i));
-  // The earlier puzzle's conflict marks must not survive the copy.
-  sdnew->MarkConflicts();
-  sdnew->DrawAllCandidates();
+  editor_.LoadFrom(session_.game().board());
+  ShowEditor();
 }
 
 void Tfrm_new::Button6Click() { frmImport->exec(); }
@@ -206,10 +152,10 @@ void Tfrm_new::Button3Click() {
   ClearGrid();
 }
 
-void Tfrm_new::Button1Click() { prompts_.Notice(this, TestNotice(TestEditorPuzzle(sdnew->board()).code)); }
+void Tfrm_new::Button1Click() { prompts_.Notice(this, TestNotice(editor_.Test().code)); }
 
 void Tfrm_new::Button2Click() {
-  const PuzzleTestResult test = TestEditorPuzzle(sdnew->board());
+  const PuzzleTestResult test = editor_.Test();
   if (test.code == kNotSolvable) {
     prompts_.Notice(this, TestNotice(test.code));
     return;
@@ -219,7 +165,8 @@ void Tfrm_new::Button2Click() {
                              "题目有多个解，是否继续？")))
     return;
 
-  form_.PlayImportedPuzzle(sdnew->board(), test.code == kUnique ? test.first : std::string());
+  session_.game().ImportPuzzle(editor_.board(), test.code == kUnique ? test.first : std::string());
+  session_.Refresh();
   accept();
 }
 
@@ -227,10 +174,8 @@ void Tfrm_new::Button4Click() { reject(); }
 
 bool Tfrm_new::TakeImportText(const QString& text) {
   memo2->setPlainText(text);
-  UpdateGuard guard(*sdnew);
-  // The box gives LF line breaks; the layouts count a line break as CR LF.
-  const bool read = ImportPuzzleText(CrLfLineBreaks(text.toStdString()), sdnew->board()) != kNoLayout;
-  sdnew->DrawAllCandidates();
+  const bool read = editor_.ImportText(text.toStdString());
+  ShowEditor();
   return read;
 }
 
@@ -377,14 +322,13 @@ void TfrmImport::e2Click() { memo2->copy(); }
 void TfrmImport::e3Click() { memo2->paste(); }
 void TfrmImport::e4Click() { memo2->clear(); }
 
-// --- The main window's side ---
+// --- Made once ---
 
-Tfrm_new& ImportDialog(TForm1& form) {
+Tfrm_new& ImportDialog(Session& session) {
   // Made on first use and kept, so it opens again as it was left.
-  if (auto* made = form.findChild<Tfrm_new*>(QString(), Qt::FindDirectChildrenOnly)) return *made;
-  return *new Tfrm_new(form, &form);
+  QWidget* parent = session.dialogParent();
+  if (auto* made = parent->findChild<Tfrm_new*>(QString(), Qt::FindDirectChildrenOnly)) return *made;
+  return *new Tfrm_new(session, parent);
 }
-
-void TForm1::ToolButton4Click() { runModal_(ImportDialog(*this)); }
 
 }  // namespace tessel::ui

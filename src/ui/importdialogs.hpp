@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QString>
 
+#include "core/editor.hpp"
 #include "ui/prompts.hpp"
+#include "ui/session.hpp"
 #include "widgets/picsd33.hpp"
 
 class QAction;
@@ -16,7 +18,6 @@ class QPushButton;
 
 namespace tessel::ui {
 
-class TForm1;
 class TfrmImport;
 
 class Tfrm_new : public QDialog {
@@ -26,12 +27,14 @@ class Tfrm_new : public QDialog {
   static constexpr int kClientWidth = 544;
   static constexpr int kClientHeight = 458;
 
-  explicit Tfrm_new(TForm1& form, QWidget* parent = nullptr);
+  explicit Tfrm_new(Session& session, QWidget* parent = nullptr);
+
+  // The puzzle being built; the editor board shows it.
+  const PuzzleEditor& editor() const { return editor_; }
 
   // Editor board mouse handlers.
   void EditorCellMouseDown(int row, int col, Qt::MouseButton button);
   void EditorCandidateMouseDown(int row, int col, int digit, Qt::MouseButton button);
-  void EditorHover(int row, int col, int sub, bool entered);  // sub 0: the cell itself
 
   // Every cell open with all nine candidates.
   void ClearGrid();
@@ -59,9 +62,12 @@ class Tfrm_new : public QDialog {
   TfrmImport* frmImport = nullptr;
 
   void FormCreate();
+  // The editor board shows the puzzle again.
+  void ShowEditor();
 
-  TForm1& form_;
+  Session& session_;
   Prompts& prompts_;
+  PuzzleEditor editor_;
 };
 
 class TfrmImport : public QDialog {
@@ -108,6 +114,6 @@ class TfrmImport : public QDialog {
 };
 
 // The form's import-or-create dialog, made on first use and kept for the run.
-Tfrm_new& ImportDialog(TForm1& form);
+Tfrm_new& ImportDialog(Session& session);
 
 }  // namespace tessel::ui

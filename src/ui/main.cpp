@@ -24,7 +24,7 @@ bool HasDisplay() {
 
 int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Sudoku Tessel"));
-  QApplication::setApplicationVersion(QStringLiteral("4.65"));
+  QApplication::setApplicationVersion(tessel::ui::kVersion);
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Sudoku Tessel, a Sudoku game."));

@@ -19,13 +19,15 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <optional>
 
 #include "core/bank.hpp"
 #include "core/board.hpp"
@@ -36,7 +38,6 @@
 #include "ui/icons.hpp"
 #include "ui/solutionsviewer.hpp"
 #include "ui/texts.hpp"
-#include "widgets/digitcount.hpp"
 
 namespace tessel::ui {
 
@@ -117,7 +118,8 @@ TForm1::TForm1(Prompts& prompts, QWidget* parent)
 
   FormCreate();
   Frmdas = new TFrmdas(this);
-  frmAppearance = new TfrmAppearance(*this, *sd991);
+  frmAppearance = new TfrmAppearance(*this);
+  Refresh();
 
   adjustSize();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -130,6 +132,54 @@ TForm1::~TForm1() { qApp->removeEventFilter(this); }
 
 // --- Construction ---
 
+// Every command: its action member, object name, caption, hint (empty: the
+// caption without "&"), icon and slot.
+struct TForm1::ActionDef {
+  QAction* TForm1::*action;
+  const char* name;
+  const char* text;
+  const char* hint;
+  std::optional<IconId> icon;
+  void (TForm1::*slot)();
+};
+
+const TForm1::ActionDef TForm1::kActions[] = {
+    {&TForm1::SaveCurrentBoard1, "SaveCurrentBoard1", "&Save Current Board", "", IconId::SaveGame,
+     &TForm1::SaveCurrentBoard1Click},
+    {&TForm1::ToolButton1, "ToolButton1", "Display Your Game List", "", IconId::GameList, &TForm1::ToolButton1Click},
+    {&TForm1::ToolButton12, "ToolButton12", "Printable Board", "", IconId::Printable, &TForm1::ToolButton12Click},
+    {&TForm1::ToolButton4, "ToolButton4", "&Import or Create Sudoku", "", IconId::Import, &TForm1::ToolButton4Click},
+    {&TForm1::Con1, "Con1", "Continue Your Last Game", "", {}, &TForm1::Con1Click},
+    {&TForm1::Exit1, "Exit1", "&Exit", "", {}, &TForm1::Exit1Click},
+    {&TForm1::appearance1, "appearance1", "Appearance", "", {}, &TForm1::appearance1Click},
+    {&TForm1::savet, "savet", "Save Replay", "", {}, &TForm1::savetClick},
+    {&TForm1::objectSaveGameStepByStep1TMenuItem1, "objectSaveGameStepByStep1TMenuItem1", "Load Replay", "", {},
+     &TForm1::objectSaveGameStepByStep1TMenuItem1Click},
+    {&TForm1::CopyPuzzleToClipboard1, "CopyPuzzleToClipboard1", "Copy Puzzle To Clipboard", "", IconId::Copy,
+     &TForm1::CopyPuzzleToClipboard1Click},
+    {&TForm1::ExplainNextStep1, "ExplainNextStep1", "Explain Next Step", "", {}, &TForm1::ExplainNextStep},
+    {&TForm1::tbresign, "tbresign", "Restart", "", IconId::Restart, &TForm1::tbresignClick},
+    {&TForm1::tbsolve, "tbsolve", "Show Solution", "", IconId::Solve, &TForm1::tbsolveClick},
+    {&TForm1::ToolButton16, "ToolButton16", "Check Error", "", IconId::CheckError, &TForm1::ToolButton16Click},
+    {&TForm1::ToolButton9, "ToolButton9", "Show hint", "", IconId::Hint, &TForm1::ToolButton9Click},
+    {&TForm1::b1, "b1", "Start Branch", "", IconId::StartBranch, &TForm1::b1Click},
+    {&TForm1::b2, "b2", "Accept Branch", "", IconId::AcceptBranch, &TForm1::b2Click},
+    {&TForm1::b3, "b3", "Reject Branch", "", IconId::RejectBranch, &TForm1::b3Click},
+    {&TForm1::tbfirst, "tbfirst", "First Step", "", IconId::First, &TForm1::tbfirstClick},
+    {&TForm1::tbback, "tbback", "Back Step", "", IconId::Back, &TForm1::tbbackClick},
+    {&TForm1::tbnext, "tbnext", "Next Step", "", IconId::Next, &TForm1::tbnextClick},
+    {&TForm1::tblast, "tblast", "Last Step", "", IconId::Last, &TForm1::tblastClick},
+    {&TForm1::Contents1, "Contents1", "Contents", "Open the help page", {}, &TForm1::Contents1Click},
+    {&TForm1::HomePage1, "HomePage1", "Sudoku Tessel Home Page", "Visit the Sudoku Tessel home page", {},
+     &TForm1::HomePage1Click},
+    {&TForm1::Feedback1, "Feedback1", "Send Feedback", "Report a problem or an idea", {}, &TForm1::Feedback1Click},
+    {&TForm1::CheckNewVersion1, "CheckNewVersion1", "Check New Version", "Check for a newer version", {},
+     &TForm1::CheckNewVersion1Click},
+    {&TForm1::AutoCheckNewVersion1, "AutoCheckNewVersion1", "Auto Check New Version",
+     "Check for a newer version at start", {}, nullptr},
+    {&TForm1::About1, "About1", "&About SudokuTessel", "", {}, &TForm1::About1Click},
+};
+
 QAction* TForm1::MakeAction(const char* name, const QString& text, const QString& hint) {
   auto* a = new QAction(text, this);
   a->setObjectName(QString::fromLatin1(name));
@@ -139,106 +189,26 @@ QAction* TForm1::MakeAction(const char* name, const QString& text, const QString
 }
 
 void TForm1::BuildActions() {
-  SaveCurrentBoard1 = MakeAction("SaveCurrentBoard1", QStringLiteral("&Save Current Board"),
-                                 QStringLiteral("Save Current Board"));
-  SaveCurrentBoard1->setIcon(MakeIcon(IconId::SaveGame));
-  ToolButton1 = MakeAction("ToolButton1", QStringLiteral("Display Your Game List"),
-                           QStringLiteral("Display Your Game List"));
-  ToolButton1->setIcon(MakeIcon(IconId::GameList));
-  ToolButton12 = MakeAction("ToolButton12", QStringLiteral("Printable Board"), QStringLiteral("Printable Board"));
-  ToolButton12->setIcon(MakeIcon(IconId::Printable));
-  ToolButton4 = MakeAction("ToolButton4", QStringLiteral("&Import or Create Sudoku"),
-                           QStringLiteral("Import or Create Sudoku"));
-  ToolButton4->setIcon(MakeIcon(IconId::Import));
-  Con1 = MakeAction("Con1", QStringLiteral("Continue Your Last Game"), QStringLiteral("Continue Your Last Game"));
-  Exit1 = MakeAction("Exit1", QStringLiteral("&Exit"), QStringLiteral("Exit"));
+  for (const ActionDef& d : kActions) {
+    const QString text = QString::fromUtf8(d.text);
+    QAction* a = MakeAction(d.name, text, *d.hint ? QString::fromUtf8(d.hint) : QString(text).remove('&'));
+    if (d.icon) a->setIcon(MakeIcon(*d.icon));
+    if (d.slot) connect(a, &QAction::triggered, this, d.slot);
+    this->*d.action = a;
+  }
+  AutoCheckNewVersion1->setCheckable(true);
 
   const char* levelNames[5] = {"ToolButton11", "ToolButton5", "ToolButton6", "ToolButton7", "ToolButton8"};
   QAction** levelActions[5] = {&ToolButton11, &ToolButton5, &ToolButton6, &ToolButton7, &ToolButton8};
+  void (TForm1::*levelSlots[5])() = {&TForm1::ToolButton11Click, &TForm1::ToolButton5Click, &TForm1::ToolButton6Click,
+                                     &TForm1::ToolButton7Click, &TForm1::ToolButton8Click};
   for (int level = 0; level < 5; ++level) {
     QString name = QString::fromStdString(LevelName(level));
     QAction* a = MakeAction(levelNames[level], name, QStringLiteral("Create Sudoku:") + name);
     a->setIcon(MakeIcon(LevelIcon(level)));
+    connect(a, &QAction::triggered, this, levelSlots[level]);
     *levelActions[level] = a;
   }
-
-  appearance1 = MakeAction("appearance1", QStringLiteral("Appearance"), QStringLiteral("Appearance"));
-  savet = MakeAction("savet", QStringLiteral("Save Replay"), QStringLiteral("Save Replay"));
-  objectSaveGameStepByStep1TMenuItem1 =
-      MakeAction("objectSaveGameStepByStep1TMenuItem1", QStringLiteral("Load Replay"), QStringLiteral("Load Replay"));
-  CopyPuzzleToClipboard1 = MakeAction("CopyPuzzleToClipboard1", QStringLiteral("Copy Puzzle To Clipboard"),
-                                      QStringLiteral("Copy Puzzle To Clipboard"));
-  CopyPuzzleToClipboard1->setIcon(MakeIcon(IconId::Copy));
-  ExplainNextStep1 = MakeAction("ExplainNextStep1", QStringLiteral("Explain Next Step"),
-                                QStringLiteral("Explain Next Step"));
-
-  tbresign = MakeAction("tbresign", QStringLiteral("Restart"), QStringLiteral("Restart"));
-  tbresign->setIcon(MakeIcon(IconId::Restart));
-  tbsolve = MakeAction("tbsolve", QStringLiteral("Show Solution"), QStringLiteral("Show Solution"));
-  tbsolve->setIcon(MakeIcon(IconId::Solve));
-  ToolButton16 = MakeAction("ToolButton16", QStringLiteral("Check Error"), QStringLiteral("Check Error"));
-  ToolButton16->setIcon(MakeIcon(IconId::CheckError));
-  ToolButton9 = MakeAction("ToolButton9", QStringLiteral("Show hint"), QStringLiteral("Show hint"));
-  ToolButton9->setIcon(MakeIcon(IconId::Hint));
-  b1 = MakeAction("b1", QStringLiteral("Start Branch"), QStringLiteral("Start Branch"));
-  b1->setIcon(MakeIcon(IconId::StartBranch));
-  b2 = MakeAction("b2", QStringLiteral("Accept Branch"), QStringLiteral("Accept Branch"));
-  b2->setIcon(MakeIcon(IconId::AcceptBranch));
-  b3 = MakeAction("b3", QStringLiteral("Reject Branch"), QStringLiteral("Reject Branch"));
-  b3->setIcon(MakeIcon(IconId::RejectBranch));
-  tbfirst = MakeAction("tbfirst", QStringLiteral("First Step"), QStringLiteral("First Step"));
-  tbfirst->setIcon(MakeIcon(IconId::First));
-  tbback = MakeAction("tbback", QStringLiteral("Back Step"), QStringLiteral("Back Step"));
-  tbback->setIcon(MakeIcon(IconId::Back));
-  tbnext = MakeAction("tbnext", QStringLiteral("Next Step"), QStringLiteral("Next Step"));
-  tbnext->setIcon(MakeIcon(IconId::Next));
-  tblast = MakeAction("tblast", QStringLiteral("Last Step"), QStringLiteral("Last Step"));
-  tblast->setIcon(MakeIcon(IconId::Last));
-
-  Contents1 = MakeAction("Contents1", QStringLiteral("Contents"), QStringLiteral("Open the help page"));
-  HomePage1 = MakeAction("HomePage1", QStringLiteral("Sudoku Tessel Home Page"),
-                         QStringLiteral("Visit the Sudoku Tessel home page"));
-  Feedback1 = MakeAction("Feedback1", QStringLiteral("Send Feedback"), QStringLiteral("Report a problem or an idea"));
-  CheckNewVersion1 = MakeAction("CheckNewVersion1", QStringLiteral("Check New Version"),
-                                QStringLiteral("Check for a newer version"));
-  AutoCheckNewVersion1 = MakeAction("AutoCheckNewVersion1", QStringLiteral("Auto Check New Version"),
-                                    QStringLiteral("Check for a newer version at start"));
-  AutoCheckNewVersion1->setCheckable(true);
-  About1 = MakeAction("About1", QStringLiteral("&About SudokuTessel"), QStringLiteral("About SudokuTessel"));
-
-  connect(SaveCurrentBoard1, &QAction::triggered, this, &TForm1::SaveCurrentBoard1Click);
-  connect(ToolButton1, &QAction::triggered, this, &TForm1::ToolButton1Click);
-  connect(ToolButton12, &QAction::triggered, this, &TForm1::ToolButton12Click);
-  connect(ToolButton4, &QAction::triggered, this, &TForm1::ToolButton4Click);
-  connect(Con1, &QAction::triggered, this, &TForm1::Con1Click);
-  connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
-  connect(ToolButton11, &QAction::triggered, this, &TForm1::ToolButton11Click);
-  connect(ToolButton5, &QAction::triggered, this, &TForm1::ToolButton5Click);
-  connect(ToolButton6, &QAction::triggered, this, &TForm1::ToolButton6Click);
-  connect(ToolButton7, &QAction::triggered, this, &TForm1::ToolButton7Click);
-  connect(ToolButton8, &QAction::triggered, this, &TForm1::ToolButton8Click);
-  connect(appearance1, &QAction::triggered, this, &TForm1::appearance1Click);
-  connect(savet, &QAction::triggered, this, &TForm1::savetClick);
-  connect(objectSaveGameStepByStep1TMenuItem1, &QAction::triggered, this,
-          &TForm1::objectSaveGameStepByStep1TMenuItem1Click);
-  connect(CopyPuzzleToClipboard1, &QAction::triggered, this, &TForm1::CopyPuzzleToClipboard1Click);
-  connect(tbresign, &QAction::triggered, this, &TForm1::tbresignClick);
-  connect(tbsolve, &QAction::triggered, this, &TForm1::tbsolveClick);
-  connect(ToolButton16, &QAction::triggered, this, &TForm1::ToolButton16Click);
-  connect(ToolButton9, &QAction::triggered, this, &TForm1::ToolButton9Click);
-  connect(b1, &QAction::triggered, this, &TForm1::b1Click);
-  connect(b2, &QAction::triggered, this, &TForm1::b2Click);
-  connect(b3, &QAction::triggered, this, &TForm1::b3Click);
-  connect(tbfirst, &QAction::triggered, this, &TForm1::tbfirstClick);
-  connect(tbback, &QAction::triggered, this, &TForm1::tbbackClick);
-  connect(tbnext, &QAction::triggered, this, &TForm1::tbnextClick);
-  connect(tblast, &QAction::triggered, this, &TForm1::tblastClick);
-  connect(Contents1, &QAction::triggered, this, &TForm1::Contents1Click);
-  connect(HomePage1, &QAction::triggered, this, &TForm1::HomePage1Click);
-  connect(Feedback1, &QAction::triggered, this, &TForm1::Feedback1Click);
-  connect(CheckNewVersion1, &QAction::triggered, this, &TForm1::CheckNewVersion1Click);
-  connect(About1, &QAction::triggered, this, &TForm1::About1Click);
-  connect(ExplainNextStep1, &QAction::triggered, this, &TForm1::ExplainNextStep);
 
   // Command shortcuts; F1-F3 and the digit keys stay with the key preview.
   SaveCurrentBoard1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -248,9 +218,6 @@ void TForm1::BuildActions() {
   tbnext->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   ExplainNextStep1->setShortcut(QKeySequence(Qt::Key_F4));
-
-  // No game yet: nothing to step through or branch from.
-  for (QAction* a : {b1, b2, b3, tbfirst, tbback, tbnext, tblast}) a->setEnabled(false);
 }
 
 void TForm1::BuildMenus() {
@@ -369,8 +336,8 @@ void TForm1::BuildBoard(QWidget* client) {
   Panel1->setGeometry(kPanel1Rect);
 
   sd991 = new TPICSD33(Panel1);
-  sd991->Attach(game_.board(), game_.view());
   sd991->setObjectName(QStringLiteral("sd991"));
+  sd991->setHoverFrames(true);
   sd991->move(kBoardLeft, kBoardTop);
   // The main board's own settings, over the class defaults.
   sd991->setUNFoucsColor2(16747403);
@@ -380,7 +347,6 @@ void TForm1::BuildBoard(QWidget* client) {
   sd991->setFONTColor3(13238272);
   sd991->setErrorcolor(239);
   sd991->setHighcolor(9813909);
-  sd991->setAutotranzt(true);
   sd991->setFontFace(QStringLiteral("Arial"));
   // No tooltip: it covered the next cells, and the status bar already gives
   // the hint that fits the display mode.
@@ -429,7 +395,7 @@ void TForm1::BuildSidePanel(QWidget* client) {
     connect(rb, &QRadioButton::toggled, this, [this, rb](bool on) {
       if (!on) return;
       game_.SetMode(rb == rb_all ? DisplayMode::kAll : rb == rb_one ? DisplayMode::kOnlyOne : DisplayMode::kNone);
-      rb_noneClick();
+      Refresh();
     });
   }
 
@@ -451,19 +417,12 @@ void TForm1::BuildSidePanel(QWidget* client) {
     b->setGeometry(gridLeft + ((d - 1) % 3) * (kDigitW + kGap), 88 + ((d - 1) / 3) * (kDigitH + kGap), kDigitW,
                    kDigitH);
     disnote[d] = b;
-    // One group: pressing one releases the others; the pressed one stays
-    // down unless all may be up. Every way a button gets checked (mouse,
-    // key, an accessibility action) runs this.
-    connect(b, &QToolButton::toggled, this, [this, d](bool checked) {
-      if (settingDigits_) return;
-      if (checked) {
-        PressDigitButton(d);
-      } else if (!allowAllUp_) {
-        const QScopedValueRollback<bool> guard(settingDigits_, true);
-        disnote[d]->setChecked(true);
-      }
-      SyncSelectedDigit();
-      disnote1Click();
+    // One group: pressing one releases the others; the game decides whether
+    // the pressed one may come up. Every way a button gets toggled (mouse,
+    // an accessibility action) runs this.
+    connect(b, &QToolButton::toggled, this, [this, d] {
+      game_.ToggleDigit(d);
+      Refresh();
     });
   }
 
@@ -511,44 +470,15 @@ void TForm1::FormCreate() {
   QDir().mkpath(dataFolder);
   QDir().mkpath(dataFolder + QStringLiteral("replay"));
 
-  game_.history().AbandonBranch();
   ColorGrid1->setForegroundIndex(11);
-
-  // No game yet: the board shows nothing and takes no input.
-  sd991->setEnabled(false);
-  for (int i = 0; i < kCells; ++i) {
-    Cell& c = sd991->board()[i];
-    c.text.clear();
-    c.state = kGiven;
-  }
   WireBoard();
-  DescribeBoard();
-  sd991->RefreshAll();
-  ShowFinishedMark();
-
-  game_.ClearMarks();
 }
 
 // --- Game lifecycle ---
 
 void TForm1::NewGame(int level) {
-  ClearGame();
-  SpeedButton1Click();
-  chkcolor->setChecked(false);
-  rb_none->setChecked(true);
-  PressDigitButton(1);
-  DealPuzzle(level, game_.store(), rng_);
-  game_.SetInPlay();
-  ndtxt->setText(QString::fromStdString(LevelText(level)));
-  StartGame(true);
-  RecountDigits();
-  disnote1Click();
-  ResetHistory();
-  DisableStepButtons();
-  TimeLabel1->setTimerenabled(true);
-  TimeLabel1->setMS(0);
-  sd991->setNd(level);
-  sd991->HideCandidates();
+  game_.NewGame(level, rng_);
+  Refresh();
 }
 
 void TForm1::ToolButton11Click() { NewGame(kVeryEasy); }
@@ -557,86 +487,87 @@ void TForm1::ToolButton6Click() { NewGame(kModerate); }
 void TForm1::ToolButton7Click() { NewGame(kTough); }
 void TForm1::ToolButton8Click() { NewGame(kDiabolical); }
 
-void TForm1::ClearGame() {
-  game_.Clear();
-  PaintBaseColours(true);
-  // Redrawn at once, so a load that fails after this never leaves the old
-  // game on screen.
-  sd991->RefreshAll();
-}
-
-void TForm1::ShowNoGame() {
-  sd991->RefreshAll();
-  DisableStepButtons();
-  for (QAction* a : {b1, b2, b3}) a->setEnabled(false);
-}
-
-void TForm1::StartGame(bool fill) {
-  game_.PutGivensOnBoard(fill);
-  sd991->setEnabled(true);
-  ShowFinishedMark();
-  chkcolor->setChecked(false);
-  b1->setEnabled(true);
-  b2->setEnabled(false);
-  b3->setEnabled(false);
-}
-
 void TForm1::tbresignClick() {
   if (!prompts_.Ask(this, CT("Are you sure you want to reset this game to the initial state?", "确定重玩?")))
     return;
-  SpeedButton1Click();
-  chkcolor->setChecked(false);
   game_.Restart();
-  sd991->setEnabled(true);
-  ShowFinishedMark();
-  rb_none->setChecked(true);
-  PressDigitButton(1);
-  RecountDigits();
-  disnote1Click();
-  sd991->HideCandidates();
-  ResetHistory();
-  DisableStepButtons();
-  TimeLabel1->setTimerenabled(true);
-  TimeLabel1->setMS(0);
-  RestoreEntryFonts();
-  sd991->RequestRepaint();
+  Refresh();
 }
 
 void TForm1::ShowAutoCheck(bool on) { AutoCheckNewVersion1->setChecked(on); }
-
-void TForm1::ShowFinishedMark() { wcAction_->setVisible(game_.finished()); }
 
 bool TForm1::FinishedMarkShown() const { return wcAction_->isVisible(); }
 
 void TForm1::TimeLabel1Timer() { TimeLabel1->setMS(TimeLabel1->MS() + TimeLabel1->timeinterval()); }
 
-void TForm1::ShowFinish(bool byCellClick) {
-  ShowFinishedMark();
-  prompts_.Notice(this, CT("Puzzle solved", "恭喜您完成本题!!!"));
-  TimeLabel1->setTimerenabled(false);
-  if (byCellClick) {
-    b1->setEnabled(false);
-    b2->setEnabled(false);
-    b3->setEnabled(false);
-  }
+void TForm1::Played(const PlayResult& result) {
+  Refresh();
+  // The board is painted before the modal notice.
+  if (result.finished) prompts_.Notice(this, CT("Puzzle solved", "恭喜您完成本题!!!"));
 }
 
-void TForm1::RecountDigits() {
-  const std::array<int, 9> counts = CountPlacedDigits(sd991->board());
+// --- Showing the game ---
+
+void TForm1::Refresh() {
+  {
+    UpdateGuard guard(*sd991);
+    sd991->SetView(Render(game_, sd991->Look()));
+    sd991->setEnabled(game_.started());
+  }
+  const std::array<int, 9>& counts = game_.digitCounts();
   for (int d = 1; d <= 9; ++d) {
     ProgressBar[d]->setPosition(counts[d - 1]);
-    ProgressBar[d]->setBarColor(ProgressBar[d]->position() == 9 ? Tmousepb::kFullColor : Tmousepb::kNormalColor);
+    ProgressBar[d]->setBarColor(counts[d - 1] == 9 ? Tmousepb::kFullColor : Tmousepb::kNormalColor);
   }
-  // The history step that every board change ends with.
-  RecordStep();
-  UpdateStepButtons();
+  ShowStepButtons();
+  wcAction_->setVisible(game_.finished());
+  ndtxt->setText(QString::fromStdString(game_.LevelLabel()));
+  TimeLabel1->setTimeinterval(game_.clockInterval());
+  if (clockStarts_ != game_.clockStarts()) {
+    clockStarts_ = game_.clockStarts();
+    TimeLabel1->setMS(0);
+  }
+  TimeLabel1->setTimerenabled(game_.clockRunning());
+  ShowLookControls();
+  DescribeBoard();
   // An explained step's sentence goes with its frames.
   if (game_.explained().empty() && hintText_ == explainedHint_) ClearHint();
 }
 
+void TForm1::ShowStepButtons() {
+  tbfirst->setEnabled(game_.CanStepBack());
+  tbback->setEnabled(game_.CanStepBack());
+  tbnext->setEnabled(game_.CanStepForward());
+  tblast->setEnabled(game_.CanStepForward());
+  b1->setEnabled(game_.CanStartBranch());
+  b2->setEnabled(game_.CanEndBranch());
+  b3->setEnabled(game_.CanEndBranch());
+}
 
-void TForm1::DisableStepButtons() {
-  for (QAction* a : {tbback, tbfirst, tbnext, tblast}) a->setEnabled(false);
+void TForm1::ShowLookControls() {
+  // Set quietly: these controls report the player's own changes only.
+  const DisplayMode mode = game_.mode();
+  for (auto [rb, m] : {std::pair{rb_none, DisplayMode::kNone}, std::pair{rb_all, DisplayMode::kAll},
+                       std::pair{rb_one, DisplayMode::kOnlyOne}}) {
+    const QSignalBlocker quiet(rb);
+    rb->setChecked(mode == m);
+  }
+  for (int d = 1; d <= 9; ++d) {
+    const QSignalBlocker quiet(disnote[d]);
+    disnote[d]->setChecked(game_.selectedDigit() == d);
+  }
+  for (auto [box, on] : {std::pair{chkcolor, game_.marking()}, std::pair{cbautoupdate, game_.autoUpdate()}}) {
+    const QSignalBlocker quiet(box);
+    box->setChecked(on);
+  }
+}
+
+BoardLook TForm1::Look() const { return sd991->Look(); }
+
+void TForm1::ApplyLook(const BoardLook& look) {
+  sd991->SetLook(look);
+  game_.ShowNewLook();
+  Refresh();
 }
 
 void TForm1::Exit1Click() { close(); }
@@ -658,116 +589,23 @@ void TForm1::FormClose() {
 
 // --- Display modes and colour marks ---
 
-int TForm1::SelectedDigit() const { return game_.selectedDigit(); }
-
-void TForm1::SyncSelectedDigit() {
-  int d = 0;
-  for (int k = 9; k >= 1 && d == 0; --k)
-    if (disnote[k]->isChecked()) d = k;
-  game_.SetSelectedDigit(d);
-}
-
-void TForm1::PressDigitButton(int d) {
-  {
-    const QScopedValueRollback<bool> guard(settingDigits_, true);
-    for (int k = 1; k <= 9; ++k) disnote[k]->setChecked(k == d);
-  }
-  SyncSelectedDigit();
-}
-
-void TForm1::SetDigitButtons(int d) {
-  allowAllUp_ = d == 0;
-  if (d >= 1 && d <= 9) PressDigitButton(d);
-}
-
-TColor TForm1::CellBaseColour(int row, int col) const {
-  return tessel::CellBaseColour(sd991->board(), sd991->Look(), row, col, SelectedDigit());
-}
-
-void TForm1::PaintBaseColours(bool clear) {
-  tessel::PaintBaseColours(sd991->board(), sd991->Look(), SelectedDigit(), sd991->view());
-  if (clear) game_.ClearMarks();
-  sd991->RequestRepaint();
-}
-
-void TForm1::HighlightSelected() {
-  tessel::HighlightSelected(sd991->board(), sd991->Look(), SelectedDigit(), sd991->view());
-  sd991->RequestRepaint();
-}
-
-void TForm1::ApplyMarks() {
-  tessel::ApplyMarks(sd991->board(), sd991->Look(), SelectedDigit(), game_.marks(), sd991->view());
-  RestoreEntryFonts();
-}
-
-void TForm1::RestoreEntryFonts() {
-  tessel::RestoreEntryFonts(sd991->board(), game_.store(), sd991->Look(), sd991->view());
-  sd991->RequestRepaint();
-}
-
-void TForm1::rb_noneClick() {
-  Board& board = sd991->board();
-  UpdateGuard guard(*sd991);
-  auto fillLists = [&] { FillCandidateLists(board, game_.autoUpdate()); };
-  if (game_.mode() == DisplayMode::kNone) {
-    sd991->DrawDigitsOnly();
-    if (SelectedDigit() == 0) SetDigitButtons(1);
-    HighlightSelected();
-    AssignCellMenus(board, -1, sd991->view());
-  } else if (game_.mode() == DisplayMode::kAll) {
-    fillLists();
-    sd991->DrawAllCandidates();
-    AssignCellMenus(board, 0, sd991->view());
-    SetDigitButtons(0);
-    RecountDigits();
-    HighlightSelected();
-  } else {
-    fillLists();
-    const int d = SelectedDigit() != 0 ? SelectedDigit() : 1;
-    AssignCellMenus(board, d, sd991->view());
-    SetDigitButtons(d);
-    sd991->DrawFiltered(d);
-    RecountDigits();
-    HighlightSelected();
-  }
-  ApplyMarks();
-  DescribeBoard();
-}
-
-void TForm1::disnote1Click() {
-  Board& board = sd991->board();
-  {
-    UpdateGuard guard(*sd991);
-    const int sel = SelectedDigit();
-    if (game_.mode() == DisplayMode::kNone) {
-      sd991->DrawDigitsOnly();
-    } else if (game_.mode() == DisplayMode::kOnlyOne) {
-      FillEmptyTexts(board);
-      // No digit chosen: no cell has the menu.
-      AssignCellMenus(board, sel == 0 ? -1 : sel, sd991->view());
-      sd991->DrawFiltered(sel);
-    } else {
-      sd991->DrawAllCandidates();
-    }
-    ApplyMarks();
-  }
-  DescribeBoard();
-}
-
 void TForm1::DescribeBoard() {
   // A screen reader cannot see which digit a click would place.
-  const int d = SelectedDigit();
+  const int d = game_.selectedDigit();
   const QString mode = game_.mode() == DisplayMode::kAll       ? QStringLiteral("all candidates shown")
                        : game_.mode() == DisplayMode::kOnlyOne ? QStringLiteral("candidates of the chosen digit shown")
                                                                : QStringLiteral("candidates hidden");
   sd991->setAccessibleDescription(d == 0 ? mode : QStringLiteral("Digit %1 chosen, %2").arg(d).arg(mode));
 }
 
-void TForm1::SpeedButton1Click() { PaintBaseColours(true); }
+void TForm1::SpeedButton1Click() {
+  game_.ClearMarks();
+  Refresh();
+}
 
 void TForm1::ProgressBar1MouseDown(int digit) {
-  PressDigitButton(digit);
-  disnote1Click();
+  game_.ChooseDigit(digit);
+  Refresh();
 }
 
 // --- Status bar ---
@@ -841,9 +679,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::ExplainNextStep() {
   const Explanation e = game_.ExplainNextStep();
+  Refresh();
   explainedHint_ = QString::fromStdString(e.sentence);
   ShowHint(explainedHint_);
-  sd991->RequestRepaint();
 }
 
 void TForm1::appearance1Click() {
@@ -879,9 +717,10 @@ void TForm1::CheckNewVersion1Click() {
 
 void TForm1::About1Click() {
   prompts_.Notice(this, kAppTitle + QStringLiteral("\n\n") +
-                            CT("A Sudoku game for one player, version 4.65.\n"
+                            CT("A Sudoku game for one player, version %1.\n"
                                "Released under the MIT licence.",
-                               "单人数独游戏, 版本 4.65.\n以 MIT 许可证发布.") +
+                               "单人数独游戏, 版本 %1.\n以 MIT 许可证发布.")
+                                .arg(kVersion) +
                             QStringLiteral("\n\n") + kHomePage);
 }
 

@@ -1,5 +1,5 @@
-// The main window: the playing board, the solution store, the clock, every
-// command, and the life of one game from the deal to the close.
+// The main window: builds the menus, tool bars, board and side panel,
+// forwards every command to the game and shows the game's state (Refresh).
 #pragma once
 
 #include <QMainWindow>
@@ -13,10 +13,9 @@
 #include <vector>
 
 #include "core/game.hpp"
-#include "core/history.hpp"
-#include "core/qj.hpp"
 #include "core/random.hpp"
 #include "ui/prompts.hpp"
+#include "ui/session.hpp"
 #include "widgets/colorgrid.hpp"
 #include "widgets/mousepb.hpp"
 #include "widgets/picsd33.hpp"
@@ -41,10 +40,8 @@ namespace tessel::ui {
 class TFrmdas;
 class TfrmAppearance;
 
-// Placeholder address of the project's pages; the web-link items open it.
-inline const QString kHomePage = QStringLiteral("https://sudokutessel.example.org");
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public Session {
   Q_OBJECT
 
   // The game in progress; the window shows it and forwards to it.
@@ -53,33 +50,37 @@ class TForm1 : public QMainWindow {
  public:
   static constexpr int kClientWidth = 596;
   static constexpr int kClientHeight = 545;
-  // A colour-mark entry that holds no mark.
-  static constexpr TColor kNoMark = tessel::kNoMark;
 
   explicit TForm1(Prompts& prompts, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // The game on show. Whoever changes it from outside asks for a redraw
-  // (RecountDigits after a move, StartGame after a new position).
-  Game& game() { return game_; }
+  // --- What dialogs reach (Session) ---
+  Game& game() override { return game_; }
   const Game& game() const { return game_; }
-  // The data folder, ending with "/".
-  const QString& DataFolder() const { return dataFolder; }
+  Prompts& prompts() override { return prompts_; }
+  const QString& DataFolder() const override { return dataFolder; }
+  // Brings everything on screen in line with the game, with one repaint of
+  // the board: the board, digit bars, step and branch buttons, finished
+  // mark, level label, clock and the side panel's controls.
+  void Refresh() override;
+  void ApplyLook(const BoardLook& look) override;
+  BoardLook Look() const override;
+  void ShowAutoCheck(bool on) override;
+  QWidget* dialogParent() override { return this; }
+
   // Why the last game file could not be written; empty after a success.
   const QString& LastWriteError() const { return lastWriteError; }
 
-  // --- Saved games, last game and replays (gamefiles.cpp) ---
-  // Opens the record of that name; false when a bad digit stopped it.
-  bool OpenGame(const std::vector<std::string>& lines, const std::string& name);
+  // --- Last game and replays (gamefiles.cpp) ---
   // False when the file could not be written; the old one stays whole.
   bool WriteGameFile(const QString& path);
-  // Throws GameDataError (or another std::exception) at the failing step.
+  // Throws GameDataError (or another std::exception) when the file cannot
+  // be read whole; the game in play is then untouched.
   void LoadGameFile(const QString& path);
   void SaveReplay();
   void LoadReplay();
   void ContinueLastGame();
 
-  Prompts& prompts() { return prompts_; }
   Random32& random() { return rng_; }
   // Deals become reproducible with a fixed source.
   void SetSeedSource(Random32::SeedSource source) { rng_.SetSeedSource(std::move(source)); }
@@ -88,66 +89,25 @@ class TForm1 : public QMainWindow {
   // Modal windows are shown through here; tests look at them instead.
   void SetModalRunner(std::function<void(QDialog&)> runner) { runModal_ = std::move(runner); }
 
-  // --- Routines the other parts of the game call ---
-  // Empties the board and the solution store.
-  void ClearGame();
-  // After a load that failed: the cleared board on screen, and no step or
-  // branch button that would lead back into the game that is gone.
-  void ShowNoGame();
-  // Puts the game held by the store on the board; fill computes candidates.
-  void StartGame(bool fill);
-  // The common after-change routine: digit bars, then the history step.
-  void RecountDigits();
-  // The finish reaction; byCellClick also closes the branch buttons.
-  void ShowFinish(bool byCellClick);
-  // WC_Label: shown while the game is solved.
-  bool FinishedMarkShown() const;
-  // A puzzle from the editor becomes the game in play, from its start.
-  void PlayImportedPuzzle(const Board& editor, std::string_view solution);
   // Deals and starts a game at level 0..4.
   void NewGame(int level);
-
-  // History.
-  void RecordStep();
-  void UpdateStepButtons();
-  void ResetHistory();
-  void DisableStepButtons();
-  void StepFirst();
-  void StepBack();
-  void StepNext();
-  void StepLast();
-
-  // Display modes and colour marks.
-  int SelectedDigit() const;
-  void SetDigitButtons(int d);
-  void PressDigitButton(int d);  // without running the digit selection
-  // The game's chosen digit follows the digit buttons.
-  void SyncSelectedDigit();
-  TColor CellBaseColour(int row, int col) const;
-  void PaintBaseColours(bool clear);
-  void HighlightSelected();
-  void ApplyMarks();
-  void RestoreEntryFonts();
+  // WC_Label: shown while the game is solved.
+  bool FinishedMarkShown() const;
 
   // Status-bar hints.
   void ShowHint(const QString& text);
   void ClearHint();
   QString HintText() const;
 
-  // The "Auto check" menu item as the settings file has it.
-  void ShowAutoCheck(bool on);
-
   // Key preview: every key of this window comes here before the focused control.
   void FormKeyDown(QKeyEvent* event);
 
-  // --- Board input ---
+  // --- Board input (boardinput.cpp) ---
   void CellMouseDown(int row, int col, Qt::MouseButton button);
   void CandidateMouseDown(int row, int col, int digit, Qt::MouseButton button);
   void HoverEnter(int row, int col, int sub);  // sub 0: the cell itself
-  void HoverLeave(int row, int col, int sub);
   // The board asks for the menu of a cell: build it, show it unless suppressed.
   void ppPopup(int row, int col, const QPoint& globalPos);
-  void BuildCellMenu(const std::string& text);
   void CellMenuClick(QAction* item);
 
  public slots:
@@ -161,13 +121,9 @@ class TForm1 : public QMainWindow {
   void TimeLabel1Timer();
   void Exit1Click();
 
-  // Display-mode controls.
-  void rb_noneClick();
-  void disnote1Click();
   void SpeedButton1Click();  // Clear Marking
   void ProgressBar1MouseDown(int digit);
 
-  // Commands of later changes; inert until then.
   void SaveCurrentBoard1Click();
   void ToolButton1Click();
   void ToolButton12Click();
@@ -225,9 +181,7 @@ class TForm1 : public QMainWindow {
   QStatusBar* sb1 = nullptr;
   QToolBar* ToolBar1 = nullptr;
   QToolBar* ToolBar2 = nullptr;
-  // The cell menu; its tag -1 makes the next opening show nothing.
-  QMenu* pp = nullptr;
-  int ppTag = 0;
+  QMenu* pp = nullptr;  // the cell menu
 
   // Commands (objectName = the name used here).
   QAction* SaveCurrentBoard1 = nullptr;  // save-game action
@@ -281,29 +235,28 @@ class TForm1 : public QMainWindow {
   void FormClose();
   bool OpenUrl(const QUrl& url);
 
+  struct ActionDef;
+  static const ActionDef kActions[];
   QAction* MakeAction(const char* name, const QString& text, const QString& hint);
   void WireBoard();
   bool IsNeutralHintArea(const QObject* o) const;
-  // The redraw of the current display mode after a board change.
-  void DrawForMode();
+  // The step and branch buttons as the game allows them.
+  void ShowStepButtons();
+  // The side panel's controls as the game has them.
+  void ShowLookControls();
   // The board's accessible description: the chosen digit and the mode.
   void DescribeBoard();
-  // Puts a history line on the board and brings the display up to it.
-  void ShowStep(bool (Game::*step)());
-  // The redraw after a restore, by display mode.
-  void RedrawRestored();
-  // Every cell that is not a given gets its digit of the solution, shown.
-  void ShowSolution(const std::string& solution);
-  // WC_Label follows the game's finished state.
-  void ShowFinishedMark();
+  // After a move: the window shows it, then announces a finish.
+  void Played(const PlayResult& result);
+  // Runs a history command and shows where it leads.
+  void Step(bool (Game::*step)());
 
   Prompts& prompts_;
   QAction* wcAction_ = nullptr;  // WC_Label's place in ToolBar2
   Random32 rng_;
   std::function<bool(const QUrl&)> openUrl_;
   std::function<void(QDialog&)> runModal_;
-  bool allowAllUp_ = false;  // whether all nine digit buttons may be up
-  bool settingDigits_ = false;  // the buttons are being set as one group
+  int clockStarts_ = 0;          // the game's clock start last shown
   QString hintText_;             // the hint in the status bar, whole
   QString explainedHint_;        // the last Explain Next Step sentence
   static constexpr int kHintMargin = 10;     // the status bar's own padding
@@ -311,9 +264,11 @@ class TForm1 : public QMainWindow {
   // Key preview: the event last handed to FormKeyDown and where it was.
   const QEvent* previewedKey_ = nullptr;
   QPointer<QWidget> previewedAt_;
-  // The cell the menu was opened on.
+  // The cell the menu was opened on, and whether the press before it lets
+  // the menu open.
   int menuRow_ = 0;
   int menuCol_ = 0;
+  bool menuAllowed_ = false;
 };
 
 }  // namespace tessel::ui

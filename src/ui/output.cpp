@@ -21,7 +21,7 @@
 #include "core/printpage.hpp"
 #include "core/textfile.hpp"
 #include "ui/fixedfont.hpp"
-#include "ui/mainwindow.hpp"
+#include "ui/prompts.hpp"
 
 namespace tessel::ui {
 
@@ -230,29 +230,5 @@ void Tfrmcopy::Button1Click() {
 }
 
 void Tfrmcopy::Button2Click() { reject(); }
-
-// --- The main window's commands ---
-
-void TForm1::ToolButton12Click() {
-  if (!frmprintselect)
-    frmprintselect = new Tfrmprintselect(sd991->board(), prompts_, [this](const QUrl& url) { return OpenUrl(url); },
-                                         this);
-  if (runModal_) runModal_(*frmprintselect);
-}
-
-void TForm1::CopyPuzzleToClipboard1Click() {
-  Board& board = sd991->board();
-  bool anyEmpty = false;
-  for (int i = 0; i < kCells; ++i) anyEmpty = anyEmpty || board[i].text.empty();
-  if (anyEmpty) {
-    // This changes the playing board too, as the player then sees.
-    for (int i = 0; i < kCells; ++i)
-      if (board[i].text.empty()) board[i].text = board.ComputeCandidates(RowOf(i), ColOf(i));
-    DrawForMode();
-  }
-  if (!frmcopy) frmcopy = new Tfrmcopy(board, this);
-  frmcopy->Prepare();
-  if (runModal_) runModal_(*frmcopy);
-}
 
 }  // namespace tessel::ui

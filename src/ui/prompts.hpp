@@ -15,8 +15,12 @@ class QWidget;
 
 namespace tessel::ui {
 
+// The version, from the project's one definition in CMakeLists.txt.
+inline const QString kVersion = QStringLiteral(TESSEL_VERSION);
 // Title of every message box and dialog.
-inline const QString kAppTitle = QStringLiteral("Sudoku Tessel 4.65");
+inline const QString kAppTitle = QStringLiteral("Sudoku Tessel ") + kVersion;
+// Placeholder address of the project's pages; the web-link items open it.
+inline const QString kHomePage = QStringLiteral("https://sudokutessel.example.org");
 
 class Prompts {
  public:

@@ -1,7 +1,5 @@
 #include "ui/solverwindow.hpp"
 
-#include <QSignalBlocker>
-
 namespace tessel::ui {
 
 Tfrm_sol::Tfrm_sol(QWidget* parent) : QWidget(parent) {
@@ -12,22 +10,7 @@ Tfrm_sol::Tfrm_sol(QWidget* parent) : QWidget(parent) {
 }
 
 bool Tfrm_sol::CheckGivens(const QString& puzzle) {
-  {
-    // One marking and layout at the end instead of one per cell.
-    const QSignalBlocker quiet(checkBoard);
-    for (int i = 0; i < kCells; ++i) {
-      const QChar ch = i < puzzle.size() ? puzzle[i] : QChar('0');
-      TSD33Node* n = checkBoard->node(RowOf(i), ColOf(i));
-      const QSignalBlocker quietNode(n);
-      if (ch == QChar('0') || ch == QChar('*')) {
-        n->state = kOpen;
-        n->setText(QStringLiteral("123456789"));
-      } else {
-        n->state = kEntered;
-        n->setText(QString(ch));
-      }
-    }
-  }
+  checkBoard->LoadPuzzle(puzzle);
   checkBoard->MarkConflicts();
   checkBoard->Relayout();
   return checkBoard->NoConflict();

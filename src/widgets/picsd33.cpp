@@ -32,18 +32,14 @@ TPICSD33::TPICSD33(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
   // A generic name; each owner adds a tooltip for what its board is for.
   setAccessibleName(QStringLiteral("Sudoku board"));
-  for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) {
-      Cell& c = cell(row, col);
-      c.error = false;
-      c.state = kEntered;
-      TPicNode& n = node(row, col);
-      n.row = row;
-      n.col = col;
-      n.color = ParityColor(row, col);
-    }
+  // Blank until an owner gives it something to show.
+  for (int i = 0; i < kCells; ++i) {
+    TPicNode& n = view_[i];
+    n.row = RowOf(i);
+    n.col = ColOf(i);
+    n.color = ParityColor(n.row, n.col);
+    n.setcolor(n.color);
   }
-  RefreshAll();
 }
 
 int TPICSD33::CellOrigin(int index) {
@@ -92,12 +88,8 @@ TColor TPICSD33::ParityColor(int row, int col) const {
   return BoxOf(row, col) % 2 == 0 ? unfocus2_ : unfocus1_;
 }
 
-void TPICSD33::Attach(Board& board, BoardView& view) {
-  // The game's board and table take over what this board showed.
-  board = *board_;
-  view = *nodes_;
-  board_ = &board;
-  nodes_ = &view;
+void TPICSD33::SetView(const BoardView& view) {
+  view_ = view;
   RequestRepaint();
 }
 
@@ -116,29 +108,17 @@ BoardLook TPICSD33::Look() const {
   return look;
 }
 
-void TPICSD33::RefreshAll() {
-  tessel::RefreshAll(*board_, Look(), *nodes_);
-  RequestRepaint();
-}
-
-void TPICSD33::DrawDigitsOnly() {
-  tessel::DrawDigitsOnly(*board_, Look(), *nodes_);
-  RequestRepaint();
-}
-
-void TPICSD33::DrawAllCandidates() {
-  tessel::DrawAllCandidates(*board_, Look(), *nodes_);
-  RequestRepaint();
-}
-
-void TPICSD33::DrawFiltered(int d) {
-  tessel::DrawFiltered(*board_, Look(), *nodes_, d);
-  RequestRepaint();
-}
-
-void TPICSD33::HideCandidates() {
-  tessel::HideCandidates(*board_, *nodes_);
-  RequestRepaint();
+void TPICSD33::SetLook(const BoardLook& look) {
+  unfocus1_ = look.unfocus1;
+  unfocus2_ = look.unfocus2;
+  fontSize1_ = look.fontSize1;
+  fontSize2_ = look.fontSize2;
+  fontSize3_ = look.fontSize3;
+  fontColor1_ = look.fontColor1;
+  fontColor2_ = look.fontColor2;
+  fontColor3_ = look.fontColor3;
+  errorcolor_ = look.errorcolor;
+  highcolor_ = look.highcolor;
 }
 
 void TPICSD33::setFontFace(const QString& face) {
@@ -180,9 +160,11 @@ void TPICSD33::PaintCell(QPainter& p, const TPicNode& n, const QRect& r) const {
     p.setClipRect(s);
     p.drawText(s, Qt::AlignCenter | Qt::TextDontClip, QString::number(k));
     p.restore();
-    if (n.subBorderStyle[k] == kBorderSingle) Frame(p, s, Qt::black, Qt::black);
+    if (hoverFrames_ && hover_.sub == k && hover_.row == n.row && hover_.col == n.col)
+      Frame(p, s, Qt::black, Qt::black);
   }
-  if (n.borderStyle == kBorderSingle) Frame(p, r, Qt::black, Qt::black);
+  if (hoverFrames_ && hover_.sub == 0 && hover_.row == n.row && hover_.col == n.col)
+    Frame(p, r, Qt::black, Qt::black);
   PaintExplain(p, n, r);
 }
 
@@ -247,13 +229,20 @@ void TPICSD33::leaveEvent(QEvent* event) {
 void TPICSD33::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   // A disabled board reports nothing, not even the leave of the last target.
-  if (event->type() == QEvent::EnabledChange && !isEnabled()) hover_ = {};
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+    hover_ = {};
+    RequestRepaint();
+  }
 }
 
 void TPICSD33::SetHover(const BoardHit& hit) {
   if (hit == hover_) return;
   const BoardHit old = hover_;
   hover_ = hit;
+  if (hoverFrames_) {
+    if (old.row != 0) update(CellRect(old.row, old.col));
+    if (hit.row != 0) update(CellRect(hit.row, hit.col));
+  }
   if (old.row != 0) {
     if (old.sub != 0) {
       emit candidateLeave(old.row, old.col, old.sub);

@@ -1,13 +1,12 @@
 // The playing board: one self-painted widget of 422 x 422 logical pixels
-// holding 81 cells of 46 x 46, each with nine 13 x 13 candidate sub-panels.
+// holding 81 cells of 46 x 46, each with nine 13 x 13 candidate squares.
 //
 // Row letters "A".."I" and column digits "1".."9" are not part of the board:
 // the main window places them around it with its own labels.
 //
-// Callers change cell fields (board().at / cell()) and node states (node())
-// directly, then ask for one redraw. Property setters only store the value;
-// they take effect at the next redraw. After changing a TPicNode directly
-// (hover frame, colour marks, popup assignment) call RequestRepaint().
+// The board owns no game: it paints the drawing table it is given (SetView),
+// frames the cell or square under the pointer, and reports presses and
+// hovers. Its colour and font properties are the look the table is drawn in.
 #pragma once
 
 #include <QPoint>
@@ -18,6 +17,7 @@
 #include <string>
 
 #include "core/board.hpp"
+#include "core/boardview.hpp"
 #include "widgets/picnode.hpp"
 #include "widgets/boardlook.hpp"
 #include "widgets/tcolor.hpp"
@@ -43,19 +43,17 @@ class TPICSD33 : public QWidget, public TBoardLook {
 
   explicit TPICSD33(QWidget* parent = nullptr);
 
-  // Model and display state: those of the game it shows (Attach), or its
-  // own for a board that shows no game (previews, the puzzle editor).
-  void Attach(Board& board, BoardView& view);
-  Board& board() { return *board_; }
-  const Board& board() const { return *board_; }
-  Cell& cell(int row, int col) { return board_->at(row, col); }
-  const Cell& cell(int row, int col) const { return board_->at(row, col); }
-  TPicNode& node(int row, int col) { return (*nodes_)[IndexOf(row, col)]; }
-  const TPicNode& node(int row, int col) const { return (*nodes_)[IndexOf(row, col)]; }
-  // The whole drawing table, for the core's colour layers.
-  BoardView& view() { return *nodes_; }
-  // The colours and sizes the redraws use.
+  // What to paint: one repaint, or none while updates are suspended.
+  void SetView(const BoardView& view);
+  const BoardView& view() const { return view_; }
+  const TPicNode& node(int row, int col) const { return view_[IndexOf(row, col)]; }
+  // The colours and sizes of this board's properties, read and set at once.
   BoardLook Look() const;
+  void SetLook(const BoardLook& look);
+  // Whether the cell or square under the pointer gets a one-pixel frame.
+  void setHoverFrames(bool on) { hoverFrames_ = on; }
+  // What the pointer is on (row 0: nothing).
+  const BoardHit& hovered() const { return hover_; }
 
   // Geometry, in the board's logical pixels.
   static int CellOrigin(int index);                   // left of column / top of row 1..9
@@ -70,32 +68,11 @@ class TPICSD33 : public QWidget, public TBoardLook {
   // UNFoucsColor2 in boxes 2, 4, 6, 8, else UNFoucsColor1.
   TColor ParityColor(int row, int col) const;
 
-  // Redraws: set the node states from the cells, then request one repaint.
-  void RefreshAll();
-  void DrawDigitsOnly();
-  void DrawAllCandidates();
-  void DrawFiltered(int d);  // d 0..9
-  void HideCandidates();
-
-  // Rule checks live in the core board.
-  std::string ComputeCandidates(int row, int col) const { return board_->ComputeCandidates(row, col); }
-  std::string UpdateCandidates(int row, int col) const { return board_->UpdateCandidates(row, col); }
-  void RemoveFromPeers(int row, int col) { board_->RemoveFromPeers(row, col); }
-  void AddBackToPeers(int row, int col, char d) { board_->AddBackToPeers(row, col, d); }
-  void MarkConflicts() { board_->MarkConflicts(); }
-  bool IsFinished() { return board_->IsFinished(); }
-  bool HasErrorMark() const { return board_->HasErrorMark(); }
-  std::string GivensString() const { return board_->GivensString(); }
-
   // Properties (colours are 0x00BBGGRR).
-  int nd() const { return board_->nd; }
-  void setNd(int v) { board_->nd = v; }
   TColor errorcolor() const { return errorcolor_; }
   void setErrorcolor(TColor c) { errorcolor_ = c; }
   TColor highcolor() const { return highcolor_; }
   void setHighcolor(TColor c) { highcolor_ = c; }
-  bool autotranzt() const { return autotranzt_; }
-  void setAutotranzt(bool v) { autotranzt_ = v; }
   QString fontFace() const { return fontFace_; }
   void setFontFace(const QString& face);  // repaints
 
@@ -139,15 +116,11 @@ class TPICSD33 : public QWidget, public TBoardLook {
   // Explain Next Step's frame and candidate rings, over everything else.
   void PaintExplain(class QPainter& p, const TPicNode& n, const QRect& r) const;
 
-  // A game's board and drawing table when attached, else the board's own.
-  Board ownBoard_;
-  BoardView ownView_;
-  Board* board_ = &ownBoard_;
-  BoardView* nodes_ = &ownView_;
+  BoardView view_;
+  bool hoverFrames_ = false;
 
   TColor errorcolor_ = 732916;
   TColor highcolor_ = 11654065;
-  bool autotranzt_ = false;
   QString fontFace_ = QStringLiteral("Arial");
 
   int suspend_ = 0;

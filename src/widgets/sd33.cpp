@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QPalette>
 #include <cmath>
 
@@ -63,6 +64,19 @@ TColor TSD33::ParityColor(int row, int col) const {
 }
 
 void TSD33::setText(int row, int col, const QString& text) { node(row, col)->setText(text); }
+
+void TSD33::LoadPuzzle(const QString& puzzle) {
+  // One marking and layout at the end instead of one per cell.
+  const QSignalBlocker quiet(this);
+  for (int i = 0; i < kCells; ++i) {
+    const QChar ch = i < puzzle.size() ? puzzle[i] : QChar('0');
+    TSD33Node* n = nodes_[i];
+    const QSignalBlocker quietNode(n);
+    const bool open = ch == QChar('0') || ch == QChar('*');
+    n->state = open ? kOpen : kEntered;
+    n->setText(open ? QStringLiteral("123456789") : QString(ch));
+  }
+}
 
 TextGrid TSD33::Texts() const {
   TextGrid texts;

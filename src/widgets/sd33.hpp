@@ -44,6 +44,9 @@ class TSD33 : public QWidget, public TBoardLook {
   // Sets the text; conflict marking and Relayout follow as after typing.
   void setText(int row, int col, const QString& text);
   TextGrid Texts() const;
+  // A puzzle string: "0" and "*" (and missing characters) are open cells with
+  // every candidate, anything else a clue. No marking or relayout yet.
+  void LoadPuzzle(const QString& puzzle);
 
   // Places, colours and fonts the cells from their fields.
   void Relayout();

@@ -32,12 +32,6 @@ class BoardViewTest : public ::testing::Test {
 
 TEST_F(BoardViewTest, OpenCellWithOneCandidateAndEmptyOpenCell) {
   Set(4, 4, kOpen, "7");
-  RefreshAll(board, look, view);
-  EXPECT_EQ(View(4, 4).caption, "7");
-  EXPECT_EQ(View(4, 4).fontSize, look.fontSize2);
-  EXPECT_EQ(View(4, 4).fontColor, look.fontColor2);
-  EXPECT_EQ(Subs(View(4, 4)), "");
-
   DrawAllCandidates(board, look, view);
   EXPECT_TRUE(View(4, 4).caption.empty());
   EXPECT_EQ(Subs(View(4, 4)), "7");
@@ -68,11 +62,6 @@ TEST_F(BoardViewTest, FilteredShowsWholeListsOfPassingCellsOnly) {
   }
   DrawFiltered(board, look, view, 9);
   EXPECT_EQ(Subs(View(1, 1)), "");
-
-  DrawAllCandidates(board, look, view);
-  HideCandidates(board, view);
-  EXPECT_EQ(Subs(View(1, 1)), "");
-  EXPECT_TRUE(View(1, 2).subVisible[3]) << "a single candidate stays";
 }
 
 TEST_F(BoardViewTest, BackgroundsPerRedraw) {
@@ -81,15 +70,6 @@ TEST_F(BoardViewTest, BackgroundsPerRedraw) {
   board.MarkConflicts();
   ASSERT_TRUE(board.at(1, 1).error);
   Set(5, 5, kOpen, "12");
-  View(5, 5).color = 65535;  // a colour mark
-
-  RefreshAll(board, look, view);
-  EXPECT_EQ(View(1, 1).color, look.errorcolor);
-  // RefreshAll gives only the squares the parity colour.
-  EXPECT_EQ(View(5, 5).color, 65535u);
-  EXPECT_EQ(View(5, 5).subColor[1], look.unfocus1);
-  EXPECT_EQ(View(4, 1).subColor[1], look.unfocus2) << "box 5 is odd, box 4 even";
-
   for (auto* redraw : {&DrawDigitsOnly, &DrawAllCandidates}) {
     View(5, 5).color = 65535;
     redraw(board, look, view);
@@ -144,23 +124,21 @@ TEST_F(BoardViewTest, HighlightMarksAndEntryFonts) {
   EXPECT_EQ(View(9, 8).fontColor, 254u) << "a right digit keeps what it has";
 }
 
-TEST_F(BoardViewTest, CellMenusByMode) {
-  Set(1, 1, kGiven, "5");
-  Set(1, 2, kEntered, "4");
-  Set(1, 3, kOpen, "37");
-  const auto menus = [&] {
-    std::string out;
-    for (int c = 1; c <= 3; ++c) out += View(1, c).popupAssigned ? '1' : '0';
-    return out;
-  };
-  AssignCellMenus(board, -1, view);
-  EXPECT_EQ(menus(), "000") << "None";
-  AssignCellMenus(board, 0, view);
-  EXPECT_EQ(menus(), "011") << "All: never a given";
-  AssignCellMenus(board, 7, view);
-  EXPECT_EQ(menus(), "001") << "Only one: the lists holding 7";
-  AssignCellMenus(board, 4, view);
-  EXPECT_EQ(menus(), "010");
+// The Appearance preview: every candidate, open cells' squares on their
+// cell's colour, the 5s highlighted, in the look's colours.
+TEST_F(BoardViewTest, AppearancePreview) {
+  look.unfocus1 = 255;
+  look.fontColor3 = 65280;
+  view = AppearancePreview(look);
+  const CellView& open = View(1, 1);  // "48" in box 1
+  EXPECT_EQ(Subs(open), "48");
+  EXPECT_EQ(open.subColor[4], 255u);
+  EXPECT_EQ(open.subFontColor[4], 65280u);
+  EXPECT_EQ(View(1, 3).caption, "5");
+  EXPECT_EQ(View(1, 3).color, look.highcolor);
+  EXPECT_EQ(View(1, 2).caption, "1");
+  EXPECT_EQ(View(1, 2).color, 255u);
+  EXPECT_EQ(View(1, 4).color, look.unfocus2);
 }
 
 }  // namespace

@@ -169,34 +169,34 @@ TEST(Explain, WrongNoneBadLinesAndTheCli) {
 TEST(Explain, TheGameFramesTheStepUntilTheNextChange) {
   Game game;
   Random32 rng([] { return 7u; });
-  ASSERT_GT(DealPuzzle(kTough, game.store(), rng), 0);
-  game.PutGivensOnBoard(true);
-  game.ResetHistory();
+  game.NewGame(kTough, rng);
   game.SetMode(DisplayMode::kAll);
   const int steps = game.history().count();
   const std::string cells = testutil::Cells(game.board());
+  const BoardLook look;
 
   const Explanation e = game.ExplainNextStep();
   ASSERT_TRUE(e.kind == ExplainKind::kPlace || e.kind == ExplainKind::kEliminate) << e.sentence;
   EXPECT_EQ(testutil::Cells(game.board()), cells);
   EXPECT_EQ(game.history().count(), steps);
-  for (int c : e.changes) EXPECT_NE(game.view()[c].explain, kExplainNone);
-  for (const auto& pl : e.placements) EXPECT_EQ(game.view()[pl.cell].explain, kExplainPlace);
-  for (const auto& el : e.eliminations) EXPECT_EQ(game.view()[el.cell].explain, kExplainChange);
+  BoardView view = Render(game, look);
+  for (int c : e.changes) EXPECT_NE(view[c].explain, kExplainNone);
+  for (const auto& pl : e.placements) EXPECT_EQ(view[pl.cell].explain, kExplainPlace);
+  for (const auto& el : e.eliminations) EXPECT_EQ(view[el.cell].explain, kExplainChange);
   for (int c : e.proof) {
     const bool changed = std::count(e.changes.begin(), e.changes.end(), c) > 0;
-    EXPECT_TRUE(changed || game.view()[c].explain == kExplainProof) << c;
+    EXPECT_TRUE(changed || view[c].explain == kExplainProof) << c;
   }
 
   // Any move clears the frames; a wrong digit is named, and framed nowhere.
   game.SetMode(DisplayMode::kNone);
   int open = 0;
   while (game.board()[open].state != kOpen) ++open;
-  game.SetSelectedDigit(game.store()[open].value % 9 + 1);  // a wrong digit
-  ASSERT_TRUE(game.ClickCell(RowOf(open), ColOf(open), true).changed);
-  for (const auto& n : game.view()) EXPECT_EQ(n.explain, kExplainNone);
+  game.ChooseDigit(game.store()[open].value % 9 + 1);  // a wrong digit
+  ASSERT_TRUE(game.PressOn({RowOf(open), ColOf(open), 0, true}, 0, look).changed);
+  for (const auto& n : Render(game, look)) EXPECT_EQ(n.explain, kExplainNone);
   EXPECT_EQ(game.ExplainNextStep().kind, ExplainKind::kWrong);
-  for (const auto& n : game.view()) EXPECT_EQ(n.explain, kExplainNone);
+  for (const auto& n : Render(game, look)) EXPECT_EQ(n.explain, kExplainNone);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// One game without a window: steps and branches put their entry on the board
-// with its conflicts, and clearing leaves no game behind.
+// One game without a window: every command applies its rule, records its
+// step and leaves the buttons, clock and look as the window then shows them.
 #include <gtest/gtest.h>
 
 #include "core/game.hpp"
@@ -13,67 +13,198 @@
 namespace tessel {
 namespace {
 
-TEST(GameModel, StepsAndBranchesShowTheirEntry) {
+// A game of the sample solution with the given cells cleared, as a player
+// would have it in mode None with digit d chosen.
+// Its history holds that one position.
+Game GameOf(const std::string& digits, int d = 0) {
+  Board position;
+  LoadDigitString(digits, position);
+  GameFile file;
+  file.store.SetSolution(testutil::kSolution);
+  file.history = {TakeSnapshot(position)};
   Game g;
-  LoadDigitString(std::string(testutil::kSolution).replace(0, 3, "000"), g.board());
-  g.ResetHistory();
-  EXPECT_FALSE(g.StepBack()) << "nothing before entry 0";
-  PlaceSelectedDigit(g.board(), 1, 1, 9);
-  PlaceSelectedDigit(g.board(), 1, 2, 9);  // a clash in row A
-  ASSERT_TRUE(g.RecordStep());
-  g.board().MarkConflicts();
-  ASSERT_TRUE(g.board().HasErrorMark());
-
-  ASSERT_TRUE(g.StepBack());
-  EXPECT_EQ(g.board().at(1, 1).state, kOpen);
-  EXPECT_FALSE(g.board().HasErrorMark()) << "conflicts are marked afresh";
-  ASSERT_TRUE(g.StepLast());
-  EXPECT_TRUE(g.board().HasErrorMark());
-  EXPECT_FALSE(g.StepNext());
-
-  // A branch rejected puts its starting position back.
-  g.StartBranch();
-  ClearCell(g.board(), 1, 2);
-  g.RecordStep();
-  ASSERT_TRUE(g.RejectBranch());
-  EXPECT_EQ(g.board().at(1, 2).text, "9");
-  EXPECT_FALSE(g.RejectBranch()) << "no branch open any more";
-
-  g.marks()[3][0] = 255;
-  g.Clear();
-  EXPECT_EQ(g.marks()[3][0], kNoMark);
-  EXPECT_EQ(g.store().GetSolution(), "");
-  for (int i = 0; i < kCells; ++i) EXPECT_EQ(g.board()[i].text, "") << i;
+  g.LoadGameFile(file);
+  if (d) g.ChooseDigit(d);
+  return g;
 }
 
-// A click does what the display mode says, and reports the finish.
-TEST(GameModel, ClicksByModeAndTheFinish) {
-  Game g;
-  LoadDigitString(std::string(testutil::kSolution).replace(80, 1, "0"), g.board());
+Press At(int row, int col, bool left = true) { return {row, col, 0, left}; }
+Press Square(int row, int col, int digit, bool left = true) { return {row, col, digit, left}; }
+
+const BoardLook kLook;
+
+TEST(GameModel, StepsAndBranchesShowTheirEntryAndRecordTheirStep) {
+  Game g = GameOf(std::string(testutil::kSolution).replace(0, 3, "000"), 9);
+  const int start = g.history().count();
+  EXPECT_FALSE(g.StepBack()) << "nothing before entry 0";
+  g.PressOn(At(1, 1), 0, kLook);
+  g.PressOn(At(1, 2), 0, kLook);  // a clash in row A
+  EXPECT_EQ(g.history().count(), start + 2) << "one entry a move";
+  EXPECT_TRUE(g.board().HasErrorMark());
+  EXPECT_TRUE(g.CanStepBack() && !g.CanStepForward());
+
+  ASSERT_TRUE(g.StepFirst());
+  EXPECT_EQ(g.board().at(1, 2).state, kOpen);
+  EXPECT_FALSE(g.board().HasErrorMark()) << "conflicts are marked afresh";
+  EXPECT_TRUE(g.CanStepForward());
+  ASSERT_TRUE(g.StepLast());
+  EXPECT_TRUE(g.board().HasErrorMark());
+
+  // A branch: only Accept or Reject while open; Reject records the branch
+  // point after the moves made in it.
+  EXPECT_TRUE(g.CanStartBranch() && !g.CanEndBranch());
+  g.StartBranch();
+  EXPECT_TRUE(!g.CanStartBranch() && g.CanEndBranch());
+  g.PressOn(At(1, 2, false), 0, kLook);
+  const int moves = g.history().count();
+  ASSERT_TRUE(g.RejectBranch());
+  EXPECT_EQ(g.board().at(1, 2).text, "9");
+  EXPECT_EQ(g.history().count(), moves + 1);
+  EXPECT_FALSE(g.RejectBranch()) << "no branch open any more";
+  EXPECT_TRUE(g.CanStartBranch());
+
+  // Restart keeps an open branch; a finish by a cell click closes all three
+  // buttons until the next game.
+  g.StartBranch();
+  g.Restart();
+  EXPECT_TRUE(g.CanEndBranch());
+  EXPECT_EQ(g.history().count(), 1);
+  Game solved = GameOf(std::string(testutil::kSolution).replace(80, 1, "0"), testutil::kSolution[80] - '0');
+  EXPECT_TRUE(solved.PressOn(At(9, 9), 0, kLook).finished);
+  EXPECT_FALSE(solved.CanStartBranch() || solved.CanEndBranch());
+  EXPECT_FALSE(solved.clockRunning());
+  solved.Restart();
+  EXPECT_FALSE(solved.CanStartBranch()) << "Restart keeps the buttons";
+  Random32 rng([] { return 5u; });
+  solved.NewGame(kTough, rng);
+  EXPECT_TRUE(solved.CanStartBranch());
+}
+
+// A press does what the display mode says, and reports the finish.
+TEST(GameModel, PressesByModeAndTheFinish) {
   const char last = testutil::kSolution[80];
   const int digit = last - '0';
-
-  EXPECT_FALSE(g.ClickCell(9, 9, true).changed) << "no digit chosen";
-  g.SetSelectedDigit(digit);
+  Game g = GameOf(std::string(testutil::kSolution).replace(80, 1, "0"));
+  g.ToggleDigit(1);  // mode None: the chosen digit stays down
+  EXPECT_EQ(g.selectedDigit(), 1);
   g.SetMode(DisplayMode::kAll);
-  EXPECT_FALSE(g.ClickCell(9, 9, true).changed) << "All places nothing";
+  EXPECT_TRUE(g.allowAllUp());
+  g.ToggleDigit(1);
+  EXPECT_EQ(g.selectedDigit(), 0) << "mode All lets it come up";
   g.SetMode(DisplayMode::kNone);
-  PlayResult r = g.ClickCell(9, 9, true);
-  EXPECT_TRUE(r.changed && r.finished);
+  EXPECT_EQ(g.selectedDigit(), 1) << "None with nothing chosen chooses 1";
+  g.ChooseDigit(digit);
+  EXPECT_TRUE(g.PressOn(At(9, 9, false), 0, kLook).changed);
+  PlayResult r = g.PressOn(At(9, 9), 0, kLook);
+  EXPECT_TRUE(r.changed && r.finished && !r.menu);
+  EXPECT_TRUE(g.finished());
+  EXPECT_TRUE(g.PressOn(At(9, 9), 0, kLook).finished) << "mode None tests the finish on every click";
+
   g.SetMode(DisplayMode::kOnlyOne);
-  r = g.ClickCell(9, 9, true);
-  EXPECT_TRUE(r.changed);
-  EXPECT_FALSE(r.finished);
+  r = g.PressOn(At(9, 9), 0, kLook);
+  EXPECT_TRUE(r.changed && r.menu && !r.finished);
   EXPECT_EQ(g.board().at(9, 9).text, std::string(1, last)) << "the only candidate left";
   EXPECT_EQ(g.board().at(9, 9).state, kOpen);
-  r = g.ClickCandidate(9, 9, digit, true);
-  EXPECT_TRUE(r.finished);
+  EXPECT_FALSE(g.PressOn(At(9, 9), 0, kLook).changed) << "an open cell takes no left click";
+  r = g.PressOn(Square(9, 9, digit), 0, kLook);
+  EXPECT_TRUE(r.finished && !r.menu);
   g.board().at(1, 1).state = kGiven;
   EXPECT_FALSE(g.CellCommand(1, 1, "X").changed) << "a given has no menu";
-  r = g.CellCommand(9, 9, "X");
-  EXPECT_TRUE(r.changed);
-  EXPECT_FALSE(r.finished);
-  EXPECT_EQ(g.board().at(9, 9).state, kOpen);
+  r = g.CellCommand(9, 9, "-" + std::string(1, last));
+  EXPECT_TRUE(r.changed && !r.finished);
+  EXPECT_EQ(g.board().at(9, 9).text, "");
+
+  // Out of the board: nothing.
+  EXPECT_FALSE(g.PressOn({0, 5, 0, true}, 0, kLook).changed);
+  EXPECT_FALSE(g.PressOn({5, 5, 10, true}, 0, kLook).changed);
+  EXPECT_FALSE(g.CellCommand(10, 1, "X").changed);
+}
+
+// Modes fill the lists they show and assign the cell menus; Only one's
+// menus follow the chosen digit but not later moves.
+TEST(GameModel, ModesFillListsAndAssignMenus) {
+  Game g = GameOf(std::string(testutil::kSolution).replace(0, 2, "00"));
+  g.board().at(1, 1) = {1, 1, "", kOpen, false};
+  g.board().at(1, 3).state = kGiven;
+  const int before = g.history().count();
+  const auto menus = [&] {
+    std::string out;
+    for (int c = 0; c < 3; ++c) out += g.menuAssigned(c) ? '1' : '0';
+    return out;
+  };
+  EXPECT_EQ(menus(), "000") << "None";
+  g.SetMode(DisplayMode::kAll);
+  EXPECT_EQ(g.board().at(1, 1).text, g.board().ComputeCandidates(1, 1)) << "an empty list is filled";
+  EXPECT_EQ(g.history().count(), before + 1) << "and recorded";
+  EXPECT_EQ(menus(), "110") << "All: never a given";
+  g.ChooseDigit(testutil::kSolution[1] - '0');
+  g.SetMode(DisplayMode::kOnlyOne);
+  EXPECT_EQ(menus(), "010") << "Only one: the lists holding the digit";
+  g.CellCommand(1, 1, "+" + std::string(1, testutil::kSolution[1]));
+  EXPECT_EQ(menus(), "010") << "a move leaves the menus";
+  g.ChooseDigit(testutil::kSolution[1] - '0');
+  EXPECT_EQ(menus(), "110");
+  g.SetMode(DisplayMode::kOnlyOne);
+  g.SetMode(DisplayMode::kNone);
+  EXPECT_EQ(menus(), "000");
+}
+
+// Every start puts the game on the board from entry 0 with the clock from
+// zero; a saved game keeps the player's mode and Marking, the others reset
+// them; a bad record changes nothing.
+TEST(GameModel, StartsAndClear) {
+  Game g;
+  EXPECT_FALSE(g.started() || g.inPlay() || g.CanStartBranch());
+  EXPECT_EQ(g.LevelLabel(), "");
+  Random32 rng([] { return 11u; });
+  g.NewGame(kModerate, rng);
+  EXPECT_TRUE(g.started() && g.inPlay() && g.clockRunning());
+  EXPECT_EQ(g.LevelLabel(), "  Level:Moderate");
+  EXPECT_EQ(g.history().count(), 1);
+  EXPECT_EQ(g.selectedDigit(), 1);
+  for (int i = 0; i < kCells; ++i)
+    if (g.board()[i].state == kOpen) EXPECT_EQ(g.board()[i].text, g.board().ComputeCandidates(RowOf(i), ColOf(i)));
+  const int starts = g.clockStarts();
+
+  Board saved;
+  LoadDigitString(testutil::kSolution, saved);
+  std::vector<std::string> lines;
+  AppendGame(lines, "A", 3, testutil::kSolution, BuildBoardLines(saved));
+  std::vector<std::string> bad = lines;
+  bad[5].replace(40, 1, "?");  // row D, column 5
+  g.SetMode(DisplayMode::kAll);
+  g.SetMarking(true);
+  g.marks()[4][0] = 255;
+  const std::string before = TakeSnapshot(g.board());
+  const int entries = g.history().count();
+  EXPECT_THROW(g.OpenRecord(bad, 1), GameDataError);
+  EXPECT_EQ(TakeSnapshot(g.board()), before);
+  EXPECT_EQ(g.history().count(), entries);
+  EXPECT_EQ(g.marks()[4][0], 255u);
+
+  g.OpenRecord(lines, 1);
+  EXPECT_EQ(TakeSnapshot(g.board()), TakeSnapshot(saved));
+  EXPECT_EQ(g.LevelLabel(), "  Level:Tough");
+  EXPECT_EQ(g.history().count(), 1);
+  EXPECT_EQ(g.marks()[4][0], kNoMark);
+  EXPECT_TRUE(g.mode() == DisplayMode::kAll && g.marking()) << "a saved game keeps the player's look";
+  EXPECT_EQ(g.clockStarts(), starts + 1);
+  EXPECT_EQ(g.clockInterval(), 1000);
+
+  // The editor's entered single digits become the givens.
+  Board editor = testutil::BoardWith({{1, 1, "5", kEntered}, {1, 2, "36", kOpen}, {2, 2, "7", kGiven}});
+  g.ImportPuzzle(editor, "");
+  EXPECT_EQ(g.board().at(1, 1).state, kGiven);
+  EXPECT_EQ(g.board().at(1, 2).text, "36");
+  EXPECT_EQ(g.board().at(2, 2).state, kOpen) << "only entered digits become givens";
+  EXPECT_EQ(g.LevelLabel(), "  Level:Unknown");
+  EXPECT_TRUE(g.mode() == DisplayMode::kNone && !g.marking());
+
+  g.Clear();
+  EXPECT_FALSE(g.inPlay() || g.CanStartBranch() || g.CanStepBack());
+  EXPECT_TRUE(g.started()) << "the board still takes input";
+  EXPECT_EQ(g.store().GetSolution(), "");
+  for (int i = 0; i < kCells; ++i) EXPECT_EQ(g.board()[i].text, "") << i;
 }
 
 TEST(GameModel, SolutionToShowByWhatIsKnown) {
@@ -88,8 +219,11 @@ TEST(GameModel, SolutionToShowByWhatIsKnown) {
   std::string found;
   ASSERT_EQ(CountSolutions(puzzle, 2, &found), 1);
   EXPECT_EQ(a.first, found);
-  g.FillSolution(a.first);
+  const int entries = g.history().count();
+  g.ShowSolution(a.first);
   EXPECT_TRUE(g.board().IsFinished());
+  EXPECT_EQ(g.history().count(), entries) << "Show Solution records nothing";
+  EXPECT_EQ(g.digitCounts()[0], 0) << "nor counts the digits";
 
   g.store().SetSolution(testutil::kSolution);
   EXPECT_EQ(g.SolutionToShow().first, testutil::kSolution) << "a stored solution comes first";
@@ -104,14 +238,11 @@ TEST(GameModel, SolutionToShowByWhatIsKnown) {
   EXPECT_EQ(open.SolutionToShow().kind, Game::SolutionAnswer::kNotSolvable);
 }
 
-// A hint marks no conflict and, without Auto Update, leaves the lists;
-// Check Error inks only the wrong digits, and a full board with a clash is
-// no finish.
+// A hint marks no conflict, finishes nothing and shows on yellow until the
+// next redraw; Check Error inks only the wrong digits until a cell click.
 TEST(GameModel, HintCheckErrorAndAClashAtTheEnd) {
-  Game g;
   const std::string& sol = testutil::kSolution;
-  LoadDigitString(sol, g.board());
-  g.store().SetSolution(sol);
+  Game g = GameOf(sol);
   g.board().at(9, 8) = {9, 8, std::string(1, sol[80]), kEntered, false};  // clashes with the hint
   g.board().at(9, 9) = {9, 9, "", kOpen, false};
   g.board().at(8, 9) = {8, 9, std::string(1, sol[71]) + sol[80], kOpen, false};
@@ -119,49 +250,75 @@ TEST(GameModel, HintCheckErrorAndAClashAtTheEnd) {
   EXPECT_EQ(g.Hint(), 80);
   EXPECT_EQ(g.board().at(9, 9).text, std::string(1, sol[80]));
   EXPECT_FALSE(g.board().HasErrorMark());
+  EXPECT_FALSE(g.finished());
   EXPECT_EQ(g.board().at(8, 9).text.size(), 2u);
+  EXPECT_EQ(Render(g, kLook)[80].color, kHintBackground);
 
-  g.InkWrongDigits();
-  EXPECT_EQ(g.view()[IndexOf(9, 8)].fontColor, kWrongDigitFont);
-  EXPECT_NE(g.view()[IndexOf(9, 9)].fontColor, kWrongDigitFont);
-  EXPECT_NE(g.view()[IndexOf(8, 9)].fontColor, kWrongDigitFont) << "a list of two is no digit";
+  g.CheckErrors();
+  const BoardView v = Render(g, kLook);
+  EXPECT_EQ(v[IndexOf(9, 8)].fontColor, kWrongDigitFont);
+  EXPECT_NE(v[IndexOf(9, 9)].fontColor, kWrongDigitFont);
+  EXPECT_EQ(v[80].color, kHintBackground) << "Check Error redraws nothing";
+
+  g.SetMode(DisplayMode::kAll);
+  g.CheckErrors();
+  g.PressOn(At(1, 1, false), 0, kLook);  // changes nothing, but is a click
+  EXPECT_NE(Render(g, kLook)[IndexOf(9, 8)].fontColor, kWrongDigitFont);
 
   g.board().at(8, 9) = {8, 9, "", kOpen, false};
-  g.SetSelectedDigit(sol[71] - '0');
-  const PlayResult r = g.ClickCell(8, 9, true);
+  g.SetMode(DisplayMode::kNone);
+  g.ChooseDigit(sol[71] - '0');
+  const PlayResult r = g.PressOn(At(8, 9), 0, kLook);
   EXPECT_TRUE(r.changed);
-  EXPECT_FALSE(r.finished) << "I8 and I9 clash";
+  EXPECT_FALSE(r.finished) << "I8 clashes";
   EXPECT_TRUE(g.board().HasErrorMark());
+  EXPECT_NE(Render(g, kLook)[80].color, kHintBackground) << "the redraw ends the yellow";
 }
 
-// A saved game that does not read whole changes nothing; one that does
-// replaces the game, and only a game on the board counts as one to keep.
-TEST(GameModel, OpeningARecordIsAllOrNothing) {
-  Game g;
-  EXPECT_FALSE(g.inPlay());
-  LoadDigitString(std::string(testutil::kSolution).replace(0, 3, "000"), g.board());
-  g.store().SetSolution(testutil::kSolution);
-  g.ResetHistory();
-  g.SetInPlay();
-  const std::string before = TakeSnapshot(g.board());
+// Marking paints what is on screen and reads the marks back from it: a
+// reserved colour shows until the next redraw but is no mark.
+TEST(GameModel, MarkingAndClearMarks) {
+  Game g = GameOf(std::string(testutil::kSolution).replace(0, 1, "0"), 5);
+  g.SetMarking(true);
+  const int entries = g.history().count();
+  EXPECT_FALSE(g.PressOn(At(1, 1), 255, kLook).menu);
+  g.PressOn(Square(2, 2, 3), 65280, kLook);
+  g.PressOn(At(3, 3), kLook.unfocus2, kLook);  // reserved: shown, not kept
+  EXPECT_EQ(g.history().count(), entries) << "marks are no moves";
+  EXPECT_EQ(g.marks()[0][0], 255u);
+  EXPECT_EQ(g.marks()[0][4], 255u) << "a cell mark colours its squares";
+  EXPECT_EQ(g.marks()[IndexOf(2, 2)][3], 65280u);
+  EXPECT_EQ(g.marks()[IndexOf(3, 3)][0], kNoMark);
+  EXPECT_EQ(Render(g, kLook)[IndexOf(3, 3)].color, kLook.unfocus2);
+  g.PressOn(Square(1, 1, 4, false), 0, kLook);  // the cell's colour
+  EXPECT_EQ(g.marks()[0][4], 255u);
+  g.PressOn(At(1, 1, false), 0, kLook);
+  EXPECT_EQ(g.marks()[0][0], kNoMark) << "the right button gives the base colour back";
 
-  Board saved;
-  LoadDigitString(testutil::kSolution, saved);
-  std::vector<std::string> lines;
-  AppendGame(lines, "A", 3, testutil::kSolution, BuildBoardLines(saved));
-  std::vector<std::string> bad = lines;
-  bad[5].replace(40, 1, "?");  // row D, column 5
-  EXPECT_THROW(g.OpenRecord(bad, 1), GameDataError);
-  EXPECT_EQ(TakeSnapshot(g.board()), before);
-  EXPECT_EQ(g.board().nd, 0);
-  EXPECT_EQ(g.history().count(), 1);
-  EXPECT_TRUE(g.inPlay());
+  g.SetMarking(false);
+  g.ChooseDigit(5);
+  EXPECT_EQ(Render(g, kLook)[IndexOf(3, 3)].color, kLook.unfocus1) << "a redraw ends what was not kept";
+  EXPECT_EQ(Render(g, kLook)[IndexOf(2, 2)].subColor[3], 65280u) << "a mark survives it";
+  g.ClearMarks();
+  EXPECT_EQ(g.marks()[IndexOf(2, 2)][3], kNoMark);
+}
 
-  g.OpenRecord(lines, 1);
-  EXPECT_EQ(TakeSnapshot(g.board()), TakeSnapshot(saved));
-  EXPECT_EQ(g.board().nd, 3);
-  g.Clear();
-  EXPECT_FALSE(g.inPlay());
+// The hover hints of the status bar follow the mode and the cell.
+TEST(GameModel, HoverHints) {
+  Game g = GameOf(std::string(testutil::kSolution).replace(0, 1, "0"), 5);
+  g.board().at(1, 2).state = kGiven;
+  EXPECT_EQ(HoverHint(g, 1, 1, 0), "Set Bignumber with the left button, clear Bignumber with the right button.");
+  EXPECT_EQ(HoverHint(g, 1, 2, 0), "") << "a given";
+  g.SetMode(DisplayMode::kAll);
+  EXPECT_EQ(HoverHint(g, 1, 1, 0), "Pop up the shortcut menu with the right button.");
+  EXPECT_EQ(HoverHint(g, 1, 3, 0),
+            "Cancel the bignumber with the left button.Pop up the shortcut menu with the right button.");
+  EXPECT_EQ(HoverHint(g, 1, 1, 4),
+            "Left click sets the selected Candidature as Bignumber, right click deletes such Candidature.");
+  g.SetMode(DisplayMode::kOnlyOne);
+  EXPECT_EQ(HoverHint(g, 1, 3, 0), "") << "no menu for the chosen digit";
+  g.SetMarking(true);
+  EXPECT_EQ(HoverHint(g, 1, 2, 0), "Mark color with the left button,Clear the marked color with the right button.");
 }
 
 }  // namespace

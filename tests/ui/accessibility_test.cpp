@@ -196,7 +196,7 @@ TEST_F(AccessibilityTest, MainWindowAndDialogs) {
   QString down;
   for (int d = 1; d <= 9; ++d)
     down += Child<QToolButton>(f, QStringLiteral("disnote%1").arg(d))->isChecked() ? QString::number(d) : "";
-  EXPECT_TRUE(down == "3" && f.SelectedDigit() == 3 && sd().accessibleDescription().contains('3'));
+  EXPECT_TRUE(down == "3" && f.game().selectedDigit() == 3 && sd().accessibleDescription().contains('3'));
 
   Clock().setMS(3725000);
   ASSERT_TRUE(qobject_cast<QToolBar*>(Clock().parentWidget()));

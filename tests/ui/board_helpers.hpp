@@ -37,7 +37,7 @@ class BoardTest : public FormTest {
   }
 
   tessel::Cell& cell(int r, int c) { return board().at(r, c); }
-  tessel::TPicNode& node(int r, int c) { return sd().node(r, c); }
+  const tessel::TPicNode& node(int r, int c) { return sd().node(r, c); }
   QMenu& Menu() { return *Child<QMenu>(form(), "pp"); }
   QCheckBox& Marking() { return *Child<QCheckBox>(form(), "chkcolor"); }
   QToolButton& DigitButton(int d) { return *Child<QToolButton>(form(), QStringLiteral("disnote%1").arg(d)); }

@@ -13,7 +13,7 @@ using uitest::Child;
 
 TEST_F(BoardTest, ModeNoneClicksPlaceAndClearOnce) {
   Key(Qt::Key_4);
-  ASSERT_EQ(form().SelectedDigit(), 4);
+  ASSERT_EQ(game().selectedDigit(), 4);
   auto [r, c] = FindOpen();
   int before = Paints();
   ClickCell(r, c);
@@ -81,16 +81,16 @@ TEST_F(BoardTest, ModeKeysActOnceAndOnlyTheMainRowDigitsSelect) {
   }
 
   Key(Qt::Key_5, Qt::KeypadModifier);
-  EXPECT_EQ(form().SelectedDigit(), 1) << "the keypad 5 does nothing";
+  EXPECT_EQ(game().selectedDigit(), 1) << "the keypad 5 does nothing";
   Key(Qt::Key_5);
   EXPECT_EQ(game().selectedDigit(), 5);
   const std::string image = BoardImage(board());
   for (Qt::Key k : {Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Left, Qt::Key_0}) Key(k);
   EXPECT_EQ(BoardImage(board()), image);
-  EXPECT_EQ(form().SelectedDigit(), 5);
+  EXPECT_EQ(game().selectedDigit(), 5);
   Child<QCheckBox>(form(), "cbautoupdate")->setFocus();
   Key(Qt::Key_7);
-  EXPECT_EQ(form().SelectedDigit(), 7) << "a focused control still gets the key previewed";
+  EXPECT_EQ(game().selectedDigit(), 7) << "a focused control still gets the key previewed";
 }
 
 TEST_F(BoardTest, HoverFramesThePanelAndExplainsTheButtons) {
@@ -125,7 +125,6 @@ TEST_F(BoardTest, HoverFramesThePanelAndExplainsTheButtons) {
       {Qt::Key_F3, false, withOne(false), 0, QString()}, {Qt::Key(0), false, withOne(true), 0, kMenu},
       {Qt::Key(0), true, {gr, gc}, 0, kMark},
   };
-  std::pair<int, int> last{0, 0};
   for (const auto& h : cases) {
     if (h.mode != 0) Key(h.mode);
     Marking().setChecked(h.marking);
@@ -135,13 +134,8 @@ TEST_F(BoardTest, HoverFramesThePanelAndExplainsTheButtons) {
     QTest::mouseMove(&sd(), sub ? SubPoint(hr, hc, sub) : CellPoint(hr, hc));
     Settle();
     EXPECT_EQ(form().HintText(), h.hint);
-    if (h.hint == kBig || h.hint == kSub) {
-      EXPECT_EQ(sub ? node(hr, hc).subBorderStyle[sub] : node(hr, hc).borderStyle, tessel::kBorderSingle);
-    }
-    if (last != h.at && last.first > 0) {
-      EXPECT_EQ(node(last.first, last.second).borderStyle, tessel::kBorderNone) << "the frame goes with the pointer";
-    }
-    last = h.at;
+    // The frame goes with the pointer.
+    EXPECT_EQ(sd().hovered(), (tessel::BoardHit{hr, hc, sub}));
   }
   QTest::mouseMove(Child<QWidget>(form(), "Panel1"), QPoint(5, 5));
   Settle();

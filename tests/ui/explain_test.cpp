@@ -16,7 +16,7 @@ TEST_F(FormTest, F4ExplainsAndFramesAndAMoveClearsThem) {
   form().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
   const auto framed = [&] {
-    return std::ranges::count_if(game().view(), [](auto& v) { return v.explain != tessel::kExplainNone; });
+    return std::ranges::count_if(sd().view(), [](auto& v) { return v.explain != tessel::kExplainNone; });
   };
   const std::string before = BoardImage(board());
   const int steps = game().history().count();

@@ -14,7 +14,7 @@ namespace {
 class GameFilesTest : public FormTest {
  protected:
   std::string Steps() { return Enabled(form(), {"tbfirst", "tbback", "tbnext", "tblast"}); }
-  tessel::History& history() { return game().history(); }
+  const tessel::History& history() { return game().history(); }
   void Trigger(const char* action) { Act(form(), action)->trigger(); }
   static std::vector<int> Opens(const tessel::Board& b) {
     std::vector<int> out;
@@ -28,7 +28,7 @@ class GameFilesTest : public FormTest {
     for (int i : Opens(board()))
       if (n-- > 0) {
         board()[i] = {tessel::RowOf(i), tessel::ColOf(i), std::string(1, solution[i]), tessel::kEntered, false};
-        form().RecountDigits();
+        Record();
       }
   }
   QString LastGame() { return DataFile("lastgame.dat"); }
@@ -86,7 +86,7 @@ TEST_F(GameFilesTest, ContinueAfterAClose) {
   EXPECT_EQ(BoardImage(board()), image) << "no lastgame.dat yet";
   Play(4);
   const std::vector<std::string> entries = history().lines();
-  for (int i = 0; i < 3; ++i) form().StepBack();
+  for (int i = 0; i < 3; ++i) form().tbbackClick();
   Reopen();
   Trigger("Con1");
   EXPECT_EQ(history().lines(), entries);
@@ -103,7 +103,7 @@ TEST_F(GameFilesTest, ContinueAfterAClose) {
   EXPECT_EQ(history().count(), 1);
   EXPECT_EQ(Steps(), "0000");
   board()[Opens(board()).at(0)].text = "12";
-  form().RecountDigits();
+  Record();
   const auto candidates = history().lines();
   ASSERT_EQ(candidates.size(), 2u);
   Reopen();
@@ -137,7 +137,7 @@ TEST_F(GameFilesTest, AFailedLoadChangesNothing) {
   EXPECT_EQ(Clock().MS(), 5000);
 
   Play(3);
-  form().StepBack();
+  form().tbbackClick();
   Trigger("b1");
   Play(1);
   Child<QRadioButton>(form(), "rb_all")->setChecked(true);

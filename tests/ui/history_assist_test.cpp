@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "board_helpers.hpp"
+#include "core/layouts.hpp"
 #include "core/solver.hpp"
 #include "ui/solutionsviewer.hpp"
 
@@ -17,7 +18,7 @@ using tessel::kOpen;
 
 class HistoryTest : public BoardTest {
  protected:
-  tessel::History& history() { return game().history(); }
+  const tessel::History& history() { return game().history(); }
   int Count() { return history().count(); }
   // Plays the right digit into the n-th open cell.
   void PlayRight(int n) {
@@ -26,12 +27,10 @@ class HistoryTest : public BoardTest {
   }
   // The puzzle alone in the store, no solution known, as a game started.
   void Load(const std::string& puzzle) {
-    form().ClearGame();
-    game().store().SetPuzzle(puzzle);
-    form().StartGame(true);
-    form().RecountDigits();
-    form().ResetHistory();
-    form().DisableStepButtons();
+    tessel::Board editor;
+    LoadDigitString(puzzle, editor);
+    game().ImportPuzzle(editor, "");
+    form().Refresh();
     Settle();
   }
 };

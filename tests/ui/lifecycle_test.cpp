@@ -70,11 +70,11 @@ TEST_F(LifeTest, EveryLevelDealsAFreshGame) {
 
     Act(f, commands[nd])->trigger();
     EXPECT_EQ(level(), QStringLiteral("  Level:") + levels[nd]);
-    EXPECT_TRUE(sd().nd() == nd && puzzle() != before);
+    EXPECT_TRUE(board().nd == nd && puzzle() != before);
     EXPECT_TRUE(Clock().text() == "0:0:0" && Clock().timerenabled());
     EXPECT_EQ(buttons(), "1000000");
     EXPECT_TRUE(!f.FinishedMarkShown() && game().marks()[40][0] == tessel::kNoMark);
-    EXPECT_TRUE(checked("rb_none") && !checked("chkcolor") && f.SelectedDigit() == 1);
+    EXPECT_TRUE(checked("rb_none") && !checked("chkcolor") && f.game().selectedDigit() == 1);
     // The givens on the board, counted by the bars; the open cells hold their
     // candidates, hidden in mode None.
     const std::string givens = board().GivensString();
@@ -112,20 +112,20 @@ TEST_F(LifeTest, RestartAsksAndKeepsOnlyThePuzzle) {
 // A bar counts the placed digits, conflicting ones too, and turns red at
 // nine; candidates never count. The bar's own limit of nine: aux_widgets_test.
 TEST_F(LifeTest, DigitBarsCountPlacedDigits) {
-  form().ClearGame();
+  game().Clear();
   tessel::Board& b = board();
   for (auto [r, c] : {std::pair{1, 1}, {5, 5}, {9, 9}, {2, 8}}) b.at(r, c) = {r, c, "7", tessel::kGiven};
   // Nine 3s, two of them in conflict in row D.
   for (auto [r, c] : {std::pair{1, 2}, {2, 4}, {3, 7}, {4, 1}, {4, 9}, {6, 3}, {7, 5}, {8, 8}, {9, 6}})
     b.at(r, c) = {r, c, "3", tessel::kEntered};
   b.at(6, 1).text = "45";
-  form().RecountDigits();
+  Record();
   const tessel::TColor blue = 16711680u, red = 255u;
   EXPECT_TRUE(bar(7).position() == 4 && bar(7).barColor() == blue);
   EXPECT_TRUE(bar(3).position() == 9 && bar(3).barColor() == red);
   EXPECT_EQ(bar(4).position() + bar(5).position(), 0);
   b.at(9, 6).state = tessel::kOpen;
-  form().RecountDigits();
+  Record();
   EXPECT_TRUE(bar(3).position() == 8 && bar(3).barColor() == blue);
 }
 

@@ -41,15 +41,15 @@ TEST_F(BoardTest, ModeAllShowsTheListsAtOnce) {
   EXPECT_EQ(Paints() - before, 1);
   EXPECT_EQ(cell(r, c).text, board().ComputeCandidates(r, c)) << "the cleared cell filled";
   for (int i = 0; i < kCells; ++i) EXPECT_EQ(sd().view()[i].popupAssigned, board()[i].state != kGiven) << i;
-  EXPECT_EQ(form().SelectedDigit(), 6);
+  EXPECT_EQ(game().selectedDigit(), 6);
 }
 
 TEST_F(BoardTest, DigitButtonsMayAllBeUpOnlyAfterTheRightModeChange) {
   auto release = [&](int d) {
     QTest::mouseClick(&DigitButton(d), Qt::LeftButton);
     Settle();
-    EXPECT_EQ(game().selectedDigit(), form().SelectedDigit());
-    return form().SelectedDigit();
+    EXPECT_EQ(game().selectedDigit(), game().selectedDigit());
+    return game().selectedDigit();
   };
   EXPECT_EQ(release(1), 1) << "at start the pressed button stays down";
   Key(Qt::Key_F2);
@@ -59,10 +59,10 @@ TEST_F(BoardTest, DigitButtonsMayAllBeUpOnlyAfterTheRightModeChange) {
   EXPECT_EQ(release(6), 0) << "mode All: it may be released";
   EXPECT_EQ(node(r, c).color, sd().ParityColor(r, c)) << "and the highlight goes";
   Key(Qt::Key_F1);
-  EXPECT_EQ(form().SelectedDigit(), 1) << "None with nothing chosen chooses 1";
+  EXPECT_EQ(game().selectedDigit(), 1) << "None with nothing chosen chooses 1";
   EXPECT_EQ(release(1), 1);
   Key(Qt::Key_F3);
-  EXPECT_EQ(form().SelectedDigit(), 1);
+  EXPECT_EQ(game().selectedDigit(), 1);
   EXPECT_EQ(release(1), 1) << "Only one always has a digit";
   const int before = Paints();
   QTest::mouseClick(&DigitButton(9), Qt::LeftButton);
@@ -71,7 +71,7 @@ TEST_F(BoardTest, DigitButtonsMayAllBeUpOnlyAfterTheRightModeChange) {
 
   QTest::mouseClick(Child<tessel::Tmousepb>(form(), "ProgressBar6"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 40));
   Settle();
-  EXPECT_EQ(form().SelectedDigit(), 6) << "a digit bar chooses its digit";
+  EXPECT_EQ(game().selectedDigit(), 6) << "a digit bar chooses its digit";
 }
 
 // Marking: a click marks the cell or the candidate instead of playing, the
@@ -112,7 +112,7 @@ TEST_F(BoardTest, MarkingClicksMarkAndClearMarkingClearsOnce) {
   before = Paints();
   QTest::mouseClick(Child<QPushButton>(form(), "bt_clearcolor"), Qt::LeftButton);
   EXPECT_EQ(Paints() - before, 1);
-  EXPECT_EQ(node(r, c).color, form().CellBaseColour(r, c));
+  EXPECT_EQ(node(r, c).color, tessel::CellBaseColour(board(), sd().Look(), r, c, game().selectedDigit()));
   for (const auto& entry : game().marks())
     for (tessel::TColor m : entry) EXPECT_EQ(m, kNoMark);
 }

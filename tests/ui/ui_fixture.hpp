@@ -79,6 +79,11 @@ class FormTest : public ::testing::Test {
     while (board()[i].state != tessel::kOpen) ++i;
     return i;
   }
+  // A position set up by hand, recorded and shown as a move would be.
+  void Record() {
+    game().RecountDigits();
+    form_->Refresh();
+  }
   QString DataFile(const QString& name) { return form_->DataFolder() + name; }
   void WriteDataFile(const QString& name, const std::string& bytes) {
     ASSERT_TRUE(tessel::WriteFileAtomic(QFile::encodeName(DataFile(name)).toStdString(), bytes));

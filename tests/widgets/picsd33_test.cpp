@@ -12,9 +12,11 @@ using namespace tessel;
 
 namespace {
 
-void SetCell(TPICSD33& b, int row, int col, int state, const std::string& text) {
-  b.cell(row, col).state = state;
-  b.cell(row, col).text = text;
+// The board shows a position as the core draws it, every candidate shown.
+BoardView AllCandidates(const Board& position, const TPICSD33& b) {
+  BoardView view = b.view();
+  DrawAllCandidates(position, b.Look(), view);
+  return view;
 }
 
 QPoint CellCenter(int row, int col) { return TPICSD33::CellRect(row, col).center(); }
@@ -28,9 +30,10 @@ class BoardInput : public ::testing::Test {
     host.setFixedSize(500, 500);
     board = new TPICSD33(&host);
     board->move(20, 20);
-    board->board().ClearAll();
-    SetCell(*board, 1, 1, kOpen, "15");
-    board->DrawAllCandidates();
+    Board position;
+    position.ClearAll();
+    position.at(1, 1) = {1, 1, "15", kOpen};
+    board->SetView(AllCandidates(position, *board));
     host.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
   }
@@ -56,7 +59,9 @@ TEST_F(BoardInput, HitTestAndClicksBecomeSignalsWithThePopupAfterTheMouseDown) {
   QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, {141, 60});  // gap
   QTest::mouseClick(board, Qt::RightButton, Qt::ShiftModifier, SubCenter(1, 1, 9));  // hidden: the cell's
   // No popup without a menu.
-  board->node(3, 3).popupAssigned = true;
+  BoardView withMenu = board->view();
+  withMenu[IndexOf(3, 3)].popupAssigned = true;
+  board->SetView(withMenu);
   QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, CellCenter(3, 3));
   QTest::mouseClick(board, Qt::RightButton, Qt::NoModifier, CellCenter(3, 3));
   // A disabled board is silent.
@@ -83,17 +88,17 @@ TEST_F(BoardInput, SuspendedHandlerRepaintsOnce) {
     QApplication::processEvents();
     return board->paintCount() - before;
   };
+  const BoardView view = board->view();
   {
     UpdateGuard outer(*board);
-    board->RefreshAll();
+    board->SetView(view);
     {
       UpdateGuard inner(*board);
-      board->DrawAllCandidates();
-      board->node(1, 1).borderStyle = kBorderSingle;
+      board->SetView(view);
       board->RequestRepaint();
     }
     EXPECT_EQ(paintsSince(), 0);
-    board->DrawFiltered(1);
+    board->SetView(view);
     EXPECT_EQ(paintsSince(), 0);
   }
   EXPECT_EQ(paintsSince(), 1);
@@ -103,10 +108,10 @@ TEST_F(BoardInput, SuspendedHandlerRepaintsOnce) {
 
 
 TEST(BoardRendering, ConstructionBackgroundsGapsFramesAndDigitColours) {
-  // Construction gives entered cells, parity colours and the geometry.
+  // Construction gives a blank board in parity colours, and the geometry.
   TPICSD33 b;
   EXPECT_EQ(b.size(), QSize(422, 422));
-  EXPECT_EQ(b.cell(5, 5).state, kEntered);
+  EXPECT_EQ(b.node(5, 5).caption, " ");
   EXPECT_EQ(b.node(1, 1).color, 16777215u);
   EXPECT_EQ(b.node(1, 4).color, 16759739u);  // box 2
   EXPECT_EQ(b.node(5, 5).color, 16777215u);  // box 5
@@ -115,18 +120,23 @@ TEST(BoardRendering, ConstructionBackgroundsGapsFramesAndDigitColours) {
   EXPECT_EQ(TPICSD33::SubPanelRect(1, 1, 6), QRect(32, 18, 13, 13));
 
   // A sample position: givens, an entry that clashes with the 5 in A1, candidates, a mark and a frame.
-  b.board().ClearAll();
+  Board position;
+  position.ClearAll();
   const char* givens = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
   for (int i = 0; i < kCells; ++i)
-    if (givens[i] != '.') b.board()[i] = {RowOf(i), ColOf(i), std::string(1, givens[i]), kGiven};
-  SetCell(b, 1, 4, kEntered, "5");
-  b.MarkConflicts();
+    if (givens[i] != '.') position[i] = {RowOf(i), ColOf(i), std::string(1, givens[i]), kGiven};
+  position.at(1, 4) = {1, 4, "5", kEntered};
+  position.MarkConflicts();
   for (int i = 0; i < kCells; ++i)
-    if (b.board()[i].state == kOpen) b.board()[i].text = b.ComputeCandidates(RowOf(i), ColOf(i));
-  b.DrawAllCandidates();
-  b.node(2, 2).subColor[2] = 65535;  // yellow
-  b.node(5, 5).borderStyle = kBorderSingle;
-  ASSERT_TRUE(b.cell(1, 1).error);
+    if (position[i].state == kOpen) position[i].text = position.ComputeCandidates(RowOf(i), ColOf(i));
+  BoardView view = AllCandidates(position, b);
+  view[IndexOf(2, 2)].subColor[2] = 65535;  // yellow
+  b.SetView(view);
+  b.setHoverFrames(true);
+  b.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&b));
+  QTest::mouseMove(&b, TPICSD33::CellPoint(5, 5));
+  ASSERT_TRUE(position.at(1, 1).error);
   for (int dpr : {1, 2}) {
     QImage img(422 * dpr, 422 * dpr, QImage::Format_RGB32);
     img.setDevicePixelRatio(dpr);
@@ -150,15 +160,15 @@ TEST(BoardRendering, ConstructionBackgroundsGapsFramesAndDigitColours) {
   }
 
   // A grab shows the digits in their colours.
-  b.board().ClearAll();
-  SetCell(b, 1, 1, kEntered, "8");
-  b.DrawDigitsOnly();
+  position.ClearAll();
+  position.at(1, 1) = {1, 1, "8", kEntered};
+  view = b.view();
+  DrawDigitsOnly(position, b.Look(), view);
+  b.SetView(view);
   const QImage img = b.grab().toImage();
   ASSERT_EQ(img.width(), 422);
   int blue = 0;
   for (int y = 2; y < 48; ++y)
     for (int x = 2; x < 48; ++x) blue += img.pixelColor(x, y) == QColor(0, 0, 255) ? 1 : 0;
   EXPECT_GT(blue, 20);
-
 }
-
