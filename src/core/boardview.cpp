@@ -26,7 +26,7 @@ void ShowAsDigit(const Cell& c, const BoardLook& look, CellView& n) {
 void ShowCandidates(const Cell& c, const BoardLook& look, CellView& n) {
   n.setFontSize(look.fontSize3);
   n.setFontColor(look.fontColor3);
-  n.showhxs(c.text);
+  n.ShowDigitsOf(c.text);
 }
 
 // d = -1 is the unfiltered form of DrawAllCandidates.
@@ -74,7 +74,7 @@ void CellView::Show() {
   for (int k = 1; k <= 9; ++k) subVisible[k] = true;
 }
 
-void CellView::showhxs(std::string_view text) {
+void CellView::ShowDigitsOf(std::string_view text) {
   for (int k = 1; k <= 9; ++k) subVisible[k] = text.find(char('0' + k)) != std::string_view::npos;
 }
 

@@ -49,8 +49,9 @@ struct CellView {
   void setFontColor(Colour c);
   void Hide();
   void Show();
-  // Square k visible exactly when the digit k occurs in text.
-  void showhxs(std::string_view text);
+  // Square k visible exactly when the digit k occurs in text (the described
+  // showhxs).
+  void ShowDigitsOf(std::string_view text);
 };
 
 using BoardView = std::array<CellView, kCells>;

@@ -55,8 +55,6 @@ Tfrm_new::Tfrm_new(Session& session, QWidget* parent)
   sdnew->setGeometry(8, (kClientHeight - TPICSD33::kBoardSize) / 2, TPICSD33::kBoardSize, TPICSD33::kBoardSize);
   sdnew->setUNFoucsColor1(16777215);
   sdnew->setUNFoucsColor2(16759739);
-  sdnew->setFoucsColor1(12043517);
-  sdnew->setFoucsColor2(14538713);
   sdnew->setFONTSize1(25);
   sdnew->setFONTSize2(18);
   sdnew->setFONTSize3(10);

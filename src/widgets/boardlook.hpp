@@ -28,10 +28,6 @@ class TBoardLook {
   void setFONTColor2(TColor c) { fontColor2_ = c; }
   TColor FONTColor3() const { return fontColor3_; }
   void setFONTColor3(TColor c) { fontColor3_ = c; }
-  TColor FoucsColor1() const { return focus1_; }
-  void setFoucsColor1(TColor c) { focus1_ = c; }
-  TColor FoucsColor2() const { return focus2_; }
-  void setFoucsColor2(TColor c) { focus2_ = c; }
 
  protected:
   TColor unfocus1_ = 16777215;
@@ -42,8 +38,6 @@ class TBoardLook {
   TColor fontColor1_ = 0;
   TColor fontColor2_ = 16711680;
   TColor fontColor3_;
-  TColor focus1_ = 12043517;
-  TColor focus2_ = 14538713;
 };
 
 }  // namespace tessel

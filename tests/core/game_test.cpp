@@ -162,8 +162,10 @@ TEST(GameModel, StartsAndClear) {
   EXPECT_EQ(g.LevelLabel(), "  Level:Moderate");
   EXPECT_EQ(g.history().count(), 1);
   EXPECT_EQ(g.selectedDigit(), 1);
-  for (int i = 0; i < kCells; ++i)
-    if (g.board()[i].state == kOpen) EXPECT_EQ(g.board()[i].text, g.board().ComputeCandidates(RowOf(i), ColOf(i)));
+  for (int i = 0; i < kCells; ++i) {
+    if (g.board()[i].state != kOpen) continue;
+    EXPECT_EQ(g.board()[i].text, g.board().ComputeCandidates(RowOf(i), ColOf(i)));
+  }
   const int starts = g.clockStarts();
 
   Board saved;
