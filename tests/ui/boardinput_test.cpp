@@ -93,50 +93,20 @@ TEST_F(BoardTest, ModeKeysActOnceAndOnlyTheMainRowDigitsSelect) {
   EXPECT_EQ(game().selectedDigit(), 7) << "a focused control still gets the key previewed";
 }
 
-TEST_F(BoardTest, HoverFramesThePanelAndExplainsTheButtons) {
-  const QString kBig = "Set Bignumber with the left button, clear Bignumber with the right button.";
-  const QString kCancel = "Cancel the bignumber with the left button.Pop up the shortcut menu with the right button.";
-  const QString kMenu = "Pop up the shortcut menu with the right button.";
-  const QString kSub = "Left click sets the selected Candidature as Bignumber, right click deletes such Candidature.";
-  const QString kMark = "Mark color with the left button,Clear the marked color with the right button.";
-  auto [gr, gc] = FindGiven();
+// The pointer on a cell or a candidate frames it and shows the game's hint
+// for it (the hints by mode: game_test); the board's frame clears it.
+TEST_F(BoardTest, HoverFramesThePanelAndShowsItsHint) {
   auto [r, c] = FindOpen();
-  auto [er, ec] = Opens().at(1);
-  cell(er, ec) = {er, ec, std::to_string(Solution(er, ec)), kEntered, false};
-  Key(Qt::Key_F2);  // the lists as modes All and Only one show them
-  Key(Qt::Key_F1);
-  // In Only one (digit 1) the open cells with and without a 1.
-  const auto withOne = [&](bool with) {
-    return Find([&, with](int row, int col) {
-      return cell(row, col).state == kOpen && (cell(row, col).text.find('1') != std::string::npos) == with;
-    });
-  };
-
-  const struct {
-    Qt::Key mode;  // 0: as it is
-    bool marking;
-    std::pair<int, int> at;
-    int sub;
-    QString hint;
-  } cases[] = {
-      {Qt::Key_F1, false, {r, c}, 0, kBig},         {Qt::Key(0), false, {gr, gc}, 0, QString()},
-      {Qt::Key_F2, false, {er, ec}, 0, kCancel},    {Qt::Key(0), false, {r, c}, 0, kMenu},
-      {Qt::Key(0), false, {gr, gc}, 0, QString()},  {Qt::Key(0), false, {r, c}, -1, kSub},
-      {Qt::Key_F3, false, withOne(false), 0, QString()}, {Qt::Key(0), false, withOne(true), 0, kMenu},
-      {Qt::Key(0), true, {gr, gc}, 0, kMark},
-  };
-  for (const auto& h : cases) {
-    if (h.mode != 0) Key(h.mode);
-    Marking().setChecked(h.marking);
-    auto [hr, hc] = h.at;
-    const int sub = h.sub < 0 ? cell(hr, hc).text[0] - '0' : h.sub;
-    SCOPED_TRACE(testing::Message() << int(game().mode()) << " " << hr << hc << " sub " << sub);
+  auto [gr, gc] = FindGiven();
+  Key(Qt::Key_F2);
+  const int k = cell(r, c).text[0] - '0';
+  for (auto [hr, hc, sub] : {std::tuple{r, c, 0}, std::tuple{gr, gc, 0}, std::tuple{r, c, k}}) {
     QTest::mouseMove(&sd(), sub ? SubPoint(hr, hc, sub) : CellPoint(hr, hc));
     Settle();
-    EXPECT_EQ(form().HintText(), h.hint);
-    // The frame goes with the pointer.
+    EXPECT_EQ(form().HintText().toStdString(), tessel::HoverHint(game(), hr, hc, sub)) << hr << hc << sub;
     EXPECT_EQ(sd().hovered(), (tessel::BoardHit{hr, hc, sub}));
   }
+  EXPECT_FALSE(form().HintText().isEmpty());
   QTest::mouseMove(Child<QWidget>(form(), "Panel1"), QPoint(5, 5));
   Settle();
   EXPECT_EQ(form().HintText(), QString()) << "the board's frame clears the hint";
