@@ -5,6 +5,7 @@
 // With --dialogs, every dialog is drawn into DIR as well, over the same game;
 // with --explain, Explain Next Step on an X-Wing goes to PATH.
 #include <QApplication>
+#include <QTest>
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -123,6 +124,24 @@ bool DrawExplainedXWing(tessel::ui::TForm1& window, const QString& path) {
   return false;
 }
 
+// Keyboard Play on a Gentle game in mode All: the cursor on an open cell
+// next to a highlighted digit and a marked cell.
+bool DrawKeyboardPlay(tessel::ui::TForm1& window, const QString& path) {
+  window.NewGame(tessel::kGentle);
+  window.findChild<QAction*>("KeyboardPlay1")->trigger();
+  auto* board = window.findChild<tessel::TPICSD33*>(QStringLiteral("sd991"));
+  board->setFocus();
+  QApplication::processEvents();
+  QTest::keyClick(board, Qt::Key_F2);
+  QTest::keyClick(board, Qt::Key_5);
+  int open = 0;
+  while (window.game().board()[open].state != tessel::kOpen) ++open;
+  QTest::keyClick(board, Qt::Key_Home, Qt::ControlModifier);
+  for (int r = 1; r < tessel::RowOf(open); ++r) QTest::keyClick(board, Qt::Key_Down);
+  for (int c = 1; c < tessel::ColOf(open); ++c) QTest::keyClick(board, Qt::Key_Right);
+  return Save(window, path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -134,11 +153,13 @@ int main(int argc, char** argv) {
   QString out = "docs/screenshot.png";
   int level = 3;
   unsigned seed = 20261206;
-  QString dialogs, explain;
+  QString dialogs, explain, keyboard;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--explain" && i + 1 < argc)
       explain = QString::fromLocal8Bit(argv[++i]);
+    else if (a == "--keyboard" && i + 1 < argc)
+      keyboard = QString::fromLocal8Bit(argv[++i]);
     else if (a == "--dialogs" && i + 1 < argc)
       dialogs = QString::fromLocal8Bit(argv[++i]);
     else if (a == "--level" && i + 1 < argc)
@@ -192,5 +213,6 @@ int main(int argc, char** argv) {
   }
   if (!dialogs.isEmpty() && !DrawDialogs(window, dialogs)) return 1;
   if (!explain.isEmpty() && !DrawExplainedXWing(window, explain)) return 1;
+  if (!keyboard.isEmpty() && !DrawKeyboardPlay(window, keyboard)) return 1;
   return 0;
 }

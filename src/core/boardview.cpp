@@ -110,6 +110,37 @@ const char* const kAppearanceSample[kCells] = {
 };
 // clang-format on
 
+std::string ColourName(Colour c) {
+  static const std::pair<Colour, const char*> kNames[] = {
+      {0x000000, "black"},  {0x000080, "maroon"}, {0x008000, "green"},  {0x008080, "olive"},
+      {0x800000, "navy"},   {0x800080, "purple"}, {0x808000, "teal"},   {0xC0C0C0, "silver"},
+      {0x808080, "grey"},   {0x0000FF, "red"},    {0x00FF00, "lime"},   {0x00FFFF, "yellow"},
+      {0xFF0000, "blue"},   {0xFF00FF, "fuchsia"}, {0xFFFF00, "aqua"},  {0xFFFFFF, "white"}};
+  for (const auto& [colour, name] : kNames)
+    if (colour == c) return ChooseText(name, name);
+  return ChooseText("colour", "颜色");
+}
+
+void NameCells(const Board& board, BoardView& view) {
+  for (int i = 0; i < kCells; ++i) {
+    CellView& n = view[i];
+    std::string name = CellLabel(RowOf(i), ColOf(i)) + ", ";
+    std::string caption = n.caption;
+    caption.erase(0, caption.find_first_not_of(' '));
+    if (!caption.empty()) {
+      name += caption;
+      if (board[i].state == kGiven) name += ChooseText(", given", ", 已知");
+    } else {
+      name += ChooseText("empty", "空");
+      std::string shown;
+      for (int k = 1; k <= 9; ++k)
+        if (n.subVisible[k]) shown += (shown.empty() ? "" : " ") + std::to_string(k);
+      if (!shown.empty()) name += ChooseText(", candidates ", ", 候选数 ") + shown;
+    }
+    n.name = name;
+  }
+}
+
 BoardView AppearancePreview(const BoardLook& look) {
   Board board;
   for (int i = 0; i < kCells; ++i) {
@@ -128,6 +159,7 @@ BoardView AppearancePreview(const BoardLook& look) {
     if (board[i].state == kOpen) view[i].setcolor(view[i].color);
     if (board[i].text == "5") view[i].color = look.highcolor;
   }
+  NameCells(board, view);
   return view;
 }
 

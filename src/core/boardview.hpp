@@ -41,6 +41,13 @@ struct CellView {
   int explain = 0;                  // an ExplainMark
   std::uint16_t explainDigits = 0;  // bit d-1: square d
 
+  // The keyboard cursor (Keyboard Play): a frame of its own over the rest.
+  bool cursor = false;
+  // What a screen reader says of the cell: "C7, 5, given", "C7, empty,
+  // candidates 1 4 7"; and its state: conflict, marks, ...
+  std::string name;
+  std::string description;
+
   CellView();
 
   // These act on the nine squares only, never on the cell's caption or background.
@@ -78,6 +85,12 @@ void DrawDigitsOnly(const Board& board, const BoardLook& look, BoardView& view);
 void DrawAllCandidates(const Board& board, const BoardLook& look, BoardView& view);
 // Digits and the candidates of the open cells that hold d (0: none of them).
 void DrawFiltered(const Board& board, const BoardLook& look, BoardView& view, int d);
+// The name of one of the 16 palette colours ("yellow"), else "colour".
+std::string ColourName(Colour c);
+// The spoken names of the cells as the view shows them: the label, the
+// digit (and "given"), or "empty" with the visible candidates.
+void NameCells(const Board& board, BoardView& view);
+
 // The Appearance dialog's preview: a sample position with every candidate
 // shown, open cells' squares on their cell's colour, and the highlight on
 // the 5s.

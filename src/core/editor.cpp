@@ -71,6 +71,7 @@ BoardView PuzzleEditor::Render(const BoardLook& look) const {
     view[i].setcolor(look.ParityColor(RowOf(i), ColOf(i)));
   }
   DrawAllCandidates(board_, look, view);
+  NameCells(board_, view);
   return view;
 }
 

@@ -32,6 +32,7 @@ void Game::Redraw() {
   plainColours_ = false;
   for (auto& p : paint_) p.fill(kNoPaint);
   ink_.fill(kNoPaint);
+  hintCell_ = -1;
 }
 
 void Game::SetDigitButtons(int d) {
@@ -299,7 +300,39 @@ PlayResult Game::Play(const Press& p) {
 PlayResult Game::PressOn(const Press& press, Colour palette, const BoardLook& look) {
   if (press.row < 1 || press.row > 9 || press.col < 1 || press.col > 9 || press.digit < 0 || press.digit > 9)
     return {};
+  cursor_ = IndexOf(press.row, press.col);
   return marking_ ? Mark(press, palette, look) : Play(press);
+}
+
+PlayResult Game::KeyOn(BoardKey key, int digit, Colour palette, const BoardLook& look) {
+  const int row = RowOf(cursor_), col = ColOf(cursor_);
+  const auto moveTo = [this](int r, int c) {
+    cursor_ = IndexOf((r + 8) % 9 + 1, (c + 8) % 9 + 1);
+    return PlayResult{};
+  };
+  switch (key) {
+    case BoardKey::kLeft: return moveTo(row, col - 1);
+    case BoardKey::kRight: return moveTo(row, col + 1);
+    case BoardKey::kUp: return moveTo(row - 1, col);
+    case BoardKey::kDown: return moveTo(row + 1, col);
+    case BoardKey::kRowStart: return moveTo(row, 1);
+    case BoardKey::kRowEnd: return moveTo(row, 9);
+    case BoardKey::kFirstCell: return moveTo(1, 1);
+    case BoardKey::kLastCell: return moveTo(9, 9);
+    case BoardKey::kActivate: return PressOn({row, col, 0, true}, palette, look);
+    case BoardKey::kClear: return PressOn({row, col, 0, false}, palette, look);
+    case BoardKey::kMenu: {
+      // Only where a right press would open the menu, and with nothing else
+      // a right press would do.
+      if (marking_ || mode_ == DisplayMode::kNone || !menus_[cursor_]) return {};
+      return PressOn({row, col, 0, false}, palette, look);
+    }
+    case BoardKey::kCandidate:
+    case BoardKey::kStrikeCandidate:
+      if (digit < 1 || digit > 9 || !Render(*this, look)[cursor_].subVisible[digit]) return {};
+      return PressOn({row, col, digit, key == BoardKey::kCandidate}, palette, look);
+  }
+  return {};
 }
 
 PlayResult Game::CellCommand(int row, int col, std::string_view command) {
@@ -340,6 +373,7 @@ int Game::Hint() {
   if (cell >= 0) {
     Redraw();
     paint_[cell][0] = kHintBackground;
+    hintCell_ = cell;
   }
   RecountDigits();
   return cell;
@@ -395,6 +429,28 @@ void Game::ClearExplain() { explanation_ = Explanation{}; }
 
 // --- Drawing ---
 
+namespace {
+
+// What a screen reader says of a cell's state beside its name.
+std::string DescribeCell(const Game& game, const CellView& n, int i) {
+  std::vector<std::string> parts;
+  if (game.board()[i].error) parts.push_back(ChooseText("conflict", "冲突"));
+  if (game.ink()[i] != kNoPaint) parts.push_back(ChooseText("wrong digit", "错误数字"));
+  if (game.hintCell() == i && game.paint()[i][0] == kHintBackground) parts.push_back(ChooseText("hint", "提示"));
+  const auto& marks = game.marks()[i];
+  if (marks[0] != kNoMark) parts.push_back(ChooseText("marked ", "标记为") + ColourName(marks[0]));
+  for (int k = 1; k <= 9; ++k)
+    if (n.subVisible[k] && marks[k] != kNoMark && marks[k] != marks[0])
+      parts.push_back(ChooseText("candidate ", "候选数 ") + std::to_string(k) + ChooseText(" marked ", " 标记为") +
+                      ColourName(marks[k]));
+  if (n.explain != kExplainNone) parts.push_back(ChooseText("in the explained step", "属于讲解的步骤"));
+  std::string out;
+  for (const auto& p : parts) out += (out.empty() ? "" : ", ") + p;
+  return out;
+}
+
+}  // namespace
+
 BoardView Render(const Game& game, const BoardLook& look) {
   const Board& board = game.board();
   BoardView view;
@@ -433,6 +489,7 @@ BoardView Render(const Game& game, const BoardLook& look) {
     if (game.ink()[i] != kNoPaint) n.fontColor = game.ink()[i];
     n.popupAssigned = game.menuAssigned(i);
   }
+  if (game.keyboardPlay()) view[game.cursor()].cursor = true;
   for (int c : e.proof) view[c].explain = kExplainProof;
   for (int c : e.changes) view[c].explain = kExplainChange;
   for (const auto& p : e.placements) {
@@ -440,6 +497,8 @@ BoardView Render(const Game& game, const BoardLook& look) {
     view[p.cell].explainDigits |= std::uint16_t(1u << (p.digit - 1));
   }
   for (const auto& el : e.eliminations) view[el.cell].explainDigits |= std::uint16_t(1u << (el.digit - 1));
+  NameCells(board, view);
+  for (int i = 0; i < kCells; ++i) view[i].description = DescribeCell(game, view[i], i);
   return view;
 }
 

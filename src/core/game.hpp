@@ -44,6 +44,19 @@ struct Press {
   bool left = true;
 };
 
+// The keys of Keyboard Play on the board. Each reaches the rule of the
+// click it stands for.
+enum class BoardKey {
+  kLeft, kRight, kUp, kDown,  // move the cursor, wrapping at the edges
+  kRowStart, kRowEnd,         // the row's ends
+  kFirstCell, kLastCell,      // A1, I9
+  kActivate,                  // a left click on the cursor's cell
+  kClear,                     // a right click on it
+  kMenu,                      // its cell menu, where a right click opens one
+  kCandidate,                 // a left click on candidate `digit` of the cell
+  kStrikeCandidate,           // a right click on that candidate
+};
+
 // Colours painted over a redraw that stay until the next one: the hint's
 // cell, Check Error's ink and the squares a marking click paints.
 inline constexpr Colour kNoPaint = 0xFFFFFFFFu;
@@ -120,6 +133,15 @@ class Game {
   // colour marking when Marking is on (palette: the palette's colour),
   // else the rule of the display mode.
   PlayResult PressOn(const Press& press, Colour palette, const BoardLook& look);
+  // A key of Keyboard Play; digit for the candidate keys. A candidate key
+  // acts only where the square shows, as only a shown square takes a click.
+  // menu: the cell menu may open on the cursor's cell.
+  PlayResult KeyOn(BoardKey key, int digit, Colour palette, const BoardLook& look);
+  // The cell the keys act on: the cursor, or the cell under the last press.
+  int cursor() const { return cursor_; }
+  // Keyboard Play draws the cursor; without it the board takes no keys.
+  bool keyboardPlay() const { return keyboardPlay_; }
+  void SetKeyboardPlay(bool on) { keyboardPlay_ = on; }
   // A command of the cell menu ("+d", "-d", "X"); nothing on a given.
   PlayResult CellCommand(int row, int col, std::string_view command);
   // Clear Marking: every mark goes, the base colours come back.
@@ -198,6 +220,8 @@ class Game {
   const std::array<std::array<Colour, 10>, kCells>& paint() const { return paint_; }
   // Font colours over the redraw (Check Error).
   const std::array<Colour, kCells>& ink() const { return ink_; }
+  // The hint's cell until the next redraw, or -1.
+  int hintCell() const { return hintCell_; }
 
   // The common end of a board change (the described RecountDigits): the
   // digit bars are counted and the position is recorded when it differs from
@@ -230,6 +254,8 @@ class Game {
   bool autoUpdate_ = true;
   bool marking_ = false;
   std::array<bool, kCells> menus_{};
+  int cursor_ = 0;
+  bool keyboardPlay_ = false;
 
   bool inPlay_ = false;
   bool started_ = false;
@@ -244,6 +270,7 @@ class Game {
   bool plainColours_ = false;
   std::array<std::array<Colour, 10>, kCells> paint_{};
   std::array<Colour, kCells> ink_{};
+  int hintCell_ = -1;
   Explanation explanation_;
 };
 

@@ -108,4 +108,61 @@ void TForm1::FormKeyDown(QKeyEvent* event) {
   }
 }
 
+namespace {
+
+// The digit of a main-row digit key, with or without Shift: some layouts
+// give Shift+1 as "!", so the key's own code is asked too.
+int DigitOf(const QKeyEvent& event) {
+  const int key = event.key();
+  if (key >= Qt::Key_1 && key <= Qt::Key_9) return key - Qt::Key_0;
+  const quint32 native = event.nativeVirtualKey();
+  if (native >= '1' && native <= '9') return int(native - '0');
+  static const int kShifted[9] = {Qt::Key_Exclam,     Qt::Key_At,        Qt::Key_NumberSign,
+                                  Qt::Key_Dollar,     Qt::Key_Percent,   Qt::Key_AsciiCircum,
+                                  Qt::Key_Ampersand,  Qt::Key_Asterisk,  Qt::Key_ParenLeft};
+  for (int d = 1; d <= 9; ++d)
+    if (key == kShifted[d - 1]) return d;
+  return 0;
+}
+
+}  // namespace
+
+bool TForm1::BoardKeyDown(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  const bool ctrl = mods & Qt::ControlModifier, shift = mods & Qt::ShiftModifier;
+  BoardKey key;
+  int digit = 0;
+  switch (event->key()) {
+    case Qt::Key_Left: key = BoardKey::kLeft; break;
+    case Qt::Key_Right: key = BoardKey::kRight; break;
+    case Qt::Key_Up: key = BoardKey::kUp; break;
+    case Qt::Key_Down: key = BoardKey::kDown; break;
+    case Qt::Key_Home: key = ctrl ? BoardKey::kFirstCell : BoardKey::kRowStart; break;
+    case Qt::Key_End: key = ctrl ? BoardKey::kLastCell : BoardKey::kRowEnd; break;
+    case Qt::Key_Space: case Qt::Key_Return: case Qt::Key_Enter: key = BoardKey::kActivate; break;
+    case Qt::Key_Delete: case Qt::Key_Backspace: key = BoardKey::kClear; break;
+    case Qt::Key_Menu: key = BoardKey::kMenu; break;
+    case Qt::Key_F10:
+      if (!shift) return false;
+      key = BoardKey::kMenu;
+      break;
+    default:
+      digit = ctrl ? DigitOf(*event) : 0;
+      if (digit == 0) return false;
+      key = shift ? BoardKey::kStrikeCandidate : BoardKey::kCandidate;
+  }
+  const PlayResult r = game_.KeyOn(key, digit, ColorGrid1->foregroundColor(), Look());
+  const int row = RowOf(game_.cursor()), col = ColOf(game_.cursor());
+  if (key == BoardKey::kMenu) {
+    Refresh();
+    menuAllowed_ = r.menu;
+    if (r.menu) ppPopup(row, col, sd991->mapToGlobal(TPICSD33::CellRect(row, col).center()));
+    return true;
+  }
+  Played(r);
+  // The status bar tells what the keys would do here, as the pointer's hint does.
+  HoverEnter(row, col, 0);
+  return true;
+}
+
 }  // namespace tessel::ui

@@ -1,5 +1,6 @@
 #include "ui/mainwindow.hpp"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
@@ -38,6 +39,7 @@
 #include "ui/icons.hpp"
 #include "ui/solutionsviewer.hpp"
 #include "ui/texts.hpp"
+#include "widgets/boardaccess.hpp"
 
 namespace tessel::ui {
 
@@ -59,6 +61,9 @@ constexpr int kToolBar2Top = 492;
 constexpr int kStatusTop = 522;
 
 constexpr TColor kHintColour = 7978239;  // R 255, G 188, B 121
+
+// The key of options.ini that holds Keyboard Play.
+constexpr const char* kKeyboardPlayKey = "keyboard play";
 
 // The finished mark: a green tick and "Solved".
 QPixmap SolvedBadge(qreal dpr) {
@@ -158,6 +163,8 @@ const TForm1::ActionDef TForm1::kActions[] = {
     {&TForm1::CopyPuzzleToClipboard1, "CopyPuzzleToClipboard1", "Copy Puzzle To Clipboard", "", IconId::Copy,
      &TForm1::CopyPuzzleToClipboard1Click},
     {&TForm1::ExplainNextStep1, "ExplainNextStep1", "Explain Next Step", "", {}, &TForm1::ExplainNextStep},
+    {&TForm1::KeyboardPlay1, "KeyboardPlay1", "&Keyboard Play",
+     "Move a cursor on the board with the arrow keys and play with the keys", {}, &TForm1::KeyboardPlay1Click},
     {&TForm1::tbresign, "tbresign", "Restart", "", IconId::Restart, &TForm1::tbresignClick},
     {&TForm1::tbsolve, "tbsolve", "Show Solution", "", IconId::Solve, &TForm1::tbsolveClick},
     {&TForm1::ToolButton16, "ToolButton16", "Check Error", "", IconId::CheckError, &TForm1::ToolButton16Click},
@@ -197,6 +204,7 @@ void TForm1::BuildActions() {
     this->*d.action = a;
   }
   AutoCheckNewVersion1->setCheckable(true);
+  KeyboardPlay1->setCheckable(true);
 
   const char* levelNames[5] = {"ToolButton11", "ToolButton5", "ToolButton6", "ToolButton7", "ToolButton8"};
   QAction** levelActions[5] = {&ToolButton11, &ToolButton5, &ToolButton6, &ToolButton7, &ToolButton8};
@@ -247,6 +255,7 @@ void TForm1::BuildMenus() {
   tools->addAction(CopyPuzzleToClipboard1);
   tools->addSeparator();
   tools->addAction(ExplainNextStep1);
+  tools->addAction(KeyboardPlay1);
   tools->addAction(tbback);  // the menu shows their shortcuts
   tools->addAction(tbnext);
 
@@ -472,6 +481,24 @@ void TForm1::FormCreate() {
 
   ColorGrid1->setForegroundIndex(11);
   WireBoard();
+
+  // Keyboard Play as the player left it; a missing file means off.
+  options_.SetPath(QFile::encodeName(dataFolder + QStringLiteral("options.ini")).toStdString());
+  const bool keys = options_.LoadFile() && options_.ReadSetting(kKeyboardPlayKey) == "1";
+  KeyboardPlay1->setChecked(keys);
+  game_.SetKeyboardPlay(keys);
+  sd991->setKeyboardPlay(keys);
+}
+
+void TForm1::KeyboardPlay1Click() {
+  const bool on = KeyboardPlay1->isChecked();
+  game_.SetKeyboardPlay(on);
+  sd991->setKeyboardPlay(on);
+  if (on) sd991->setFocus(Qt::OtherFocusReason);
+  std::string error;
+  if (!options_.StoreOneSetting(kKeyboardPlayKey, on ? "1" : "0", &error))
+    prompts_.Notice(this, CT("The choice could not be saved: ", "无法保存设置: ") + QString::fromLocal8Bit(error));
+  Refresh();
 }
 
 // --- Game lifecycle ---
@@ -512,7 +539,12 @@ void TForm1::Refresh() {
   {
     UpdateGuard guard(*sd991);
     sd991->SetView(Render(game_, sd991->Look()));
+    const bool enabling = !sd991->isEnabled() && game_.started();
     sd991->setEnabled(game_.started());
+    // The first game's board takes the keys at once, once the menu that
+    // dealt it has closed and given the focus back.
+    if (enabling && game_.keyboardPlay())
+      QMetaObject::invokeMethod(sd991, [board = sd991] { board->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
   }
   const std::array<int, 9>& counts = game_.digitCounts();
   for (int d = 1; d <= 9; ++d) {
@@ -626,6 +658,10 @@ void TForm1::ShowHint(const QString& text) {
   const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, room);
   sb1->setToolTip(shown == text ? QString() : text);
   sb1->showMessage(shown);
+  // A screen reader is told the whole sentence at once.
+  sb1->setAccessibleName(text);
+  QAccessibleEvent alert(sb1, QAccessible::Alert);
+  NotifyAccessible(&alert);
 }
 
 void TForm1::ClearHint() {
@@ -639,6 +675,7 @@ void TForm1::ClearHint() {
   sb1->clearMessage();
   sb1->setToolTip(QString());
   sb1->setPalette(QPalette());
+  sb1->setAccessibleName(QString());
 }
 
 QString TForm1::HintText() const { return hintText_; }
@@ -664,6 +701,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if ((event->type() == QEvent::Enter && IsNeutralHintArea(watched)) ||
       (event->type() == QEvent::Leave && watched == sd991))
     ClearHint();
+  if (event->type() == QEvent::KeyPress && watched == sd991 && game_.keyboardPlay() &&
+      BoardKeyDown(static_cast<QKeyEvent*>(event)))
+    return true;
   if (event->type() == QEvent::KeyPress) {
     auto* w = qobject_cast<QWidget*>(watched);
     // A key the focused control ignores travels up to its parents; preview it once.

@@ -14,6 +14,7 @@
 
 #include "core/game.hpp"
 #include "core/random.hpp"
+#include "core/settings.hpp"
 #include "ui/prompts.hpp"
 #include "ui/session.hpp"
 #include "widgets/colorgrid.hpp"
@@ -101,6 +102,9 @@ class TForm1 : public QMainWindow, public Session {
 
   // Key preview: every key of this window comes here before the focused control.
   void FormKeyDown(QKeyEvent* event);
+  // A key on the focused board with Keyboard Play on; false when it is no
+  // board key.
+  bool BoardKeyDown(QKeyEvent* event);
 
   // --- Board input (boardinput.cpp) ---
   void CellMouseDown(int row, int col, Qt::MouseButton button);
@@ -152,6 +156,8 @@ class TForm1 : public QMainWindow, public Session {
   void Feedback1Click();
   void CheckNewVersion1Click();
   void About1Click();
+  // Tools > Keyboard Play: on, the board takes the keyboard; remembered.
+  void KeyboardPlay1Click();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -165,6 +171,7 @@ class TForm1 : public QMainWindow, public Session {
   QLabel* ndtxt = nullptr;
   QLabel* WC_Label = nullptr;
   QString dataFolder;  // ends with "/"
+  SettingsText options_;  // options.ini: choices kept beside the described files
   QString lastWriteError;
   QWidget* Panel1 = nullptr;  // the board frame with the row and column labels
   QGroupBox* GroupBoxCandidates = nullptr;
@@ -200,6 +207,7 @@ class TForm1 : public QMainWindow, public Session {
   QAction* objectSaveGameStepByStep1TMenuItem1 = nullptr;  // Load Replay
   QAction* CopyPuzzleToClipboard1 = nullptr;
   QAction* ExplainNextStep1 = nullptr;  // Tools > Explain Next Step, F4
+  QAction* KeyboardPlay1 = nullptr;     // Tools > Keyboard Play, checkable
   QAction* tbresign = nullptr;
   QAction* tbsolve = nullptr;
   QAction* ToolButton16 = nullptr;  // Check Error

@@ -1,11 +1,14 @@
 #include "widgets/picsd33.hpp"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFont>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <cmath>
+
+#include "widgets/boardaccess.hpp"
 
 namespace tessel {
 
@@ -30,6 +33,8 @@ TPICSD33::TPICSD33(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
+  // Before anything asks a screen reader's question of this board.
+  InstallBoardAccessibility();
   // A generic name; each owner adds a tooltip for what its board is for.
   setAccessibleName(QStringLiteral("Sudoku board"));
   // Blank until an owner gives it something to show.
@@ -89,8 +94,45 @@ TColor TPICSD33::ParityColor(int row, int col) const {
 }
 
 void TPICSD33::SetView(const BoardView& view) {
+  // A screen reader hears each cell whose name or state changed.
+  for (int i = 0; i < kCells; ++i) {
+    if (view[i].name == view_[i].name && view[i].description == view_[i].description) continue;
+    QAccessibleEvent changed(this, view[i].name != view_[i].name ? QAccessible::NameChanged
+                                                                  : QAccessible::DescriptionChanged);
+    changed.setChild(i);
+    NotifyAccessible(&changed);
+  }
   view_ = view;
+  int cursor = -1;
+  for (int i = 0; i < kCells && cursor < 0; ++i)
+    if (view_[i].cursor) cursor = i;
+  if (cursor >= 0 && cursor != focusCell_) {
+    focusCell_ = cursor;
+    if (hasFocus()) AnnounceFocus();
+  }
   RequestRepaint();
+}
+
+void TPICSD33::setKeyboardPlay(bool on) {
+  setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+  if (!on && hasFocus()) clearFocus();
+}
+
+void TPICSD33::AnnounceFocus() {
+  QAccessibleEvent focus(this, QAccessible::Focus);
+  focus.setChild(focusCell_);
+  NotifyAccessible(&focus);
+}
+
+void TPICSD33::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  AnnounceFocus();
+  update();
+}
+
+void TPICSD33::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 BoardLook TPICSD33::Look() const {
@@ -166,6 +208,23 @@ void TPICSD33::PaintCell(QPainter& p, const TPicNode& n, const QRect& r) const {
   if (hoverFrames_ && hover_.sub == 0 && hover_.row == n.row && hover_.col == n.col)
     Frame(p, r, Qt::black, Qt::black);
   PaintExplain(p, n, r);
+  if (n.cursor) PaintCursor(p, r);
+}
+
+void TPICSD33::PaintCursor(QPainter& p, const QRect& r) const {
+  // Corner brackets along the cell's edge that invert what lies under them:
+  // they read on every background and text colour, look like no other frame,
+  // and leave the candidate squares clear. Without the focus they thin out.
+  const int arm = 18, w = hasFocus() ? 3 : 1;
+  p.save();
+  p.setCompositionMode(QPainter::RasterOp_NotDestination);
+  QRegion brackets;
+  for (const QRect& c : {QRect(r.left(), r.top(), arm, arm), QRect(r.right() - arm + 1, r.top(), arm, arm),
+                         QRect(r.left(), r.bottom() - arm + 1, arm, arm),
+                         QRect(r.right() - arm + 1, r.bottom() - arm + 1, arm, arm)})
+    brackets += QRegion(c).subtracted(QRegion(r.adjusted(w, w, -w, -w)));
+  for (const QRect& part : brackets) p.fillRect(part, Qt::black);
+  p.restore();
 }
 
 void TPICSD33::PaintExplain(QPainter& p, const TPicNode& n, const QRect& r) const {
@@ -203,6 +262,7 @@ void TPICSD33::mousePressEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   const BoardHit hit = HitTest(pos);
   if (hit.row == 0) return;
+  focusCell_ = IndexOf(hit.row, hit.col);
   const QPoint cellPos = pos - CellRect(hit.row, hit.col).topLeft();
   if (hit.sub != 0) {
     emit candidateMouseDown(hit.row, hit.col, hit.sub, event->button(), event->modifiers(),

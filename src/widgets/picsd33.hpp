@@ -54,6 +54,11 @@ class TPICSD33 : public QWidget, public TBoardLook {
   void setHoverFrames(bool on) { hoverFrames_ = on; }
   // What the pointer is on (row 0: nothing).
   const BoardHit& hovered() const { return hover_; }
+  // Keyboard Play: the board takes the keyboard focus (Tab, a click).
+  void setKeyboardPlay(bool on);
+  // The cell a screen reader is told has the focus: the keyboard cursor, or
+  // the cell of the last press.
+  int focusCell() const { return focusCell_; }
 
   // Geometry, in the board's logical pixels.
   static int CellOrigin(int index);                   // left of column / top of row 1..9
@@ -109,15 +114,22 @@ class TPICSD33 : public QWidget, public TBoardLook {
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void SetHover(const BoardHit& hit);
   void PaintCell(class QPainter& p, const TPicNode& n, const QRect& r) const;
   // Explain Next Step's frame and candidate rings, over everything else.
   void PaintExplain(class QPainter& p, const TPicNode& n, const QRect& r) const;
+  // The keyboard cursor: heavy corner brackets, unlike every other frame.
+  void PaintCursor(class QPainter& p, const QRect& r) const;
+  // Tells a screen reader which cell has the focus.
+  void AnnounceFocus();
 
   BoardView view_;
   bool hoverFrames_ = false;
+  int focusCell_ = 0;
 
   TColor errorcolor_ = 732916;
   TColor highcolor_ = 11654065;

@@ -323,5 +323,106 @@ TEST(GameModel, HoverHints) {
   EXPECT_EQ(HoverHint(g, 1, 2, 0), "Mark color with the left button,Clear the marked color with the right button.");
 }
 
+// Each key of Keyboard Play does what its click does, in every mode, on a
+// given, an entered digit and an open cell, marking or not; the cursor
+// wraps at the edges.
+TEST(GameModel, KeysReachTheRulesOfTheirClicks) {
+  Game start = GameOf(std::string(testutil::kSolution).replace(0, 2, "00"), 3);
+  start.board().at(1, 3).state = kGiven;  // A1 open, A2 open, A3 given, A4 entered
+  start.SetKeyboardPlay(true);
+  const struct {
+    BoardKey key;
+    int digit;
+    bool left;
+  } keys[] = {{BoardKey::kActivate, 0, true},  {BoardKey::kClear, 0, false},
+              {BoardKey::kCandidate, 5, true}, {BoardKey::kStrikeCandidate, 5, false}};
+  int compared = 0;
+  for (DisplayMode mode : {DisplayMode::kNone, DisplayMode::kAll, DisplayMode::kOnlyOne}) {
+    for (bool marking : {false, true}) {
+      for (int col : {1, 3, 4}) {
+        for (const auto& k : keys) {
+          Game byKey = start, byClick = start;
+          for (Game* g : {&byKey, &byClick}) {
+            g->SetMode(mode);
+            g->ChooseDigit(5);
+            g->SetMarking(marking);
+            g->PressOn({1, col, 0, true}, 0, kLook);  // the cursor there, as a click leaves it
+            g->SetMarking(marking);
+          }
+          const PlayResult kr = byKey.KeyOn(k.key, k.digit, 255, kLook);
+          // A key acts on a candidate only where its square shows, as a click can.
+          const bool shows = k.digit == 0 || Render(byClick, kLook)[col - 1].subVisible[k.digit];
+          const PlayResult cr = shows ? byClick.PressOn({1, col, k.digit, k.left}, 255, kLook) : PlayResult{};
+          SCOPED_TRACE(testing::Message() << int(mode) << " marking " << marking << " col " << col << " key "
+                                          << int(k.key));
+          EXPECT_EQ(testutil::Cells(byKey.board()), testutil::Cells(byClick.board()));
+          EXPECT_EQ(byKey.marks(), byClick.marks());
+          EXPECT_EQ(byKey.history().count(), byClick.history().count());
+          EXPECT_TRUE(kr.changed == cr.changed && kr.finished == cr.finished);
+          ++compared;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(compared, 72);
+
+  // The menu key opens the menu only where a right click would, and does
+  // nothing else there.
+  Game g = start;
+  g.PressOn(At(1, 1), 0, kLook);
+  const std::string before = testutil::Cells(g.board());
+  EXPECT_FALSE(g.KeyOn(BoardKey::kMenu, 0, 0, kLook).menu) << "mode None has no menus";
+  EXPECT_EQ(testutil::Cells(g.board()), before) << "nor clears the cell as a right click would";
+  g.SetMode(DisplayMode::kAll);
+  EXPECT_TRUE(g.KeyOn(BoardKey::kMenu, 0, 0, kLook).menu);
+  g.PressOn(At(1, 3), 0, kLook);
+  EXPECT_FALSE(g.KeyOn(BoardKey::kMenu, 0, 0, kLook).menu) << "a given has none";
+
+  // Moves wrap within the row or column; Home/End and A1/I9.
+  const struct {
+    BoardKey key;
+    const char* to;
+  } moves[] = {{BoardKey::kLeft, "A9"},  {BoardKey::kUp, "I9"},     {BoardKey::kDown, "A9"},
+               {BoardKey::kRight, "A1"}, {BoardKey::kRowEnd, "A9"}, {BoardKey::kRowStart, "A1"},
+               {BoardKey::kLastCell, "I9"}, {BoardKey::kFirstCell, "A1"}};
+  g.PressOn(At(1, 1), 0, kLook);
+  for (const auto& m : moves) {
+    const std::string before = TakeSnapshot(g.board());
+    g.KeyOn(m.key, 0, 0, kLook);
+    EXPECT_EQ(CellLabel(RowOf(g.cursor()), ColOf(g.cursor())), m.to) << int(m.key);
+    EXPECT_EQ(TakeSnapshot(g.board()), before);
+  }
+  EXPECT_TRUE(Render(g, kLook)[0].cursor);
+  g.SetKeyboardPlay(false);
+  EXPECT_FALSE(Render(g, kLook)[0].cursor) << "no cursor without Keyboard Play";
+}
+
+// What a screen reader hears of each cell.
+TEST(GameModel, CellsAreNamedAndDescribed) {
+  Game g = GameOf(std::string(testutil::kSolution).replace(0, 1, "0"), 5);
+  g.board().at(1, 3).state = kGiven;
+  g.SetMode(DisplayMode::kAll);
+  g.SetMarking(true);
+  g.PressOn(At(1, 1), 65535, kLook);
+  g.CheckErrors();
+  BoardView v = Render(g, kLook);
+  EXPECT_EQ(v[0].name, "A1, empty, candidates 5");
+  EXPECT_EQ(v[0].description, "marked yellow");
+  EXPECT_EQ(v[1].name, "A2, 3");
+  EXPECT_EQ(v[2].name, "A3, 4, given");
+  g.SetMarking(false);
+  g.PressOn(Square(1, 1, 5), 0, kLook);
+  v = Render(g, kLook);
+  EXPECT_EQ(v[0].name, "A1, 5");
+  g.SetMode(DisplayMode::kNone);
+  g.ChooseDigit(3);
+  g.PressOn(At(1, 1), 0, kLook);  // a second 3 in row A
+  v = Render(g, kLook);
+  EXPECT_EQ(v[0].name, "A1, 3");
+  EXPECT_NE(v[0].description.find("conflict"), std::string::npos) << v[0].description;
+  g.CheckErrors();
+  EXPECT_NE(Render(g, kLook)[0].description.find("wrong digit"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tessel
