@@ -37,10 +37,10 @@ const std::map<std::string, std::vector<Technique>>& Ours() {
       {"0501", {kSimpleColouring}},  {"0600", {kUniqueRectangle1}},
       {"0601", {kUniqueRectangle2}}, {"0602", {kUniqueRectangle3}},
       {"0603", {kUniqueRectangle4}}, {"0606", {kHiddenRectangle}},
-      {"0610", {kBugPlusOne}},       {"0701", {kXChain}},
-      {"0702", {kXYChain}},          {"0703", {kRemotePairs}},
+      {"0610", {kBugPlusOne}},       {"0701", {kXChain, kGroupedXChain}},
+      {"0702", {kXYChain}},          {"0709", {kGroupedAIC}},          {"0703", {kRemotePairs}},
       {"0707", {kAIC}},              {"0708", {kAIC}},
-      {"0710", {kAIC}},              {"0711", {kAIC}},
+      {"0710", {kGroupedAIC}},       {"0711", {kGroupedAIC}},
       {"0800", {kXYWing}},           {"0801", {kXYZWing}},
       {"0803", {kWWing}},
   };

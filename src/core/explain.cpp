@@ -695,7 +695,9 @@ bool Say(Scene& s) {
     case T::kWWing: return SayWing(s);
     case T::kXChain:
     case T::kXYChain:
-    case T::kAIC: return SayChain(s);
+    case T::kAIC:
+    case T::kGroupedXChain:
+    case T::kGroupedAIC: return SayChain(s);
     case T::kUniqueRectangle1:
     case T::kUniqueRectangle2:
     case T::kUniqueRectangle3:
@@ -773,10 +775,12 @@ std::string Clue(const Scene& s) {
     case T::kEmptyRectangle:
     case T::kSimpleColouring:
     case T::kXChain:
+    case T::kGroupedXChain:
       if (st.eliminations.empty()) break;
       return Format(say::kClueDigit, {WithArticle(name), std::to_string(st.eliminations.front().digit)});
     case T::kXYChain:
     case T::kAIC:
+    case T::kGroupedAIC:
       if (st.branches.empty()) break;
       return Format(say::kClueCells, {WithArticle(name), Label(st.branches.front().front().cells.front())});
     case T::kUniqueRectangle1:

@@ -631,9 +631,9 @@ struct ChainGraph {
   std::array<std::vector<int>, 9> groups;
 };
 
-void BuildGraph(const View& v, ChainKind kind, ChainGraph& gr) {
+void BuildGraph(const View& v, ChainKind kind, ChainGraph& gr, bool groups = true) {
   const auto& g = Geo();
-  const bool useGroups = kind != ChainKind::kXY;
+  const bool useGroups = kind != ChainKind::kXY && groups;
   const bool conjugate = kind != ChainKind::kXY;
   const bool bivalue = kind != ChainKind::kX;
   const bool cellWeak = kind == ChainKind::kAlternating;
@@ -779,9 +779,9 @@ double ChainLengthBonus(int links) {
 namespace {
 
 // Finds every candidate that the shortest chains of this kind disprove.
-bool ChainStep(const View& v, GradeStep& s, bool describe, ChainKind kind) {
+bool ChainStep(const View& v, GradeStep& s, bool describe, ChainKind kind, bool groups = false) {
   ChainGraph gr;
-  BuildGraph(v, kind, gr);
+  BuildGraph(v, kind, gr, groups);
   ChainSearch search(gr);
   int best = kMaxChainLinks + 1;
   std::string text;
@@ -972,7 +972,7 @@ constexpr std::array<Info, kTechniqueCount> kInfo = {{
     {"Empty Rectangle", 4.2, 3},
     {"XYZ-Wing", 4.4, 3},
     {"Jellyfish", 5.2, 3},
-    {"W-Wing", 6.2, 3},
+    {"W-Wing", 7.0, 3},
     {"Remote Pairs", 6.4, 3},
     {"Simple Colouring", 6.5, 3},
     {"Finned X-Wing", 6.6, 4},
@@ -981,6 +981,8 @@ constexpr std::array<Info, kTechniqueCount> kInfo = {{
     {"X-Chain", 6.5, 4},
     {"XY-Chain", 6.6, 4},
     {"AIC", 7.0, 4},
+    {"Grouped X-Chain", 7.5, 4},
+    {"Grouped AIC", 8.0, 4},
     {"Unique Rectangle (type 1)", 4.5, 4},
     {"Unique Rectangle (type 2)", 4.6, 4},
     {"Unique Rectangle (type 3)", 4.6, 4},
@@ -1045,6 +1047,8 @@ bool Find(Technique t, const View& v, GradeStep& s, bool describe, const GradeOp
     case Technique::kXChain: return ChainStep(v, s, describe, ChainKind::kX);
     case Technique::kXYChain: return ChainStep(v, s, describe, ChainKind::kXY);
     case Technique::kAIC: return ChainStep(v, s, describe, ChainKind::kAlternating);
+    case Technique::kGroupedXChain: return ChainStep(v, s, describe, ChainKind::kX, true);
+    case Technique::kGroupedAIC: return ChainStep(v, s, describe, ChainKind::kAlternating, true);
     case Technique::kUniqueRectangle1: return UniqueRectangleStep(v, s, describe, 1);
     case Technique::kUniqueRectangle2: return UniqueRectangleStep(v, s, describe, 2);
     case Technique::kUniqueRectangle3: return UniqueRectangleStep(v, s, describe, 3);
@@ -1213,8 +1217,13 @@ bool Walk(Pencil p, bool ratingLadder, bool keepSteps, const GradeOptions& o, Gr
     if (ratingLadder) {
       found = Easiest(v, step, keepSteps, o);
     } else {
-      for (int t = 0; t <= static_cast<int>(Technique::kAIC) && !found; ++t)
-        found = Find(static_cast<Technique>(t), v, step, false, o);
+      // The tier ladder as it always was: its chains take grouped nodes.
+      for (int t = 0; t <= static_cast<int>(Technique::kAIC) && !found; ++t) {
+        Technique k = static_cast<Technique>(t);
+        if (k == Technique::kXChain) k = Technique::kGroupedXChain;
+        if (k == Technique::kAIC) k = Technique::kGroupedAIC;
+        found = Find(k, v, step, false, o);
+      }
     }
     if (!found) return false;
     // A placement that is no longer a candidate means the puzzle has no solution.

@@ -50,6 +50,9 @@ enum class Technique : std::uint8_t {
   kXYChain,
   kAIC,
   // Past the dealt tiers: a puzzle that needs one of these is Diabolical.
+  // Chains with grouped nodes (a box's cells on one line as one node).
+  kGroupedXChain,
+  kGroupedAIC,
   // Uniqueness: only on a puzzle known to have one solution.
   kUniqueRectangle1,
   kUniqueRectangle2,

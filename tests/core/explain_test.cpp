@@ -111,12 +111,13 @@ TEST(Explain, SentencesPerFamily) {
        "68 18 7 5 4 3 168 2 67 168 3 5 4 19 789 178 48 5 3 7 9 1 6 2 48 47 9 14 2 6 8 3 5 147",
        "eliminate B1:4 | XY-Wing | XY-Wing: the pivot G2 holds 6 or 7. If it is 6, B2 is 4; if it is 7, I1 is 4. "
        "Either way B1 cannot be 4; remove 4 from B1."},
-      // Where these lines used to hold an X-Chain and a finned X-Wing, a unique rectangle now comes first.
+      // The old X-Chain and finned X-Wing lines now give a unique rectangle; here the X-Chain's grouped
+      // node rates it past the finned X-Wing.
       {"34 7 368 168 5 9 18 48 2 5 2489 28 12 248 3 189 7 6 24 24689 1 2678 2478 24678 5 3 489 8 246 236 269 239 5 7 "
        "1 49 2347 2456 23567 2689 1 268 23 4689 489 1 26 9 4 2378 2678 23 68 5 27 1 4 2789 2789 278 6 5 3 6 3 27 5 "
        "247 247 89 89 1 9 58 58 3 6 1 4 2 7",
-       "eliminate E3:6 | X-Chain | X-Chain on 6: If E3 is 6, then A3 is not 6, so A4 is 6, so D4 is not 6, so 6 is "
-       "in D2 or D3, so E3 is not 6. So E3 cannot be 6; remove 6 from E3."},
+       "eliminate E3:6 | Finned X-Wing | Finned X-Wing (6 in rows A, D on 3, 4, fins D2): the fish or its fin holds "
+       "the digit; remove 6 from E3."},
   };
   for (const auto& [line, out] : cases) EXPECT_EQ(ExplainLine(line), out);
 }
@@ -218,8 +219,8 @@ TEST(Explain, UniquenessAndForcingSentencesAndClues) {
        "25 6 25 8 4 39 7 1 39 4 8 9 1 36 7 36 2 5 1 37 37 69 2 5 469 8 49 236 5 4 67 78 238 39 379 1 8 23 12 "
        "47 9 1234 35 357 6 7 9 136 5 36 13 2 4 8 569 4 567 3 578 89 1 59 2 359 1 357 2 57 49 8 6 3479 2359 "
        "237 8 479 1 6 3459 359 347",
-       "eliminate H9:4 | W-Wing | ", "So one of C9 and H6 is 4; remove 4 from H9.",
-       "There is a W-Wing."},
+       "eliminate H9:4 | XY-Chain | ", "So H9 cannot be 4; remove 4 from H9.",
+       "There is an XY-Chain through H9."},
       {
        "6 125 25 7 48 3 12489 14 149 9 127 27 46 5 468 1248 348 134 8 4 3 9 1 2 5 6 7 1 9 4578 345 3478 478 "
        "47 2 6 3 257 2457 1456 479 679 1479 1457 8 57 578 6 145 2 4789 3 1457 1459 57 6 578 2 347 1 478 9 34 "
@@ -230,8 +231,8 @@ TEST(Explain, UniquenessAndForcingSentencesAndClues) {
        "34 7 368 168 5 9 18 48 2 5 2489 28 12 248 3 189 7 6 24 24689 1 2678 2478 24678 5 3 489 8 246 236 269 "
        "239 5 7 1 49 2347 2456 23567 2689 1 268 23 4689 489 1 26 9 4 2378 2678 23 68 5 27 1 4 2789 2789 278 6 "
        "5 3 6 3 27 5 247 247 89 89 1 9 58 58 3 6 1 4 2 7",
-       "eliminate E3:6 | X-Chain | ", "So E3 cannot be 6; remove 6 from E3.",
-       "There is an X-Chain on 6."},
+       "eliminate E3:6 | Finned X-Wing | ", "the fish or its fin holds the digit; remove 6 from E3.",
+       "There is a Finned X-Wing on 6."},
       {
        "146 479 167 147 12579 245 3 245 8 8 5 134 6 13 234 7 9 24 34 2 379 347 579 8 6 45 1 2 38 35 9 4 1 58 "
        "6 7 7 6 14 8 35 35 24 124 9 14 89 59 2 6 7 58 134 34 9 34 2 5 8 346 1 7 346 36 1 3467 347 27 9 24 8 5 "
