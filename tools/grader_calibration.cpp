@@ -79,7 +79,9 @@ Row GradeOne(const std::string& puzzle, double theirs) {
   r.puzzle = puzzle;
   r.theirs = theirs;
   const auto t0 = std::chrono::steady_clock::now();
-  const tessel::GradeResult g = tessel::Grade(puzzle, false);
+  tessel::GradeOptions options;
+  options.uniqueKnown = true;  // every sample puzzle has one solution
+  const tessel::GradeResult g = tessel::Grade(puzzle, false, options);
   const auto t1 = std::chrono::steady_clock::now();
   r.ms = std::chrono::duration<double, std::milli>(t1 - t0).count();
   r.solved = g.solved;
@@ -218,16 +220,27 @@ int main(int argc, char** argv) {
   if (hin) {
     std::vector<double> hms;
     int n = 0, k = 0;
+    double lowest = 1e9, below9 = 0;
+    for (const Row& r : rows)
+      if (r.theirs < 9.0 - 1e-9) below9 = std::max(below9, r.ours);
+    std::map<int, int> hardestUsed;
     while (std::getline(hin, line)) {
       if (line.size() < 81) continue;
       const Row r = GradeOne(line.substr(0, 81), 0);
       ++n;
       k += r.solved;
       hms.push_back(r.ms);
+      lowest = std::min(lowest, r.ours);
+      ++hardestUsed[static_cast<int>(r.hardest)];
     }
     std::printf("\n## `%s` (SE 11+)\n\n", hardestLabel.c_str());
     std::printf("%d puzzles, %d solved without guessing; median %.3f ms, max %.3f ms per puzzle.\n", n,
                 k, Median(hms), hms.empty() ? 0.0 : *std::max_element(hms.begin(), hms.end()));
+    std::printf("\nLowest rating here: %.2f; highest rating of a rated puzzle below SE 9.0: %.2f.\n", lowest,
+                below9);
+    std::printf("\n| hardest technique | puzzles |\n|---|---:|\n");
+    for (const auto& [t, c] : hardestUsed)
+      std::printf("| %s | %d |\n", std::string(tessel::TechniqueName(static_cast<tessel::Technique>(t))).c_str(), c);
   }
   return 0;
 }

@@ -41,7 +41,8 @@ constexpr const char* kUsage =
     "                           gentle, moderate, tough, diabolical); prints the\n"
     "                           puzzle (\"0\" for blanks) and its solution\n"
     "  grade [--steps] [FILE]   rate each puzzle line: LEVEL RATING HARDEST-TECHNIQUE\n"
-    "                           (LEVEL \"-\" when it is not unique or needs guessing;\n"
+    "                           on the Sudoku Explainer scale (LEVEL \"-\" when it is\n"
+    "                           not unique;\n"
     "                           a line shorter than 81 characters is an error)\n"
     "  explain [FILE]           the easiest next step of each line: place CELL DIGIT,\n"
     "                           eliminate CELL:DIGITS,..., wrong CELL,... or none;\n"
@@ -102,6 +103,7 @@ struct Args {
   std::optional<std::uint32_t> seed;
   bool editor = false;
   bool steps = false;
+  bool walk = false;
   bool fileSet = false;
 };
 
@@ -135,6 +137,8 @@ std::string ParseArgs(int argc, char** argv, Args& a) {
       a.to = w.substr(5);
     } else if (w == "--steps" && a.command == "grade") {
       a.steps = true;
+    } else if (w == "--walk" && a.command == "explain") {
+      a.walk = true;
     } else if ((w == "--seed" || w.rfind("--seed=", 0) == 0) && a.command == "deal") {
       std::string v;
       if (w == "--seed") {
@@ -205,7 +209,9 @@ int RunGrade(std::istream& in, bool steps) {
       std::cout << "- - not-unique\n";
       return;
     }
-    const auto g = tessel::Grade(p, steps);
+    tessel::GradeOptions options;
+    options.uniqueKnown = true;  // the puzzle test above found one solution
+    const auto g = tessel::Grade(p, steps, options);
     std::snprintf(rating, sizeof rating, "%.1f", g.rating);
     if (g.solved)
       std::cout << g.level << ' ' << rating << ' ' << tessel::TechniqueName(g.hardest) << '\n';
@@ -218,9 +224,17 @@ int RunGrade(std::istream& in, bool steps) {
   return bad ? 2 : 0;
 }
 
-// Each line answers on its own line; a bad line says why there.
-int RunExplain(std::istream& in) {
-  const bool read = ForEachLine(in, [&](std::string_view line, long) { std::cout << tessel::ExplainLine(line) << '\n'; });
+// Each line answers on its own line; a bad line says why there. With walk,
+// each line answers with every step to the end, and a blank line follows.
+int RunExplain(std::istream& in, bool walk) {
+  const bool read = ForEachLine(in, [&](std::string_view line, long) {
+    if (!walk) {
+      std::cout << tessel::ExplainLine(line) << '\n';
+      return;
+    }
+    for (const auto& step : tessel::ExplainWalk(line)) std::cout << step << '\n';
+    std::cout << '\n';
+  });
   if (!read) return Fail("cannot read the input");
   return Flushed() ? 0 : Fail("cannot write the output");
 }
@@ -291,7 +305,7 @@ int main(int argc, char** argv) {
   if (command == "test") return RunTest(in, args.editor);
   if (command == "solve") return RunSolve(in);
   if (command == "grade") return RunGrade(in, args.steps);
-  if (command == "explain") return RunExplain(in);
+  if (command == "explain") return RunExplain(in, args.walk);
   std::ostringstream whole;  // convert reads one puzzle text as a whole
   whole << in.rdbuf();
   if (in.bad()) return Fail("cannot read '" + args.file + "'");

@@ -90,6 +90,75 @@ std::string RemoveByCell(const std::vector<Elimination>& es) {
 
 using Elims = std::vector<Elimination>;
 
+// Every sentence is one of these formats with its blanks ({0}, {1}, ...)
+// filled, so that each can be translated whole.
+namespace say {
+// clues
+constexpr const char* kClueFullHouse = "Look at {0}: one cell is left.";
+constexpr const char* kClueHidden = "Look for a hidden single in {0}.";
+constexpr const char* kClueNaked = "Look for a naked single in {0}.";
+constexpr const char* kClueLocked = "Look at the {0}s in {1}.";
+constexpr const char* kClueSubset = "There is a {0} in {1}.";
+constexpr const char* kClueDigit = "There is {0} on {1}.";
+constexpr const char* kClueCells = "There is {0} through {1}.";
+constexpr const char* kClueAny = "There is {0}.";
+constexpr const char* kClueCell = "Try each digit of {0}: they all lead to the same result.";
+constexpr const char* kClueRegion = "Try each place for {0} in {1}: they all lead to the same result.";
+constexpr const char* kClueAssume = "Suppose {0} and follow what it forces.";
+// chains
+constexpr const char* kIs = "{0} is {1}";
+constexpr const char* kIsNot = "{0} is not {1}";
+constexpr const char* kGroupIs = "{1} is in {0}";
+constexpr const char* kGroupIsNot = "{0} are not {1}";
+constexpr const char* kNoDigit = "{0} can hold no digit";
+constexpr const char* kNoPlace = "{0} has no place for {1}";
+constexpr const char* kByTechnique = "{0} (by {1})";
+constexpr const char* kIfThen = "if {0}, then {1}";
+constexpr const char* kSoNext = "{0}, so {1}";
+constexpr const char* kCannot = "{0} cannot be {1}";
+constexpr const char* kMust = "{0} must be {1}";
+// whole steps
+constexpr const char* kChain = "{0} on {1}: {2}. So {3}; {4}.";
+constexpr const char* kChainMore = "{0} on {1}: {2}. So {3}; chains like it {4}.";
+constexpr const char* kMixedChain = "{0}: {2}. So {3}; {4}.";
+constexpr const char* kMixedChainMore = "{0}: {2}. So {3}; chains like it {4}.";
+constexpr const char* kContradiction = "{0}: {1}. So {2}; {3}.";
+constexpr const char* kClash = "{0}: {1}; and {2}. Both cannot hold, so {3}; {4}.";
+constexpr const char* kEitherWay = "{0}: {1}. Either way {2}; {3}.";
+constexpr const char* kCellIntro = "{0} holds {1}";
+constexpr const char* kRegionIntro = "the {0} of {1} goes in {2}";
+constexpr const char* kXYWing = "XY-Wing: the pivot {0} holds {1} or {2}. If it is {1}, {3} is {4}; if it is {2}, {5} is {4}. "
+                                "Either way {6} cannot be {4}; {7}.";
+constexpr const char* kXYZWing = "XYZ-Wing: {0} holds {1}, {2} holds {3} and {4} holds {5}: one of the three is {6}, "
+                                 "so {7}, which see all three, cannot be {6}; {8}.";
+constexpr const char* kWWing = "W-Wing: {0} and {1} both hold only {2} or {3}, and the {2} of {4} is in {5} or {6}, "
+                               "which see them. So one of {0} and {1} is {3}; {7}.";
+constexpr const char* kRectangle = "Unique rectangle on {0} and {1} in {2}: if these cells held only {0} and {1}, "
+                                   "the two digits could swap and the puzzle would have two solutions. ";
+constexpr const char* kUR1 = "So {0} holds another digit; {1}.";
+constexpr const char* kUR2 = "So {0} or {1} is {2}; {3}.";
+constexpr const char* kUR3 = "So {0} or {1} holds {2}, and with {3} they make a naked set of {4} in {5}; {6}.";
+constexpr const char* kUR4 = "The {0} of {1} is in {2} or {3}, so neither can be {4}; {5}.";
+constexpr const char* kHiddenRect = "If {0} were {1}, the {2}s of its row and column would go to {3} and {4} and close "
+                                    "the swap; {5}.";
+constexpr const char* kBug = "BUG+1: every open cell but {0} holds two candidates. Unless {0} is {1}, every digit would "
+                             "have two places in each house and the puzzle two solutions. So {0} is {1}.";
+}  // namespace say
+
+std::string Format(std::string_view pattern, std::initializer_list<std::string> args) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}') {
+      const std::size_t k = static_cast<std::size_t>(pattern[i + 1] - '0');
+      if (k < args.size()) out += *(args.begin() + k);
+      i += 2;
+      continue;
+    }
+    out += pattern[i];
+  }
+  return out;
+}
+
 Elims Sorted(Elims es) {
   std::sort(es.begin(), es.end(), [](const Elimination& a, const Elimination& b) {
     return a.cell != b.cell ? a.cell < b.cell : a.digit < b.digit;
@@ -371,6 +440,236 @@ void SayGeneric(Scene& s) {
                std::string(Because(s.step.technique)) + "; " + RemoveByDigit(s.step.eliminations) + ".";
 }
 
+// ---- chains and forcing steps ----
+
+std::string OrCells(const std::vector<int>& cells) {
+  std::string s;
+  for (std::size_t i = 0; i < cells.size(); ++i) s += (i ? (i + 1 == cells.size() ? " or " : ", ") : "") + Label(cells[i]);
+  return s;
+}
+
+std::string FactText(const ChainFact& f) {
+  std::string t;
+  if (f.house >= 0)
+    t = Format(say::kNoPlace, {HouseText(f.house), std::to_string(f.digit)});
+  else if (f.digit == 0)
+    t = Format(say::kNoDigit, {Label(f.cells.front())});
+  else if (f.cells.size() == 1)
+    t = Format(f.on ? say::kIs : say::kIsNot, {Label(f.cells.front()), std::to_string(f.digit)});
+  else
+    t = f.on ? Format(say::kGroupIs, {OrCells(f.cells), std::to_string(f.digit)})
+             : Format(say::kGroupIsNot, {CellsText(f.cells), std::to_string(f.digit)});
+  if (f.via >= 0) t = Format(say::kByTechnique, {t, std::string(TechniqueName(static_cast<Technique>(f.via)))});
+  return t;
+}
+
+// "if C5 is 3, then C8 is not 3, so C8 is 7, so ..."
+std::string BranchText(const std::vector<ChainFact>& br) {
+  if (br.empty()) return {};
+  if (br.size() == 1) return FactText(br.front());
+  std::string rest = FactText(br[1]);
+  for (std::size_t i = 2; i < br.size(); ++i) rest = Format(say::kSoNext, {rest, FactText(br[i])});
+  return Format(say::kIfThen, {FactText(br.front()), rest});
+}
+
+std::string Capital(std::string s) {
+  if (!s.empty()) s[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(s[0])));
+  return s;
+}
+
+std::string Conclusion(const GradeStep& step) {
+  if (!step.placements.empty()) {
+    const auto& pl = step.placements.front();
+    return Format(say::kMust, {Label(pl.cell), std::to_string(pl.digit)});
+  }
+  const auto& e = step.eliminations.front();
+  return Format(say::kCannot, {Label(e.cell), std::to_string(e.digit)});
+}
+
+std::string Action(const GradeStep& step) {
+  if (!step.placements.empty()) {
+    std::vector<std::string> parts;
+    for (const auto& pl : step.placements) parts.push_back(Label(pl.cell) + " takes " + std::to_string(pl.digit));
+    return JoinAnd(parts);
+  }
+  return RemoveByDigit(step.eliminations);
+}
+
+void ProofOfBranches(Scene& s) {
+  for (const auto& br : s.step.branches)
+    for (const auto& f : br) s.proof.insert(s.proof.end(), f.cells.begin(), f.cells.end());
+  s.proof.insert(s.proof.end(), s.step.pattern.begin(), s.step.pattern.end());
+  std::sort(s.proof.begin(), s.proof.end());
+  s.proof.erase(std::unique(s.proof.begin(), s.proof.end()), s.proof.end());
+}
+
+bool SayChain(Scene& s) {
+  const auto& st = s.step;
+  if (st.branches.empty() || st.eliminations.empty()) return false;
+  const auto& br = st.branches.front();
+  const int cell = br.front().cells.front(), digit = br.front().digit;
+  std::uint16_t digits = 0;
+  for (const auto& f : br) digits |= Bit(f.digit);
+  const std::string on = std::popcount(digits) == 1 ? std::to_string(digit) : DigitsOr(digits);
+  ProofOfBranches(s);
+  const bool one = std::popcount(digits) == 1;
+  s.sentence = Format(st.eliminations.size() > 1 ? (one ? say::kChainMore : say::kMixedChainMore)
+                                                 : (one ? say::kChain : say::kMixedChain),
+                      {std::string(TechniqueName(st.technique)), on, Capital(BranchText(br)),
+                       Format(say::kCannot, {Label(cell), std::to_string(digit)}), RemoveByDigit(st.eliminations)});
+  return true;
+}
+
+bool SayForcing(Scene& s) {
+  const auto& st = s.step;
+  if (st.branches.empty()) return false;
+  const std::string name(TechniqueName(st.technique));
+  ProofOfBranches(s);
+  std::vector<std::string> parts;
+  for (const auto& br : st.branches) parts.push_back(BranchText(br));
+  switch (st.forcing) {
+    case ForcingKind::kContradiction:
+      if (parts.size() == 2) {
+        s.sentence = Format(say::kClash, {name, Capital(parts[0]), parts[1], Conclusion(st), Action(st)});
+      } else {
+        s.sentence = Format(say::kContradiction, {name, Capital(parts[0]), Conclusion(st), Action(st)});
+      }
+      return true;
+    case ForcingKind::kBothWays:
+    case ForcingKind::kCell:
+    case ForcingKind::kRegion: {
+      std::string body;
+      for (std::size_t i = 0; i < parts.size(); ++i) body += (i ? "; " : "") + parts[i];
+      if (st.forcing == ForcingKind::kCell) {
+        const int cell = st.branches.front().front().cells.front();
+        std::uint16_t m = 0;
+        for (const auto& br : st.branches) m |= Bit(br.front().digit);
+        body = Format(say::kCellIntro, {Label(cell), DigitsOr(m)}) + ". " + Capital(body);
+      } else if (st.forcing == ForcingKind::kRegion && st.house >= 0) {
+        std::vector<int> cells;
+        for (const auto& br : st.branches) cells.push_back(br.front().cells.front());
+        body = Capital(Format(say::kRegionIntro, {std::to_string(st.branches.front().front().digit),
+                                                  HouseText(st.house), OrCells(cells)})) +
+               ". " + Capital(body);
+      } else {
+        body = Capital(body);
+      }
+      s.sentence = Format(say::kEitherWay, {name, body, Conclusion(st), Action(st)});
+      return true;
+    }
+    case ForcingKind::kNone: break;
+  }
+  return false;
+}
+
+// ---- wings ----
+
+std::vector<int> Targets(const GradeStep& step) {
+  std::vector<int> cells;
+  for (const auto& e : step.eliminations) cells.push_back(e.cell);
+  std::sort(cells.begin(), cells.end());
+  cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+  return cells;
+}
+
+bool SayWing(Scene& s) {
+  const auto& st = s.step;
+  const auto& pt = st.pattern;
+  const int z = std::countr_zero(st.digits) + 1;
+  s.proof = pt;
+  const std::string zs = std::to_string(z);
+  if (st.technique == Technique::kXYWing && pt.size() == 3) {
+    const std::uint16_t pm = s.p.candidates(pt[0]);
+    const int x = std::countr_zero(static_cast<std::uint16_t>(pm & s.p.candidates(pt[1]))) + 1;
+    const int y = std::countr_zero(static_cast<std::uint16_t>(pm & s.p.candidates(pt[2]))) + 1;
+    s.sentence = Format(say::kXYWing, {Label(pt[0]), std::to_string(x), std::to_string(y), Label(pt[1]), zs,
+                                       Label(pt[2]), CellsText(Targets(st)), RemoveByDigit(st.eliminations)});
+    return true;
+  }
+  if (st.technique == Technique::kXYZWing && pt.size() == 3) {
+    s.sentence = Format(say::kXYZWing, {Label(pt[0]), DigitsOr(s.p.candidates(pt[0])), Label(pt[1]),
+                                        DigitsOr(s.p.candidates(pt[1])), Label(pt[2]), DigitsOr(s.p.candidates(pt[2])),
+                                        zs, CellsText(Targets(st)), RemoveByDigit(st.eliminations)});
+    return true;
+  }
+  if (st.technique == Technique::kWWing && pt.size() == 4 && st.house >= 0) {
+    const int a = z;
+    const int b = std::countr_zero(static_cast<std::uint16_t>(s.p.candidates(pt[0]) & ~Bit(a))) + 1;
+    s.sentence = Format(say::kWWing, {Label(pt[0]), Label(pt[1]), std::to_string(a), std::to_string(b),
+                                      HouseText(st.house), Label(pt[2]), Label(pt[3]), RemoveByDigit(st.eliminations)});
+    return true;
+  }
+  return false;
+}
+
+// ---- uniqueness ----
+
+bool SayUniqueness(Scene& s) {
+  const auto& st = s.step;
+  const auto& pt = st.pattern;
+  if (st.technique == Technique::kBugPlusOne) {
+    if (st.placements.empty()) return false;
+    s.proof = {st.placements.front().cell};
+    s.sentence = Format(say::kBug, {Label(st.placements.front().cell), std::to_string(st.placements.front().digit)});
+    return true;
+  }
+  if (pt.size() < 4 || std::popcount(st.digits) != 2) return false;
+  const std::vector<int> corners(pt.begin(), pt.begin() + 4);
+  s.proof = pt;
+  const int a = std::countr_zero(st.digits) + 1, b = 15 - std::countl_zero(st.digits) + 1;
+  const std::string head = Format(say::kRectangle, {std::to_string(a), std::to_string(b), CellsText(corners)});
+  std::vector<int> roof;
+  for (int c : corners)
+    if (s.p.candidates(c) != st.digits) roof.push_back(c);
+  const std::string remove = RemoveByDigit(st.eliminations);
+  switch (st.technique) {
+    case Technique::kUniqueRectangle1:
+      if (roof.size() != 1) return false;
+      s.sentence = head + Format(say::kUR1, {Label(roof[0]), remove});
+      return true;
+    case Technique::kUniqueRectangle2: {
+      if (roof.size() != 2) return false;
+      const int x = st.eliminations.front().digit;
+      s.sentence = head + Format(say::kUR2, {Label(roof[0]), Label(roof[1]), std::to_string(x), remove});
+      return true;
+    }
+    case Technique::kUniqueRectangle3: {
+      if (roof.size() != 2 || st.house < 0) return false;
+      const std::uint16_t extra = (s.p.candidates(roof[0]) | s.p.candidates(roof[1])) & ~st.digits;
+      const std::vector<int> others(pt.begin() + 4, pt.end());
+      std::uint16_t u = extra;
+      for (int c : others) u |= s.p.candidates(c);
+      s.sentence = head + Format(say::kUR3, {Label(roof[0]), Label(roof[1]), DigitsOr(extra), CellsText(others),
+                                             DigitsSpaced(u), HouseText(st.house), remove});
+      return true;
+    }
+    case Technique::kUniqueRectangle4: {
+      if (roof.size() != 2) return false;
+      const int gone = st.eliminations.front().digit, kept = gone == a ? b : a;
+      int house = -1;
+      for (int h = 0; h < 27 && house < 0; ++h)
+        if (InHouse(h, roof[0]) && InHouse(h, roof[1]) && Holders(s.p, h, kept) == roof) house = h;
+      if (house < 0) return false;
+      s.sentence = head + Format(say::kUR4, {std::to_string(kept), HouseText(house), Label(roof[0]), Label(roof[1]),
+                                             std::to_string(gone), remove});
+      return true;
+    }
+    case Technique::kHiddenRectangle: {
+      const int opp = st.eliminations.front().cell, gone = st.eliminations.front().digit, kept = gone == a ? b : a;
+      int rowMate = -1, colMate = -1;
+      for (int c : corners) {
+        if (c != opp && RowOf(c) == RowOf(opp)) rowMate = c;
+        if (c != opp && ColOf(c) == ColOf(opp)) colMate = c;
+      }
+      if (rowMate < 0 || colMate < 0) return false;
+      s.sentence = head + Format(say::kHiddenRect, {Label(opp), std::to_string(gone), std::to_string(kept),
+                                                    Label(rowMate), Label(colMate), remove});
+      return true;
+    }
+    default: return false;
+  }
+}
+
 // One builder per technique family; false when the pattern was not
 // recognised, and the generic sentence stands in.
 bool Say(Scene& s) {
@@ -391,8 +690,122 @@ bool Say(Scene& s) {
     case T::kXWing: return SayFish(s, 2);
     case T::kSwordfish: return SayFish(s, 3);
     case T::kJellyfish: return SayFish(s, 4);
+    case T::kXYWing:
+    case T::kXYZWing:
+    case T::kWWing: return SayWing(s);
+    case T::kXChain:
+    case T::kXYChain:
+    case T::kAIC:
+    case T::kGroupedXChain:
+    case T::kGroupedAIC: return SayChain(s);
+    case T::kUniqueRectangle1:
+    case T::kUniqueRectangle2:
+    case T::kUniqueRectangle3:
+    case T::kUniqueRectangle4:
+    case T::kHiddenRectangle:
+    case T::kBugPlusOne: return SayUniqueness(s);
+    case T::kNishio:
+    case T::kCellForcingChain:
+    case T::kRegionForcingChain:
+    case T::kDynamicForcingChain:
+    case T::kForcingNet:
+    case T::kNestedForcingChain: return SayForcing(s);
     default: return false;
   }
+}
+
+std::string WithArticle(std::string_view name) {
+  const char c = name.empty() ? 'x' : name[0];
+  const bool an = std::string_view("AEIOUX").find(c) != std::string_view::npos;
+  return (an ? "an " : "a ") + std::string(name);
+}
+
+// The first house holding every one of the cells.
+int CommonHouse(const std::vector<int>& cells) {
+  for (int h = 0; h < 27; ++h)
+    if (!cells.empty() && std::all_of(cells.begin(), cells.end(), [&](int c) { return InHouse(h, c); })) return h;
+  return -1;
+}
+
+std::string Clue(const Scene& s) {
+  using T = Technique;
+  const auto& st = s.step;
+  const std::string name(TechniqueName(st.technique));
+  switch (st.technique) {
+    case T::kFullHouse:
+    case T::kHiddenSingleBox:
+    case T::kHiddenSingleLine: {
+      std::vector<int> cells = s.proof;
+      cells.push_back(st.placements.front().cell);
+      const int h = CommonHouse(cells);
+      if (h < 0) break;
+      if (st.technique == T::kFullHouse) return Format(say::kClueFullHouse, {HouseText(h)});
+      return Format(say::kClueHidden, {HouseText(h)});
+    }
+    case T::kNakedSingle: return Format(say::kClueNaked, {HouseText(RowOf(st.placements.front().cell) - 1)});
+    case T::kPointing:
+    case T::kClaiming: {
+      const int d = st.eliminations.front().digit;
+      int h = -1;
+      for (int k = st.technique == T::kPointing ? 18 : 0; k < (st.technique == T::kPointing ? 27 : 18) && h < 0; ++k)
+        if (!s.proof.empty() && Holders(s.p, k, d) == s.proof) h = k;
+      if (h < 0) break;
+      return Format(say::kClueLocked, {std::to_string(d), HouseText(h)});
+    }
+    case T::kNakedPair:
+    case T::kHiddenPair:
+    case T::kNakedTriple:
+    case T::kHiddenTriple:
+    case T::kNakedQuad:
+    case T::kHiddenQuad: {
+      const int h = CommonHouse(s.proof);
+      if (h < 0) break;
+      std::string lower = name;
+      lower[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(lower[0])));
+      return Format(say::kClueSubset, {lower, HouseText(h)});
+    }
+    case T::kXWing:
+    case T::kSwordfish:
+    case T::kJellyfish:
+    case T::kFinnedXWing:
+    case T::kFinnedSwordfish:
+    case T::kFinnedJellyfish:
+    case T::kSkyscraper:
+    case T::kTwoStringKite:
+    case T::kEmptyRectangle:
+    case T::kSimpleColouring:
+    case T::kXChain:
+    case T::kGroupedXChain:
+      if (st.eliminations.empty()) break;
+      return Format(say::kClueDigit, {WithArticle(name), std::to_string(st.eliminations.front().digit)});
+    case T::kXYChain:
+    case T::kAIC:
+    case T::kGroupedAIC:
+      if (st.branches.empty()) break;
+      return Format(say::kClueCells, {WithArticle(name), Label(st.branches.front().front().cells.front())});
+    case T::kUniqueRectangle1:
+    case T::kUniqueRectangle2:
+    case T::kUniqueRectangle3:
+    case T::kUniqueRectangle4:
+    case T::kHiddenRectangle:
+      if (std::popcount(st.digits) != 2) break;
+      return Format(say::kClueDigit, {"a unique rectangle", DigitsOr(st.digits).replace(1, 4, " and ")});
+    case T::kNishio:
+    case T::kCellForcingChain:
+    case T::kRegionForcingChain:
+    case T::kDynamicForcingChain:
+    case T::kForcingNet:
+    case T::kNestedForcingChain: {
+      if (st.branches.empty()) break;
+      const ChainFact& first = st.branches.front().front();
+      if (st.forcing == ForcingKind::kCell) return Format(say::kClueCell, {Label(first.cells.front())});
+      if (st.forcing == ForcingKind::kRegion && st.house >= 0)
+        return Format(say::kClueRegion, {std::to_string(first.digit), HouseText(st.house)});
+      return Format(say::kClueAssume, {FactText(first)});
+    }
+    default: break;
+  }
+  return Format(say::kClueAny, {WithArticle(name)});
 }
 
 // Placed cells that share a digit with a placed peer.
@@ -429,7 +842,7 @@ Position PositionOf(const Board& board, bool useLists) {
   return pos;
 }
 
-Explanation Explain(const Position& position, std::string_view solution) {
+Explanation Explain(const Position& position, std::string_view solution, const ExplainOptions& options) {
   Explanation e;
   e.wrong = Clashes(position);
   const bool known = IsSolution(solution);
@@ -466,10 +879,20 @@ Explanation Explain(const Position& position, std::string_view solution) {
     return e;
   }
 
+  GradeOptions search{options.uniqueKnown, options.cancel, options.uniqueKnown};
+  if (!search.oneSolution) {
+    std::string placed(kCells, '0');
+    for (int c = 0; c < kCells; ++c)
+      if (position.value[c]) placed[c] = static_cast<char>('0' + position.value[c]);
+    search.oneSolution = CountSolutions(placed, 2) == 1;
+  }
   GradeStep step;
-  bool found = false;
-  for (int t = 0; t < kTechniqueCount && !found; ++t) found = FindStep(static_cast<Technique>(t), p, step);
-  if (!found) {
+  if (!FindEasiestStep(p, step, search)) {
+    if (options.cancel && options.cancel->load()) {
+      e.cancelled = true;
+      e.sentence = "Search stopped.";
+      return e;
+    }
     e.sentence = "No step found: this position needs more than the techniques I know.";
     return e;
   }
@@ -481,16 +904,28 @@ Explanation Explain(const Position& position, std::string_view solution) {
   for (const auto& el : e.eliminations) e.changes.push_back(el.cell);
   std::sort(e.changes.begin(), e.changes.end());
   e.changes.erase(std::unique(e.changes.begin(), e.changes.end()), e.changes.end());
+  e.sentence = StepSentence(p, step, &e.proof);
+  e.clue = StepClue(p, step);
+  return e;
+}
 
-  Scene scene{p, step, {}, {}};
+std::string StepSentence(const Pencil& pencil, const GradeStep& step, std::vector<int>* proof) {
+  Scene scene{pencil, step, {}, {}};
   if (!Say(scene)) {
     scene.proof.clear();
     SayGeneric(scene);
   }
   std::sort(scene.proof.begin(), scene.proof.end());
-  e.proof = std::move(scene.proof);
-  e.sentence = std::move(scene.sentence);
-  return e;
+  scene.proof.erase(std::unique(scene.proof.begin(), scene.proof.end()), scene.proof.end());
+  if (proof) *proof = std::move(scene.proof);
+  return scene.sentence;
+}
+
+std::string StepClue(const Pencil& pencil, const GradeStep& step) {
+  Scene scene{pencil, step, {}, {}};
+  if (!Say(scene)) scene.proof.clear();
+  std::sort(scene.proof.begin(), scene.proof.end());
+  return Clue(scene);
 }
 
 std::optional<Position> ParsePositionLine(std::string_view line, std::string* error) {
@@ -533,23 +968,10 @@ std::optional<Position> ParsePositionLine(std::string_view line, std::string* er
   return pos;
 }
 
-std::string ExplainLine(std::string_view line) {
-  std::string why;
-  const auto pos = ParsePositionLine(line, &why);
-  if (!pos) return "bad: " + why;
-  std::string placed(kCells, '0'), solution;
-  for (int c = 0; c < kCells; ++c)
-    if (pos->value[c]) placed[c] = static_cast<char>('0' + pos->value[c]);
-  const bool clash = !Clashes(*pos).empty();
-  const int count = clash ? 0 : CountSolutions(placed, 2, &solution);
-  if (count != 1) solution.clear();
-  Explanation e = Explain(*pos, solution);
-  if (!clash && count == 0) {
-    // No solution, and no clash to blame: name the placed digits.
-    e.kind = ExplainKind::kWrong;
-    for (int c = 0; c < kCells; ++c)
-      if (pos->value[c]) e.wrong.push_back(c);
-  }
+namespace {
+
+// The CLI's answer for one explanation.
+std::string Answer(const Explanation& e) {
   switch (e.kind) {
     case ExplainKind::kWrong: {
       std::string s = "wrong ";
@@ -577,6 +999,72 @@ std::string ExplainLine(std::string_view line) {
     }
   }
   return "none";
+}
+
+// The line's position, its solution when it has exactly one ("" otherwise),
+// and an explanation of "wrong" when it has none and no clash to blame.
+struct LineBoard {
+  Position pos;
+  std::string solution;
+  bool unique = false;
+  std::optional<Explanation> noSolution;
+};
+
+std::optional<LineBoard> ReadBoard(std::string_view line, std::string& why) {
+  const auto pos = ParsePositionLine(line, &why);
+  if (!pos) return std::nullopt;
+  LineBoard b;
+  b.pos = *pos;
+  std::string placed(kCells, '0');
+  for (int c = 0; c < kCells; ++c)
+    if (pos->value[c]) placed[c] = static_cast<char>('0' + pos->value[c]);
+  const bool clash = !Clashes(*pos).empty();
+  const int count = clash ? 0 : CountSolutions(placed, 2, &b.solution);
+  b.unique = count == 1;
+  if (!b.unique) b.solution.clear();
+  if (!clash && count == 0) {
+    // No solution, and no clash to blame: name the placed digits.
+    Explanation e;
+    e.kind = ExplainKind::kWrong;
+    for (int c = 0; c < kCells; ++c)
+      if (pos->value[c]) e.wrong.push_back(c);
+    b.noSolution = e;
+  }
+  return b;
+}
+
+}  // namespace
+
+std::string ExplainLine(std::string_view line) {
+  std::string why;
+  const auto b = ReadBoard(line, why);
+  if (!b) return "bad: " + why;
+  if (b->noSolution) return Answer(*b->noSolution);
+  return Answer(Explain(b->pos, b->solution, ExplainOptions{b->unique, nullptr}));
+}
+
+std::vector<std::string> ExplainWalk(std::string_view line) {
+  std::string why;
+  auto b = ReadBoard(line, why);
+  if (!b) return {"bad: " + why};
+  if (b->noSolution) return {Answer(*b->noSolution)};
+  Position pos = b->pos;
+  for (int c = 0; c < kCells; ++c)
+    if (!pos.value[c] && !pos.lists[c]) pos.lists[c] = kAll;
+  std::vector<std::string> out;
+  for (;;) {
+    const Explanation e = Explain(pos, b->solution, ExplainOptions{b->unique, nullptr});
+    const bool step = e.kind == ExplainKind::kPlace || e.kind == ExplainKind::kEliminate;
+    if (!step && e.kind == ExplainKind::kNone && !out.empty() && e.sentence == "The puzzle is solved.") break;
+    out.push_back(Answer(e));
+    if (!step) break;
+    for (const auto& pl : e.placements) {
+      pos.value[pl.cell] = static_cast<std::uint8_t>(pl.digit);
+      for (int q : PeersOf(pl.cell)) pos.lists[q] &= static_cast<std::uint16_t>(~Bit(pl.digit));
+    }
+    for (const auto& el : e.eliminations) pos.lists[el.cell] &= static_cast<std::uint16_t>(~Bit(el.digit));
+  }
+  return out;
 }
 
 }  // namespace tessel

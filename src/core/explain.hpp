@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,13 +37,30 @@ struct Explanation {
   std::vector<int> proof;    // cells the step rests on, ascending
   std::vector<int> changes;  // cells it places in or strikes from, ascending
   std::vector<int> wrong;    // placed cells that clash or differ from the solution
-  std::string sentence;
+  std::string clue;          // a first hint: "Look for a hidden single in box 3."
+  std::string sentence;      // the whole step
+  bool cancelled = false;    // the search was stopped (kind kNone)
+};
+
+struct ExplainOptions {
+  // The puzzle is known to have exactly one solution (a bank puzzle, or one
+  // the puzzle test found unique): uniqueness techniques may be used.
+  bool uniqueKnown = false;
+  // Set from another thread to stop a long search; Explain then returns at
+  // once with `cancelled` set.
+  const std::atomic<bool>* cancel = nullptr;
 };
 
 // The easiest step on the position. `solution` is 81 digits, or empty when
-// unknown. A list that lost its cell's solution digit is ignored (the
-// digits the placed peers leave stand in), so every step stays sound.
-Explanation Explain(const Position& position, std::string_view solution);
+// unknown; it is never used to find the step, only to name wrong digits and
+// to pass over a list that lost its cell's solution digit (the digits the
+// placed peers leave stand in), so every step stays sound. Safe to call
+// from any thread.
+Explanation Explain(const Position& position, std::string_view solution, const ExplainOptions& options = {});
+
+// The step's sentence alone, for a step the grader found on `pencil`.
+std::string StepSentence(const Pencil& pencil, const GradeStep& step, std::vector<int>* proof = nullptr);
+std::string StepClue(const Pencil& pencil, const GradeStep& step);
 
 // A line of the CLI: 81 characters ('1'..'9' placed, anything else open), or
 // 81 whitespace-separated tokens (one digit placed, several an open cell's
@@ -53,5 +71,9 @@ std::optional<Position> ParsePositionLine(std::string_view line, std::string* er
 // The CLI's answer to one line: "place E5 7 | TECHNIQUE | SENTENCE",
 // "eliminate D3:4,H7:4 | ...", "wrong A1,A5", "none", or "bad: REASON".
 std::string ExplainLine(std::string_view line);
+
+// Every step from the line's position to the end, one answer a line as
+// ExplainLine gives it; stops at the first "none", "wrong" or "bad".
+std::vector<std::string> ExplainWalk(std::string_view line);
 
 }  // namespace tessel

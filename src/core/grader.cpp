@@ -4,62 +4,11 @@
 #include <bit>
 
 #include "core/board.hpp"
+#include "core/grader_detail.hpp"
+#include "core/solver.hpp"
+
 namespace tessel {
 
-namespace detail {
-
-// 81 cells as two words; bit i is cell i.
-struct Bits {
-  std::uint64_t lo = 0, hi = 0;
-  static Bits One(int i) {
-    Bits b;
-    b.set(i);
-    return b;
-  }
-  void set(int i) { (i < 64 ? lo : hi) |= std::uint64_t{1} << (i & 63); }
-  void reset(int i) { (i < 64 ? lo : hi) &= ~(std::uint64_t{1} << (i & 63)); }
-  bool test(int i) const { return ((i < 64 ? lo : hi) >> (i & 63)) & 1; }
-  int count() const { return std::popcount(lo) + std::popcount(hi); }
-  bool any() const { return (lo | hi) != 0; }
-  int first() const { return lo ? std::countr_zero(lo) : 64 + std::countr_zero(hi); }
-  Bits operator&(const Bits& o) const { return {lo & o.lo, hi & o.hi}; }
-  Bits operator|(const Bits& o) const { return {lo | o.lo, hi | o.hi}; }
-  Bits andNot(const Bits& o) const { return {lo & ~o.lo, hi & ~o.hi}; }
-  bool operator==(const Bits&) const = default;
-  template <class F>
-  void each(F f) const {
-    for (std::uint64_t m = lo; m; m &= m - 1) f(std::countr_zero(m));
-    for (std::uint64_t m = hi; m; m &= m - 1) f(64 + std::countr_zero(m));
-  }
-};
-
-struct Geometry {
-  std::array<Bits, 27> house;
-  std::array<Bits, 81> peers;
-  std::array<std::array<int, 3>, 81> houseOf;  // row, column, box house
-  std::array<std::array<int, 9>, 27> cells;
-  Geometry();
-};
-const Geometry& Geo();
-
-// Everything a technique reads, computed once per step.
-struct View {
-  explicit View(const Pencil& pencil);
-  const Pencil& p;
-  std::array<std::uint16_t, 81> cand{};
-  std::array<Bits, 9> pos{};                // cells holding digit d+1 as a candidate
-  std::array<std::uint16_t, 27> placedIn{};  // digits placed in each house
-  std::array<std::array<std::uint16_t, 9>, 9> rowMask{}, colMask{};  // [digit][line]
-};
-
-std::string Label(int cell);
-std::string CellsText(const Bits& b);
-std::string DigitsText(std::uint16_t mask);
-std::string HouseName(int h);
-void Finish(GradeStep& s, bool describe, const std::string& detail);
-bool AddEliminations(GradeStep& s, const Bits& cells, int digit);
-
-}  // namespace detail
 
 namespace detail {
 
@@ -405,6 +354,8 @@ bool XYWing(const View& v, GradeStep& s, bool describe) {
         const Bits t = v.pos[zd] & g.peers[wing[i]] & g.peers[wing[j]];
         if (!t.any()) continue;
         AddEliminations(s, t, zd);
+        s.pattern = {p, wing[i], wing[j]};
+        s.digits = static_cast<std::uint16_t>(1u << zd);
         Finish(s, describe,
                "pivot " + Label(p) + " (" + DigitsText(pm) + "), pincers " + Label(wing[i]) +
                    " (" + DigitsText(a) + "), " + Label(wing[j]) + " (" + DigitsText(b) + ")");
@@ -432,6 +383,8 @@ bool XYZWing(const View& v, GradeStep& s, bool describe) {
         const Bits t = v.pos[zd] & g.peers[p] & g.peers[wing[i]] & g.peers[wing[j]];
         if (!t.any()) continue;
         AddEliminations(s, t, zd);
+        s.pattern = {p, wing[i], wing[j]};
+        s.digits = static_cast<std::uint16_t>(1u << zd);
         Finish(s, describe,
                "pivot " + Label(p) + " (" + DigitsText(pm) + "), pincers " + Label(wing[i]) +
                    " (" + DigitsText(a) + "), " + Label(wing[j]) + " (" + DigitsText(b) + ")");
@@ -461,6 +414,9 @@ bool WWing(const View& v, GradeStep& s, bool describe) {
                 (g.peers[x].test(w) && g.peers[y].test(u))))
             continue;
           AddEliminations(s, t, b);
+          s.pattern = {x, y, u, w};
+          s.digits = static_cast<std::uint16_t>(1u << a);
+          s.house = h;
           Finish(s, describe,
                  DigitsText(m) + " in " + Label(x) + "," + Label(y) + " joined by " +
                      std::to_string(a + 1) + " in " + HouseName(h));
@@ -656,6 +612,7 @@ bool SimpleColouringStep(const View& v, GradeStep& s, bool describe) {
 enum class ChainKind { kX, kXY, kAlternating };
 
 constexpr int kMaxChainLinks = 20;
+constexpr int kMaxNesting = 4;
 
 // A node is "digit d in one of these cells": a single candidate, or a group
 // of two or three cells where a box meets a line.
@@ -674,9 +631,9 @@ struct ChainGraph {
   std::array<std::vector<int>, 9> groups;
 };
 
-void BuildGraph(const View& v, ChainKind kind, ChainGraph& gr) {
+void BuildGraph(const View& v, ChainKind kind, ChainGraph& gr, bool groups = true) {
   const auto& g = Geo();
-  const bool useGroups = kind != ChainKind::kXY;
+  const bool useGroups = kind != ChainKind::kXY && groups;
   const bool conjugate = kind != ChainKind::kXY;
   const bool bivalue = kind != ChainKind::kX;
   const bool cellWeak = kind == ChainKind::kAlternating;
@@ -776,6 +733,20 @@ struct ChainSearch {
     return -1;
   }
 
+  std::vector<ChainFact> Path(int start) const {
+    std::vector<ChainFact> out;
+    for (int st = start * 2; st >= 0; st = parent[st]) {
+      const ChainNode& x = gr.nodes[st >> 1];
+      ChainFact f;
+      x.cells.each([&](int c) { f.cells.push_back(c); });
+      f.digit = x.digit + 1;
+      f.on = st & 1;
+      out.push_back(f);
+    }
+    std::reverse(out.begin(), out.end());
+    return out;
+  }
+
   std::string Text(int start) const {
     std::vector<int> path;
     for (int st = start * 2; st >= 0; st = parent[st]) path.push_back(st);
@@ -808,9 +779,9 @@ double ChainLengthBonus(int links) {
 namespace {
 
 // Finds every candidate that the shortest chains of this kind disprove.
-bool ChainStep(const View& v, GradeStep& s, bool describe, ChainKind kind) {
+bool ChainStep(const View& v, GradeStep& s, bool describe, ChainKind kind, bool groups = false) {
   ChainGraph gr;
-  BuildGraph(v, kind, gr);
+  BuildGraph(v, kind, gr, groups);
   ChainSearch search(gr);
   int best = kMaxChainLinks + 1;
   std::string text;
@@ -819,11 +790,14 @@ bool ChainStep(const View& v, GradeStep& s, bool describe, ChainKind kind) {
       const int node = gr.single[c][d];
       if (node < 0) continue;
       const int len = search.Run(node, best);
-      if (len < 0) continue;
+      if (len < 0 || len > kMaxChainLinks) continue;  // a chain past the cap is never told
       if (len < best) {
         best = len;
         s.eliminations.clear();
-        if (describe) text = search.Text(node);
+        if (describe) {
+          text = search.Text(node);
+          s.branches = {search.Path(node)};
+        }
       }
       s.eliminations.push_back({c, d + 1});
     }
@@ -833,7 +807,139 @@ bool ChainStep(const View& v, GradeStep& s, bool describe, ChainKind kind) {
   return true;
 }
 
+// Every state the links reach from `from`, with its depth and parent.
+void Reach(const ChainGraph& gr, int from, std::vector<int>& depth, std::vector<int>& parent) {
+  depth.assign(gr.nodes.size() * 2, -1);
+  parent.assign(gr.nodes.size() * 2, -1);
+  std::vector<int> queue{from};
+  depth[from] = 0;
+  for (std::size_t head = 0; head < queue.size(); ++head) {
+    const int st = queue[head];
+    if (depth[st] >= kMaxChainLinks) continue;
+    const int node = st >> 1;
+    const bool on = st & 1;
+    const auto& starts = on ? gr.weakStart : gr.strongStart;
+    const auto& links = on ? gr.weak : gr.strong;
+    for (int k = starts[node]; k < starts[node + 1]; ++k) {
+      const int next = links[k] * 2 + (on ? 0 : 1);
+      if (depth[next] >= 0) continue;
+      depth[next] = depth[st] + 1;
+      parent[next] = st;
+      queue.push_back(next);
+    }
+  }
+}
+
+ChainFact FactOf(const ChainNode& x, bool on) {
+  ChainFact f;
+  x.cells.each([&](int c) { f.cells.push_back(c); });
+  f.digit = x.digit + 1;
+  f.on = on;
+  return f;
+}
+
+std::vector<ChainFact> PathTo(const ChainGraph& gr, const std::vector<int>& parent, int st) {
+  std::vector<ChainFact> out;
+  for (; st >= 0; st = parent[st]) out.push_back(FactOf(gr.nodes[st >> 1], st & 1));
+  std::reverse(out.begin(), out.end());
+  return out;
+}
+
 }  // namespace
+
+namespace detail {
+
+// Each branch (a candidate of the cell, or a place of the digit in the
+// house) is followed along the same links as the alternating chains; a
+// single candidate that every branch turns off (or on) is the conclusion.
+bool StaticForcingStep(const View& v, GradeStep& s, bool describe, bool region) {
+  const auto& g = Geo();
+  ChainGraph gr;
+  BuildGraph(v, ChainKind::kAlternating, gr);
+  std::vector<std::vector<int>> depth(81 * 9), parent(81 * 9);
+  auto reach = [&](int c, int d) -> const std::vector<int>& {
+    const int k = c * 9 + d;
+    if (depth[k].empty()) Reach(gr, gr.single[c][d] * 2 + 1, depth[k], parent[k]);
+    return depth[k];
+  };
+  int bestScore = 1 << 30, bestState = -1, bestHouse = -1;
+  std::vector<std::pair<int, int>> bestBranches, branches;
+  auto consider = [&](int house) {
+    const int states = static_cast<int>(gr.nodes.size()) * 2;
+    for (int st = 0; st < states; ++st) {
+      const ChainNode& x = gr.nodes[st >> 1];
+      if (x.cell < 0) continue;
+      int score = 0;
+      bool all = true;
+      for (auto [c, d] : branches) {
+        const int dd = reach(c, d)[st];
+        if (dd < 0) {
+          all = false;
+          break;
+        }
+        score += dd;
+      }
+      if (!all || score >= bestScore) continue;
+      // A placement must be news, and a branch must not start at the conclusion itself.
+      bool trivial = false;
+      for (auto [c, d] : branches) trivial = trivial || (c == x.cell && d == x.digit);
+      if (trivial) continue;
+      bestScore = score;
+      bestState = st;
+      bestBranches = branches;
+      bestHouse = house;
+    }
+  };
+  if (!region) {
+    for (int c = 0; c < 81; ++c) {
+      const int n = std::popcount(v.cand[c]);
+      if (n < 2 || n > 4) continue;
+      branches.clear();
+      for (std::uint16_t m = v.cand[c]; m; m &= m - 1) branches.push_back({c, std::countr_zero(m)});
+      consider(-1);
+    }
+  } else {
+    for (int h = 0; h < 27; ++h)
+      for (int d = 0; d < 9; ++d) {
+        const Bits b = v.pos[d] & g.house[h];
+        if (b.count() < 2 || b.count() > 4) continue;
+        branches.clear();
+        b.each([&](int c) { branches.push_back({c, d}); });
+        consider(h);
+      }
+  }
+  if (bestState < 0) return false;
+  const ChainNode& x = gr.nodes[bestState >> 1];
+  if (bestState & 1)
+    s.placements.push_back({x.cell, x.digit + 1});
+  else
+    s.eliminations.push_back({x.cell, x.digit + 1});
+  s.forcing = region ? ForcingKind::kRegion : ForcingKind::kCell;
+  s.house = bestHouse;
+  s.rating = TechniqueRating(s.technique) + ChainLengthBonus(bestScore + static_cast<int>(bestBranches.size()));
+  if (!describe) return true;
+  std::string text;
+  Bits cells;
+  for (auto [c, d] : bestBranches) {
+    s.branches.push_back(PathTo(gr, parent[c * 9 + d], bestState));
+    if (!text.empty()) text += " | ";
+    for (const auto& f : s.branches.back()) {
+      for (int q : f.cells) cells.set(q);
+      if (&f != &s.branches.back().front()) text += " -> ";
+      text += (f.cells.size() == 1 ? Label(f.cells[0]) : "(" + CellsText([&] {
+                                                          Bits b;
+                                                          for (int q : f.cells) b.set(q);
+                                                          return b;
+                                                        }()) + ")") +
+              (f.on ? "=" : "<>") + std::to_string(f.digit);
+    }
+  }
+  cells.each([&](int q) { s.pattern.push_back(q); });
+  Finish(s, true, text);
+  return true;
+}
+
+}  // namespace detail
 
 // ---- ladder ----
 
@@ -866,7 +972,7 @@ constexpr std::array<Info, kTechniqueCount> kInfo = {{
     {"Empty Rectangle", 4.2, 3},
     {"XYZ-Wing", 4.4, 3},
     {"Jellyfish", 5.2, 3},
-    {"W-Wing", 6.2, 3},
+    {"W-Wing", 7.0, 3},
     {"Remote Pairs", 6.4, 3},
     {"Simple Colouring", 6.5, 3},
     {"Finned X-Wing", 6.6, 4},
@@ -875,6 +981,20 @@ constexpr std::array<Info, kTechniqueCount> kInfo = {{
     {"X-Chain", 6.5, 4},
     {"XY-Chain", 6.6, 4},
     {"AIC", 7.0, 4},
+    {"Grouped X-Chain", 7.5, 4},
+    {"Grouped AIC", 8.0, 4},
+    {"Unique Rectangle (type 1)", 4.5, 4},
+    {"Unique Rectangle (type 2)", 4.6, 4},
+    {"Unique Rectangle (type 3)", 4.6, 4},
+    {"Unique Rectangle (type 4)", 4.6, 4},
+    {"Hidden Rectangle", 4.7, 4},
+    {"BUG+1", 5.6, 4},
+    {"Nishio Forcing Chain", 7.5, 4},
+    {"Cell Forcing Chain", 8.0, 4},
+    {"Region Forcing Chain", 8.0, 4},
+    {"Dynamic Forcing Chain", 8.5, 4},
+    {"Forcing Net", 9.0, 4},
+    {"Nested Forcing Chain", 9.5, 4},
 }};
 
 }  // namespace
@@ -885,12 +1005,18 @@ int TechniqueLevel(Technique t) { return kInfo[static_cast<int>(t)].level; }
 
 namespace {
 
-bool Find(Technique t, const View& v, GradeStep& s, bool describe) {
+bool Find(Technique t, const View& v, GradeStep& s, bool describe, const GradeOptions& o) {
   s.technique = t;
   s.rating = 0;
   s.placements.clear();
   s.eliminations.clear();
   s.description.clear();
+  s.pattern.clear();
+  s.digits = 0;
+  s.branches.clear();
+  s.forcing = ForcingKind::kNone;
+  s.house = -1;
+  if (NeedsUniqueness(t) && !o.uniqueKnown) return false;
   switch (t) {
     case Technique::kFullHouse: return FullHouse(v, s, describe);
     case Technique::kHiddenSingleBox: return HiddenSingle(v, s, describe, 18, 27);
@@ -921,12 +1047,58 @@ bool Find(Technique t, const View& v, GradeStep& s, bool describe) {
     case Technique::kXChain: return ChainStep(v, s, describe, ChainKind::kX);
     case Technique::kXYChain: return ChainStep(v, s, describe, ChainKind::kXY);
     case Technique::kAIC: return ChainStep(v, s, describe, ChainKind::kAlternating);
+    case Technique::kGroupedXChain: return ChainStep(v, s, describe, ChainKind::kX, true);
+    case Technique::kGroupedAIC: return ChainStep(v, s, describe, ChainKind::kAlternating, true);
+    case Technique::kUniqueRectangle1: return UniqueRectangleStep(v, s, describe, 1);
+    case Technique::kUniqueRectangle2: return UniqueRectangleStep(v, s, describe, 2);
+    case Technique::kUniqueRectangle3: return UniqueRectangleStep(v, s, describe, 3);
+    case Technique::kUniqueRectangle4: return UniqueRectangleStep(v, s, describe, 4);
+    case Technique::kHiddenRectangle: return UniqueRectangleStep(v, s, describe, 0);
+    case Technique::kBugPlusOne: return BugStep(v, s, describe);
+    case Technique::kNishio: return ForcingStep(v, s, describe, 0, 1, o);
+    case Technique::kCellForcingChain: return StaticForcingStep(v, s, describe, false);
+    case Technique::kRegionForcingChain: return StaticForcingStep(v, s, describe, true);
+    case Technique::kDynamicForcingChain: return ForcingStep(v, s, describe, 0, 0, o);
+    case Technique::kForcingNet:
+    case Technique::kNestedForcingChain:
+      // On a position without one solution the nets find little and may
+      // search long: only the dynamic chains run there.
+      if (!o.uniqueKnown && !o.oneSolution) return false;
+      if (t == Technique::kForcingNet) return ForcingStep(v, s, describe, 1, 0, o);
+      // Deeper nesting only when the shallower finds nothing.
+      for (int strength = 2; strength <= kMaxNesting; ++strength) {
+        if (ForcingStep(v, s, describe, strength, 0, o)) return true;
+        if (o.cancel && o.cancel->load()) return false;
+      }
+      return false;
     case Technique::kCount: break;
   }
   return false;
 }
 
 }  // namespace
+
+namespace detail {
+bool FindIn(Technique t, const View& v, GradeStep& s, bool describe) { return Find(t, v, s, describe, {}); }
+}  // namespace detail
+
+bool NeedsUniqueness(Technique t) {
+  return t >= Technique::kUniqueRectangle1 && t <= Technique::kBugPlusOne;
+}
+
+const std::array<Technique, kTechniqueCount>& RatingOrder() {
+  static const auto order = [] {
+    std::array<Technique, kTechniqueCount> o{};
+    for (int t = 0; t < kTechniqueCount; ++t) o[t] = static_cast<Technique>(t);
+    std::stable_sort(o.begin(), o.end(), [](Technique a, Technique b) {
+      // The forcing chains keep their own order: each rung is tried only
+      // when the cheaper ones found nothing.
+      return TechniqueRating(a) < TechniqueRating(b);
+    });
+    return o;
+  }();
+  return order;
+}
 
 // ---- position ----
 
@@ -1016,43 +1188,81 @@ bool Pencil::Broken() const {
   return false;
 }
 
-bool FindStep(Technique t, const Pencil& pencil, GradeStep& step) {
+bool FindStep(Technique t, const Pencil& pencil, GradeStep& step, const GradeOptions& options) {
   if (t == Technique::kCount) return false;
   const View v(pencil);
-  return Find(t, v, step, true);
+  return Find(t, v, step, true, options);
 }
 
-GradeResult Grade(std::string_view puzzle, bool keepSteps) {
-  GradeResult r;
-  Pencil p(puzzle);
-  if (!p.ok() || p.Broken()) return r;
+namespace {
+
+bool Cancelled(const GradeOptions& o) { return o.cancel && o.cancel->load(std::memory_order_relaxed); }
+
+bool Easiest(const View& v, GradeStep& step, bool describe, const GradeOptions& o) {
+  for (Technique t : RatingOrder()) {
+    if (Find(t, v, step, describe, o)) return true;
+    if (Cancelled(o)) return false;
+  }
+  return false;
+}
+
+// Walks the position with the ladder until solved or stuck. Returns whether
+// it was solved; fills the rating and steps when asked.
+bool Walk(Pencil p, bool ratingLadder, bool keepSteps, const GradeOptions& o, GradeResult& r, int& level) {
   GradeStep step;
-  int level = 0;
-  bool stuck = false;
-  while (!stuck && p.OpenCount() > 0) {
+  level = 0;
+  while (p.OpenCount() > 0) {
     const View v(p);
-    stuck = true;
-    for (int t = 0; t < kTechniqueCount; ++t)
-      if (Find(static_cast<Technique>(t), v, step, keepSteps)) {
-        stuck = false;
-        break;
+    bool found = false;
+    if (ratingLadder) {
+      found = Easiest(v, step, keepSteps, o);
+    } else {
+      // The tier ladder as it always was: its chains take grouped nodes.
+      for (int t = 0; t <= static_cast<int>(Technique::kAIC) && !found; ++t) {
+        Technique k = static_cast<Technique>(t);
+        if (k == Technique::kXChain) k = Technique::kGroupedXChain;
+        if (k == Technique::kAIC) k = Technique::kGroupedAIC;
+        found = Find(k, v, step, false, o);
       }
-    if (stuck) break;
+    }
+    if (!found) return false;
     // A placement that is no longer a candidate means the puzzle has no solution.
     for (const auto& pl : step.placements)
-      if (!p.Has(pl.cell, pl.digit)) stuck = true;
-    if (stuck) break;
+      if (!p.Has(pl.cell, pl.digit)) return false;
     p.Apply(step);
-    if (step.rating > r.rating) {
-      r.rating = step.rating;
-      r.hardest = step.technique;
-    }
     level = std::max(level, TechniqueLevel(step.technique));
-    if (keepSteps) r.steps.push_back(step);
-    if (p.Broken()) stuck = true;
+    if (ratingLadder) {
+      if (step.rating > r.rating) {
+        r.rating = step.rating;
+        r.hardest = step.technique;
+      }
+      if (keepSteps) r.steps.push_back(step);
+    }
+    if (p.Broken()) return false;
   }
-  r.solved = !stuck;
-  r.level = r.solved ? level : -1;
+  return true;
+}
+
+}  // namespace
+
+bool FindEasiestStep(const Pencil& pencil, GradeStep& step, const GradeOptions& options) {
+  const View v(pencil);
+  return Easiest(v, step, true, options);
+}
+
+GradeResult Grade(std::string_view puzzle, bool keepSteps, const GradeOptions& given) {
+  GradeResult r;
+  const Pencil p(puzzle);
+  if (!p.ok() || p.Broken()) return r;
+  GradeOptions options = given;
+  if (!options.uniqueKnown) {
+    options.oneSolution = CountSolutions(puzzle, 2) == 1;
+  }
+  // The dealt level: the tier ladder as it always was.
+  int tierLevel = 0, ratedLevel = 0;
+  const bool tiers = Walk(p, false, false, options, r, tierLevel);
+  r.solved = Walk(p, true, keepSteps, options, r, ratedLevel);
+  r.level = !r.solved ? -1 : tiers ? tierLevel : kLevelCount - 1;
   return r;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -48,6 +49,24 @@ enum class Technique : std::uint8_t {
   kXChain,
   kXYChain,
   kAIC,
+  // Past the dealt tiers: a puzzle that needs one of these is Diabolical.
+  // Chains with grouped nodes (a box's cells on one line as one node).
+  kGroupedXChain,
+  kGroupedAIC,
+  // Uniqueness: only on a puzzle known to have one solution.
+  kUniqueRectangle1,
+  kUniqueRectangle2,
+  kUniqueRectangle3,
+  kUniqueRectangle4,
+  kHiddenRectangle,
+  kBugPlusOne,
+  // Forcing chains: static, then dynamic, then nets and nested chains.
+  kNishio,
+  kCellForcingChain,
+  kRegionForcingChain,
+  kDynamicForcingChain,
+  kForcingNet,
+  kNestedForcingChain,
   kCount
 };
 constexpr int kTechniqueCount = static_cast<int>(Technique::kCount);
@@ -59,6 +78,21 @@ double TechniqueRating(Technique t);
 // passes 4, 6, 8, 12, 16, 24, ...
 double ChainLengthBonus(int links);
 int TechniqueLevel(Technique t);  // 0..4
+// Uniqueness techniques assume the puzzle has exactly one solution.
+bool NeedsUniqueness(Technique t);
+// The rating ladder: techniques by rating (ties in ladder order), so that
+// the easiest step is found first.
+const std::array<Technique, kTechniqueCount>& RatingOrder();
+
+// What a search may assume and when it should give up.
+struct GradeOptions {
+  bool uniqueKnown = false;                   // the puzzle has exactly one solution
+  const std::atomic<bool>* cancel = nullptr;  // set from another thread to stop a long search
+  // The position has exactly one solution (implied by uniqueKnown): nested
+  // forcing chains may then search deeper, since a wrong candidate always
+  // breaks at some depth. Without it they stop at the first nesting.
+  bool oneSolution = false;
+};
 
 // Digits are 1..9, cells are row-major indices 0..80.
 struct Placement {
@@ -72,12 +106,42 @@ struct Elimination {
   bool operator==(const Elimination&) const = default;
 };
 
+// One link of a chain as a sentence tells it: "cells hold digit" (on) or
+// "cells do not hold digit". A group names two or three cells of a box on
+// one line. digit 0 is "the cell has no digit left"; house >= 0 with on
+// false is "the digit has no place left in that house".
+struct ChainFact {
+  std::vector<int> cells;
+  int digit = 0;
+  bool on = false;
+  int house = -1;
+  int via = -1;  // inside a net: the technique (as an index) that gave this fact
+  bool operator==(const ChainFact&) const = default;
+};
+
+// How a forcing step reaches its conclusion.
+enum class ForcingKind : std::uint8_t {
+  kNone,
+  kContradiction,  // one assumption leads to a contradiction (one or two branches)
+  kBothWays,       // a candidate true and false lead to the same fact
+  kCell,           // every candidate of a cell leads to the same fact
+  kRegion,         // every place of a digit in a house leads to the same fact
+};
+
 struct GradeStep {
   Technique technique = Technique::kFullHouse;
   double rating = 0;  // the technique's rating, plus the length bonus for chains
   std::vector<Placement> placements;
   std::vector<Elimination> eliminations;
   std::string description;  // "Hidden Single (box): D5=3", "X-Wing 4 in rows B,F: ..."
+  // For the sentences: the pattern's cells in the order they are told
+  // (wing pivot first, rectangle corners, set cells), its digits, and for
+  // chains and forcing steps each branch from its assumption on.
+  std::vector<int> pattern;
+  std::uint16_t digits = 0;
+  std::vector<std::vector<ChainFact>> branches;
+  ForcingKind forcing = ForcingKind::kNone;
+  int house = -1;  // the house of a region forcing step or of a pattern
 };
 
 struct GradeResult {
@@ -122,11 +186,19 @@ class Pencil {
 };
 
 // Runs one technique on a position; on success fills step (with at least one
-// placement or elimination) and returns true.
-bool FindStep(Technique t, const Pencil& pencil, GradeStep& step);
+// placement or elimination) and returns true. Uniqueness techniques find
+// nothing unless options.uniqueKnown.
+bool FindStep(Technique t, const Pencil& pencil, GradeStep& step, const GradeOptions& options = {});
 
-// Grades a puzzle string (see Pencil). Puzzles with clashing givens, of the
-// wrong length, or needing more than the ladder holds are not solved (level -1).
-GradeResult Grade(std::string_view puzzle, bool keepSteps = true);
+// The easiest step on the position by the rating ladder; false when none is
+// found (or the search was cancelled).
+bool FindEasiestStep(const Pencil& pencil, GradeStep& step, const GradeOptions& options = {});
+
+// Grades a puzzle string (see Pencil). The level comes from the tier ladder
+// (the dealt levels); a puzzle it cannot finish but the forcing chains can
+// is Diabolical. The rating and the steps come from the rating ladder.
+// Puzzles with clashing givens, of the wrong length, or without one solution
+// where no step is left are not solved (level -1).
+GradeResult Grade(std::string_view puzzle, bool keepSteps = true, const GradeOptions& options = {});
 
 }  // namespace tessel
