@@ -5,6 +5,7 @@
 // With --dialogs, every dialog is drawn into DIR as well, over the same game;
 // with --explain, Explain Next Step on an X-Wing goes to PATH.
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 #include <QAction>
 #include <QCheckBox>
@@ -22,6 +23,8 @@
 #include <string>
 
 #include "core/explain.hpp"
+#include "core/solver.hpp"
+#include "core/layouts.hpp"
 #include "ui/gamelist.hpp"
 #include "ui/importdialogs.hpp"
 #include "ui/mainwindow.hpp"
@@ -124,6 +127,60 @@ bool DrawExplainedXWing(tessel::ui::TForm1& window, const QString& path) {
   return false;
 }
 
+// The first position of the hardest sample, walked by the easiest steps,
+// whose next step is a forcing chain short enough to read in the status bar:
+// F4 twice shows it with its frames.
+bool DrawForcingChain(tessel::ui::TForm1& window, const QString& path) {
+  using namespace tessel;
+  QFile sample(QStringLiteral("tests/data/puzzles/hardest.txt"));
+  if (!sample.open(QIODevice::ReadOnly)) {
+    std::fprintf(stderr, "screenshot: run from the source folder (tests/data/puzzles/hardest.txt)\n");
+    return false;
+  }
+  while (!sample.atEnd()) {
+    const std::string puzzle = sample.readLine().left(81).toStdString();
+    std::string solution;
+    if (puzzle.size() != 81 || CountSolutions(puzzle, 2, &solution) != 1) continue;
+    Board editor;
+    LoadDigitString(puzzle, editor);
+    Game& game = window.game();
+    game.ImportPuzzle(editor, solution);
+    Position pos = PositionOf(game.board(), false);
+    for (int c = 0; c < kCells; ++c)
+      if (!pos.value[c]) pos.lists[c] = 0x1FF;
+    for (int steps = 0; steps < 200; ++steps) {
+      const Explanation e = Explain(pos, solution, {.uniqueKnown = true});
+      if (e.kind != ExplainKind::kPlace && e.kind != ExplainKind::kEliminate) break;
+      const bool forcing = e.technique == Technique::kCellForcingChain ||
+                           e.technique == Technique::kRegionForcingChain ||
+                           e.technique == Technique::kDynamicForcingChain;
+      if (forcing && e.sentence.size() <= 175) {
+        for (int c = 0; c < kCells; ++c) {
+          Cell& cell = game.board()[c];
+          if (cell.state == kGiven) continue;
+          cell.state = pos.value[c] ? kEntered : kOpen;
+          cell.text.clear();
+          for (int d = 1; d <= 9; ++d)
+            if (pos.value[c] == d || (!pos.value[c] && (pos.lists[c] >> (d - 1) & 1))) cell.text += char('0' + d);
+        }
+        game.RecountDigits();
+        window.Refresh();
+        window.findChild<QRadioButton*>("rb_all")->click();
+        window.findChild<QAction*>("ExplainNextStep1")->trigger();
+        window.findChild<QAction*>("ExplainNextStep1")->trigger();
+        return Save(window, path);
+      }
+      for (const auto& pl : e.placements) {
+        pos.value[pl.cell] = static_cast<std::uint8_t>(pl.digit);
+        for (int q : PeersOf(pl.cell)) pos.lists[q] &= ~(1u << (pl.digit - 1));
+      }
+      for (const auto& el : e.eliminations) pos.lists[el.cell] &= ~(1u << (el.digit - 1));
+    }
+  }
+  std::fprintf(stderr, "screenshot: no short forcing chain found\n");
+  return false;
+}
+
 // Keyboard Play on a Gentle game in mode All: the cursor on an open cell
 // next to a highlighted digit and a marked cell.
 bool DrawKeyboardPlay(tessel::ui::TForm1& window, const QString& path) {
@@ -153,11 +210,13 @@ int main(int argc, char** argv) {
   QString out = "docs/screenshot.png";
   int level = 3;
   unsigned seed = 20261206;
-  QString dialogs, explain, keyboard;
+  QString dialogs, explain, keyboard, forcing;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--explain" && i + 1 < argc)
       explain = QString::fromLocal8Bit(argv[++i]);
+    else if (a == "--forcing" && i + 1 < argc)
+      forcing = QString::fromLocal8Bit(argv[++i]);
     else if (a == "--keyboard" && i + 1 < argc)
       keyboard = QString::fromLocal8Bit(argv[++i]);
     else if (a == "--dialogs" && i + 1 < argc)
@@ -214,5 +273,6 @@ int main(int argc, char** argv) {
   if (!dialogs.isEmpty() && !DrawDialogs(window, dialogs)) return 1;
   if (!explain.isEmpty() && !DrawExplainedXWing(window, explain)) return 1;
   if (!keyboard.isEmpty() && !DrawKeyboardPlay(window, keyboard)) return 1;
+  if (!forcing.isEmpty() && !DrawForcingChain(window, forcing)) return 1;
   return 0;
 }

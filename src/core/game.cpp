@@ -414,18 +414,85 @@ void Game::FillEmptyLists() {
   Redraw();
 }
 
-Explanation Game::ExplainNextStep() {
-  ClearExplain();
-  std::string solution = store_.GetSolution();
-  if (solution.empty()) {
-    const SolutionAnswer a = SolutionToShow();
-    if (a.kind == SolutionAnswer::kShow) solution = a.first;
+std::string Game::PositionKey() const {
+  return TakeSnapshot(board_) + (mode_ == DisplayMode::kNone ? "|digits" : "|lists");
+}
+
+std::optional<Game::ExplainJob> Game::NextExplainStage() {
+  if (explainStage_ > 0 && explainedAt_ == PositionKey()) {
+    // A step, or an answer without one: the second F4 shows it all.
+    explainStage_ = 2;
+    return std::nullopt;
   }
-  explanation_ = Explain(PositionOf(board_, mode_ != DisplayMode::kNone), solution);
+  ClearExplain();
+  ExplainJob job;
+  job.position = PositionOf(board_, mode_ != DisplayMode::kNone);
+  job.solution = store_.GetSolution();
+  // Uniqueness steps only where one solution is known for the givens.
+  job.uniqueKnown = !job.solution.empty() && CountSolutions(board_.GivensString(), 2) == 1;
+  if (job.solution.empty()) {
+    const SolutionAnswer a = SolutionToShow();
+    if (a.kind == SolutionAnswer::kShow) job.solution = a.first;
+  }
+  job.key = PositionKey();
+  return job;
+}
+
+bool Game::TakeExplanation(const ExplainJob& job, Explanation e) {
+  if (!AtPosition(job) || e.cancelled) return false;
+  explanation_ = std::move(e);
+  explainedAt_ = job.key;
+  // A wrong digit, a solved board or no step: nothing to hint at first.
+  const bool step = explanation_.kind == ExplainKind::kPlace || explanation_.kind == ExplainKind::kEliminate;
+  explainStage_ = step && !explanation_.clue.empty() ? 1 : 2;
+  return true;
+}
+
+Explanation Game::ExplainNextStep() {
+  if (const auto job = NextExplainStage()) {
+    ExplainOptions options;
+    options.uniqueKnown = job->uniqueKnown;
+    TakeExplanation(*job, Explain(job->position, job->solution, options));
+  }
   return explanation_;
 }
 
-void Game::ClearExplain() { explanation_ = Explanation{}; }
+const std::string& Game::explained() const {
+  static const std::string kNothing;
+  if (explainStage_ == 0) return kNothing;
+  return explainStage_ == 1 ? explanation_.clue : explanation_.sentence;
+}
+
+bool Game::CanApplyExplained() const {
+  return explainStage_ > 0 && explainedAt_ == PositionKey() &&
+         (explanation_.kind == ExplainKind::kPlace || explanation_.kind == ExplainKind::kEliminate);
+}
+
+PlayResult Game::ApplyExplained() {
+  if (!CanApplyExplained()) return {};
+  const Explanation e = explanation_;
+  for (const Placement& p : e.placements) {
+    Cell& c = board_[p.cell];
+    if (c.state == kGiven) continue;
+    c.text = std::string(1, char('0' + p.digit));
+    c.state = kEntered;
+    if (autoUpdate_) board_.RemoveFromPeers(RowOf(p.cell), ColOf(p.cell));
+  }
+  for (const Elimination& el : e.eliminations) {
+    Cell& c = board_[el.cell];
+    if (c.state == kOpen) c.text = RemoveDigit(c.text, char('0' + el.digit));
+  }
+  const PlayResult r = Settle(true);
+  RecountDigits();
+  Redraw();
+  return r;
+}
+
+void Game::ClearExplain() {
+  explanation_ = Explanation{};
+  explainStage_ = 0;
+  explainedAt_.clear();
+}
 
 // --- Drawing ---
 
@@ -479,7 +546,8 @@ BoardView Render(const Game& game, const BoardLook& look) {
     RestoreEntryFonts(board, game.store(), look, view);
   }
 
-  const Explanation& e = game.explanation();
+  static const Explanation kNone;
+  const Explanation& e = game.explanationFramed() ? game.explanation() : kNone;
   for (int i = 0; i < kCells; ++i) {
     CellView& n = view[i];
     const auto& paint = game.paint()[i];

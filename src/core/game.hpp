@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -186,13 +187,38 @@ class Game {
   // candidates (shown, recorded with the next change).
   void FillEmptyLists();
 
-  // Explain Next Step on the board as the player has it: the cells it uses
-  // are framed until the next board change. Places and records nothing.
+  // Explain Next Step works in stages on one position: the first F4 gives
+  // the clue, the second the whole step with its frames. A search for the
+  // step may take long, so it runs apart from the game:
+  struct ExplainJob {
+    Position position;     // the board as the player has it
+    std::string solution;  // to name wrong digits, never to find the step
+    bool uniqueKnown = false;
+    std::string key;       // the position the answer belongs to
+  };
+  // F4: the next stage of a step already found for this position (and no
+  // job), or the search that the first stage needs.
+  std::optional<ExplainJob> NextExplainStage();
+  // The search's answer: taken when the board is still at its position.
+  // False when the board moved on meanwhile.
+  bool TakeExplanation(const ExplainJob& job, Explanation e);
+  // Whether the board is still at the position a job was made for.
+  bool AtPosition(const ExplainJob& job) const { return job.key == PositionKey(); }
+  // One F4, searching at once (tools, tests, the CLI's walk).
   Explanation ExplainNextStep();
-  // The step framed on the board (kind kNone when none is).
+  // Tools > Apply Explained Step: the step found for this position goes on
+  // the board as one recorded step (a placement, or candidate removals that
+  // change the lists only). Needs a step found (NextExplainStage first).
+  PlayResult ApplyExplained();
+  // Whether a step for this position is known and can be applied.
+  bool CanApplyExplained() const;
+  // The step found for this position (kind kNone when none is).
   const Explanation& explanation() const { return explanation_; }
-  // Its sentence; empty when no step is framed.
-  const std::string& explained() const { return explanation_.sentence; }
+  // Frames show at the second stage only.
+  bool explanationFramed() const { return explainStage_ == 2; }
+  // What the status bar says: the clue, then the whole sentence; empty when
+  // nothing is explained.
+  const std::string& explained() const;
 
   // The Appearance dialog's OK redraws with every candidate shown and the
   // plain box colours, until the next redraw.
@@ -243,6 +269,8 @@ class Game {
   PlayResult Mark(const Press& press, Colour palette, const BoardLook& look);
   PlayResult Play(const Press& press);
   void ClearExplain();
+  // The board's position and the lists the explanation starts from.
+  std::string PositionKey() const;
 
   Board board_;
   TQJ store_;
@@ -272,6 +300,8 @@ class Game {
   std::array<Colour, kCells> ink_{};
   int hintCell_ = -1;
   Explanation explanation_;
+  int explainStage_ = 0;     // 0 none, 1 clue, 2 the whole step
+  std::string explainedAt_;  // PositionKey of the explanation
 };
 
 // What the board shows of a game in a look: the display mode's digits and

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QThread>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -86,6 +87,15 @@ QPixmap SolvedBadge(qreal dpr) {
 
 }  // namespace
 
+// A search for the explained step, run on a thread of its own.
+struct TForm1::Search {
+  Game::ExplainJob job;
+  std::atomic<bool> cancel{false};
+  Explanation result;
+  std::unique_ptr<QThread> thread;
+  bool busy = false;  // the busy cursor is up
+};
+
 TForm1::TForm1(Prompts& prompts, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
@@ -133,7 +143,14 @@ TForm1::TForm1(Prompts& prompts, QWidget* parent)
   }
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1() {
+  qApp->removeEventFilter(this);
+  if (search_) {
+    search_->cancel = true;
+    search_->thread->wait();
+    if (search_->busy) QApplication::restoreOverrideCursor();
+  }
+}
 
 // --- Construction ---
 
@@ -163,6 +180,8 @@ const TForm1::ActionDef TForm1::kActions[] = {
     {&TForm1::CopyPuzzleToClipboard1, "CopyPuzzleToClipboard1", "Copy Puzzle To Clipboard", "", IconId::Copy,
      &TForm1::CopyPuzzleToClipboard1Click},
     {&TForm1::ExplainNextStep1, "ExplainNextStep1", "Explain Next Step", "", {}, &TForm1::ExplainNextStep},
+    {&TForm1::ApplyExplainedStep1, "ApplyExplainedStep1", "Apply Explained Step",
+     "Make the explained step on the board", {}, &TForm1::ApplyExplainedStep},
     {&TForm1::KeyboardPlay1, "KeyboardPlay1", "&Keyboard Play",
      "Move a cursor on the board with the arrow keys and play with the keys", {}, &TForm1::KeyboardPlay1Click},
     {&TForm1::tbresign, "tbresign", "Restart", "", IconId::Restart, &TForm1::tbresignClick},
@@ -226,6 +245,7 @@ void TForm1::BuildActions() {
   tbnext->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   ExplainNextStep1->setShortcut(QKeySequence(Qt::Key_F4));
+  ApplyExplainedStep1->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F4));
 }
 
 void TForm1::BuildMenus() {
@@ -255,6 +275,7 @@ void TForm1::BuildMenus() {
   tools->addAction(CopyPuzzleToClipboard1);
   tools->addSeparator();
   tools->addAction(ExplainNextStep1);
+  tools->addAction(ApplyExplainedStep1);
   tools->addAction(KeyboardPlay1);
   tools->addAction(tbback);  // the menu shows their shortcuts
   tools->addAction(tbnext);
@@ -562,8 +583,10 @@ void TForm1::Refresh() {
   TimeLabel1->setTimerenabled(game_.clockRunning());
   ShowLookControls();
   DescribeBoard();
-  // An explained step's sentence goes with its frames.
+  // An explained step's sentence goes with its frames; a search for a
+  // position the board has left is dropped.
   if (game_.explained().empty() && hintText_ == explainedHint_) ClearHint();
+  if (search_ && !game_.AtPosition(search_->job)) search_->cancel = true;
 }
 
 void TForm1::ShowStepButtons() {
@@ -718,9 +741,67 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 // --- Commands of later changes ---
 
 void TForm1::ExplainNextStep() {
-  const Explanation e = game_.ExplainNextStep();
+  if (const auto job = game_.NextExplainStage()) {
+    SearchStep(*job, false);
+    return;
+  }
   Refresh();
-  explainedHint_ = QString::fromStdString(e.sentence);
+  explainedHint_ = QString::fromStdString(game_.explained());
+  ShowHint(explainedHint_);
+}
+
+void TForm1::ApplyExplainedStep() {
+  if (game_.CanApplyExplained()) {
+    const std::string sentence = game_.explanation().sentence;
+    Played(game_.ApplyExplained());
+    ShowHint(QString::fromStdString(sentence));
+    return;
+  }
+  if (const auto job = game_.NextExplainStage()) SearchStep(*job, true);
+}
+
+void TForm1::SearchStep(const Game::ExplainJob& job, bool apply) {
+  if (search_) {
+    search_->cancel = true;
+    search_->thread->wait();
+    if (search_->busy) QApplication::restoreOverrideCursor();
+  }
+  search_ = std::make_unique<Search>();
+  Search* s = search_.get();
+  s->job = job;
+  s->thread.reset(QThread::create([s] {
+    ExplainOptions options;
+    options.uniqueKnown = s->job.uniqueKnown;
+    options.cancel = &s->cancel;
+    s->result = Explain(s->job.position, s->job.solution, options);
+  }));
+  connect(s->thread.get(), &QThread::finished, this, [this, apply] { StepFound(apply); }, Qt::QueuedConnection);
+  s->thread->start();
+  // Most steps are found at once; only a long search shows that it works.
+  if (s->thread->wait(60)) {
+    StepFound(apply);
+    return;
+  }
+  s->busy = true;
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  ShowHint(CT("Looking for the next step...", "正在寻找下一步..."));
+}
+
+void TForm1::StepFound(bool apply) {
+  if (!search_ || !search_->thread->isFinished()) return;
+  const std::unique_ptr<Search> s = std::move(search_);
+  if (s->busy) QApplication::restoreOverrideCursor();
+  if (!game_.TakeExplanation(s->job, s->result)) {
+    // The board moved on while the search ran.
+    if (s->busy) ClearHint();
+    return;
+  }
+  if (apply) {
+    ApplyExplainedStep();
+    return;
+  }
+  Refresh();
+  explainedHint_ = QString::fromStdString(game_.explained());
   ShowHint(explainedHint_);
 }
 

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -140,8 +141,11 @@ class TForm1 : public QMainWindow, public Session {
   void tbsolveClick();
   void ToolButton16Click();
   void ToolButton9Click();
-  // The easiest next step: its sentence in the status bar, its cells framed.
+  // The easiest next step: its clue in the status bar, then its sentence
+  // with its cells framed.
   void ExplainNextStep();
+  // The explained step made on the board as one step.
+  void ApplyExplainedStep();
   void b1Click();
   void b2Click();
   void b3Click();
@@ -208,6 +212,7 @@ class TForm1 : public QMainWindow, public Session {
   QAction* CopyPuzzleToClipboard1 = nullptr;
   QAction* ExplainNextStep1 = nullptr;  // Tools > Explain Next Step, F4
   QAction* KeyboardPlay1 = nullptr;     // Tools > Keyboard Play, checkable
+  QAction* ApplyExplainedStep1 = nullptr;  // Tools > Apply Explained Step, Shift+F4
   QAction* tbresign = nullptr;
   QAction* tbsolve = nullptr;
   QAction* ToolButton16 = nullptr;  // Check Error
@@ -258,6 +263,10 @@ class TForm1 : public QMainWindow, public Session {
   void Played(const PlayResult& result);
   // Runs a history command and shows where it leads.
   void Step(bool (Game::*step)());
+  // Searches the explained step apart from the window, which stays
+  // responsive; then (apply) makes it. A quick search ends before this returns.
+  void SearchStep(const Game::ExplainJob& job, bool apply);
+  void StepFound(bool apply);
 
   Prompts& prompts_;
   QAction* wcAction_ = nullptr;  // WC_Label's place in ToolBar2
@@ -277,6 +286,9 @@ class TForm1 : public QMainWindow, public Session {
   int menuRow_ = 0;
   int menuCol_ = 0;
   bool menuAllowed_ = false;
+  // The step search under way, if any.
+  struct Search;
+  std::unique_ptr<Search> search_;
 };
 
 }  // namespace tessel::ui

@@ -322,8 +322,13 @@ TEST(Explain, TheGameFramesTheStepUntilTheNextChange) {
   const std::string cells = testutil::Cells(game.board());
   const BoardLook look;
 
+  // The first F4 gives the clue alone, the second the step with its frames.
   const Explanation e = game.ExplainNextStep();
   ASSERT_TRUE(e.kind == ExplainKind::kPlace || e.kind == ExplainKind::kEliminate) << e.sentence;
+  EXPECT_EQ(game.explained(), e.clue);
+  for (const auto& n : Render(game, look)) EXPECT_EQ(n.explain, kExplainNone);
+  EXPECT_EQ(game.ExplainNextStep().sentence, e.sentence);
+  EXPECT_EQ(game.explained(), e.sentence);
   EXPECT_EQ(testutil::Cells(game.board()), cells);
   EXPECT_EQ(game.history().count(), steps);
   BoardView view = Render(game, look);
@@ -344,6 +349,37 @@ TEST(Explain, TheGameFramesTheStepUntilTheNextChange) {
   for (const auto& n : Render(game, look)) EXPECT_EQ(n.explain, kExplainNone);
   EXPECT_EQ(game.ExplainNextStep().kind, ExplainKind::kWrong);
   for (const auto& n : Render(game, look)) EXPECT_EQ(n.explain, kExplainNone);
+}
+
+// Apply Explained Step makes the step as one recorded step: a placement, or
+// removals that change only the lists; a board of two solutions gets no
+// uniqueness step.
+TEST(Explain, TheGameAppliesTheExplainedStep) {
+  Game game;
+  Random32 rng([] { return 7u; });
+  game.NewGame(kTough, rng);
+  game.SetMode(DisplayMode::kAll);
+  EXPECT_FALSE(game.CanApplyExplained()) << "nothing explained yet";
+  EXPECT_FALSE(game.ApplyExplained().changed);
+  int placed = 0, removed = 0;
+  for (int step = 0; step < 200 && !game.finished(); ++step) {
+    const int entries = game.history().count();
+    const Explanation e = game.ExplainNextStep();
+    ASSERT_TRUE(game.CanApplyExplained()) << e.sentence;
+    game.ApplyExplained();
+    EXPECT_EQ(game.history().count(), entries + 1) << "one step each";
+    for (const auto& p : e.placements) EXPECT_EQ(game.board()[p.cell].text, std::to_string(p.digit));
+    for (const auto& el : e.eliminations) {
+      EXPECT_EQ(game.board()[el.cell].text.find(char('0' + el.digit)), std::string::npos);
+      EXPECT_EQ(game.board()[el.cell].state, kOpen);
+    }
+    placed += !e.placements.empty();
+    removed += !e.eliminations.empty();
+  }
+  EXPECT_TRUE(game.finished()) << "applied to the end";
+  EXPECT_GT(placed, 0);
+  EXPECT_GT(removed, 0);
+  EXPECT_EQ(game.board().GivensString(), game.store().PuzzleString());
 }
 
 }  // namespace

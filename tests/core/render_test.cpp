@@ -104,7 +104,8 @@ class Layered {
       n.explain = kExplainNone;
       n.explainDigits = 0;
     }
-    const Explanation& e = g.explanation();
+    static const Explanation kNone;
+    const Explanation& e = g.explanationFramed() ? g.explanation() : kNone;
     for (int c : e.proof) v_[c].explain = kExplainProof;
     for (int c : e.changes) v_[c].explain = kExplainChange;
     for (const auto& p : e.placements) {

@@ -21,7 +21,11 @@ TEST_F(FormTest, F4ExplainsAndFramesAndAMoveClearsThem) {
   const std::string before = BoardImage(board());
   const int steps = game().history().count();
   QTest::keyClick(&form(), Qt::Key_F4);
-  EXPECT_EQ(form().HintText().toStdString(), game().ExplainNextStep().sentence);
+  const tessel::Explanation e = game().explanation();
+  EXPECT_EQ(form().HintText().toStdString(), e.clue) << "first the clue";
+  EXPECT_EQ(framed(), 0);
+  QTest::keyClick(&form(), Qt::Key_F4);
+  EXPECT_EQ(form().HintText().toStdString(), e.sentence) << "then the whole step";
   EXPECT_GT(framed(), 0);
   EXPECT_TRUE(BoardImage(board()) == before && game().history().count() == steps) << "the game is left alone";
   // A hover hint covers the sentence only while the pointer is on the board.
@@ -31,6 +35,12 @@ TEST_F(FormTest, F4ExplainsAndFramesAndAMoveClearsThem) {
 
   Place(FirstOpen());
   EXPECT_TRUE(framed() == 0 && form().HintText().isEmpty());
+
+  // Shift+F4 finds and makes the step as one recorded step, and says it.
+  const int recorded = game().history().count();
+  QTest::keyClick(&form(), Qt::Key_F4, Qt::ShiftModifier);
+  EXPECT_EQ(game().history().count(), recorded + 1);
+  EXPECT_FALSE(form().HintText().isEmpty());
 }
 
 }  // namespace
