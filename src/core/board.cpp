@@ -1,6 +1,7 @@
 #include "core/board.hpp"
 
 #include <algorithm>
+#include <atomic>
 
 namespace tessel {
 
@@ -51,20 +52,41 @@ std::string CellLabel(int row, int col) {
 const std::array<int, 20>& PeersOf(int index) { return Geo().peers[index]; }
 const std::array<std::array<int, 9>, 27>& Houses() { return Geo().houses; }
 
-std::string ChooseText(std::string_view english, std::string_view /*chinese*/) {
-  return std::string(english);
+namespace {
+std::atomic<TextTranslator> g_translator{nullptr};
+}  // namespace
+
+void SetTextTranslator(TextTranslator translator) { g_translator = translator; }
+
+std::string ChooseText(std::string_view context, std::string_view english, std::string_view chinese) {
+  const TextTranslator t = g_translator;
+  return t ? t(context, english, chinese) : std::string(english);
+}
+
+std::string Translate(std::string_view context, std::string_view english) {
+  return ChooseText(context, english, {});
 }
 
 std::string LevelName(int nd) {
-  static const char* const names[] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical"};
-  return (nd >= 0 && nd < kLevelCount) ? names[nd] : "Unknown";
+  switch (nd) {
+    case kVeryEasy: return ChooseText("Level", "Very Easy", "入门");
+    case kGentle: return ChooseText("Level", "Gentle", "初级");
+    case kModerate: return ChooseText("Level", "Moderate", "中级");
+    case kTough: return ChooseText("Level", "Tough", "高级");
+    case kDiabolical: return ChooseText("Level", "Diabolical", "骨灰");
+    default: return ChooseText("Level", "Unknown", "未知");
+  }
 }
 
 std::string LevelText(int nd) {
-  static const char* const chinese[] = {"  等级:入门", "  等级:初级", "  等级:中级",
-                                        "  等级:高级", "  等级:骨灰", "  等级:未知"};
-  const int k = (nd >= 0 && nd < kLevelCount) ? nd : kUnknownLevel;
-  return ChooseText("  Level:" + LevelName(k), chinese[k]);
+  switch (nd) {
+    case kVeryEasy: return ChooseText("Level", "  Level:Very Easy", "  等级:入门");
+    case kGentle: return ChooseText("Level", "  Level:Gentle", "  等级:初级");
+    case kModerate: return ChooseText("Level", "  Level:Moderate", "  等级:中级");
+    case kTough: return ChooseText("Level", "  Level:Tough", "  等级:高级");
+    case kDiabolical: return ChooseText("Level", "  Level:Diabolical", "  等级:骨灰");
+    default: return ChooseText("Level", "  Level:Unknown", "  等级:未知");
+  }
 }
 
 std::string RemoveChars(std::string s, std::string_view t) {

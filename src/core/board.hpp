@@ -34,9 +34,19 @@ const std::array<int, 20>& PeersOf(int index);
 // The 27 houses (rows 1..9, columns 1..9, boxes 1..9), each as 9 row-major indices.
 const std::array<std::array<int, 9>, 27>& Houses();
 
-// Every message passes through here with its English and Chinese wording;
-// the game shows the English one.
-std::string ChooseText(std::string_view english, std::string_view chinese);
+// Every message passes through here with its context, its English and its
+// Chinese wording. Without a translator the English one is shown; the
+// window installs Qt's, which finds the Chinese wording in the Chinese
+// translation (the pair is its key).
+std::string ChooseText(std::string_view context, std::string_view english, std::string_view chinese);
+// A text that has no described Chinese wording (Explain Next Step's
+// sentences, for one), by the same translator.
+std::string Translate(std::string_view context, std::string_view english);
+// The translator: context, English wording, and the Chinese one as the
+// pair's disambiguation ("" for Translate). Null: English.
+using TextTranslator = std::string (*)(std::string_view context, std::string_view english,
+                                       std::string_view chinese);
+void SetTextTranslator(TextTranslator translator);
 
 // "  Level:Very Easy" .. "  Level:Unknown"; an out-of-range code reads as Unknown.
 std::string LevelText(int nd);

@@ -111,14 +111,25 @@ const char* const kAppearanceSample[kCells] = {
 // clang-format on
 
 std::string ColourName(Colour c) {
-  static const std::pair<Colour, const char*> kNames[] = {
-      {0x000000, "black"},  {0x000080, "maroon"}, {0x008000, "green"},  {0x008080, "olive"},
-      {0x800000, "navy"},   {0x800080, "purple"}, {0x808000, "teal"},   {0xC0C0C0, "silver"},
-      {0x808080, "grey"},   {0x0000FF, "red"},    {0x00FF00, "lime"},   {0x00FFFF, "yellow"},
-      {0xFF0000, "blue"},   {0xFF00FF, "fuchsia"}, {0xFFFF00, "aqua"},  {0xFFFFFF, "white"}};
-  for (const auto& [colour, name] : kNames)
-    if (colour == c) return ChooseText(name, name);
-  return ChooseText("colour", "颜色");
+  switch (c) {
+    case 0x000000: return ChooseText("Board", "black", "黑色");
+    case 0x000080: return ChooseText("Board", "maroon", "栗色");
+    case 0x008000: return ChooseText("Board", "green", "绿色");
+    case 0x008080: return ChooseText("Board", "olive", "橄榄色");
+    case 0x800000: return ChooseText("Board", "navy", "深蓝色");
+    case 0x800080: return ChooseText("Board", "purple", "紫色");
+    case 0x808000: return ChooseText("Board", "teal", "青色");
+    case 0xC0C0C0: return ChooseText("Board", "silver", "银色");
+    case 0x808080: return ChooseText("Board", "grey", "灰色");
+    case 0x0000FF: return ChooseText("Board", "red", "红色");
+    case 0x00FF00: return ChooseText("Board", "lime", "亮绿色");
+    case 0x00FFFF: return ChooseText("Board", "yellow", "黄色");
+    case 0xFF0000: return ChooseText("Board", "blue", "蓝色");
+    case 0xFF00FF: return ChooseText("Board", "fuchsia", "洋红色");
+    case 0xFFFF00: return ChooseText("Board", "aqua", "浅绿色");
+    case 0xFFFFFF: return ChooseText("Board", "white", "白色");
+    default: return ChooseText("Board", "colour", "颜色");
+  }
 }
 
 void NameCells(const Board& board, BoardView& view) {
@@ -129,13 +140,13 @@ void NameCells(const Board& board, BoardView& view) {
     caption.erase(0, caption.find_first_not_of(' '));
     if (!caption.empty()) {
       name += caption;
-      if (board[i].state == kGiven) name += ChooseText(", given", ", 已知");
+      if (board[i].state == kGiven) name += ChooseText("Board", ", given", ", 已知");
     } else {
-      name += ChooseText("empty", "空");
+      name += ChooseText("Board", "empty", "空");
       std::string shown;
       for (int k = 1; k <= 9; ++k)
         if (n.subVisible[k]) shown += (shown.empty() ? "" : " ") + std::to_string(k);
-      if (!shown.empty()) name += ChooseText(", candidates ", ", 候选数 ") + shown;
+      if (!shown.empty()) name += ChooseText("Board", ", candidates ", ", 候选数 ") + shown;
     }
     n.name = name;
   }

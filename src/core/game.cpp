@@ -501,16 +501,16 @@ namespace {
 // What a screen reader says of a cell's state beside its name.
 std::string DescribeCell(const Game& game, const CellView& n, int i) {
   std::vector<std::string> parts;
-  if (game.board()[i].error) parts.push_back(ChooseText("conflict", "冲突"));
-  if (game.ink()[i] != kNoPaint) parts.push_back(ChooseText("wrong digit", "错误数字"));
-  if (game.hintCell() == i && game.paint()[i][0] == kHintBackground) parts.push_back(ChooseText("hint", "提示"));
+  if (game.board()[i].error) parts.push_back(ChooseText("Play", "conflict", "冲突"));
+  if (game.ink()[i] != kNoPaint) parts.push_back(ChooseText("Play", "wrong digit", "错误数字"));
+  if (game.hintCell() == i && game.paint()[i][0] == kHintBackground) parts.push_back(ChooseText("Play", "hint", "提示"));
   const auto& marks = game.marks()[i];
-  if (marks[0] != kNoMark) parts.push_back(ChooseText("marked ", "标记为") + ColourName(marks[0]));
+  if (marks[0] != kNoMark) parts.push_back(ChooseText("Play", "marked ", "标记为") + ColourName(marks[0]));
   for (int k = 1; k <= 9; ++k)
     if (n.subVisible[k] && marks[k] != kNoMark && marks[k] != marks[0])
-      parts.push_back(ChooseText("candidate ", "候选数 ") + std::to_string(k) + ChooseText(" marked ", " 标记为") +
+      parts.push_back(ChooseText("Play", "candidate ", "候选数 ") + std::to_string(k) + ChooseText("Play", " marked ", " 标记为") +
                       ColourName(marks[k]));
-  if (n.explain != kExplainNone) parts.push_back(ChooseText("in the explained step", "属于讲解的步骤"));
+  if (n.explain != kExplainNone) parts.push_back(ChooseText("Play", "in the explained step", "属于讲解的步骤"));
   std::string out;
   for (const auto& p : parts) out += (out.empty() ? "" : ", ") + p;
   return out;
@@ -573,26 +573,26 @@ BoardView Render(const Game& game, const BoardLook& look) {
 std::string HoverHint(const Game& game, int row, int col, int sub) {
   const Cell& c = game.board().at(row, col);
   if (game.marking())
-    return ChooseText("Mark color with the left button,Clear the marked color with the right button.",
+    return ChooseText("Play", "Mark color with the left button,Clear the marked color with the right button.",
                       "左键标记颜色，右键清除标记的颜色.");
   if (sub != 0)
-    return ChooseText("Left click sets the selected Candidature as Bignumber, right click deletes such Candidature.",
+    return ChooseText("Play", "Left click sets the selected Candidature as Bignumber, right click deletes such Candidature.",
                       "左键设定选择的数为大数,右键删除选择的候选数.");
   switch (game.mode()) {
     case DisplayMode::kNone:
       if (c.state == kEntered || c.state == kOpen)
-        return ChooseText("Set Bignumber with the left button, clear Bignumber with the right button.",
+        return ChooseText("Play", "Set Bignumber with the left button, clear Bignumber with the right button.",
                           "鼠标左键设定数字，右键清除.");
       break;
     case DisplayMode::kAll:
       if (c.state == kEntered)
-        return ChooseText("Cancel the bignumber with the left button.Pop up the shortcut menu with the right button.",
+        return ChooseText("Play", "Cancel the bignumber with the left button.Pop up the shortcut menu with the right button.",
                           "左键取消设置的大数,右键打开快捷菜单..");
-      if (c.state == kOpen) return ChooseText("Pop up the shortcut menu with the right button.", "右键打开快捷菜单.");
+      if (c.state == kOpen) return ChooseText("Play", "Pop up the shortcut menu with the right button.", "右键打开快捷菜单.");
       break;
     case DisplayMode::kOnlyOne:
       if (c.state != kGiven && game.menuAssigned(IndexOf(row, col)))
-        return ChooseText("Pop up the shortcut menu with the right button.", "右键打开快捷菜单.");
+        return ChooseText("Play", "Pop up the shortcut menu with the right button.", "右键打开快捷菜单.");
       break;
   }
   return {};

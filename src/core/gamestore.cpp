@@ -132,8 +132,8 @@ void AppendGame(std::vector<std::string>& lines, std::string_view name, int leve
 }
 
 std::string GameLevelText(int code) {
-  static const char* const kNames[] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical", "Unknown or N/A"};
-  if (code >= 0 && code <= 5) return kNames[code];
+  if (code >= kVeryEasy && code < kUnknownLevel) return LevelName(code);
+  if (code == kUnknownLevel) return ChooseText("Level", "Unknown or N/A", "未知");
   return std::to_string(code);
 }
 

@@ -73,12 +73,12 @@ void ClickCandidate(Board& board, int row, int col, int digit, bool left, bool a
 std::vector<CellMenuItem> CellMenu(std::string_view text) {
   std::vector<CellMenuItem> items;
   for (char d = '1'; d <= '9'; ++d)
-    if (!HasChar(text, d)) items.push_back({ChooseText("Add ", "增加 ") + d, std::string("+") + d});
+    if (!HasChar(text, d)) items.push_back({ChooseText("Play", "Add ", "增加 ") + d, std::string("+") + d});
   if (!text.empty()) items.push_back({});
   for (char d = '1'; d <= '9'; ++d)
-    if (HasChar(text, d)) items.push_back({ChooseText("Move ", "删除 ") + d, std::string("-") + d});
+    if (HasChar(text, d)) items.push_back({ChooseText("Play", "Move ", "删除 ") + d, std::string("-") + d});
   items.push_back({});
-  items.push_back({ChooseText("Regenerate Candidate Numbers", "重新生成候选数"), "X"});
+  items.push_back({ChooseText("Play", "Regenerate Candidate Numbers", "重新生成候选数"), "X"});
   return items;
 }
 

@@ -27,7 +27,12 @@ const QString kBorder = QStringLiteral(
 const QString kSeparator = QStringLiteral(
     "|------------------------------+------------------------------+------------------------------|");
 
-QString TestNotice(int code) {
+
+}  // namespace
+
+// --- Import or Create Sudoku ---
+
+QString Tfrm_new::TestNotice(int code) {
   switch (code) {
     case kUnique:
       return CT("Check OK", "题目有唯一解");
@@ -38,9 +43,6 @@ QString TestNotice(int code) {
   }
 }
 
-}  // namespace
-
-// --- Import or Create Sudoku ---
 
 Tfrm_new::Tfrm_new(Session& session, QWidget* parent)
     : QDialog(parent), session_(session), prompts_(session.prompts()) {

@@ -62,6 +62,8 @@ class Tfrm_new : public QDialog {
   TfrmImport* frmImport = nullptr;
 
   void FormCreate();
+  // What the puzzle test's code tells the player.
+  static QString TestNotice(int code);
   // The editor board shows the puzzle again.
   void ShowEditor();
 

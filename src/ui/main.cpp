@@ -9,6 +9,7 @@
 
 #include "core/textfile.hpp"
 #include "ui/icons.hpp"
+#include "ui/language.hpp"
 #include "ui/mainwindow.hpp"
 #include "ui/prompts.hpp"
 #include "ui/scriptrun.hpp"
@@ -35,6 +36,11 @@ int main(int argc, char* argv[]) {
       QStringLiteral("Play the commands in <file> and exit (release checks); without a display it runs offscreen."),
       QStringLiteral("file"));
   parser.addOption(scriptOption);
+  const QCommandLineOption langOption(
+      QStringLiteral("lang"),
+      QStringLiteral("The language of the window: en or zh_CN (default: the system's; a script plays in English)."),
+      QStringLiteral("language"));
+  parser.addOption(langOption);
 
   // A first reading before any window system is touched: --help and
   // --version answer without a display. Qt's own options (-platform ...)
@@ -52,6 +58,14 @@ int main(int argc, char* argv[]) {
     std::printf("%s %s\n", qPrintable(QApplication::applicationName()),
                 qPrintable(QApplication::applicationVersion()));
     return 0;
+  }
+  // Release checks compare English texts, so a script speaks English unless told.
+  const QString choice = parser.isSet(langOption) ? parser.value(langOption)
+                         : parser.isSet(scriptOption) ? QStringLiteral("en")
+                                                      : QString();
+  if (!choice.isEmpty() && tessel::ui::PickLanguage(choice).isEmpty()) {
+    std::fprintf(stderr, "sudoku-tessel: unknown language '%s' (en or zh_CN)\n", qPrintable(choice));
+    return 2;
   }
   // Only the plain start shows a window; a script or a refused argument
   // needs none, so without a display it must not abort.
@@ -71,6 +85,7 @@ int main(int argc, char* argv[]) {
                  qPrintable(parser.positionalArguments().first()));
     return 2;
   }
+  tessel::ui::UseLanguage(tessel::ui::PickLanguage(choice));
 
   if (parser.isSet(scriptOption)) {
     const QString path = parser.value(scriptOption);

@@ -38,6 +38,7 @@
 #include "core/textfile.hpp"
 #include "ui/appearance.hpp"
 #include "ui/icons.hpp"
+#include "ui/language.hpp"
 #include "ui/solutionsviewer.hpp"
 #include "ui/texts.hpp"
 #include "widgets/boardaccess.hpp"
@@ -814,8 +815,10 @@ void TForm1::appearance1Click() {
 bool TForm1::OpenUrl(const QUrl& url) { return openUrl_ && openUrl_(url); }
 
 void TForm1::Contents1Click() {
-  // The browser needs a real file, not a resource path.
-  QFile source(QStringLiteral(":/help/index.html"));
+  // The browser needs a real file, not a resource path. The page is in the
+  // window's language.
+  QFile source(CurrentLanguage() == QLatin1String("zh_CN") ? QStringLiteral(":/help/index_zh_CN.html")
+                                                          : QStringLiteral(":/help/index.html"));
   const QString target = dataFolder + QStringLiteral("help.html");
   if (!source.open(QIODevice::ReadOnly) ||
       !WriteFileAtomic(QFile::encodeName(target).toStdString(), source.readAll().toStdString())) {

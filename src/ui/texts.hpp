@@ -1,5 +1,7 @@
-// The one place where the window code picks the wording of a text: every
-// message, hint and caption is given in English and Chinese.
+// The one place the window picks the wording of a text: every message, hint
+// and caption with a described Chinese wording goes through the core's
+// ChooseText, keyed by the class that shows it (its translation context).
+// Used inside the members of a Q_OBJECT class.
 #pragma once
 
 #include <QString>
@@ -8,8 +10,10 @@
 
 namespace tessel::ui {
 
-inline QString CT(const char* english, const char* chinese) {
-  return QString::fromStdString(tessel::ChooseText(english, chinese));
+inline QString ChosenText(const char* context, const char* english, const char* chinese) {
+  return QString::fromStdString(tessel::ChooseText(context, english, chinese));
 }
 
 }  // namespace tessel::ui
+
+#define CT(english, chinese) ::tessel::ui::ChosenText(staticMetaObject.className(), english, chinese)
