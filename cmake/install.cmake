@@ -83,4 +83,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # platform plugins are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Chinese needs a CJK font, and Qt's own dialog buttons their translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 include(CPack)

@@ -16,6 +16,8 @@ mkdir -p "$work/tmp" && export TMPDIR="$work/tmp"
 deb=$(ls "$work"/pkg/*.deb)
 echo "built $(basename "$deb") ($(du -k "$deb" | cut -f1) KB)"
 
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ "$recommends" == *fonts-noto-cjk* ]] || { echo "FAIL: no CJK font recommended: $recommends"; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for pkg in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
