@@ -69,7 +69,7 @@ TfrmAppearance::TfrmAppearance(Session& session)
       session_(session),
       settings_(QFile::encodeName(session.DataFolder() + QString::fromLatin1(kSettingsFileName)).toStdString()) {
   setObjectName(QStringLiteral("TfrmAppearance"));
-  setWindowTitle(QStringLiteral("Appearance"));
+  setWindowTitle(tr("Appearance"));
   setModal(true);
   setFixedSize(kClientWidth, kClientHeight);
 
@@ -79,40 +79,40 @@ TfrmAppearance::TfrmAppearance(Session& session)
     box = new QGroupBox(caption, this);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(left, top, kLeftWidth, height);
-    check = new QCheckBox(QStringLiteral("Default Color"), box);
+    check = new QCheckBox(tr("Default Color"), box);
     check->setObjectName(QString::fromLatin1(checkName));
     // The narrow column leaves little room: the box and labels start close to the frame.
     check->setGeometry(3, 20, kLeftWidth - 4, 20);
     check->setChecked(true);
-    check->setToolTip(QStringLiteral("Use the game's own colours for this group"));
+    check->setToolTip(tr("Use the game's own colours for this group"));
   };
   auto swatch = [&](QGroupBox* box, const char* name, TColor colour, const QString& label, int top) {
     auto* s = new TColorSwatch(colour, box);
     s->setObjectName(QString::fromLatin1(name));
     s->setGeometry(6, top, 24, 18);
     s->setAccessibleName(box->title() + QStringLiteral(": ") + label);
-    s->setToolTip(QStringLiteral("Click to pick this colour"));
+    s->setToolTip(tr("Click to pick this colour"));
     auto* l = new QLabel(label, box);
     l->setGeometry(34, top, kLeftWidth - 36, 18);
     return s;
   };
 
-  group(GroupBox1, CheckBox1, "GroupBox1", "CheckBox1", QStringLiteral("Background"), 8, 102);
-  Panel1 = swatch(GroupBox1, "Panel1", 16777215, QStringLiteral("Color 1"), 46);
-  Panel2 = swatch(GroupBox1, "Panel2", 16747403, QStringLiteral("Color 2"), 72);
-  group(GroupBox2, CheckBox2, "GroupBox2", "CheckBox2", QStringLiteral("Font Color"), 116, 128);
-  fpanel1 = swatch(GroupBox2, "fpanel1", kClDefault, QStringLiteral("Fixed"), 46);
-  fpanel2 = swatch(GroupBox2, "fpanel2", 16711680, QStringLiteral("Big Number"), 72);
-  fpanel3 = swatch(GroupBox2, "fpanel3", 4227327, QStringLiteral("Candidate"), 98);
-  group(GroupBox3, CheckBox3, "GroupBox3", "CheckBox3", QStringLiteral("Highlight Color"), 250, 76);
-  highpanle = swatch(GroupBox3, "highpanle", 8421440, QStringLiteral("Color"), 46);
+  group(GroupBox1, CheckBox1, "GroupBox1", "CheckBox1", tr("Background"), 8, 102);
+  Panel1 = swatch(GroupBox1, "Panel1", 16777215, tr("Color 1"), 46);
+  Panel2 = swatch(GroupBox1, "Panel2", 16747403, tr("Color 2"), 72);
+  group(GroupBox2, CheckBox2, "GroupBox2", "CheckBox2", tr("Font Color"), 116, 128);
+  fpanel1 = swatch(GroupBox2, "fpanel1", kClDefault, tr("Fixed"), 46);
+  fpanel2 = swatch(GroupBox2, "fpanel2", 16711680, tr("Big Number"), 72);
+  fpanel3 = swatch(GroupBox2, "fpanel3", 4227327, tr("Candidate"), 98);
+  group(GroupBox3, CheckBox3, "GroupBox3", "CheckBox3", tr("Highlight Color"), 250, 76);
+  highpanle = swatch(GroupBox3, "highpanle", 8421440, tr("Color"), 46);
 
   sd1 = new TPICSD33(this);
   sd1->setObjectName(QStringLiteral("sd1"));
   sd1->move(left + kLeftWidth + 8, 8);
   sd1->setFONTSize3(10);
-  sd1->setAccessibleName(QStringLiteral("Preview board"));
-  sd1->setToolTip(QStringLiteral("How the board looks with these colours"));
+  sd1->setAccessibleName(tr("Preview board"));
+  sd1->setToolTip(tr("How the board looks with these colours"));
 
   const int buttonTop = 8 + TPICSD33::kBoardSize + 10;
   auto button = [&](QPushButton*& b, const char* name, const QString& text, int x) {
@@ -121,12 +121,12 @@ TfrmAppearance::TfrmAppearance(Session& session)
     b->setGeometry(x, buttonTop, 75, 25);
     b->setAutoDefault(false);
   };
-  button(Button3, "Button3", QStringLiteral("Default"), left);
-  button(Button1, "Button1", QStringLiteral("OK"), kClientWidth - 2 * (75 + 8));
-  button(Button2, "Button2", QStringLiteral("Cancel"), kClientWidth - (75 + 8));
-  Button3->setToolTip(QStringLiteral("Back to the game's own colours"));
-  Button1->setToolTip(QStringLiteral("Keep these colours and use them on the board"));
-  Button2->setToolTip(QStringLiteral("Drop the changes"));
+  button(Button3, "Button3", tr("Default"), left);
+  button(Button1, "Button1", tr("OK"), kClientWidth - 2 * (75 + 8));
+  button(Button2, "Button2", tr("Cancel"), kClientWidth - (75 + 8));
+  Button3->setToolTip(tr("Back to the game's own colours"));
+  Button1->setToolTip(tr("Keep these colours and use them on the board"));
+  Button2->setToolTip(tr("Drop the changes"));
   connect(Button1, &QPushButton::clicked, this, &TfrmAppearance::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TfrmAppearance::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TfrmAppearance::Button3Click);

@@ -62,7 +62,8 @@ void TForm1::LoadGameFile(const QString& path) {
   // The whole file is read and checked before anything changes.
   const ReadResult read = ReadWholeFile(LocalPath(path));
   if (!read.ok)
-    throw GameDataError(read.error.empty() ? "Cannot open file \"" + LocalPath(path) + "\"" : read.error);
+    throw GameDataError(read.error.empty() ? tr("Cannot open file \"%1\"").arg(path).toLocal8Bit().toStdString()
+                                           : read.error);
   const GameFile file = ParseGameFile(read.bytes);
 
   game_.LoadGameFile(file);

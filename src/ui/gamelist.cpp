@@ -30,7 +30,7 @@ constexpr int kRawNameRole = Qt::UserRole + 1;
 int g_lockWaitMs = 3000;
 
 QString GoneText(const std::string& name) {
-  return QStringLiteral("The game \"%1\" is no longer in your list.").arg(QString::fromStdString(name));
+  return Tfrmgamelist::tr("The game \"%1\" is no longer in your list.").arg(QString::fromStdString(name));
 }
 
 }  // namespace
@@ -39,39 +39,39 @@ QString GoneText(const std::string& name) {
 
 Tfrmsave::Tfrmsave(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
   setObjectName(QStringLiteral("frmsave"));
-  setWindowTitle(QStringLiteral("Save Your Game"));
+  setWindowTitle(tr("Save Your Game"));
   setFixedSize(357, 263);
-  Label1 = new QLabel(QStringLiteral("Name of Your Game:"), this);
+  Label1 = new QLabel(tr("Name of Your Game:"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(16, 16, 200, 20);
-  Edit1 = new QLineEdit(QStringLiteral("New Game"), this);
+  Edit1 = new QLineEdit(tr("New Game"), this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setGeometry(16, 40, 320, 24);
   Label1->setBuddy(Edit1);  // the label names the box for screen readers
-  Edit1->setToolTip(QStringLiteral("The name the game is listed under"));
-  RadioGroup1 = new QGroupBox(QStringLiteral("Game Level"), this);
+  Edit1->setToolTip(tr("The name the game is listed under"));
+  RadioGroup1 = new QGroupBox(tr("Game Level"), this);
   RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
   RadioGroup1->setGeometry(16, 76, 320, 124);
   RadioButtons = new QButtonGroup(this);
   auto* grid = new QGridLayout(RadioGroup1);
-  const char* const items[] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical", "Unknown or N/A"};
+  // The level names the game list shows, in the window's language.
   for (int i = 0; i < 6; ++i) {
-    auto* rb = new QRadioButton(QString::fromLatin1(items[i]), RadioGroup1);
+    auto* rb = new QRadioButton(QString::fromStdString(GameLevelText(i)), RadioGroup1);
     rb->setObjectName(QStringLiteral("Level%1").arg(i));
     RadioButtons->addButton(rb, i);
-    rb->setToolTip(QStringLiteral("The level listed with the game"));
+    rb->setToolTip(tr("The level listed with the game"));
     // Two columns, filled top to bottom.
     grid->addWidget(rb, i % 3, i / 3);
   }
   SetItemIndex(5);
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1 = new QPushButton(tr("OK"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry(96, 220, 75, 25);
-  Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+  Button2 = new QPushButton(tr("Cancel"), this);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setGeometry(186, 220, 75, 25);
-  Button1->setToolTip(QStringLiteral("Save the board under this name"));
-  Button2->setToolTip(QStringLiteral("Close without saving"));
+  Button1->setToolTip(tr("Save the board under this name"));
+  Button2->setToolTip(tr("Close without saving"));
   connect(Button1, &QPushButton::clicked, this, &Tfrmsave::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -93,9 +93,9 @@ bool Tfrmsave::ChangeGames(const GamesChange& change) {
   if (!lock.tryLock(g_lockWaitMs)) {
     session_.prompts().Notice(
         this, lock.error() == QLockFile::LockFailedError
-                  ? QStringLiteral("Another copy of Sudoku Tessel is changing your saved games. "
-                                   "Nothing was changed; please try again.")
-                  : QStringLiteral("Your saved games cannot be changed: the folder %1 cannot be written to.")
+                  ? tr("Another copy of Sudoku Tessel is changing your saved games. "
+                       "Nothing was changed; please try again.")
+                  : tr("Your saved games cannot be changed: the folder %1 cannot be written to.")
                         .arg(QDir::toNativeSeparators(session_.DataFolder())));
     return false;
   }
@@ -141,15 +141,15 @@ void Tfrmsave::Button1Click() {
   }
   const bool saved = ChangeGames([&](std::vector<std::string>& lines, QString& why) {
     if (!overwrite && FindGame(lines, name) != 0) {
-      why = QStringLiteral("Another copy of Sudoku Tessel has just saved a game named \"%1\". Nothing was saved; "
-                           "please save again.")
+      why = tr("Another copy of Sudoku Tessel has just saved a game named \"%1\". Nothing was saved; "
+               "please save again.")
                 .arg(QString::fromStdString(name));
       return false;
     }
     std::string error;
     if (SaveGameRecord(lines, name, ItemIndex(), session_.game().store().GetSolution(), Memo1, &error)) return true;
-    why = QStringLiteral("Your game was not saved: games.dat is damaged (%1). Repair or move the file, then "
-                         "save again.")
+    why = tr("Your game was not saved: games.dat is damaged (%1). Repair or move the file, then "
+             "save again.")
               .arg(QString::fromStdString(error));
     return false;
   });
@@ -162,7 +162,7 @@ void Tfrmsave::Button1Click() {
 
 Tfrmgamelist::Tfrmgamelist(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
   setObjectName(QStringLiteral("frmgamelist"));
-  setWindowTitle(QStringLiteral("Choose a sudoku"));
+  setWindowTitle(tr("Choose a sudoku"));
   setFixedSize(377, 335);
   StringGrid1 = new QTableWidget(1, 2, this);
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
@@ -176,15 +176,15 @@ Tfrmgamelist::Tfrmgamelist(Session& session, QWidget* parent) : QDialog(parent),
   StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  StringGrid1->setAccessibleName(QStringLiteral("Saved games"));
-  StringGrid1->setToolTip(QStringLiteral("Your saved games; double-click one to play it"));
+  StringGrid1->setAccessibleName(tr("Saved games"));
+  StringGrid1->setToolTip(tr("Your saved games; double-click one to play it"));
   SetRow(0, std::string(), QString());
 
   const char* const names[] = {"Button1", "Button2", "Button3", "Button4"};
-  const QString texts[] = {QStringLiteral("Delete"), QStringLiteral("Rename"), QStringLiteral("OK"),
-                           QStringLiteral("Cancel")};
-  const QString tips[] = {QStringLiteral("Delete the selected game"), QStringLiteral("Rename the selected game"),
-                          QStringLiteral("Play the selected game"), QStringLiteral("Close the list")};
+  const QString texts[] = {tr("Delete"), tr("Rename"), tr("OK"),
+                           tr("Cancel")};
+  const QString tips[] = {tr("Delete the selected game"), tr("Rename the selected game"),
+                          tr("Play the selected game"), tr("Close the list")};
   QPushButton** buttons[] = {&Button1, &Button2, &Button3, &Button4};
   for (int i = 0; i < 4; ++i) {
     *buttons[i] = new QPushButton(texts[i], this);

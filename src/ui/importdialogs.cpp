@@ -27,6 +27,9 @@ const QString kBorder = QStringLiteral(
 const QString kSeparator = QStringLiteral(
     "|------------------------------+------------------------------+------------------------------|");
 
+// The notice is written out where lupdate can read it.
+static_assert(kInvalidFormatText == "Invalid format.");
+
 
 }  // namespace
 
@@ -66,8 +69,8 @@ Tfrm_new::Tfrm_new(Session& session, QWidget* parent)
   sdnew->setErrorcolor(254);
   sdnew->setHighcolor(9813909);
   sdnew->setHoverFrames(true);
-  sdnew->setAccessibleName(QStringLiteral("Puzzle editor"));
-  sdnew->setToolTip(QStringLiteral("Click a candidate to make it a clue; click a clue to take it back"));
+  sdnew->setAccessibleName(tr("Puzzle editor"));
+  sdnew->setToolTip(tr("Click a candidate to make it a clue; click a clue to take it back"));
 
   struct ButtonDef {
     QPushButton** button;
@@ -78,13 +81,17 @@ Tfrm_new::Tfrm_new(Session& session, QWidget* parent)
   };
   const ButtonDef buttons[] = {
       {&Button5, "Button5", CT("Load Puzzle", "载入当前题目"), &Tfrm_new::Button5Click,
-       "Copy the digits of the game board into the editor"},
-      {&Button6, "Button6", CT("&Import", "导入(&I)"), &Tfrm_new::Button6Click, "Paste a puzzle as text"},
-      {&Button3, "Button3", CT("&Clear Grid", "清除表格(&C)"), &Tfrm_new::Button3Click, "Empty the editor"},
+       QT_TR_NOOP("Copy the digits of the game board into the editor")},
+      {&Button6, "Button6", CT("&Import", "导入(&I)"), &Tfrm_new::Button6Click,
+       QT_TR_NOOP("Paste a puzzle as text")},
+      {&Button3, "Button3", CT("&Clear Grid", "清除表格(&C)"), &Tfrm_new::Button3Click,
+       QT_TR_NOOP("Empty the editor")},
       {&Button1, "Button1", CT("Check Puzzle", "检查题目"), &Tfrm_new::Button1Click,
-       "Tell whether the puzzle has one solution, several or none"},
-      {&Button2, "Button2", CT("Play Puzzle", "开始游戏"), &Tfrm_new::Button2Click, "Play this puzzle on the board"},
-      {&Button4, "Button4", CT("&Quit", "退出(&Q)"), &Tfrm_new::Button4Click, "Close without playing"},
+       QT_TR_NOOP("Tell whether the puzzle has one solution, several or none")},
+      {&Button2, "Button2", CT("Play Puzzle", "开始游戏"), &Tfrm_new::Button2Click,
+       QT_TR_NOOP("Play this puzzle on the board")},
+      {&Button4, "Button4", CT("&Quit", "退出(&Q)"), &Tfrm_new::Button4Click,
+       QT_TR_NOOP("Close without playing")},
   };
   const int left = 8 + TPICSD33::kBoardSize + 12;
   const int width = kClientWidth - left - 8;
@@ -94,7 +101,7 @@ Tfrm_new::Tfrm_new(Session& session, QWidget* parent)
     b->setObjectName(QString::fromLatin1(s.name));
     b->setAutoDefault(false);
     b->setGeometry(left, top, width, 32);
-    b->setToolTip(QString::fromLatin1(s.tip));
+    b->setToolTip(tr(s.tip));
     top += 42;
     connect(b, &QPushButton::clicked, this, s.handler);
     *s.button = b;
@@ -196,8 +203,8 @@ TfrmImport::TfrmImport(Tfrm_new& owner, Prompts& prompts)
   memo2->setFont(FixedPitchFont(memo2->font()));
   memo2->setAttribute(Qt::WA_InputMethodEnabled, false);
   memo2->setContextMenuPolicy(Qt::CustomContextMenu);
-  memo2->setAccessibleName(QStringLiteral("Puzzle text"));
-  memo2->setToolTip(QStringLiteral("Type or paste the puzzle here; right-click for Select All, Copy, Paste, Clear"));
+  memo2->setAccessibleName(tr("Puzzle text"));
+  memo2->setToolTip(tr("Type or paste the puzzle here; right-click for Select All, Copy, Paste, Clear"));
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -221,20 +228,23 @@ TfrmImport::TfrmImport(Tfrm_new& owner, Prompts& prompts)
   auto makeButton = [&](const char* name, const QString& caption, void (TfrmImport::*handler)(), const char* tip) {
     auto* b = new QPushButton(caption, buttonPanel);
     b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(QString::fromLatin1(tip));
+    b->setToolTip(tr(tip));
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, handler);
     row->addWidget(b);
     return b;
   };
-  Button3 = makeButton("Button3", QStringLiteral("Example 1"), &TfrmImport::Button3Click, "One line of 81 characters");
-  Button4 = makeButton("Button4", QStringLiteral("Example 2"), &TfrmImport::Button4Click, "Nine rows of nine");
-  Button5 = makeButton("Button5", QStringLiteral("Example 3"), &TfrmImport::Button5Click, "A framed grid");
-  Button6 = makeButton("Button6", QStringLiteral("Example 4"), &TfrmImport::Button6Click,
-                       "A framed grid with candidates");
+  Button3 = makeButton("Button3", tr("Example 1"), &TfrmImport::Button3Click,
+                       QT_TR_NOOP("One line of 81 characters"));
+  Button4 = makeButton("Button4", tr("Example 2"), &TfrmImport::Button4Click, QT_TR_NOOP("Nine rows of nine"));
+  Button5 = makeButton("Button5", tr("Example 3"), &TfrmImport::Button5Click, QT_TR_NOOP("A framed grid"));
+  Button6 = makeButton("Button6", tr("Example 4"), &TfrmImport::Button6Click,
+                       QT_TR_NOOP("A framed grid with candidates"));
   row->addStretch(1);
-  Button1 = makeButton("Button1", CT("OK", "确定"), &TfrmImport::Button1Click, "Put the puzzle into the editor");
-  Button2 = makeButton("Button2", CT("Cancel", "取消"), &TfrmImport::Button2Click, "Close without importing");
+  Button1 = makeButton("Button1", CT("OK", "确定"), &TfrmImport::Button1Click,
+                       QT_TR_NOOP("Put the puzzle into the editor"));
+  Button2 = makeButton("Button2", CT("Cancel", "取消"), &TfrmImport::Button2Click,
+                       QT_TR_NOOP("Close without importing"));
 
   auto* helpPanel = new QFrame(this);
   helpPanel->setFrameShape(QFrame::StyledPanel);
@@ -256,7 +266,7 @@ TfrmImport::TfrmImport(Tfrm_new& owner, Prompts& prompts)
 
 void TfrmImport::Button1Click() {
   if (!owner_.TakeImportText(memo2->toPlainText()))
-    prompts_.Notice(this, CT(kInvalidFormatText.data(), "无效的格式."));
+    prompts_.Notice(this, CT("Invalid format.", "无效的格式."));
   accept();
 }
 

@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QThread>
 #include <QScreen>
@@ -67,6 +68,12 @@ constexpr TColor kHintColour = 7978239;  // R 255, G 188, B 121
 // The key of options.ini that holds Keyboard Play.
 constexpr const char* kKeyboardPlayKey = "keyboard play";
 
+// A caption as a hint: "&Exit" reads "Exit", "退出(&X)" reads "退出".
+QString WithoutMnemonic(QString text) {
+  static const QRegularExpression kChineseStyle(QStringLiteral("\\(&[^)]\\)"));
+  return text.remove(kChineseStyle).remove(QLatin1Char('&'));
+}
+
 // The finished mark: a green tick and "Solved".
 QPixmap SolvedBadge(qreal dpr) {
   const QSize size(76, 22);
@@ -82,7 +89,7 @@ QPixmap SolvedBadge(qreal dpr) {
   p.setFont(f);
   p.setPen(QColor(0x2E, 0x9E, 0x44));
   p.drawText(QRect(23, 0, size.width() - 23, size.height()), Qt::AlignVCenter | Qt::AlignLeft,
-             QStringLiteral("Solved"));
+             TForm1::tr("Solved"));
   return pm;
 }
 
@@ -167,44 +174,52 @@ struct TForm1::ActionDef {
 };
 
 const TForm1::ActionDef TForm1::kActions[] = {
-    {&TForm1::SaveCurrentBoard1, "SaveCurrentBoard1", "&Save Current Board", "", IconId::SaveGame,
+    {&TForm1::SaveCurrentBoard1, "SaveCurrentBoard1", QT_TR_NOOP("&Save Current Board"), "", IconId::SaveGame,
      &TForm1::SaveCurrentBoard1Click},
-    {&TForm1::ToolButton1, "ToolButton1", "Display Your Game List", "", IconId::GameList, &TForm1::ToolButton1Click},
-    {&TForm1::ToolButton12, "ToolButton12", "Printable Board", "", IconId::Printable, &TForm1::ToolButton12Click},
-    {&TForm1::ToolButton4, "ToolButton4", "&Import or Create Sudoku", "", IconId::Import, &TForm1::ToolButton4Click},
-    {&TForm1::Con1, "Con1", "Continue Your Last Game", "", {}, &TForm1::Con1Click},
-    {&TForm1::Exit1, "Exit1", "&Exit", "", {}, &TForm1::Exit1Click},
-    {&TForm1::appearance1, "appearance1", "Appearance", "", {}, &TForm1::appearance1Click},
-    {&TForm1::savet, "savet", "Save Replay", "", {}, &TForm1::savetClick},
-    {&TForm1::objectSaveGameStepByStep1TMenuItem1, "objectSaveGameStepByStep1TMenuItem1", "Load Replay", "", {},
-     &TForm1::objectSaveGameStepByStep1TMenuItem1Click},
-    {&TForm1::CopyPuzzleToClipboard1, "CopyPuzzleToClipboard1", "Copy Puzzle To Clipboard", "", IconId::Copy,
-     &TForm1::CopyPuzzleToClipboard1Click},
-    {&TForm1::ExplainNextStep1, "ExplainNextStep1", "Explain Next Step", "", {}, &TForm1::ExplainNextStep},
-    {&TForm1::ApplyExplainedStep1, "ApplyExplainedStep1", "Apply Explained Step",
-     "Make the explained step on the board", {}, &TForm1::ApplyExplainedStep},
-    {&TForm1::KeyboardPlay1, "KeyboardPlay1", "&Keyboard Play",
-     "Move a cursor on the board with the arrow keys and play with the keys", {}, &TForm1::KeyboardPlay1Click},
-    {&TForm1::tbresign, "tbresign", "Restart", "", IconId::Restart, &TForm1::tbresignClick},
-    {&TForm1::tbsolve, "tbsolve", "Show Solution", "", IconId::Solve, &TForm1::tbsolveClick},
-    {&TForm1::ToolButton16, "ToolButton16", "Check Error", "", IconId::CheckError, &TForm1::ToolButton16Click},
-    {&TForm1::ToolButton9, "ToolButton9", "Show hint", "", IconId::Hint, &TForm1::ToolButton9Click},
-    {&TForm1::b1, "b1", "Start Branch", "", IconId::StartBranch, &TForm1::b1Click},
-    {&TForm1::b2, "b2", "Accept Branch", "", IconId::AcceptBranch, &TForm1::b2Click},
-    {&TForm1::b3, "b3", "Reject Branch", "", IconId::RejectBranch, &TForm1::b3Click},
-    {&TForm1::tbfirst, "tbfirst", "First Step", "", IconId::First, &TForm1::tbfirstClick},
-    {&TForm1::tbback, "tbback", "Back Step", "", IconId::Back, &TForm1::tbbackClick},
-    {&TForm1::tbnext, "tbnext", "Next Step", "", IconId::Next, &TForm1::tbnextClick},
-    {&TForm1::tblast, "tblast", "Last Step", "", IconId::Last, &TForm1::tblastClick},
-    {&TForm1::Contents1, "Contents1", "Contents", "Open the help page", {}, &TForm1::Contents1Click},
-    {&TForm1::HomePage1, "HomePage1", "Sudoku Tessel Home Page", "Visit the Sudoku Tessel home page", {},
-     &TForm1::HomePage1Click},
-    {&TForm1::Feedback1, "Feedback1", "Send Feedback", "Report a problem or an idea", {}, &TForm1::Feedback1Click},
-    {&TForm1::CheckNewVersion1, "CheckNewVersion1", "Check New Version", "Check for a newer version", {},
-     &TForm1::CheckNewVersion1Click},
-    {&TForm1::AutoCheckNewVersion1, "AutoCheckNewVersion1", "Auto Check New Version",
-     "Check for a newer version at start", {}, nullptr},
-    {&TForm1::About1, "About1", "&About SudokuTessel", "", {}, &TForm1::About1Click},
+    {&TForm1::ToolButton1, "ToolButton1", QT_TR_NOOP("Display Your Game List"), "", IconId::GameList,
+     &TForm1::ToolButton1Click},
+    {&TForm1::ToolButton12, "ToolButton12", QT_TR_NOOP("Printable Board"), "", IconId::Printable,
+     &TForm1::ToolButton12Click},
+    {&TForm1::ToolButton4, "ToolButton4", QT_TR_NOOP("&Import or Create Sudoku"), "", IconId::Import,
+     &TForm1::ToolButton4Click},
+    {&TForm1::Con1, "Con1", QT_TR_NOOP("Continue Your Last Game"), "", {}, &TForm1::Con1Click},
+    {&TForm1::Exit1, "Exit1", QT_TR_NOOP("&Exit"), "", {}, &TForm1::Exit1Click},
+    {&TForm1::appearance1, "appearance1", QT_TR_NOOP("Appearance"), "", {}, &TForm1::appearance1Click},
+    {&TForm1::savet, "savet", QT_TR_NOOP("Save Replay"), "", {}, &TForm1::savetClick},
+    {&TForm1::objectSaveGameStepByStep1TMenuItem1, "objectSaveGameStepByStep1TMenuItem1", QT_TR_NOOP("Load Replay"),
+     "", {}, &TForm1::objectSaveGameStepByStep1TMenuItem1Click},
+    {&TForm1::CopyPuzzleToClipboard1, "CopyPuzzleToClipboard1", QT_TR_NOOP("Copy Puzzle To Clipboard"), "",
+     IconId::Copy, &TForm1::CopyPuzzleToClipboard1Click},
+    {&TForm1::ExplainNextStep1, "ExplainNextStep1", QT_TR_NOOP("Explain Next Step"), "", {},
+     &TForm1::ExplainNextStep},
+    {&TForm1::ApplyExplainedStep1, "ApplyExplainedStep1", QT_TR_NOOP("Apply Explained Step"),
+     QT_TR_NOOP("Make the explained step on the board"), {}, &TForm1::ApplyExplainedStep},
+    {&TForm1::KeyboardPlay1, "KeyboardPlay1", QT_TR_NOOP("&Keyboard Play"),
+     QT_TR_NOOP("Move a cursor on the board with the arrow keys and play with the keys"), {},
+     &TForm1::KeyboardPlay1Click},
+    {&TForm1::tbresign, "tbresign", QT_TR_NOOP("Restart"), "", IconId::Restart, &TForm1::tbresignClick},
+    {&TForm1::tbsolve, "tbsolve", QT_TR_NOOP("Show Solution"), "", IconId::Solve, &TForm1::tbsolveClick},
+    {&TForm1::ToolButton16, "ToolButton16", QT_TR_NOOP("Check Error"), "", IconId::CheckError,
+     &TForm1::ToolButton16Click},
+    {&TForm1::ToolButton9, "ToolButton9", QT_TR_NOOP("Show hint"), "", IconId::Hint, &TForm1::ToolButton9Click},
+    {&TForm1::b1, "b1", QT_TR_NOOP("Start Branch"), "", IconId::StartBranch, &TForm1::b1Click},
+    {&TForm1::b2, "b2", QT_TR_NOOP("Accept Branch"), "", IconId::AcceptBranch, &TForm1::b2Click},
+    {&TForm1::b3, "b3", QT_TR_NOOP("Reject Branch"), "", IconId::RejectBranch, &TForm1::b3Click},
+    {&TForm1::tbfirst, "tbfirst", QT_TR_NOOP("First Step"), "", IconId::First, &TForm1::tbfirstClick},
+    {&TForm1::tbback, "tbback", QT_TR_NOOP("Back Step"), "", IconId::Back, &TForm1::tbbackClick},
+    {&TForm1::tbnext, "tbnext", QT_TR_NOOP("Next Step"), "", IconId::Next, &TForm1::tbnextClick},
+    {&TForm1::tblast, "tblast", QT_TR_NOOP("Last Step"), "", IconId::Last, &TForm1::tblastClick},
+    {&TForm1::Contents1, "Contents1", QT_TR_NOOP("Contents"), QT_TR_NOOP("Open the help page"), {},
+     &TForm1::Contents1Click},
+    {&TForm1::HomePage1, "HomePage1", QT_TR_NOOP("Sudoku Tessel Home Page"),
+     QT_TR_NOOP("Visit the Sudoku Tessel home page"), {}, &TForm1::HomePage1Click},
+    {&TForm1::Feedback1, "Feedback1", QT_TR_NOOP("Send Feedback"), QT_TR_NOOP("Report a problem or an idea"), {},
+     &TForm1::Feedback1Click},
+    {&TForm1::CheckNewVersion1, "CheckNewVersion1", QT_TR_NOOP("Check New Version"),
+     QT_TR_NOOP("Check for a newer version"), {}, &TForm1::CheckNewVersion1Click},
+    {&TForm1::AutoCheckNewVersion1, "AutoCheckNewVersion1", QT_TR_NOOP("Auto Check New Version"),
+     QT_TR_NOOP("Check for a newer version at start"), {}, nullptr},
+    {&TForm1::About1, "About1", QT_TR_NOOP("&About SudokuTessel"), "", {}, &TForm1::About1Click},
 };
 
 QAction* TForm1::MakeAction(const char* name, const QString& text, const QString& hint) {
@@ -217,8 +232,8 @@ QAction* TForm1::MakeAction(const char* name, const QString& text, const QString
 
 void TForm1::BuildActions() {
   for (const ActionDef& d : kActions) {
-    const QString text = QString::fromUtf8(d.text);
-    QAction* a = MakeAction(d.name, text, *d.hint ? QString::fromUtf8(d.hint) : QString(text).remove('&'));
+    const QString text = tr(d.text);
+    QAction* a = MakeAction(d.name, text, *d.hint ? tr(d.hint) : WithoutMnemonic(text));
     if (d.icon) a->setIcon(MakeIcon(*d.icon));
     if (d.slot) connect(a, &QAction::triggered, this, d.slot);
     this->*d.action = a;
@@ -232,7 +247,7 @@ void TForm1::BuildActions() {
                                      &TForm1::ToolButton7Click, &TForm1::ToolButton8Click};
   for (int level = 0; level < 5; ++level) {
     QString name = QString::fromStdString(LevelName(level));
-    QAction* a = MakeAction(levelNames[level], name, QStringLiteral("Create Sudoku:") + name);
+    QAction* a = MakeAction(levelNames[level], name, tr("Create Sudoku:%1").arg(name));
     a->setIcon(MakeIcon(LevelIcon(level)));
     connect(a, &QAction::triggered, this, levelSlots[level]);
     *levelActions[level] = a;
@@ -250,7 +265,7 @@ void TForm1::BuildActions() {
 }
 
 void TForm1::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("File1"));
   file->addAction(SaveCurrentBoard1);
   file->addAction(ToolButton1);
@@ -260,13 +275,13 @@ void TForm1::BuildMenus() {
   file->addSeparator();
   file->addAction(Exit1);
 
-  QMenu* game = menuBar()->addMenu(QStringLiteral("&New Game"));
+  QMenu* game = menuBar()->addMenu(tr("&New Game"));
   game->setObjectName(QStringLiteral("NewGame1"));
   for (QAction* a : {ToolButton11, ToolButton5, ToolButton6, ToolButton7, ToolButton8}) game->addAction(a);
   game->addSeparator();
   game->addAction(ToolButton1);
 
-  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+  QMenu* tools = menuBar()->addMenu(tr("&Tools"));
   tools->setObjectName(QStringLiteral("Tools1"));
   tools->addAction(appearance1);
   tools->addSeparator();
@@ -281,7 +296,7 @@ void TForm1::BuildMenus() {
   tools->addAction(tbback);  // the menu shows their shortcuts
   tools->addAction(tbnext);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
   help->addAction(Contents1);
   help->addSeparator();
@@ -338,7 +353,7 @@ void TForm1::BuildToolBars(QWidget* client) {
   ToolBar1->addWidget(ndtxt);
 
   ToolBar2 = makeBar("ToolBar2", kToolBar2Top);
-  cbautoupdate = new QCheckBox(QStringLiteral("Auto Update Candidates"), ToolBar2);
+  cbautoupdate = new QCheckBox(tr("Auto Update Candidates"), ToolBar2);
   cbautoupdate->setObjectName(QStringLiteral("cbautoupdate"));
   cbautoupdate->setChecked(game_.autoUpdate());
   connect(cbautoupdate, &QCheckBox::toggled, this, [this](bool on) { game_.SetAutoUpdate(on); });
@@ -356,7 +371,7 @@ void TForm1::BuildToolBars(QWidget* client) {
   WC_Label->setObjectName(QStringLiteral("WC_Label"));
   WC_Label->setPixmap(SolvedBadge(devicePixelRatioF()));
   WC_Label->setContentsMargins(8, 0, 0, 0);
-  WC_Label->setAccessibleName(QStringLiteral("Solved"));
+  WC_Label->setAccessibleName(tr("Solved"));
   // A toolbar shows and hides its widgets through their actions.
   wcAction_ = ToolBar2->addWidget(WC_Label);
 }
@@ -401,12 +416,12 @@ void TForm1::BuildBoard(QWidget* client) {
 }
 
 void TForm1::BuildSidePanel(QWidget* client) {
-  GroupBoxCandidates = new QGroupBox(QStringLiteral("Show Candidates"), client);
+  GroupBoxCandidates = new QGroupBox(tr("Show Candidates"), client);
   GroupBoxCandidates->setObjectName(QStringLiteral("GroupBoxCandidates"));
   GroupBoxCandidates->setGeometry(kCandidatesRect);
-  rb_none = new QRadioButton(QStringLiteral("None  (F1)"), GroupBoxCandidates);
-  rb_all = new QRadioButton(QStringLiteral("All  (F2)"), GroupBoxCandidates);
-  rb_one = new QRadioButton(QStringLiteral("Only one  (F3)"), GroupBoxCandidates);
+  rb_none = new QRadioButton(tr("None  (F1)"), GroupBoxCandidates);
+  rb_all = new QRadioButton(tr("All  (F2)"), GroupBoxCandidates);
+  rb_one = new QRadioButton(tr("Only one  (F3)"), GroupBoxCandidates);
   rb_none->setObjectName(QStringLiteral("rb_none"));
   rb_all->setObjectName(QStringLiteral("rb_all"));
   rb_one->setObjectName(QStringLiteral("rb_one"));
@@ -439,8 +454,8 @@ void TForm1::BuildSidePanel(QWidget* client) {
     auto* b = new QToolButton(GroupBoxCandidates);
     b->setObjectName(QStringLiteral("disnote%1").arg(d));
     b->setText(QString::number(d));
-    b->setAccessibleName(QStringLiteral("Digit %1").arg(d));
-    b->setToolTip(QStringLiteral("Choose digit %1 (key %1)").arg(d));
+    b->setAccessibleName(tr("Digit %1").arg(d));
+    b->setToolTip(tr("Choose digit %1 (key %1)").arg(d));
     b->setCheckable(true);
     b->setAutoRaise(true);  // flat
     b->setFont(digitFont);
@@ -457,12 +472,12 @@ void TForm1::BuildSidePanel(QWidget* client) {
     });
   }
 
-  GroupBoxColor = new QGroupBox(QStringLiteral("Color Panel"), client);
+  GroupBoxColor = new QGroupBox(tr("Color Panel"), client);
   GroupBoxColor->setObjectName(QStringLiteral("GroupBoxColor"));
   GroupBoxColor->setGeometry(kColorRect);
   const QString markHint = CT("When Marking is checked, you can do color marking for each cell or Candidate.",
                               "选中时可以为每个单元标注颜色.");
-  chkcolor = new QCheckBox(QStringLiteral("Marking"), GroupBoxColor);
+  chkcolor = new QCheckBox(tr("Marking"), GroupBoxColor);
   chkcolor->setObjectName(QStringLiteral("chkcolor"));
   chkcolor->setGeometry(12, 22, kSideWidth - 20, 20);
   chkcolor->setStatusTip(markHint);
@@ -475,7 +490,7 @@ void TForm1::BuildSidePanel(QWidget* client) {
   ColorGrid1->setSelection(1);
   ColorGrid1->setStatusTip(markHint);
   ColorGrid1->setToolTip(markHint);
-  bt_clearcolor = new QPushButton(QStringLiteral("Clear Marking"), GroupBoxColor);
+  bt_clearcolor = new QPushButton(tr("Clear Marking"), GroupBoxColor);
   bt_clearcolor->setObjectName(QStringLiteral("bt_clearcolor"));
   bt_clearcolor->setGeometry(15, 152, kSideWidth - 30, 26);
   bt_clearcolor->setStatusTip(
@@ -648,10 +663,10 @@ void TForm1::FormClose() {
 void TForm1::DescribeBoard() {
   // A screen reader cannot see which digit a click would place.
   const int d = game_.selectedDigit();
-  const QString mode = game_.mode() == DisplayMode::kAll       ? QStringLiteral("all candidates shown")
-                       : game_.mode() == DisplayMode::kOnlyOne ? QStringLiteral("candidates of the chosen digit shown")
-                                                               : QStringLiteral("candidates hidden");
-  sd991->setAccessibleDescription(d == 0 ? mode : QStringLiteral("Digit %1 chosen, %2").arg(d).arg(mode));
+  const QString mode = game_.mode() == DisplayMode::kAll       ? tr("all candidates shown")
+                       : game_.mode() == DisplayMode::kOnlyOne ? tr("candidates of the chosen digit shown")
+                                                               : tr("candidates hidden");
+  sd991->setAccessibleDescription(d == 0 ? mode : tr("Digit %1 chosen, %2").arg(d).arg(mode));
 }
 
 void TForm1::SpeedButton1Click() {

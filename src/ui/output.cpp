@@ -49,39 +49,39 @@ Tfrmprintselect::Tfrmprintselect(const Board& board, Prompts& prompts, UrlOpener
   setWindowTitle(kAppTitle);
   setFixedSize(kClientWidth, kClientHeight);
 
-  RadioGroup1 = new QGroupBox(QStringLiteral("Select Print Style"), this);
+  RadioGroup1 = new QGroupBox(tr("Select Print Style"), this);
   RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
   // Bold frame caption only, not the buttons inside.
   RadioGroup1->setStyleSheet(QStringLiteral("QGroupBox#RadioGroup1 { font-weight: bold; }"));
-  RadioButton1 = new QRadioButton(QStringLiteral("Normal"), RadioGroup1);
+  RadioButton1 = new QRadioButton(tr("Normal"), RadioGroup1);
   RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-  RadioButton2 = new QRadioButton(QStringLiteral("With Candidates"), RadioGroup1);
+  RadioButton2 = new QRadioButton(tr("With Candidates"), RadioGroup1);
   RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
   RadioButton1->setChecked(true);
-  RadioButton1->setToolTip(QStringLiteral("The board with its digits only"));
-  RadioButton2->setToolTip(QStringLiteral("The board with the candidates of every open cell"));
+  RadioButton1->setToolTip(tr("The board with its digits only"));
+  RadioButton2->setToolTip(tr("The board with the candidates of every open cell"));
   auto* styleLayout = new QVBoxLayout(RadioGroup1);
   styleLayout->addWidget(RadioButton1);
   styleLayout->addWidget(RadioButton2);
 
-  pg2 = new QGroupBox(QStringLiteral("Paper Size"), this);
+  pg2 = new QGroupBox(tr("Paper Size"), this);
   pg2->setObjectName(QStringLiteral("pg2"));
   pg2Items = new QButtonGroup(pg2);
   auto* sizeLayout = new QGridLayout(pg2);
-  AddItem(pg2, pg2Items, sizeLayout, kPaperSmall, QStringLiteral("Small   (A4)"), 0, 0,
-          QStringLiteral("A board for A4 paper"));
-  AddItem(pg2, pg2Items, sizeLayout, kPaperNormal, QStringLiteral("Normal   (A3)"), 1, 0,
-          QStringLiteral("A board for A3 paper"));
-  AddItem(pg2, pg2Items, sizeLayout, kPaperBig, QStringLiteral("Big  (A2)"), 2, 0,
-          QStringLiteral("A board for A2 paper"));
+  AddItem(pg2, pg2Items, sizeLayout, kPaperSmall, tr("Small   (A4)"), 0, 0,
+          tr("A board for A4 paper"));
+  AddItem(pg2, pg2Items, sizeLayout, kPaperNormal, tr("Normal   (A3)"), 1, 0,
+          tr("A board for A3 paper"));
+  AddItem(pg2, pg2Items, sizeLayout, kPaperBig, tr("Big  (A2)"), 2, 0,
+          tr("A board for A2 paper"));
   setPg2ItemIndex(0);
 
-  SpeedButton1 = new QPushButton(QStringLiteral("OK"), this);
+  SpeedButton1 = new QPushButton(tr("OK"), this);
   SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-  SpeedButton2 = new QPushButton(QStringLiteral("Cancel"), this);
+  SpeedButton2 = new QPushButton(tr("Cancel"), this);
   SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-  SpeedButton1->setToolTip(QStringLiteral("Write the page and open it in your browser"));
-  SpeedButton2->setToolTip(QStringLiteral("Close this window"));
+  SpeedButton1->setToolTip(tr("Write the page and open it in your browser"));
+  SpeedButton2->setToolTip(tr("Close this window"));
   connect(SpeedButton1, &QPushButton::clicked, this, &Tfrmprintselect::SpeedButton1Click);
   connect(SpeedButton2, &QPushButton::clicked, this, &Tfrmprintselect::SpeedButton2Click);
 
@@ -115,7 +115,7 @@ bool Tfrmprintselect::Button1Click(bool withCandidates, int paper) {
   const QString folder = QDir::tempPath();
   if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
     const QString named = folder.isEmpty() ? qEnvironmentVariable("TMPDIR") : folder;
-    prompts_.Notice(this, QStringLiteral("The temporary folder '%1' does not exist.").arg(named));
+    prompts_.Notice(this, tr("The temporary folder '%1' does not exist.").arg(named));
     return false;
   }
   // The shared temporary folder gets a folder of this user's own, so no other
@@ -146,25 +146,25 @@ void Tfrmprintselect::SpeedButton2Click() { reject(); }
 
 Tfrmcopy::Tfrmcopy(const Board& board, QWidget* parent) : QDialog(parent), board_(board) {
   setObjectName(QStringLiteral("frmcopy"));
-  setWindowTitle(QStringLiteral("Copy Puzzle To Clipboard (Need Fixed-width font,Such as Courier)"));
+  setWindowTitle(tr("Copy Puzzle To Clipboard (Need Fixed-width font,Such as Courier)"));
   resize(kWidth, kHeight);
 
   memo1 = new QTextEdit(this);
   memo1->setObjectName(QStringLiteral("memo1"));
   // The layouts line up only without wrapping.
   memo1->setLineWrapMode(QTextEdit::NoWrap);
-  memo1->setAccessibleName(QStringLiteral("Puzzle text"));
-  memo1->setToolTip(QStringLiteral("The puzzle in the chosen format; it lines up in a fixed-width font"));
+  memo1->setAccessibleName(tr("Puzzle text"));
+  memo1->setToolTip(tr("The puzzle in the chosen format; it lines up in a fixed-width font"));
 
-  RadioGroup1 = new QGroupBox(QStringLiteral("Select the format to be copied"), this);
+  RadioGroup1 = new QGroupBox(tr("Select the format to be copied"), this);
   RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
   RadioGroup1Items = new QButtonGroup(RadioGroup1);
   auto* grid = new QGridLayout(RadioGroup1);
-  const QString items[] = {QStringLiteral("No Candidate"), QStringLiteral("With Candidates"), QStringLiteral("9*9"),
+  const QString items[] = {tr("No Candidate"), tr("With Candidates"), QStringLiteral("9*9"),
                            QStringLiteral("1*81")};
-  const QString tips[] = {QStringLiteral("A framed grid of the digits"),
-                          QStringLiteral("A framed grid with the candidates of every open cell"),
-                          QStringLiteral("Nine rows of nine digits"), QStringLiteral("One line of 81 digits")};
+  const QString tips[] = {tr("A framed grid of the digits"),
+                          tr("A framed grid with the candidates of every open cell"),
+                          tr("Nine rows of nine digits"), tr("One line of 81 digits")};
   for (int i = 0; i < 4; ++i) AddItem(RadioGroup1, RadioGroup1Items, grid, i, items[i], 0, i, tips[i]);
   RadioGroup1Items->button(0)->setChecked(true);
   // Checked by any path (mouse, key, accessibility action), the text follows.
@@ -172,12 +172,12 @@ Tfrmcopy::Tfrmcopy(const Board& board, QWidget* parent) : QDialog(parent), board
     if (on) RadioGroup1Click();
   });
 
-  Button1 = new QPushButton(QStringLiteral("Copy"), this);
+  Button1 = new QPushButton(tr("Copy"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
-  Button2 = new QPushButton(QStringLiteral("Close"), this);
+  Button2 = new QPushButton(tr("Close"), this);
   Button2->setObjectName(QStringLiteral("Button2"));
-  Button1->setToolTip(QStringLiteral("Copy the text to the clipboard and close"));
-  Button2->setToolTip(QStringLiteral("Close without copying"));
+  Button1->setToolTip(tr("Copy the text to the clipboard and close"));
+  Button2->setToolTip(tr("Close without copying"));
   connect(Button1, &QPushButton::clicked, this, &Tfrmcopy::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &Tfrmcopy::Button2Click);
 

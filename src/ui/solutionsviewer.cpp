@@ -24,7 +24,7 @@ TFrmdas::TFrmdas(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("TFrmdas"));
-  setWindowTitle(QStringLiteral("Multiple Solutions Viewer"));
+  setWindowTitle(tr("Multiple Solutions Viewer"));
   setModal(true);
   setFixedSize(kClientWidth, kClientHeight);
 
@@ -32,14 +32,14 @@ TFrmdas::TFrmdas(QWidget* parent)
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
   Memo1->setGeometry(0, 0, kClientWidth, 375);
-  Memo1->setAccessibleName(QStringLiteral("Solutions"));
-  Memo1->setToolTip(QStringLiteral("Two solutions of this puzzle, nine digits a row"));
+  Memo1->setAccessibleName(tr("Solutions"));
+  Memo1->setToolTip(tr("Two solutions of this puzzle, nine digits a row"));
   Memo1->setFont(FixedPitchFont(Memo1->font()));
 
-  Button1 = new QPushButton(QStringLiteral("Close"), this);
+  Button1 = new QPushButton(tr("Close"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry((kClientWidth - 75) / 2, 384, 75, 25);
-  Button1->setToolTip(QStringLiteral("Close this window"));
+  Button1->setToolTip(tr("Close this window"));
   connect(Button1, &QPushButton::clicked, this, &QDialog::close);
 
   CentreOnScreen(*this);

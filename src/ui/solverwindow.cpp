@@ -3,7 +3,7 @@
 namespace tessel::ui {
 
 Tfrm_sol::Tfrm_sol(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(QStringLiteral("Solver"));
+  setWindowTitle(tr("Solver"));
   checkBoard = new TSD33(this);
   checkBoard->setObjectName(QStringLiteral("checkBoard"));
   hide();

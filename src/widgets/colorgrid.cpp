@@ -14,8 +14,8 @@ constexpr std::array<TColor, TColorGrid::kColors> kPalette = {
 
 TColorGrid::TColorGrid(QWidget* parent) : QWidget(parent) {
   setFixedSize(96, 100);
-  setAccessibleName(QStringLiteral("Colour palette"));
-  setToolTip(QStringLiteral("Pick a colour"));
+  setAccessibleName(tr("Colour palette"));
+  setToolTip(tr("Pick a colour"));
 }
 
 TColor TColorGrid::PaletteColor(int index) {
@@ -101,8 +101,8 @@ void TColorGrid::paintEvent(QPaintEvent*) {
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
     QString label;
-    if (i == foreground_) label = QStringLiteral("FG");
-    if (backgroundEnabled_ && i == background_) label = label.isEmpty() ? QStringLiteral("BG") : QStringLiteral("FB");
+    if (i == foreground_) label = tr("FG");
+    if (backgroundEnabled_ && i == background_) label = label.isEmpty() ? tr("BG") : tr("FB");
     if (!label.isEmpty()) {
       p.setPen(ToQColor(LabelColor(c)));
       p.drawText(r, Qt::AlignCenter, label);

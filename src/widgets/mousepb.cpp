@@ -16,8 +16,8 @@ Tmousepb::Tmousepb(int digit, QWidget* parent) : QWidget(parent), digit_(digit) 
 void Tmousepb::setDigit(int d) {
   digit_ = d;
   // Painted bars have no text for a screen reader to fall back on.
-  setAccessibleName(QStringLiteral("Digit %1 count").arg(d));
-  setToolTip(QStringLiteral("How many %1s are placed; click to choose %1").arg(d));
+  setAccessibleName(tr("Digit %1 count").arg(d));
+  setToolTip(tr("How many %1s are placed; click to choose %1").arg(d));
 }
 
 void Tmousepb::setPosition(int pos) {

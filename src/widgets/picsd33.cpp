@@ -36,7 +36,7 @@ TPICSD33::TPICSD33(QWidget* parent) : QWidget(parent) {
   // Before anything asks a screen reader's question of this board.
   InstallBoardAccessibility();
   // A generic name; each owner adds a tooltip for what its board is for.
-  setAccessibleName(QStringLiteral("Sudoku board"));
+  setAccessibleName(tr("Sudoku board"));
   // Blank until an owner gives it something to show.
   for (int i = 0; i < kCells; ++i) {
     TPicNode& n = view_[i];

@@ -47,14 +47,14 @@ TSD33::TSD33(QWidget* parent) : QWidget(parent), TBoardLook(16711680) {
       n->error = false;
       n->state = kEntered;
       const QString cell = QStringLiteral("%1%2").arg(QChar(u'A' + row - 1)).arg(col);
-      n->setAccessibleName(QStringLiteral("Cell ") + cell);
+      n->setAccessibleName(tr("Cell %1").arg(cell));
       n->setToolTip(cell);
       nodes_[IndexOf(row, col)] = n;
       connect(n, &QLineEdit::textChanged, this, [this, n] { OnTextChanged(n); });
     }
   }
-  setAccessibleName(QStringLiteral("Check board"));
-  setToolTip(QStringLiteral("The givens, checked for clashes"));
+  setAccessibleName(tr("Check board"));
+  setToolTip(tr("The givens, checked for clashes"));
   resize(width2_, width2_);
   Relayout();
 }

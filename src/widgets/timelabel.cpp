@@ -23,8 +23,8 @@ TTimeLabel::TTimeLabel(QWidget* parent) : QLabel(parent), timer_(new QTimer(this
   f.setBold(true);
   setFont(f);
   setText(QStringLiteral("0:00:00"));
-  setAccessibleName(QStringLiteral("Game clock"));
-  setToolTip(QStringLiteral("Time spent on this game"));
+  setAccessibleName(tr("Game clock"));
+  setToolTip(tr("Time spent on this game"));
   resize(80, sizeHint().height());
 }
 
