@@ -1,4 +1,1279 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
+<context>
+    <name>Board</name>
+    <message>
+        <source>black</source>
+        <comment>黑色</comment>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>maroon</source>
+        <comment>栗色</comment>
+        <translation>栗色</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <comment>绿色</comment>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>olive</source>
+        <comment>橄榄色</comment>
+        <translation>橄榄色</translation>
+    </message>
+    <message>
+        <source>navy</source>
+        <comment>深蓝色</comment>
+        <translation>深蓝色</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <comment>紫色</comment>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>teal</source>
+        <comment>青色</comment>
+        <translation>青色</translation>
+    </message>
+    <message>
+        <source>silver</source>
+        <comment>银色</comment>
+        <translation>银色</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <comment>灰色</comment>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <comment>红色</comment>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>lime</source>
+        <comment>亮绿色</comment>
+        <translation>亮绿色</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <comment>黄色</comment>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <comment>蓝色</comment>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>fuchsia</source>
+        <comment>洋红色</comment>
+        <translation>洋红色</translation>
+    </message>
+    <message>
+        <source>aqua</source>
+        <comment>浅绿色</comment>
+        <translation>浅绿色</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <comment>白色</comment>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <comment>颜色</comment>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>, given</source>
+        <comment>, 已知</comment>
+        <translation>, 已知</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>空</comment>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>, candidates </source>
+        <comment>, 候选数 </comment>
+        <translation>, 候选数 </translation>
+    </message>
+</context>
+<context>
+    <name>Level</name>
+    <message>
+        <source>Very Easy</source>
+        <comment>入门</comment>
+        <translation>入门</translation>
+    </message>
+    <message>
+        <source>Gentle</source>
+        <comment>初级</comment>
+        <translation>初级</translation>
+    </message>
+    <message>
+        <source>Moderate</source>
+        <comment>中级</comment>
+        <translation>中级</translation>
+    </message>
+    <message>
+        <source>Tough</source>
+        <comment>高级</comment>
+        <translation>高级</translation>
+    </message>
+    <message>
+        <source>Diabolical</source>
+        <comment>骨灰</comment>
+        <translation>骨灰</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>未知</comment>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>  Level:Very Easy</source>
+        <comment>  等级:入门</comment>
+        <translation>  等级:入门</translation>
+    </message>
+    <message>
+        <source>  Level:Gentle</source>
+        <comment>  等级:初级</comment>
+        <translation>  等级:初级</translation>
+    </message>
+    <message>
+        <source>  Level:Moderate</source>
+        <comment>  等级:中级</comment>
+        <translation>  等级:中级</translation>
+    </message>
+    <message>
+        <source>  Level:Tough</source>
+        <comment>  等级:高级</comment>
+        <translation>  等级:高级</translation>
+    </message>
+    <message>
+        <source>  Level:Diabolical</source>
+        <comment>  等级:骨灰</comment>
+        <translation>  等级:骨灰</translation>
+    </message>
+    <message>
+        <source>  Level:Unknown</source>
+        <comment>  等级:未知</comment>
+        <translation>  等级:未知</translation>
+    </message>
+    <message>
+        <source>Unknown or N/A</source>
+        <comment>未知</comment>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>Play</name>
+    <message>
+        <source>conflict</source>
+        <comment>冲突</comment>
+        <translation>冲突</translation>
+    </message>
+    <message>
+        <source>wrong digit</source>
+        <comment>错误数字</comment>
+        <translation>错误数字</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <comment>提示</comment>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>marked </source>
+        <comment>标记为</comment>
+        <translation>标记为</translation>
+    </message>
+    <message>
+        <source>candidate </source>
+        <comment>候选数 </comment>
+        <translation>候选数 </translation>
+    </message>
+    <message>
+        <source> marked </source>
+        <comment> 标记为</comment>
+        <translation> 标记为</translation>
+    </message>
+    <message>
+        <source>in the explained step</source>
+        <comment>属于讲解的步骤</comment>
+        <translation>属于讲解的步骤</translation>
+    </message>
+    <message>
+        <source>Mark color with the left button,Clear the marked color with the right button.</source>
+        <comment>左键标记颜色，右键清除标记的颜色.</comment>
+        <translation>左键标记颜色，右键清除标记的颜色.</translation>
+    </message>
+    <message>
+        <source>Left click sets the selected Candidature as Bignumber, right click deletes such Candidature.</source>
+        <comment>左键设定选择的数为大数,右键删除选择的候选数.</comment>
+        <translation>左键设定选择的数为大数,右键删除选择的候选数.</translation>
+    </message>
+    <message>
+        <source>Set Bignumber with the left button, clear Bignumber with the right button.</source>
+        <comment>鼠标左键设定数字，右键清除.</comment>
+        <translation>鼠标左键设定数字，右键清除.</translation>
+    </message>
+    <message>
+        <source>Cancel the bignumber with the left button.Pop up the shortcut menu with the right button.</source>
+        <comment>左键取消设置的大数,右键打开快捷菜单..</comment>
+        <translation>左键取消设置的大数,右键打开快捷菜单..</translation>
+    </message>
+    <message>
+        <source>Pop up the shortcut menu with the right button.</source>
+        <comment>右键打开快捷菜单.</comment>
+        <translation>右键打开快捷菜单.</translation>
+    </message>
+    <message>
+        <source>Add </source>
+        <comment>增加 </comment>
+        <translation>增加 </translation>
+    </message>
+    <message>
+        <source>Move </source>
+        <comment>删除 </comment>
+        <translation>删除 </translation>
+    </message>
+    <message>
+        <source>Regenerate Candidate Numbers</source>
+        <comment>重新生成候选数</comment>
+        <translation>重新生成候选数</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::TColorGrid</name>
+    <message>
+        <source>Colour palette</source>
+        <translation>调色板</translation>
+    </message>
+    <message>
+        <source>Pick a colour</source>
+        <translation>选择一种颜色</translation>
+    </message>
+    <message>
+        <source>FG</source>
+        <translation>前</translation>
+    </message>
+    <message>
+        <source>BG</source>
+        <translation>背</translation>
+    </message>
+    <message>
+        <source>FB</source>
+        <translation>前背</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::TPICSD33</name>
+    <message>
+        <source>Sudoku board</source>
+        <translation>数独盘面</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::TSD33</name>
+    <message>
+        <source>Cell %1</source>
+        <translation>单元格 %1</translation>
+    </message>
+    <message>
+        <source>Check board</source>
+        <translation>检查盘面</translation>
+    </message>
+    <message>
+        <source>The givens, checked for clashes</source>
+        <translation>检查已知数之间是否冲突</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::TTimeLabel</name>
+    <message>
+        <source>Game clock</source>
+        <translation>游戏计时</translation>
+    </message>
+    <message>
+        <source>Time spent on this game</source>
+        <translation>本局已用时间</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::Tmousepb</name>
+    <message>
+        <source>Digit %1 count</source>
+        <translation>数字 %1 的个数</translation>
+    </message>
+    <message>
+        <source>How many %1s are placed; click to choose %1</source>
+        <translation>已填入的 %1 的个数；点击选择 %1</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::ui::TForm1</name>
+    <message>
+        <source>Are you sure you want to see the solution?</source>
+        <comment>确定查看答案?</comment>
+        <translation>确定查看答案?</translation>
+    </message>
+    <message>
+        <source>Puzzle is not solvable</source>
+        <comment>不能解答这个数独题目</comment>
+        <translation>不能解答这个数独题目</translation>
+    </message>
+    <message>
+        <source>This Puzzle has at least two solutions,Press OK to view it.</source>
+        <comment>本题至少有两个答案.</comment>
+        <translation>本题至少有两个答案.</translation>
+    </message>
+    <message>
+        <source>This File name already exits,OK to overwrite it?</source>
+        <comment>已存在同名文件，是否覆盖？</comment>
+        <translation>已存在同名文件，是否覆盖？</translation>
+    </message>
+    <message>
+        <source>When this box checked,Will auto update candidate numbers.</source>
+        <comment>当选中是将会自动更新候选数.</comment>
+        <translation>当选中是将会自动更新候选数.</translation>
+    </message>
+    <message>
+        <source>When the Display Candidates [None] is checked, hide all the candidates.</source>
+        <comment>该显示模式将隐藏所有的候选数.</comment>
+        <translation>该显示模式将隐藏所有的候选数.</translation>
+    </message>
+    <message>
+        <source>When the Display Candidates [All] is checked, display all the candidates.</source>
+        <comment>该显示模式将显示所有的候选数.</comment>
+        <translation>该显示模式将显示所有的候选数.</translation>
+    </message>
+    <message>
+        <source>When this box is checked, display only those cells corresponding to clicked Candidate on the numerical panel.</source>
+        <comment>该显示模式仅显示包含指定数字的候选数.</comment>
+        <translation>该显示模式仅显示包含指定数字的候选数.</translation>
+    </message>
+    <message>
+        <source>You can type number 1..9 to select it quickly.</source>
+        <comment>可以按数字键1..9快速选择.</comment>
+        <translation>可以按数字键1..9快速选择.</translation>
+    </message>
+    <message>
+        <source>When Marking is checked, you can do color marking for each cell or Candidate.</source>
+        <comment>选中时可以为每个单元标注颜色.</comment>
+        <translation>选中时可以为每个单元标注颜色.</translation>
+    </message>
+    <message>
+        <source>Click Clear Marking button to clear all the marked colors.</source>
+        <comment>点击清除所有标记的颜色.</comment>
+        <translation>点击清除所有标记的颜色.</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved: </source>
+        <comment>无法保存设置: </comment>
+        <translation>无法保存设置: </translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset this game to the initial state?</source>
+        <comment>确定重玩?</comment>
+        <translation>确定重玩?</translation>
+    </message>
+    <message>
+        <source>Puzzle solved</source>
+        <comment>恭喜您完成本题!!!</comment>
+        <translation>恭喜您完成本题!!!</translation>
+    </message>
+    <message>
+        <source>Looking for the next step...</source>
+        <comment>正在寻找下一步...</comment>
+        <translation>正在寻找下一步...</translation>
+    </message>
+    <message>
+        <source>The help page could not be written to </source>
+        <comment>无法写入帮助文件 </comment>
+        <translation>无法写入帮助文件 </translation>
+    </message>
+    <message>
+        <source>The help page could not be opened: </source>
+        <comment>无法打开帮助文件: </comment>
+        <translation>无法打开帮助文件: </translation>
+    </message>
+    <message>
+        <source>No update check is available in this build.
+The newest version is at </source>
+        <comment>此版本不能检查更新.
+最新版本请见 </comment>
+        <translation>此版本不能检查更新.
+最新版本请见 </translation>
+    </message>
+    <message>
+        <source>A Sudoku game for one player, version %1.
+Released under the MIT licence.</source>
+        <comment>单人数独游戏, 版本 %1.
+以 MIT 许可证发布.</comment>
+        <translation>单人数独游戏, 版本 %1.
+以 MIT 许可证发布.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>无法打开文件“%1”</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Board</source>
+        <translation>保存当前盘面(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Display Your Game List</source>
+        <translation>显示游戏存档列表</translation>
+    </message>
+    <message>
+        <source>Printable Board</source>
+        <translation>打印盘面</translation>
+    </message>
+    <message>
+        <source>&amp;Import or Create Sudoku</source>
+        <translation>导入或创建数独(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Continue Your Last Game</source>
+        <translation>继续上次的游戏</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外观</translation>
+    </message>
+    <message>
+        <source>Save Replay</source>
+        <translation>保存回放</translation>
+    </message>
+    <message>
+        <source>Load Replay</source>
+        <translation>载入回放</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle To Clipboard</source>
+        <translation>复制题目到剪贴板</translation>
+    </message>
+    <message>
+        <source>Explain Next Step</source>
+        <translation>讲解下一步</translation>
+    </message>
+    <message>
+        <source>Apply Explained Step</source>
+        <translation>执行讲解的步骤</translation>
+    </message>
+    <message>
+        <source>Make the explained step on the board</source>
+        <translation>在盘面上执行讲解的这一步</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Play</source>
+        <translation>键盘操作(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Move a cursor on the board with the arrow keys and play with the keys</source>
+        <translation>用方向键在盘面上移动光标，用键盘进行游戏</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>重玩</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>查看答案</translation>
+    </message>
+    <message>
+        <source>Check Error</source>
+        <translation>检查错误</translation>
+    </message>
+    <message>
+        <source>Show hint</source>
+        <translation>显示提示</translation>
+    </message>
+    <message>
+        <source>Start Branch</source>
+        <translation>开始分支</translation>
+    </message>
+    <message>
+        <source>Accept Branch</source>
+        <translation>接受分支</translation>
+    </message>
+    <message>
+        <source>Reject Branch</source>
+        <translation>放弃分支</translation>
+    </message>
+    <message>
+        <source>First Step</source>
+        <translation>第一步</translation>
+    </message>
+    <message>
+        <source>Back Step</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Next Step</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Last Step</source>
+        <translation>最后一步</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>帮助内容</translation>
+    </message>
+    <message>
+        <source>Open the help page</source>
+        <translation>打开帮助页面</translation>
+    </message>
+    <message>
+        <source>Sudoku Tessel Home Page</source>
+        <translation>Sudoku Tessel 主页</translation>
+    </message>
+    <message>
+        <source>Visit the Sudoku Tessel home page</source>
+        <translation>访问 Sudoku Tessel 主页</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>发送反馈</translation>
+    </message>
+    <message>
+        <source>Report a problem or an idea</source>
+        <translation>报告问题或提出建议</translation>
+    </message>
+    <message>
+        <source>Check New Version</source>
+        <translation>检查新版本</translation>
+    </message>
+    <message>
+        <source>Check for a newer version</source>
+        <translation>检查是否有更新的版本</translation>
+    </message>
+    <message>
+        <source>Auto Check New Version</source>
+        <translation>自动检查新版本</translation>
+    </message>
+    <message>
+        <source>Check for a newer version at start</source>
+        <translation>启动时检查是否有更新的版本</translation>
+    </message>
+    <message>
+        <source>&amp;About SudokuTessel</source>
+        <translation>关于 SudokuTessel(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Create Sudoku:%1</source>
+        <translation>创建数独:%1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>新游戏(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Auto Update Candidates</source>
+        <translation>自动更新候选数</translation>
+    </message>
+    <message>
+        <source>Show Candidates</source>
+        <translation>显示候选数</translation>
+    </message>
+    <message>
+        <source>None  (F1)</source>
+        <translation>不显示  (F1)</translation>
+    </message>
+    <message>
+        <source>All  (F2)</source>
+        <translation>全部  (F2)</translation>
+    </message>
+    <message>
+        <source>Only one  (F3)</source>
+        <translation>指定数字  (F3)</translation>
+    </message>
+    <message>
+        <source>Digit %1</source>
+        <translation>数字 %1</translation>
+    </message>
+    <message>
+        <source>Choose digit %1 (key %1)</source>
+        <translation>选择数字 %1（按键 %1）</translation>
+    </message>
+    <message>
+        <source>Color Panel</source>
+        <translation>颜色面板</translation>
+    </message>
+    <message>
+        <source>Marking</source>
+        <translation>颜色标记</translation>
+    </message>
+    <message>
+        <source>Clear Marking</source>
+        <translation>清除标记</translation>
+    </message>
+    <message>
+        <source>all candidates shown</source>
+        <translation>显示全部候选数</translation>
+    </message>
+    <message>
+        <source>candidates of the chosen digit shown</source>
+        <translation>显示所选数字的候选数</translation>
+    </message>
+    <message>
+        <source>candidates hidden</source>
+        <translation>隐藏候选数</translation>
+    </message>
+    <message>
+        <source>Digit %1 chosen, %2</source>
+        <translation>已选择数字 %1，%2</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::ui::TFrmdas</name>
+    <message>
+        <source>Solution 1:</source>
+        <comment>解1:</comment>
+        <translation>解1:</translation>
+    </message>
+    <message>
+        <source>Solution 2:</source>
+        <comment>解2:</comment>
+        <translation>解2:</translation>
+    </message>
+    <message>
+        <source>Multiple Solutions Viewer</source>
+        <translation>多解查看器</translation>
+    </message>
+    <message>
+        <source>Solutions</source>
+        <translation>答案</translation>
+    </message>
+    <message>
+        <source>Two solutions of this puzzle, nine digits a row</source>
+        <translation>本题的两个答案，每行九个数字</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>关闭此窗口</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::ui::TfrmAppearance</name>
+    <message>
+        <source>The settings could not be saved: </source>
+        <comment>无法保存设置: </comment>
+        <translation>无法保存设置: </translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外观</translation>
+    </message>
+    <message>
+        <source>Default Color</source>
+        <translation>默认颜色</translation>
+    </message>
+    <message>
+        <source>Use the game&apos;s own colours for this group</source>
+        <translation>此组使用游戏自带的颜色</translation>
+    </message>
+    <message>
+        <source>Click to pick this colour</source>
+        <translation>点击选择此颜色</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>Color 1</source>
+        <translation>颜色 1</translation>
+    </message>
+    <message>
+        <source>Color 2</source>
+        <translation>颜色 2</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>字体颜色</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>已知数</translation>
+    </message>
+    <message>
+        <source>Big Number</source>
+        <translation>大数</translation>
+    </message>
+    <message>
+        <source>Candidate</source>
+        <translation>候选数</translation>
+    </message>
+    <message>
+        <source>Highlight Color</source>
+        <translation>高亮颜色</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Preview board</source>
+        <translation>预览盘面</translation>
+    </message>
+    <message>
+        <source>How the board looks with these colours</source>
+        <translation>使用这些颜色时盘面的样子</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Back to the game&apos;s own colours</source>
+        <translation>恢复游戏自带的颜色</translation>
+    </message>
+    <message>
+        <source>Keep these colours and use them on the board</source>
+        <translation>保留这些颜色并用于盘面</translation>
+    </message>
+    <message>
+        <source>Drop the changes</source>
+        <translation>放弃更改</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::ui::TfrmImport</name>
+    <message>
+        <source>Import Sudoku</source>
+        <comment>导入数独</comment>
+        <translation>导入数独</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <comment>全选</comment>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>复制</comment>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <comment>粘贴</comment>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <comment>清除</comment>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Compatible Formats:</source>
+        <comment>兼容格式:</comment>
+        <translation>兼容格式:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>确定</comment>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>取消</comment>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Enter a string of 81 numbers(you can express blanks as 0, * , &apos;.&apos;)</source>
+        <comment>输入81个数字的字符串(可以使用0, * , .表示空)</comment>
+        <translation>输入81个数字的字符串(可以使用0, * , .表示空)</translation>
+    </message>
+    <message>
+        <source>Enter nine rows,Each row with nine letters.(you can express blanks as 0, * , &apos;.&apos;)</source>
+        <comment>输入9行，每行9个字符(可以使用0, * , .表示空)</comment>
+        <translation>输入9行，每行9个字符(可以使用0, * , .表示空)</translation>
+    </message>
+    <message>
+        <source>Enter any rows,Each row with any letters.(you can express blanks as 0, &apos;.&apos;,except &apos;*&apos;)</source>
+        <comment>输入多行(可以使用0, .表示空格,但不能使用*)</comment>
+        <translation>输入多行(可以使用0, .表示空格,但不能使用*)</translation>
+    </message>
+    <message>
+        <source>Include nine rows,the rows include digit group,and any string</source>
+        <comment>包含候选数的格式.</comment>
+        <translation>包含候选数的格式.</translation>
+    </message>
+    <message>
+        <source>Puzzle text</source>
+        <translation>题目文本</translation>
+    </message>
+    <message>
+        <source>Type or paste the puzzle here; right-click for Select All, Copy, Paste, Clear</source>
+        <translation>在此输入或粘贴题目；右键可全选、复制、粘贴、清除</translation>
+    </message>
+    <message>
+        <source>Example 1</source>
+        <translation>示例 1</translation>
+    </message>
+    <message>
+        <source>One line of 81 characters</source>
+        <translation>一行 81 个字符</translation>
+    </message>
+    <message>
+        <source>Example 2</source>
+        <translation>示例 2</translation>
+    </message>
+    <message>
+        <source>Nine rows of nine</source>
+        <translation>九行，每行九个字符</translation>
+    </message>
+    <message>
+        <source>Example 3</source>
+        <translation>示例 3</translation>
+    </message>
+    <message>
+        <source>A framed grid</source>
+        <translation>带边框的表格</translation>
+    </message>
+    <message>
+        <source>Example 4</source>
+        <translation>示例 4</translation>
+    </message>
+    <message>
+        <source>A framed grid with candidates</source>
+        <translation>带候选数的边框表格</translation>
+    </message>
+    <message>
+        <source>Put the puzzle into the editor</source>
+        <translation>将题目放入编辑器</translation>
+    </message>
+    <message>
+        <source>Close without importing</source>
+        <translation>关闭，不导入</translation>
+    </message>
+    <message>
+        <source>Invalid format.</source>
+        <comment>无效的格式.</comment>
+        <translation>无效的格式.</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::ui::Tfrm_new</name>
+    <message>
+        <source>Check OK</source>
+        <comment>题目有唯一解</comment>
+        <translation>题目有唯一解</translation>
+    </message>
+    <message>
+        <source>This puzzle has multiple solution</source>
+        <comment>题目有多解</comment>
+        <translation>题目有多解</translation>
+    </message>
+    <message>
+        <source>Puzzle is not solvable</source>
+        <comment>题目无解</comment>
+        <translation>题目无解</translation>
+    </message>
+    <message>
+        <source>Import or Create Sudoku</source>
+        <comment>导入或创建数独</comment>
+        <translation>导入或创建数独</translation>
+    </message>
+    <message>
+        <source>Load Puzzle</source>
+        <comment>载入当前题目</comment>
+        <translation>载入当前题目</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <comment>导入(&amp;I)</comment>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Grid</source>
+        <comment>清除表格(&amp;C)</comment>
+        <translation>清除表格(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Check Puzzle</source>
+        <comment>检查题目</comment>
+        <translation>检查题目</translation>
+    </message>
+    <message>
+        <source>Play Puzzle</source>
+        <comment>开始游戏</comment>
+        <translation>开始游戏</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <comment>退出(&amp;Q)</comment>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Clear the puzzle board,Sure?</source>
+        <comment>确定清除题目表格?</comment>
+        <translation>确定清除题目表格?</translation>
+    </message>
+    <message>
+        <source>This Puzzle has multiple solutions,Do you want to solve it anyway?</source>
+        <comment>题目有多个解，是否继续？</comment>
+        <translation>题目有多个解，是否继续？</translation>
+    </message>
+    <message>
+        <source>Puzzle editor</source>
+        <translation>题目编辑器</translation>
+    </message>
+    <message>
+        <source>Click a candidate to make it a clue; click a clue to take it back</source>
+        <translation>点击候选数将其设为题目数字；点击题目数字将其取消</translation>
+    </message>
+    <message>
+        <source>Copy the digits of the game board into the editor</source>
+        <translation>将游戏盘面上的数字复制到编辑器</translation>
+    </message>
+    <message>
+        <source>Paste a puzzle as text</source>
+        <translation>以文本形式粘贴题目</translation>
+    </message>
+    <message>
+        <source>Empty the editor</source>
+        <translation>清空编辑器</translation>
+    </message>
+    <message>
+        <source>Tell whether the puzzle has one solution, several or none</source>
+        <translation>检查题目有唯一解、多解还是无解</translation>
+    </message>
+    <message>
+        <source>Play this puzzle on the board</source>
+        <translation>在盘面上玩这道题</translation>
+    </message>
+    <message>
+        <source>Close without playing</source>
+        <translation>关闭，不开始游戏</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::ui::Tfrm_sol</name>
+    <message>
+        <source>Solver</source>
+        <translation>求解器</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::ui::Tfrmcopy</name>
+    <message>
+        <source>Copy Puzzle To Clipboard (Need Fixed-width font,Such as Courier)</source>
+        <translation>复制题目到剪贴板（需要等宽字体，如 Courier）</translation>
+    </message>
+    <message>
+        <source>Puzzle text</source>
+        <translation>题目文本</translation>
+    </message>
+    <message>
+        <source>The puzzle in the chosen format; it lines up in a fixed-width font</source>
+        <translation>所选格式的题目；使用等宽字体才能对齐</translation>
+    </message>
+    <message>
+        <source>Select the format to be copied</source>
+        <translation>选择复制的格式</translation>
+    </message>
+    <message>
+        <source>No Candidate</source>
+        <translation>不含候选数</translation>
+    </message>
+    <message>
+        <source>With Candidates</source>
+        <translation>含候选数</translation>
+    </message>
+    <message>
+        <source>A framed grid of the digits</source>
+        <translation>只含数字的边框表格</translation>
+    </message>
+    <message>
+        <source>A framed grid with the candidates of every open cell</source>
+        <translation>含每个空格候选数的边框表格</translation>
+    </message>
+    <message>
+        <source>Nine rows of nine digits</source>
+        <translation>九行，每行九个数字</translation>
+    </message>
+    <message>
+        <source>One line of 81 digits</source>
+        <translation>一行 81 个数字</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Copy the text to the clipboard and close</source>
+        <translation>将文本复制到剪贴板并关闭</translation>
+    </message>
+    <message>
+        <source>Close without copying</source>
+        <translation>关闭，不复制</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::ui::Tfrmgamelist</name>
+    <message>
+        <source>Game Name</source>
+        <comment>游戏存档名</comment>
+        <translation>游戏存档名</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <comment>难度</comment>
+        <translation>难度</translation>
+    </message>
+    <message>
+        <source>OK to delete it?</source>
+        <comment>确定要删除吗?</comment>
+        <translation>确定要删除吗?</translation>
+    </message>
+    <message>
+        <source>Sudoku</source>
+        <comment>数独</comment>
+        <translation>数独</translation>
+    </message>
+    <message>
+        <source>Enter New Game Name</source>
+        <comment>输入数独题目名</comment>
+        <translation>输入数独题目名</translation>
+    </message>
+    <message>
+        <source>This Game board name already exits</source>
+        <comment>该名称已存在,请重新命名.</comment>
+        <translation>该名称已存在,请重新命名.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; is no longer in your list.</source>
+        <translation>游戏“%1”已不在您的列表中。</translation>
+    </message>
+    <message>
+        <source>Choose a sudoku</source>
+        <translation>选择数独</translation>
+    </message>
+    <message>
+        <source>Saved games</source>
+        <translation>已保存的游戏</translation>
+    </message>
+    <message>
+        <source>Your saved games; double-click one to play it</source>
+        <translation>您保存的游戏；双击即可开始游戏</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Delete the selected game</source>
+        <translation>删除所选游戏</translation>
+    </message>
+    <message>
+        <source>Rename the selected game</source>
+        <translation>重命名所选游戏</translation>
+    </message>
+    <message>
+        <source>Play the selected game</source>
+        <translation>开始所选游戏</translation>
+    </message>
+    <message>
+        <source>Close the list</source>
+        <translation>关闭列表</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::ui::Tfrmprintselect</name>
+    <message>
+        <source>Select Print Style</source>
+        <translation>选择打印样式</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>With Candidates</source>
+        <translation>含候选数</translation>
+    </message>
+    <message>
+        <source>The board with its digits only</source>
+        <translation>只打印盘面上的数字</translation>
+    </message>
+    <message>
+        <source>The board with the candidates of every open cell</source>
+        <translation>打印盘面及每个空格的候选数</translation>
+    </message>
+    <message>
+        <source>Paper Size</source>
+        <translation>纸张大小</translation>
+    </message>
+    <message>
+        <source>Small   (A4)</source>
+        <translation>小   (A4)</translation>
+    </message>
+    <message>
+        <source>A board for A4 paper</source>
+        <translation>适合 A4 纸的盘面</translation>
+    </message>
+    <message>
+        <source>Normal   (A3)</source>
+        <translation>中   (A3)</translation>
+    </message>
+    <message>
+        <source>A board for A3 paper</source>
+        <translation>适合 A3 纸的盘面</translation>
+    </message>
+    <message>
+        <source>Big  (A2)</source>
+        <translation>大  (A2)</translation>
+    </message>
+    <message>
+        <source>A board for A2 paper</source>
+        <translation>适合 A2 纸的盘面</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Write the page and open it in your browser</source>
+        <translation>生成页面并在浏览器中打开</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>关闭此窗口</translation>
+    </message>
+    <message>
+        <source>The temporary folder &apos;%1&apos; does not exist.</source>
+        <translation>临时文件夹“%1”不存在。</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::ui::Tfrmsave</name>
+    <message>
+        <source>This Game board name already exits,OK to overwrite it?</source>
+        <comment>游戏名称已存在，是否覆盖？</comment>
+        <translation>游戏名称已存在，是否覆盖？</translation>
+    </message>
+    <message>
+        <source>Game has been saved</source>
+        <comment>保存成功</comment>
+        <translation>保存成功</translation>
+    </message>
+    <message>
+        <source>Save Your Game</source>
+        <translation>保存游戏</translation>
+    </message>
+    <message>
+        <source>Name of Your Game:</source>
+        <translation>游戏名称:</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>新游戏</translation>
+    </message>
+    <message>
+        <source>The name the game is listed under</source>
+        <translation>游戏在列表中显示的名称</translation>
+    </message>
+    <message>
+        <source>Game Level</source>
+        <translation>游戏等级</translation>
+    </message>
+    <message>
+        <source>The level listed with the game</source>
+        <translation>列表中显示的游戏等级</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save the board under this name</source>
+        <translation>以此名称保存盘面</translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation>关闭，不保存</translation>
+    </message>
+    <message>
+        <source>Another copy of Sudoku Tessel is changing your saved games. Nothing was changed; please try again.</source>
+        <translation>另一个 Sudoku Tessel 正在修改您保存的游戏。没有做任何更改，请稍后重试。</translation>
+    </message>
+    <message>
+        <source>Your saved games cannot be changed: the folder %1 cannot be written to.</source>
+        <translation>无法修改您保存的游戏：文件夹 %1 无法写入。</translation>
+    </message>
+    <message>
+        <source>Another copy of Sudoku Tessel has just saved a game named &quot;%1&quot;. Nothing was saved; please save again.</source>
+        <translation>另一个 Sudoku Tessel 刚刚保存了名为“%1”的游戏。本次没有保存，请重新保存。</translation>
+    </message>
+    <message>
+        <source>Your game was not saved: games.dat is damaged (%1). Repair or move the file, then save again.</source>
+        <translation>游戏未保存：games.dat 已损坏（%1）。请修复或移走该文件后重新保存。</translation>
+    </message>
+</context>
 </TS>
