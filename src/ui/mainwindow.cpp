@@ -406,7 +406,8 @@ void TForm1::BuildBoard(QWidget* client) {
     colLabel->setObjectName(QStringLiteral("ColLabel%1").arg(i));
     colLabel->setFont(labelFont);
     colLabel->setAlignment(Qt::AlignCenter);
-    colLabel->setGeometry(kBoardLeft + o, 2, TPICSD33::kCellSize, kBoardTop - 4);
+    // A CJK system font is a pixel taller; the digits stay centred where they were.
+    colLabel->setGeometry(kBoardLeft + o, 1, TPICSD33::kCellSize, kBoardTop - 2);
     auto* rowLabel = new QLabel(QString(QChar('A' + i - 1)), Panel1);
     rowLabel->setObjectName(QStringLiteral("RowLabel%1").arg(i));
     rowLabel->setFont(labelFont);
