@@ -234,6 +234,8 @@ void TForm1::BuildActions() {
   for (const ActionDef& d : kActions) {
     const QString text = tr(d.text);
     QAction* a = MakeAction(d.name, text, *d.hint ? tr(d.hint) : WithoutMnemonic(text));
+    // What a tool button says to a screen reader, without a "(S)" left over.
+    a->setIconText(WithoutMnemonic(text));
     if (d.icon) a->setIcon(MakeIcon(*d.icon));
     if (d.slot) connect(a, &QAction::triggered, this, d.slot);
     this->*d.action = a;
