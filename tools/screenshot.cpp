@@ -27,6 +27,7 @@
 #include "core/layouts.hpp"
 #include "ui/gamelist.hpp"
 #include "ui/importdialogs.hpp"
+#include "ui/language.hpp"
 #include "ui/mainwindow.hpp"
 #include "ui/prompts.hpp"
 
@@ -210,11 +211,13 @@ int main(int argc, char** argv) {
   QString out = "docs/screenshot.png";
   int level = 3;
   unsigned seed = 20261206;
-  QString dialogs, explain, keyboard, forcing;
+  QString dialogs, explain, keyboard, forcing, language = QStringLiteral("en");
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--explain" && i + 1 < argc)
       explain = QString::fromLocal8Bit(argv[++i]);
+    else if (a == "--lang" && i + 1 < argc)
+      language = QString::fromLocal8Bit(argv[++i]);
     else if (a == "--forcing" && i + 1 < argc)
       forcing = QString::fromLocal8Bit(argv[++i]);
     else if (a == "--keyboard" && i + 1 < argc)
@@ -229,6 +232,7 @@ int main(int argc, char** argv) {
       out = QString::fromLocal8Bit(argv[i]);
   }
 
+  tessel::ui::UseLanguage(tessel::ui::PickLanguage(language));
   // Notices are only recorded: nothing may wait for a click here.
   tessel::ui::ScriptedPrompts prompts;
   prompts.SetUnexpectedHandler([](const QString&) {});

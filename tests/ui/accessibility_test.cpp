@@ -25,6 +25,7 @@
 
 #include "ui/appearance.hpp"
 #include "ui/importdialogs.hpp"
+#include "ui/language.hpp"
 #include "ui/solutionsviewer.hpp"
 #include "ui/solverwindow.hpp"
 #include "ui_fixture.hpp"
@@ -185,7 +186,10 @@ TEST_F(AccessibilityTest, MainWindowAndDialogs) {
   const std::pair<const char*, const char*> spoken[] = {
       {"sd991", "Sudoku board"}, {"TimeLabel1", "Game clock"},   {"ColorGrid1", "Colour palette"},
       {"ProgressBar5", "Digit 5 count"}, {"disnote5", "Digit 5"}, {"SaveCurrentBoard1", "Save Current Board"}};
-  for (auto [object, name] : spoken) EXPECT_EQ(names.at(object), name);
+  for (auto [object, name] : spoken) {
+    EXPECT_FALSE(names.at(object).isEmpty()) << object;
+    if (tessel::ui::CurrentLanguage() == QLatin1String("en")) EXPECT_EQ(names.at(object), name);
+  }
   EXPECT_GT(ExpectTextsFit(f), 20);
 
   // The board tells which digit a click places, by mouse or by Toggle, and

@@ -1,6 +1,7 @@
 // The bundled help page names every command of the menus and tool bars,
 // and its links lead to its sections.
 #include <QAction>
+#include <cstring>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -8,6 +9,7 @@
 #include <QSet>
 #include <QToolBar>
 
+#include "ui/language.hpp"
 #include "ui_fixture.hpp"
 
 namespace uitest {
@@ -18,7 +20,8 @@ void CollectCommands(const QList<QAction*>& actions, QStringList& out) {
     if (a->menu()) CollectCommands(a->menu()->actions(), out);
     if (a->isSeparator() || a->menu() || a->text().isEmpty()) continue;
     QString text = a->text();
-    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    // "&Save" and, in Chinese, "保存(&S)" name the same command.
+    text.remove(QRegularExpression(QStringLiteral("\\(&\\w\\)|&(?!&)")));
     if (text.endsWith(QLatin1String("..."))) text.chop(3);
     out << text.trimmed();
   }
@@ -26,8 +29,10 @@ void CollectCommands(const QList<QAction*>& actions, QStringList& out) {
 
 using HelpTest = FormTest;
 
+// The page of the window's language.
 TEST_F(HelpTest, PageNamesEveryCommandAndItsLinksResolve) {
-  QFile page(QStringLiteral(":/help/index.html"));
+  const bool chinese = tessel::ui::CurrentLanguage() == QLatin1String("zh_CN");
+  QFile page(chinese ? QStringLiteral(":/help/index_zh_CN.html") : QStringLiteral(":/help/index.html"));
   ASSERT_TRUE(page.open(QIODevice::ReadOnly));
   const QString html = QString::fromUtf8(page.readAll());
   QStringList commands;
@@ -43,7 +48,8 @@ TEST_F(HelpTest, PageNamesEveryCommandAndItsLinksResolve) {
   for (const char* other : {"Auto Update Candidates", "Show Candidates", "Marking", "Clear Marking", "Only one",
                             "F1", "F2", "F3", "Regenerate Candidate Numbers", "Check Puzzle", "Play Puzzle",
                             "With Candidates", "A4", "A3", "A2", "Solver"})
-    EXPECT_TRUE(html.contains(QLatin1String(other))) << other;
+    if (!chinese || std::strlen(other) == 2)  // keys and paper sizes read the same in Chinese
+      EXPECT_TRUE(html.contains(QLatin1String(other))) << other;
 
   // Its links lead to its sections.
   QSet<QString> ids;
