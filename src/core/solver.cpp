@@ -58,6 +58,7 @@ struct Tables {
   std::array<std::uint16_t, 512> usable{};   // the cells some placement can use
   std::array<std::uint8_t, 512> placements{};  // which placements, bit q for placement[q]
   std::array<std::uint8_t, 512> count{};     // how many
+  std::array<std::uint16_t, 512> weight{};   // 100 * log2(count), 0 for one
   std::array<std::uint16_t, 512> lockTo{};   // what stays once the given cells must be used
   std::array<std::uint16_t, 512> sure{};     // cells alone in their row of the grid
   std::array<std::uint32_t, 512> cells{};    // a band grid's cells in the band word
@@ -91,6 +92,8 @@ struct Tables {
       }
       columns[m] = StackColumns(static_cast<std::uint32_t>(m));
     }
+    constexpr std::uint16_t kLog2[7] = {0, 0, 100, 158, 200, 232, 258};
+    for (int m = 0; m < 512; ++m) weight[m] = kLog2[count[m]];
     for (int p = 0; p < 27; ++p) {
       rowOf[p] = 0x1FFu << (p / 9 * 9);
       miniRowOf[p] = 7u << (p / 3 * 3);
@@ -306,8 +309,9 @@ void Record(const State& s, Grid81& out) {
 }
 
 // Where to branch: digit d's placements left in band or stack q (0..2
-// bands, 3..5 stacks), in the band or stack with the fewest left over all
-// digits (counted as the logarithm of their product), fewest first.
+// bands, 3..5 stacks). The band or stack with the fewest left over all
+// digits (counted as the logarithm of their product), and in it the digit
+// with the fewest.
 struct Branch {
   int d = -1, q = 0;
   std::uint32_t placements = 0;
@@ -315,34 +319,31 @@ struct Branch {
 
 Branch Choose(const State& s) {
   const auto& t = kTables;
-  static constexpr int kLog[7] = {0, 0, 100, 158, 200, 232, 258};
   int load[6] = {0, 0, 0, 0, 0, 0};
-  std::uint8_t n[9][6];
   for (int d = 0; d < 9; ++d) {
     const std::uint32_t r = s.rows[d], c = s.cols[d];
-    n[d][0] = t.count[r & 0x1FFu];
-    n[d][1] = t.count[r >> 9 & 0x1FFu];
-    n[d][2] = t.count[r >> 18];
-    n[d][3] = t.count[c & 0x1FFu];
-    n[d][4] = t.count[c >> 9 & 0x1FFu];
-    n[d][5] = t.count[c >> 18];
-    for (int q = 0; q < 6; ++q) load[q] += kLog[n[d][q]];
+    load[0] += t.weight[r & 0x1FFu];
+    load[1] += t.weight[r >> 9 & 0x1FFu];
+    load[2] += t.weight[r >> 18];
+    load[3] += t.weight[c & 0x1FFu];
+    load[4] += t.weight[c >> 9 & 0x1FFu];
+    load[5] += t.weight[c >> 18];
   }
   Branch b;
-  int best = 1 << 30;
-  for (int d = 0; d < 9; ++d)
-    for (int q = 0; q < 6; ++q) {
-      if (n[d][q] < 2) continue;
-      const int score = load[q] * 10 + n[d][q];
-      if (score < best) {
-        best = score;
-        b.d = d;
-        b.q = q;
-      }
+  int q = -1;
+  for (int i = 0; i < 6; ++i)
+    if (load[i] && (q < 0 || load[i] < load[q])) q = i;
+  if (q < 0) return b;  // every digit has one placement left everywhere
+  b.q = q;
+  int fewest = 7;
+  for (int d = 0; d < 9; ++d) {
+    const std::uint32_t grid = (q < 3 ? s.rows[d] : s.cols[d]) >> 9 * (q % 3) & 0x1FFu;
+    const int n = t.count[grid];
+    if (n > 1 && n < fewest) {
+      fewest = n;
+      b.d = d;
+      b.placements = t.placements[grid];
     }
-  if (b.d >= 0) {
-    const std::uint32_t grid = (b.q < 3 ? s.rows[b.d] : s.cols[b.d]) >> 9 * (b.q % 3) & 0x1FFu;
-    b.placements = t.placements[grid];
   }
   return b;
 }
