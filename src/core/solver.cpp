@@ -116,6 +116,7 @@ struct State {
   std::uint32_t rows[9];
   std::uint32_t cols[9];
   std::uint32_t dirty;  // digits changed since their last rest
+  int dead;             // after a dead end: the band (0..2) or stack (3..5) that showed it
 };
 
 constexpr std::uint32_t kBand = 0x7FFFFFFu;
@@ -177,7 +178,10 @@ bool Settle(State& s, int d) {
   std::uint32_t rows, cols = ~0u;
   for (;;) {
     const std::uint32_t u0 = t.usable[m0], u1 = t.usable[m1], u2 = t.usable[m2];
-    if (!u0 || !u1 || !u2) return false;
+    if (!u0 || !u1 || !u2) {
+      s.dead = !u0 ? 0 : !u1 ? 1 : 2;
+      return false;
+    }
     const bool moved = (u0 ^ m0) | (u1 ^ m1) | (u2 ^ m2);
     if (moved) {
       w0 &= t.cells[u0];
@@ -189,7 +193,10 @@ bool Settle(State& s, int d) {
     const std::uint32_t x = Columns(w0) | Columns(w1) << 9 | Columns(w2) << 18;
     const std::uint32_t i0 = StackGrid(x, 0), i1 = StackGrid(x, 1), i2 = StackGrid(x, 2);
     const std::uint32_t v0 = t.usable[i0], v1 = t.usable[i1], v2 = t.usable[i2];
-    if (!v0 || !v1 || !v2) return false;
+    if (!v0 || !v1 || !v2) {
+      s.dead = !v0 ? 3 : !v1 ? 4 : 5;
+      return false;
+    }
     cols = v0 | v1 << 9 | v2 << 18;
     if (!((v0 ^ i0) | (v1 ^ i1) | (v2 ^ i2))) break;
     const std::uint32_t keep = t.columns[v0] | t.columns[v1] << 3 | t.columns[v2] << 6;
@@ -245,7 +252,11 @@ bool Triads(State& s, bool& changed) {
       s2 |= s1 & y;
       s1 |= y;
     }
-    if ((~c3 & kBand) | s4) return false;  // fewer than three digits left, or four that must
+    // Fewer than three digits left, or four that must.
+    if (const std::uint32_t wrong = (~c3 & kBand) | s4) {
+      s.dead = 3 * pass + std::countr_zero(wrong) / 9;
+      return false;
+    }
     const std::uint32_t exact = c3 & ~c4, full = s3;
     if (!(exact | full)) continue;
     for (int d = 0; d < 9; ++d) {
@@ -283,7 +294,10 @@ bool Propagate(State& s) {
       twice |= once & m;
       once |= m;
     }
-    if (Any(s.open & ~once)) return false;
+    if (const Bands none = s.open & ~once; Any(none)) {
+      s.dead = none[0] ? 0 : none[1] ? 1 : 2;
+      return false;
+    }
     const Bands single = once & ~twice;
     if (Any(single)) {
       for (int k = 0; k < 3; ++k)
@@ -291,7 +305,10 @@ bool Propagate(State& s) {
           const std::uint32_t bit = m & (0u - m);
           int d = 0;
           while (d < 9 && !(s.pos[d][k] & bit)) ++d;
-          if (d == 9) return false;  // lost its last candidate meanwhile
+          if (d == 9) {  // lost its last candidate meanwhile
+            s.dead = k;
+            return false;
+          }
           Place(s, k, bit, d);
         }
       continue;
@@ -311,13 +328,15 @@ void Record(const State& s, Grid81& out) {
 // Where to branch: digit d's placements left in band or stack q (0..2
 // bands, 3..5 stacks). The band or stack with the fewest left over all
 // digits (counted as the logarithm of their product), and in it the digit
-// with the fewest.
+// with the fewest. Given dead-end counts per band and stack, the load is
+// divided by one more than the count: a big tree keeps running into the
+// same contradiction, and branching where it shows cuts the tree short.
 struct Branch {
   int d = -1, q = 0;
   std::uint32_t placements = 0;
 };
 
-Branch Choose(const State& s) {
+Branch Choose(const State& s, const long* deadEnds) {
   const auto& t = kTables;
   int load[6] = {0, 0, 0, 0, 0, 0};
   for (int d = 0; d < 9; ++d) {
@@ -331,8 +350,10 @@ Branch Choose(const State& s) {
   }
   Branch b;
   int q = -1;
-  for (int i = 0; i < 6; ++i)
-    if (load[i] && (q < 0 || load[i] < load[q])) q = i;
+  for (int i = 0; i < 6; ++i) {
+    if (!load[i]) continue;
+    if (q < 0 || (deadEnds ? load[i] * (1 + deadEnds[q]) < load[q] * (1 + deadEnds[i]) : load[i] < load[q])) q = i;
+  }
   if (q < 0) return b;  // every digit has one placement left everywhere
   b.q = q;
   int fewest = 7;
@@ -376,8 +397,11 @@ class Counter {
  private:
   void Search(State& s) {
     ++nodes_;
-    if (!Propagate(s)) return;
-    const Branch b = Choose(s);
+    if (!Propagate(s)) {
+      ++deadEnds_[s.dead];
+      return;
+    }
+    const Branch b = Choose(s, nodes_ > kSmallTree ? deadEnds_ : nullptr);
     if (b.d < 0) {  // every digit has one placement left everywhere: all placed
       if (Any(s.open)) return;
       if (count_++ == 0 && first_) Record(s, *first_);
@@ -396,10 +420,13 @@ class Counter {
     }
   }
 
+  // Below this many nodes the load alone chooses better.
+  static constexpr long kSmallTree = 256;
   int limit_;
   Grid81* first_;
   int count_ = 0;
   long nodes_ = 0;
+  long deadEnds_[6] = {0, 0, 0, 0, 0, 0};
 };
 
 // The first solution in the game's order: cells row by row, digits
