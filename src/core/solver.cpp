@@ -430,7 +430,7 @@ class Counter {
 };
 
 // The first solution in the game's order: cells row by row, digits
-// ascending. Short dives in that order settle most puzzles; where a dive
+// ascending. Short dives in that order settle most puzzles; once a dive
 // runs long, the counter tells whether a digit leaves a solution at all,
 // and the search keeps a known solution to steer by.
 class FirstInOrder {
@@ -442,7 +442,10 @@ class FirstInOrder {
   bool Run(const Grid81& grid, const Grid81* known) {
     State s;
     if (!Start(grid, s)) return false;
-    if (const int r = DiveFrom(s); r >= 0) return r == 1;
+    // Without a known solution, a dive from the top settles most puzzles;
+    // with one, steering by it from the start costs less overall.
+    if (!known)
+      if (const int r = DiveFrom(s); r >= 0) return r == 1;
     if (!Propagate(s)) return false;
     Grid81 guide{};
     if (known) {
@@ -465,9 +468,13 @@ class FirstInOrder {
         State child = s;
         Place(child, k, bit, d);
         if (d != want) {
-          if (const int r = DiveFrom(child); r >= 0) {
-            if (r == 1) return true;
-            continue;
+          if (diving_) {
+            if (const int r = DiveFrom(child); r >= 0) {
+              if (r == 1) return true;
+              continue;
+            }
+            // Dives that run long here tend to run long further down too.
+            diving_ = false;
           }
           State c = child;
           Grid81 other{};
@@ -521,6 +528,7 @@ class FirstInOrder {
 
   Grid81& out_;
   long budget_ = 0;
+  bool diving_ = true;
   long nodes_ = 0;
 };
 
