@@ -1,6 +1,8 @@
 // hardgen: puzzles on which the puzzle test searches long, found by climbing:
-// a clue removed, added, moved or changed to another digit, kept when the
-// test's search nodes do not drop (and the answer stays of the wanted kind).
+// a clue removed, added, moved or changed to another digit, or swapped for a
+// clue of the puzzle's first solution (which keeps a solution), kept when
+// the test's search nodes do not drop (and the answer stays of the wanted
+// kind).
 // Starts from the puzzles of SEEDS in turn; writes the KEEP puzzles with the
 // most nodes, most first, one 81-character line each ("." for a blank).
 //
@@ -28,23 +30,24 @@ namespace {
 struct Score {
   long nodes;
   int code;
+  std::string solution;  // the first one, "" when there is none
 };
 
 Score Measure(const std::string& p) {
   const long before = tessel::SearchNodes();
-  const int code = tessel::TestPuzzleString(p).code;
-  return {tessel::SearchNodes() - before, code};
+  auto r = tessel::TestPuzzleString(p);
+  return {tessel::SearchNodes() - before, r.code, std::move(r.first)};
 }
 
 // One random change that keeps the givens free of clashes; false when the
-// chosen change was not possible.
-bool Mutate(std::string& p, std::mt19937& rng) {
+// chosen change was not possible. `solution` solves p, or is "".
+bool Mutate(std::string& p, const std::string& solution, std::mt19937& rng) {
   std::vector<int> clues, blanks;
   for (int i = 0; i < 81; ++i) (p[i] == '*' ? blanks : clues).push_back(i);
   auto pick = [&](const std::vector<int>& v) { return v[rng() % v.size()]; };
   auto anyDigit = [&] { return static_cast<char>('1' + rng() % 9); };
   const std::string before = p;
-  switch (rng() % 4) {
+  switch (rng() % (solution.empty() ? 4 : 6)) {
     case 0:  // remove
       if (clues.size() <= 10) return false;
       p[pick(clues)] = '*';
@@ -60,9 +63,22 @@ bool Mutate(std::string& p, std::mt19937& rng) {
       p[from] = '*';
       break;
     }
-    default:  // change the digit
+    case 3:  // change the digit
       if (clues.empty()) return false;
       p[pick(clues)] = anyDigit();
+      break;
+    case 4: {  // swap a clue for one of the solution
+      if (clues.empty() || blanks.empty()) return false;
+      const int to = pick(blanks);
+      p[to] = solution[to];
+      p[pick(clues)] = '*';
+      break;
+    }
+    default: {  // add one of the solution
+      if (blanks.empty()) return false;
+      const int to = pick(blanks);
+      p[to] = solution[to];
+    }
   }
   if (p == before || !tessel::CheckGivens(p)) {
     p = before;
@@ -121,11 +137,11 @@ int main(int argc, char** argv) {
     Score s = Measure(p);
     for (long n = 0; n < steps && !late(); ++n) {
       std::string q = p;
-      if (!Mutate(q, rng)) continue;
-      const Score t = Measure(q);
+      if (!Mutate(q, s.solution, rng)) continue;
+      Score t = Measure(q);
       if (t.nodes < s.nodes || (kind >= 0 && t.code != kind)) continue;
       p = q;
-      s = t;
+      s = std::move(t);
       if (kind < 0 || s.code == kind) found[p] = s.nodes;
     }
   }
