@@ -213,20 +213,22 @@ bool Settle(State& s, int d) {
   s.rows[d] = rows;
   s.cols[d] = cols;
   s.pos[d] = Bands{w0, w1, w2, 0};
-  const Bands placed = Bands{LoneInRows(w0), LoneInRows(w1), LoneInRows(w2), 0} & s.open;
-  if (!Any(placed)) return true;
-  s.open &= ~placed;
-  for (int e = 0; e < 9; ++e) {
-    if (e == d) continue;
-    const Bands lost = s.pos[e] & placed;
-    if (!Any(lost)) continue;
-    s.pos[e] &= ~placed;
-    for (int k = 0; k < 3 && !(s.dirty >> e & 1); ++k)
-      for (std::uint32_t m = lost[k]; m; m &= m - 1)
-        if (Telling(s.pos[e][k], std::countr_zero(m))) {
+  const std::uint32_t placed[3] = {LoneInRows(w0) & s.open[0], LoneInRows(w1) & s.open[1], LoneInRows(w2) & s.open[2]};
+  for (int k = 0; k < 3; ++k) {
+    const std::uint32_t here = placed[k];
+    if (!here) continue;
+    s.open[k] &= ~here;
+    for (int e = 0; e < 9; ++e) {
+      const std::uint32_t w = s.pos[e][k];
+      if (e == d || !(w & here)) continue;
+      s.pos[e][k] = w & ~here;
+      if (s.dirty >> e & 1) continue;
+      for (std::uint32_t m = w & here; m; m &= m - 1)
+        if (Telling(w & ~here, std::countr_zero(m))) {
           s.dirty |= 1u << e;
           break;
         }
+    }
   }
   return true;
 }
