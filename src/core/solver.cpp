@@ -218,9 +218,11 @@ bool Settle(State& s, int d) {
     const std::uint32_t here = placed[k];
     if (!here) continue;
     s.open[k] &= ~here;
+    // d holds these cells: it is taken out of the loop by hiding them.
+    s.pos[d][k] &= ~here;
     for (int e = 0; e < 9; ++e) {
       const std::uint32_t w = s.pos[e][k];
-      if (e == d || !(w & here)) continue;
+      if (!(w & here)) continue;
       s.pos[e][k] = w & ~here;
       if (s.dirty >> e & 1) continue;
       for (std::uint32_t m = w & here; m; m &= m - 1)
@@ -229,6 +231,7 @@ bool Settle(State& s, int d) {
           break;
         }
     }
+    s.pos[d][k] |= here;
   }
   return true;
 }
@@ -568,8 +571,9 @@ Grid81 FirstSolution(const Grid81& grid, const Grid81* known, bool& found) {
 
 Grid81 ParseGrid(std::string_view puzzle) {
   Grid81 g{};
-  for (int i = 0; i < kCells && i < static_cast<int>(puzzle.size()); ++i)
-    if (IsDigitChar(puzzle[i])) g[i] = static_cast<std::uint8_t>(puzzle[i] - '0');
+  const int n = std::min(kCells, static_cast<int>(puzzle.size()));
+  for (int i = 0; i < n; ++i)
+    if (puzzle[i] >= '1' && puzzle[i] <= '9') g[i] = static_cast<std::uint8_t>(puzzle[i] - '0');
   return g;
 }
 
@@ -632,7 +636,7 @@ static std::string Normalized(std::string_view puzzle) {
 
 PuzzleTestResult TestPuzzleString(std::string_view puzzle) {
   PuzzleTestResult r;
-  const Grid81 g = ParseGrid(Normalized(puzzle));
+  const Grid81 g = ParseGrid(puzzle);
   if (std::none_of(g.begin(), g.end(), [](std::uint8_t v) { return v == 0; })) return r;
 
   // Clashing givens (the check board's test) have no solution to count.
