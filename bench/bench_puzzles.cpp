@@ -9,8 +9,9 @@
 
 namespace benchdata {
 
-std::vector<std::string> LoadSample(const std::string& name) {
-  const std::string path = std::string(TESSEL_PUZZLES_DIR) + "/" + name;
+namespace {
+
+std::vector<std::string> LoadLines(const std::string& path) {
   std::vector<std::string> out;
   std::ifstream in(path);
   std::string line;
@@ -22,6 +23,18 @@ std::vector<std::string> LoadSample(const std::string& name) {
     std::exit(1);
   }
   return out;
+}
+
+}  // namespace
+
+std::vector<std::string> LoadSample(const std::string& name) {
+  return LoadLines(std::string(TESSEL_PUZZLES_DIR) + "/" + name);
+}
+
+// Beside this file, so the sets need no build setting of their own.
+std::vector<std::string> LoadBenchData(const std::string& name) {
+  const std::string here = __FILE__;
+  return LoadLines(here.substr(0, here.find_last_of('/') + 1) + "data/" + name);
 }
 
 namespace {

@@ -25,11 +25,13 @@ void RunOver(benchmark::State& state, const std::vector<std::string>& set, F f) 
   std::vector<std::string> puzzles;
   for (const auto& p : set) puzzles.push_back(Stars(p));
   std::size_t i = 0;
+  const long nodes = tessel::SearchNodes();
   for (auto _ : state) {
     benchmark::DoNotOptimize(f(puzzles[i]));
     if (++i == puzzles.size()) i = 0;
   }
   state.SetItemsProcessed(state.iterations());
+  state.counters["nodes"] = static_cast<double>(tessel::SearchNodes() - nodes) / static_cast<double>(state.iterations());
 }
 
 const std::vector<std::string>& Clue17() {

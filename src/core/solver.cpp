@@ -2,545 +2,557 @@
 
 #include <algorithm>
 #include <bit>
-#include <vector>
 
 namespace tessel {
 
 namespace {
 
-constexpr std::uint16_t kAll = 0x1FF;
-
-constexpr std::uint16_t Bit(int d) { return static_cast<std::uint16_t>(1u << (d - 1)); }
-int Lowest(std::uint16_t m) { return std::countr_zero(static_cast<unsigned>(m)) + 1; }
-
-// House numbers of a cell: row 0..8, column 9..17, box 18..26.
-struct CellHouses {
-  std::array<std::array<std::uint8_t, 3>, kCells> of{};
-  CellHouses() {
-    for (int i = 0; i < kCells; ++i) {
-      const int r = RowOf(i) - 1, c = ColOf(i) - 1;
-      of[i] = {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(9 + c),
-               static_cast<std::uint8_t>(18 + BoxOf(r + 1, c + 1) - 1)};
-    }
-  }
-};
-const CellHouses& HousesOfCell() {
-  static const CellHouses h;
-  return h;
-}
+thread_local long searchNodes = 0;
 
 // ---------------------------------------------------------------------------
-// Fast counter: one 81-bit mask per digit of the cells that may hold it (a
-// placed cell keeps its own digit's bit), naked and hidden singles, and
-// branching on a cell with the fewest candidates.
+// The search works band by band. Per digit, three band words (rows 3k..3k+2,
+// bit 9 * row + column inside the band) hold the cells that may take it; a
+// placed cell keeps its own digit's bit. A band's cells fall into a 3x3 grid
+// of mini-rows (three cells of a row inside a box, bit 3 * row + box), and a
+// stack's into a 3x3 grid of mini-columns (bit 3 * band + column inside the
+// stack). A digit takes one mini-row per row and per box of a band: one of
+// six placements. Whatever no placement still open can use goes; that is
+// locked candidates (pointing and claiming) for a whole band at once, and at
+// rest every hidden single shows as a row with one cell left.
 
-__extension__ typedef unsigned __int128 Mask81;
+typedef std::uint32_t Bands __attribute__((vector_size(16)));  // bands 0..2; lane 3 stays 0
 
-constexpr Mask81 CellBit(int i) { return static_cast<Mask81>(1) << i; }
+bool Any(Bands v) { return (v[0] | v[1] | v[2]) != 0; }
+
+// The mini-rows of a band word that hold a bit.
+std::uint32_t MiniRows(std::uint32_t w) {
+  // One bit per mini-row at its first cell, then each row's three gathered
+  // by one product; its terms do not overlap.
+  const std::uint32_t x = ((w | w >> 1 | w >> 2) & 0x1249249u) * 21u;
+  return (x >> 4 & 7u) | (x >> 10 & 0x38u) | (x >> 16 & 0x1C0u);
+}
+
+// The columns of a band word that hold a bit.
+std::uint32_t Columns(std::uint32_t w) { return (w | w >> 9 | w >> 18) & 0x1FFu; }
+
+// The bits of a band word alone in their row.
+std::uint32_t LoneInRows(std::uint32_t w) {
+  const std::uint32_t r0 = w & 0x1FFu, r1 = w & 0x3FE00u, r2 = w & 0x7FC0000u;
+  return ((r0 & (r0 - 1)) ? 0 : r0) | ((r1 & (r1 - 1)) ? 0 : r1) | ((r2 & (r2 - 1)) ? 0 : r2);
+}
+
+// Three bands' columns side by side (bit 9 * band + column) hold the three
+// stacks' grids: stack st as a 3x3 grid, and back.
+std::uint32_t StackGrid(std::uint32_t x, int st) {
+  const std::uint32_t y = x >> 3 * st & 0x1C0E07u;
+  return (y & 7u) | (y >> 6 & 0x38u) | (y >> 12 & 0x1C0u);
+}
+constexpr std::uint32_t StackColumns(std::uint32_t grid) {
+  return (grid & 7u) | (grid & 0x38u) << 6 | (grid & 0x1C0u) << 12;
+}
 
 // Built at compile time: a function-local table would cost a guard check
-// on every placement.
-struct MaskTables {
-  std::array<Mask81, kCells> peers{};
-  std::array<Mask81, 27> house{};  // rows 0..8, columns 9..17, boxes 18..26
-  std::array<std::uint32_t, kCells> housesOf{};  // bit h for each of the cell's houses
-  Mask81 all = 0;
-  constexpr MaskTables() {
-    for (int i = 0; i < kCells; ++i) {
-      const int r = i / 9, c = i % 9, b = 18 + BoxOf(r + 1, c + 1) - 1;
-      all |= CellBit(i);
-      housesOf[i] = 1u << r | 1u << (9 + c) | 1u << b;
-      house[r] |= CellBit(i);
-      house[9 + c] |= CellBit(i);
-      house[b] |= CellBit(i);
+// on every use.
+struct Tables {
+  // Indexed by a 3x3 grid (mini-rows of a band, or mini-columns of a stack):
+  std::array<std::uint16_t, 512> usable{};   // the cells some placement can use
+  std::array<std::uint8_t, 512> placements{};  // which placements, bit q for placement[q]
+  std::array<std::uint8_t, 512> count{};     // how many
+  std::array<std::uint16_t, 512> weight{};   // 100 * log2(count), 0 for one
+  std::array<std::uint16_t, 512> lockTo{};   // what stays once the given cells must be used
+  std::array<std::uint16_t, 512> sure{};     // cells alone in their row of the grid
+  std::array<std::uint32_t, 512> cells{};    // a band grid's cells in the band word
+  std::array<std::uint32_t, 512> columns{};  // a stack grid as columns side by side
+  std::array<std::uint16_t, 6> placement{};
+  // Per cell of a band word: its row, mini-row and column.
+  std::array<std::uint32_t, 27> rowOf{}, miniRowOf{}, columnOf{};
+  // Per cell: its peers, band by band.
+  std::array<std::array<std::uint32_t, 3>, 81> peers{};
+  constexpr Tables() {
+    constexpr int kOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+    for (int q = 0; q < 6; ++q)
+      placement[q] = static_cast<std::uint16_t>(1 << kOrders[q][0] | 1 << (3 + kOrders[q][1]) | 1 << (6 + kOrders[q][2]));
+    for (int m = 0; m < 512; ++m) {
+      for (int q = 0; q < 6; ++q)
+        if ((m & placement[q]) == placement[q]) {
+          usable[m] = static_cast<std::uint16_t>(usable[m] | placement[q]);
+          placements[m] = static_cast<std::uint8_t>(placements[m] | 1 << q);
+          ++count[m];
+        }
+      int keep = 0x1FF;
+      for (int k = 0; k < 9; ++k) {
+        if (!(m >> k & 1)) continue;
+        cells[m] |= 7u << (k / 3 * 9 + k % 3 * 3);
+        keep &= ~((7 << (k / 3 * 3)) | (0x49 << (k % 3))) | (1 << k);
+      }
+      lockTo[m] = static_cast<std::uint16_t>(keep);
+      for (int r = 0; r < 3; ++r) {
+        const int row = m >> 3 * r & 7;
+        if (row == 1 || row == 2 || row == 4) sure[m] = static_cast<std::uint16_t>(sure[m] | row << 3 * r);
+      }
+      columns[m] = StackColumns(static_cast<std::uint32_t>(m));
     }
-    for (int i = 0; i < kCells; ++i) {
-      for (int h = 0; h < 27; ++h)
-        if (housesOf[i] >> h & 1) peers[i] |= house[h];
-      peers[i] &= ~CellBit(i);
+    constexpr std::uint16_t kLog2[7] = {0, 0, 100, 158, 200, 232, 258};
+    for (int m = 0; m < 512; ++m) weight[m] = kLog2[count[m]];
+    for (int p = 0; p < 27; ++p) {
+      rowOf[p] = 0x1FFu << (p / 9 * 9);
+      miniRowOf[p] = 7u << (p / 3 * 3);
+      columnOf[p] = 0x40201u << (p % 9);
+    }
+    for (int i = 0; i < 81; ++i) {
+      const int k = i / 27, p = i % 27;
+      for (int j = 0; j < 3; ++j) peers[i][j] = 0x40201u << (p % 9);
+      peers[i][k] = ((0x1FFu << (p / 9 * 9)) | (0x1C0E07u << (p % 9 / 3 * 3))) & ~(1u << p);
     }
   }
 };
-constexpr MaskTables kMaskTables;
-const MaskTables& Masks() { return kMaskTables; }
+constexpr Tables kTables;
 
-int LowestCell(Mask81 m) {
-  const auto lo = static_cast<std::uint64_t>(m);
-  return lo ? std::countr_zero(lo) : 64 + std::countr_zero(static_cast<std::uint64_t>(m >> 64));
-}
-bool Single(Mask81 m) { return m && !(m & (m - 1)); }
-
-struct FastState {
-  std::array<Mask81, 9> pos;          // cells where digit d+1 may stand or stands
-  Mask81 unsolved;
-  std::array<std::uint32_t, 9> done;  // houses that hold digit d+1 already
-  std::array<Mask81, 9> scanned;      // pos as the last hidden-single scan saw it
+struct State {
+  Bands pos[9];
+  Bands open;  // cells not placed yet
+  // Per digit at its last rest: the band grids (bit 9 * band + grid bit)
+  // and the stack grids (bit 9 * stack + grid bit).
+  std::uint32_t rows[9];
+  std::uint32_t cols[9];
+  std::uint32_t dirty;  // digits changed since their last rest
+  int dead;             // after a dead end: the band (0..2) or stack (3..5) that showed it
 };
 
-class FastCounter {
- public:
-  FastCounter(int limit, Grid81* first) : limit_(limit), first_(first) {}
+constexpr std::uint32_t kBand = 0x7FFFFFFu;
 
-  // Clashing givens have no solution.
-  int Run(const Grid81& grid) {
-    FastState s;
-    if (!Start(grid, s)) return 0;
-    Search<false>(s);
-    if (nodes_ > kPlainNodes && count_ < limit_) LookAhead(grid);
+// False when two givens of a digit see each other.
+bool Start(const Grid81& grid, State& s) {
+  const auto& t = kTables;
+  const Bands none = {0, 0, 0, 0};
+  Bands given = none, seen[9], mine[9];
+  for (int d = 0; d < 9; ++d) seen[d] = mine[d] = none;
+  for (int i = 0; i < kCells; ++i) {
+    const int d = grid[i] - 1;
+    if (d < 0 || d > 8) continue;
+    const auto& p = t.peers[i];
+    seen[d] |= Bands{p[0], p[1], p[2], 0};
+    mine[d][i / 27] |= 1u << (i % 27);
+  }
+  for (int d = 0; d < 9; ++d) given |= mine[d];
+  s.open = Bands{kBand, kBand, kBand, 0} & ~given;
+  for (int d = 0; d < 9; ++d) {
+    if (Any(mine[d] & seen[d])) return false;
+    s.pos[d] = (s.open & ~seen[d]) | mine[d];
+  }
+  s.dirty = 0x1FF;
+  return true;
+}
+
+// After a digit lost cell p of band word w: whether that can tell
+// something (its mini-row or column in the band emptied, or its row has
+// one cell left).
+bool Telling(std::uint32_t w, int p) {
+  const auto& t = kTables;
+  const std::uint32_t row = w & t.rowOf[p];
+  return !(w & t.miniRowOf[p]) || !(w & t.columnOf[p]) || !(row & (row - 1));
+}
+
+// Digit d in the cell: the cell leaves the other digits, d leaves the
+// cell's peers.
+void Place(State& s, int k, std::uint32_t bit, int d) {
+  s.open[k] &= ~bit;
+  const int p = std::countr_zero(bit);
+  for (int e = 0; e < 9; ++e)
+    if (e != d && (s.pos[e][k] & bit)) {
+      s.pos[e][k] &= ~bit;
+      if (Telling(s.pos[e][k], p)) s.dirty |= 1u << e;
+    }
+  const auto& peers = kTables.peers[k * 27 + p];
+  s.pos[d] &= ~Bands{peers[0], peers[1], peers[2], 0};
+  s.dirty |= 1u << d;
+}
+
+// Brings digit d to rest: band and stack grids until neither changes, then
+// the rows with one open cell left are placements. False when a band or
+// stack has no placement left.
+bool Settle(State& s, int d) {
+  const auto& t = kTables;
+  std::uint32_t w0 = s.pos[d][0], w1 = s.pos[d][1], w2 = s.pos[d][2];
+  std::uint32_t m0 = MiniRows(w0), m1 = MiniRows(w1), m2 = MiniRows(w2);
+  std::uint32_t rows, cols = ~0u;
+  for (;;) {
+    const std::uint32_t u0 = t.usable[m0], u1 = t.usable[m1], u2 = t.usable[m2];
+    if (!u0 || !u1 || !u2) {
+      s.dead = !u0 ? 0 : !u1 ? 1 : 2;
+      return false;
+    }
+    const bool moved = (u0 ^ m0) | (u1 ^ m1) | (u2 ^ m2);
+    if (moved) {
+      w0 &= t.cells[u0];
+      w1 &= t.cells[u1];
+      w2 &= t.cells[u2];
+    }
+    rows = u0 | u1 << 9 | u2 << 18;
+    if (!moved && cols != ~0u) break;  // the stacks saw these cells
+    const std::uint32_t x = Columns(w0) | Columns(w1) << 9 | Columns(w2) << 18;
+    const std::uint32_t i0 = StackGrid(x, 0), i1 = StackGrid(x, 1), i2 = StackGrid(x, 2);
+    const std::uint32_t v0 = t.usable[i0], v1 = t.usable[i1], v2 = t.usable[i2];
+    if (!v0 || !v1 || !v2) {
+      s.dead = !v0 ? 3 : !v1 ? 4 : 5;
+      return false;
+    }
+    cols = v0 | v1 << 9 | v2 << 18;
+    if (!((v0 ^ i0) | (v1 ^ i1) | (v2 ^ i2))) break;
+    const std::uint32_t keep = t.columns[v0] | t.columns[v1] << 3 | t.columns[v2] << 6;
+    const std::uint32_t n0 = w0 & (keep & 0x1FFu) * 0x40201u, n1 = w1 & (keep >> 9 & 0x1FFu) * 0x40201u,
+                        n2 = w2 & (keep >> 18) * 0x40201u;
+    // A band the stacks left alone keeps its mini-rows.
+    m0 = n0 != w0 ? MiniRows(n0) : u0;
+    m1 = n1 != w1 ? MiniRows(n1) : u1;
+    m2 = n2 != w2 ? MiniRows(n2) : u2;
+    w0 = n0;
+    w1 = n1;
+    w2 = n2;
+  }
+  s.rows[d] = rows;
+  s.cols[d] = cols;
+  s.pos[d] = Bands{w0, w1, w2, 0};
+  const std::uint32_t placed[3] = {LoneInRows(w0) & s.open[0], LoneInRows(w1) & s.open[1], LoneInRows(w2) & s.open[2]};
+  for (int k = 0; k < 3; ++k) {
+    const std::uint32_t here = placed[k];
+    if (!here) continue;
+    s.open[k] &= ~here;
+    // d holds these cells: it is taken out of the loop by hiding them.
+    s.pos[d][k] &= ~here;
+    for (int e = 0; e < 9; ++e) {
+      const std::uint32_t w = s.pos[e][k];
+      if (!(w & here)) continue;
+      s.pos[e][k] = w & ~here;
+      if (s.dirty >> e & 1) continue;
+      for (std::uint32_t m = w & here; m; m &= m - 1)
+        if (Telling(w & ~here, std::countr_zero(m))) {
+          s.dirty |= 1u << e;
+          break;
+        }
+    }
+    s.pos[d][k] |= here;
+  }
+  return true;
+}
+
+// Across digits, on their last rest: each mini-row (mini-column) holds
+// three digits. With only three that can go there they all must; with
+// three that must, no other may.
+bool Triads(State& s, bool& changed) {
+  const auto& t = kTables;
+  for (int pass = 0; pass < 2; ++pass) {
+    std::uint32_t* grids = pass == 0 ? s.rows : s.cols;
+    std::uint32_t c1 = 0, c2 = 0, c3 = 0, c4 = 0, s1 = 0, s2 = 0, s3 = 0, s4 = 0, sure[9];
+    for (int d = 0; d < 9; ++d) {
+      const std::uint32_t x = grids[d];
+      c4 |= c3 & x;
+      c3 |= c2 & x;
+      c2 |= c1 & x;
+      c1 |= x;
+      const std::uint32_t y = t.sure[x & 0x1FFu] | t.sure[x >> 9 & 0x1FFu] << 9 | t.sure[x >> 18] << 18;
+      sure[d] = y;
+      s4 |= s3 & y;
+      s3 |= s2 & y;
+      s2 |= s1 & y;
+      s1 |= y;
+    }
+    // Fewer than three digits left, or four that must.
+    if (const std::uint32_t wrong = (~c3 & kBand) | s4) {
+      s.dead = 3 * pass + std::countr_zero(wrong) / 9;
+      return false;
+    }
+    const std::uint32_t exact = c3 & ~c4, full = s3;
+    if (!(exact | full)) continue;
+    for (int d = 0; d < 9; ++d) {
+      std::uint32_t x = grids[d] & ~(full & ~sure[d]);
+      if (const std::uint32_t f = x & exact & ~sure[d])
+        x &= t.lockTo[f & 0x1FFu] | static_cast<std::uint32_t>(t.lockTo[f >> 9 & 0x1FFu]) << 9 |
+             static_cast<std::uint32_t>(t.lockTo[f >> 18]) << 18;
+      if (x == grids[d]) continue;
+      grids[d] = x;
+      changed = true;
+      s.dirty |= 1u << d;
+      if (pass == 0) {
+        for (int k = 0; k < 3; ++k) s.pos[d][k] &= t.cells[x >> 9 * k & 0x1FFu];
+      } else {
+        const std::uint32_t keep = t.columns[x & 0x1FFu] | t.columns[x >> 9 & 0x1FFu] << 3 | t.columns[x >> 18] << 6;
+        for (int k = 0; k < 3; ++k) s.pos[d][k] &= (keep >> 9 * k & 0x1FFu) * 0x40201u;
+      }
+    }
+  }
+  return true;
+}
+
+// False for a dead end.
+bool Propagate(State& s) {
+  for (;;) {
+    while (s.dirty) {
+      const int d = std::countr_zero(s.dirty);
+      s.dirty &= s.dirty - 1;
+      if (!Settle(s, d)) return false;
+    }
+    // Naked singles, and cells without a candidate, for the whole grid.
+    Bands once = {0, 0, 0, 0}, twice = once;
+    for (const Bands& p : s.pos) {
+      const Bands m = p & s.open;
+      twice |= once & m;
+      once |= m;
+    }
+    if (const Bands none = s.open & ~once; Any(none)) {
+      s.dead = none[0] ? 0 : none[1] ? 1 : 2;
+      return false;
+    }
+    const Bands single = once & ~twice;
+    if (Any(single)) {
+      for (int k = 0; k < 3; ++k)
+        for (std::uint32_t m = single[k]; m; m &= m - 1) {
+          const std::uint32_t bit = m & (0u - m);
+          int d = 0;
+          while (d < 9 && !(s.pos[d][k] & bit)) ++d;
+          if (d == 9) {  // lost its last candidate meanwhile
+            s.dead = k;
+            return false;
+          }
+          Place(s, k, bit, d);
+        }
+      continue;
+    }
+    bool changed = false;
+    if (!Triads(s, changed)) return false;
+    if (!changed) return true;
+  }
+}
+
+void Record(const State& s, Grid81& out) {
+  for (int d = 0; d < 9; ++d)
+    for (int k = 0; k < 3; ++k)
+      for (std::uint32_t m = s.pos[d][k]; m; m &= m - 1) out[k * 27 + std::countr_zero(m)] = static_cast<std::uint8_t>(d + 1);
+}
+
+// Where to branch: digit d's placements left in band or stack q (0..2
+// bands, 3..5 stacks). The band or stack with the fewest left over all
+// digits (counted as the logarithm of their product), and in it the digit
+// with the fewest. Given dead-end counts per band and stack, the load is
+// divided by one more than the count: a big tree keeps running into the
+// same contradiction, and branching where it shows cuts the tree short
+// (sparse puzzles without a solution went from 760,000 nodes to a few
+// hundred).
+struct Branch {
+  int d = -1, q = 0;
+  std::uint32_t placements = 0;
+};
+
+Branch Choose(const State& s, const long* deadEnds) {
+  const auto& t = kTables;
+  int load[6] = {0, 0, 0, 0, 0, 0};
+  for (int d = 0; d < 9; ++d) {
+    const std::uint32_t r = s.rows[d], c = s.cols[d];
+    load[0] += t.weight[r & 0x1FFu];
+    load[1] += t.weight[r >> 9 & 0x1FFu];
+    load[2] += t.weight[r >> 18];
+    load[3] += t.weight[c & 0x1FFu];
+    load[4] += t.weight[c >> 9 & 0x1FFu];
+    load[5] += t.weight[c >> 18];
+  }
+  Branch b;
+  int q = -1;
+  for (int i = 0; i < 6; ++i) {
+    if (!load[i]) continue;
+    if (q < 0 || (deadEnds ? load[i] * (1 + deadEnds[q]) < load[q] * (1 + deadEnds[i]) : load[i] < load[q])) q = i;
+  }
+  if (q < 0) return b;  // every digit has one placement left everywhere
+  b.q = q;
+  int fewest = 7;
+  for (int d = 0; d < 9; ++d) {
+    const std::uint32_t grid = (q < 3 ? s.rows[d] : s.cols[d]) >> 9 * (q % 3) & 0x1FFu;
+    const int n = t.count[grid];
+    if (n > 1 && n < fewest) {
+      fewest = n;
+      b.d = d;
+      b.placements = t.placements[grid];
+    }
+  }
+  return b;
+}
+
+// Keeps only placement q (an index into Tables::placement) for the branch's
+// digit.
+void Take(State& s, const Branch& b, int q) {
+  const auto& t = kTables;
+  const std::uint32_t grid = t.placement[q];
+  if (b.q < 3) {
+    s.pos[b.d][b.q] &= t.cells[grid];
+  } else {
+    const std::uint32_t keep = ~(t.columns[0x1FFu & ~grid] << 3 * (b.q - 3));
+    for (int k = 0; k < 3; ++k) s.pos[b.d][k] &= (keep >> 9 * k & 0x1FFu) * 0x40201u;
+  }
+  s.dirty |= 1u << b.d;
+}
+
+// Counts solutions up to a limit, keeping the first one found.
+class Counter {
+ public:
+  Counter(int limit, Grid81* first) : limit_(limit), first_(first) {}
+  ~Counter() { searchNodes += nodes_; }
+
+  int Run(State& s) {
+    const State top = s;
+    Search(s);
+    if (stopped_) {
+      // Branching from the top again, where the dead ends seen so far show.
+      stopped_ = false;
+      restarted_ = true;
+      count_ = 0;
+      s = top;
+      Search(s);
+    }
     return count_;
   }
 
  private:
-  static bool Start(const Grid81& grid, FastState& s) {
-    const auto& t = Masks();
-    s.pos.fill(t.all);
-    s.unsolved = t.all;
-    s.done.fill(0);
-    // As if scanned with every candidate present: each house the givens
-    // thinned out is looked at, including one left with no place at all.
-    s.scanned.fill(t.all);
-    for (int i = 0; i < kCells; ++i) {
-      const int d = grid[i];
-      if (d < 1 || d > 9) continue;
-      if (!(s.pos[d - 1] & CellBit(i)) || !(s.unsolved & CellBit(i))) return false;
-      Place(s, i, d - 1);
+  void Search(State& s) {
+    if (++nodes_ == kRestart && !restarted_) stopped_ = true;
+    if (stopped_) return;
+    if (!Propagate(s)) {
+      ++deadEnds_[s.dead];
+      return;
     }
-    return true;
-  }
-
-  static void Place(FastState& s, int i, int d) {
-    const Mask81 b = CellBit(i);
-    s.unsolved &= ~b;
-    for (int e = 0; e < 9; ++e) s.pos[e] &= ~b;
-    s.pos[d] = (s.pos[d] & ~Masks().peers[i]) | b;
-    s.done[d] |= Masks().housesOf[i];
-  }
-
-  static bool Propagate(FastState& s) {
-    const auto& t = Masks();
-    for (;;) {
-      // Naked singles, and cells with no candidate, for the whole grid at once.
-      Mask81 once = 0, twice = 0;
-      for (int d = 0; d < 9; ++d) {
-        const Mask81 m = s.pos[d] & s.unsolved;
-        twice |= once & m;
-        once |= m;
-      }
-      if (s.unsolved & ~once) return false;
-      Mask81 singles = once & ~twice;
-      if (singles) {
-        do {
-          const int i = LowestCell(singles);
-          singles &= singles - 1;
-          if (!(s.unsolved & CellBit(i))) continue;
-          int d = 0;
-          while (d < 9 && !(s.pos[d] & CellBit(i))) ++d;
-          if (d == 9) return false;  // lost its last candidate meanwhile
-          Place(s, i, d);
-        } while (singles);
-        continue;
-      }
-      bool changed = false;
-      for (int d = 0; d < 9; ++d) {
-        // Only houses that changed since the last look, and still wait for
-        // the digit, can hold a new hidden single.
-        Mask81 moved = s.pos[d] ^ s.scanned[d];
-        if (!moved) continue;
-        s.scanned[d] = s.pos[d];
-        std::uint32_t touched = 0;
-        for (; moved; moved &= moved - 1) touched |= t.housesOf[LowestCell(moved)];
-        for (std::uint32_t open = touched & ~s.done[d] & 0x7FFFFFFu; open; open &= open - 1) {
-          const int h = std::countr_zero(open);
-          const Mask81 m = s.pos[d] & t.house[h];
-          if (!m) return false;  // the digit has no place in this house
-          if (Single(m)) {
-            Place(s, LowestCell(m), d);
-            changed = true;
-          }
-        }
-      }
-      if (!changed) return true;
+    const Branch b = Choose(s, nodes_ > kSmallTree || restarted_ ? deadEnds_ : nullptr);
+    if (b.d < 0) {  // every digit has one placement left everywhere: all placed
+      if (Any(s.open)) return;
+      if (count_++ == 0 && first_) Record(s, *first_);
+      return;
     }
-  }
-
-  // Open candidates. Counted in bit fields: without a popcount instruction
-  // in the build, std::popcount is a library call per word.
-  static int Candidates(const FastState& s) {
-    constexpr std::uint64_t k1 = 0x5555555555555555u, k2 = 0x3333333333333333u, k4 = 0x0F0F0F0F0F0F0F0Fu;
-    auto nibbles = [&](std::uint64_t w) {  // bits per 4-bit field, at most 4
-      w -= (w >> 1) & k1;
-      return (w & k2) + ((w >> 2) & k2);
-    };
-    std::uint64_t bytes = 0;  // at most 18 * 8 per byte
-    for (int d = 0; d < 9; d += 3) {
-      std::uint64_t lo = 0, hi = 0;  // at most 12 per field
-      for (int e = d; e < d + 3; ++e) {
-        const Mask81 m = s.pos[e] & s.unsolved;
-        lo += nibbles(static_cast<std::uint64_t>(m));
-        hi += nibbles(static_cast<std::uint64_t>(m >> 64));
-      }
-      bytes += (lo & k4) + ((lo >> 4) & k4) + (hi & k4) + ((hi >> 4) & k4);
-    }
-    constexpr std::uint64_t k8 = 0x00FF00FF00FF00FFu;
-    const std::uint64_t halves = (bytes & k8) + ((bytes >> 8) & k8);  // the sum needs 11 bits
-    return static_cast<int>((halves * 0x0001000100010001u) >> 48);
-  }
-
-  static Mask81 TwoDigitCells(const FastState& s) {
-    Mask81 once = 0, twice = 0, thrice = 0;
-    for (int d = 0; d < 9; ++d) {
-      const Mask81 m = s.pos[d] & s.unsolved;
-      thrice |= twice & m;
-      twice |= once & m;
-      once |= m;
-    }
-    return twice & ~thrice;
-  }
-
-  // One side of a two-way choice: digit d placed in cell i, propagated.
-  struct Side {
-    FastState st;
-    int removed;  // candidates it takes away
-    bool ok;
-    std::uint32_t version;  // of the node state it was propagated from
-  };
-  // Sides already propagated at the node being probed, by cell * 9 + digit.
-  struct SideCache {
-    std::vector<Side> sides;
-    std::array<std::uint16_t, kCells * 9> slot{};
-    std::array<std::uint32_t, kCells * 9> node{};
-    std::uint32_t call = 0;
-  };
-
-  // Only when the plain search ran long: repeats the count from the start,
-  // looking ahead at every node. Kept out of Run so the plain search's
-  // callers (the ordered runs among them) keep a small stack frame.
-  [[gnu::noinline]] void LookAhead(const Grid81& grid) {
-    SideCache cache;
-    cache_ = &cache;
-    count_ = 0;
-    FastState s;
-    Start(grid, s);
-    Search<true>(s);
-    cache_ = nullptr;
-  }
-
-  // The side (i, d) of node state s at its given version. Candidates only
-  // shrink, so a side from an earlier version is brought up to date by
-  // intersecting it with s and propagating the difference; a side that
-  // died stays dead.
-  int SideOf(const FastState& s, std::uint32_t version, int before, int i, int d) {
-    SideCache& c = *cache_;
-    const int lit = i * 9 + d;
-    if (c.node[lit] != c.call) {
-      c.node[lit] = c.call;
-      c.slot[lit] = static_cast<std::uint16_t>(c.sides.size());
-      c.sides.push_back({s, 0, false, version});
-      Side& x = c.sides.back();
-      Place(x.st, i, d);
-      x.ok = Propagate(x.st);
-      if (x.ok) x.removed = before - Candidates(x.st);
-      return c.slot[lit];
-    }
-    Side& x = c.sides[c.slot[lit]];
-    if (x.version == version || !x.ok) return c.slot[lit];
-    x.version = version;
-    Mask81 any = 0;
-    for (int e = 0; e < 9; ++e) any |= x.st.pos[e] &= s.pos[e];
-    // A cell the side filled must keep its digit; open cells are checked
-    // by the propagation.
-    x.ok = !(Masks().all & ~x.st.unsolved & ~any) && Propagate(x.st);
-    if (x.ok) x.removed = before - Candidates(x.st);
-    return c.slot[lit];
-  }
-
-  // Looks one step ahead on two-way choices (a cell with two digits, a
-  // digit with two places in a house): a side that dies forces the other,
-  // and a candidate both sides remove is gone either way. Goes over the
-  // choices until a whole pass changes nothing; then `best` holds the sides
-  // of the choice whose weaker side removes the most. Returns false for a
-  // dead node.
-  [[gnu::noinline]] bool Probe(FastState& s, FastState (&best)[2], bool& found) {
-    const auto& t = Masks();
-    SideCache& c = *cache_;
-    ++c.call;
-    c.sides.clear();
-    std::uint32_t version = 0;
-    int before = Candidates(s);
-    Mask81 pairs = TwoDigitCells(s);
-    long bestScore = -1;
-    int best0 = 0, best1 = 0;
-    // 1 for a change, -1 for a dead node.
-    auto tryChoice = [&](int i1, int d1, int i2, int d2) {
-      const int ia = SideOf(s, version, before, i1, d1), ib = SideOf(s, version, before, i2, d2);
-      const Side& a = c.sides[ia];
-      const Side& b = c.sides[ib];
-      if (!a.ok && !b.ok) return -1;
-      bool changed = a.ok != b.ok;
-      if (changed) {
-        s = (a.ok ? a : b).st;
-      } else {
-        for (int d = 0; d < 9; ++d) {
-          const Mask81 kept = s.pos[d] & (a.st.pos[d] | b.st.pos[d]);
-          changed |= kept != s.pos[d];
-          s.pos[d] = kept;
-        }
-        if (changed && !Propagate(s)) return -1;
-      }
-      if (changed) {
-        // The choices are looked at again against the new state.
-        ++version;
-        before = Candidates(s);
-        pairs = TwoDigitCells(s);
-        bestScore = -1;
-        return 1;
-      }
-      const long score = std::min(a.removed, b.removed) * 1000L + a.removed + b.removed;
-      if (score > bestScore) {
-        bestScore = score;
-        best0 = ia;
-        best1 = ib;
-      }
-      return 0;
-    };
-    for (bool again = true; again && s.unsolved;) {
-      again = false;
-      for (Mask81 m = pairs; m; m &= m - 1) {
-        const int i = LowestCell(m);
-        if (!(pairs & CellBit(i))) continue;  // filled by a change meanwhile
-        int d1 = 0;
-        while (!(s.pos[d1] & CellBit(i))) ++d1;
-        int d2 = d1 + 1;
-        while (!(s.pos[d2] & CellBit(i))) ++d2;
-        const int r = tryChoice(i, d1, i, d2);
-        if (r < 0) return false;
-        again |= r > 0;
-      }
-      for (int d = 0; d < 9; ++d)
-        for (std::uint32_t open = ~s.done[d] & 0x7FFFFFFu; open; open &= open - 1) {
-          const int h = std::countr_zero(open);
-          if (s.done[d] >> h & 1) continue;
-          const Mask81 m = s.pos[d] & t.house[h];
-          if (!m || !Single(m & (m - 1))) continue;  // not exactly two places
-          const int r = tryChoice(LowestCell(m), d, LowestCell(m & (m - 1)), d);
-          if (r < 0) return false;
-          again |= r > 0;
-        }
-    }
-    found = bestScore >= 0 && s.unsolved;
-    if (found) {
-      best[0] = c.sides[best0].st;
-      best[1] = c.sides[best1].st;
-    }
-    return true;
-  }
-
-  template <bool kAhead>
-  void Search(FastState& s) {
-    if (!Propagate(s)) return;
-    if constexpr (kAhead) {
-      FastState sides[2];
-      bool found = false;
-      if (!Probe(s, sides, found)) return;
-      if (found) {
-        Search<true>(sides[0]);
-        if (count_ < limit_) Search<true>(sides[1]);
+    for (std::uint32_t m = b.placements; m; m &= m - 1) {
+      if (!(m & (m - 1))) {  // the last one: no copy needed
+        Take(s, b, std::countr_zero(m));
+        Search(s);
         return;
       }
-    } else if (++nodes_ > kPlainNodes) {
-      return;  // given up, see Run
-    }
-    if (!s.unsolved) {
-      if (count_ == 0 && first_)
-        for (int d = 0; d < 9; ++d)
-          for (Mask81 m = s.pos[d]; m; m &= m - 1) (*first_)[LowestCell(m)] = static_cast<std::uint8_t>(d + 1);
-      ++count_;
-      return;
-    }
-    // Prefer a cell with two candidates.
-    if (const Mask81 pairs = TwoDigitCells(s)) {
-      BranchOnCell<kAhead>(s, LowestCell(pairs));
-      return;
-    }
-    int bestCell = -1, fewest = 10;
-    for (Mask81 m = s.unsolved; m && fewest > 3; m &= m - 1) {
-      const int i = LowestCell(m);
-      int n = 0;
-      for (int d = 0; d < 9; ++d) n += (s.pos[d] & CellBit(i)) ? 1 : 0;
-      if (n < fewest) { fewest = n; bestCell = i; }
-    }
-    // A digit with fewer places in a house than any cell has candidates is
-    // the better branch; it also finds contradictions that only show once
-    // that digit is placed.
-    const auto& t = Masks();
-    int bestDigit = -1, bestHouse = -1;
-    for (int d = 0; d < 9 && fewest > 2; ++d)
-      for (std::uint32_t open = ~s.done[d] & 0x7FFFFFFu; open; open &= open - 1) {
-        const int h = std::countr_zero(open);
-        const Mask81 m = s.pos[d] & t.house[h];
-        const int n = std::popcount(static_cast<std::uint64_t>(m)) +
-                      std::popcount(static_cast<std::uint64_t>(m >> 64));
-        if (n < fewest) { fewest = n; bestDigit = d; bestHouse = h; }
-      }
-    if (bestDigit < 0) {
-      BranchOnCell<kAhead>(s, bestCell);
-      return;
-    }
-    for (Mask81 m = s.pos[bestDigit] & t.house[bestHouse]; m; m &= m - 1) {
-      FastState next = s;
-      Place(next, LowestCell(m), bestDigit);
-      Search<kAhead>(next);
-      if (count_ >= limit_) return;
+      State next = s;
+      Take(next, b, std::countr_zero(m));
+      Search(next);
+      if (count_ >= limit_ || stopped_) return;
     }
   }
 
-  template <bool kAhead>
-  void BranchOnCell(const FastState& s, int cell) {
-    for (int d = 0; d < 9; ++d) {
-      if (!(s.pos[d] & CellBit(cell))) continue;
-      FastState next = s;
-      Place(next, cell, d);
-      Search<kAhead>(next);
-      if (count_ >= limit_) return;
-    }
-  }
-
-  // Looking ahead costs more than it saves on small trees: the plain search
-  // gets this many nodes before the count starts over with it.
-  static constexpr long kPlainNodes = 800;
+  // Below this many nodes the load alone chooses better. A tree that grows
+  // past kRestart starts over once: choices made near the top before any
+  // dead end was counted would otherwise stay.
+  static constexpr long kSmallTree = 128;
+  static constexpr long kRestart = 512;
   int limit_;
   Grid81* first_;
   int count_ = 0;
   long nodes_ = 0;
-  SideCache* cache_ = nullptr;
+  long deadEnds_[6] = {0, 0, 0, 0, 0, 0};
+  bool stopped_ = false;
+  bool restarted_ = false;
 };
 
-// ---------------------------------------------------------------------------
-// Ordered search: the game's own solving order, step for step. Candidates
-// are the digits absent from the cell's row, column and box; a pass visits
-// the empty cells in row-major order and places every single it meets
-// (naked, then hidden in column, row, box); guessing takes the first empty
-// cell, digits ascending. Only subtrees that provably hold no completion are
-// skipped.
-
-struct OrderedState {
-  std::array<std::uint8_t, kCells> val;
-  std::array<std::uint16_t, 27> used;  // OR of the digits placed in each house
-  std::array<std::array<std::uint8_t, 9>, 27> places;  // empty cells that may take each digit
-  int empty;
-};
-
-class OrderedSearch {
+// The first solution in the game's order: cells row by row, digits
+// ascending. Short dives in that order settle most puzzles; once a dive
+// runs long, the counter tells whether a digit leaves a solution at all,
+// and the search keeps a known solution to steer by.
+class FirstInOrder {
  public:
-  explicit OrderedSearch(const Grid81& grid) {
-    s_.val.fill(0);
-    s_.used.fill(0);
-    s_.empty = kCells;
-    for (int i = 0; i < kCells; ++i) {
-      const int d = grid[i];
-      if (d < 1 || d > 9) continue;
-      s_.val[i] = static_cast<std::uint8_t>(d);
-      --s_.empty;
-      for (int h : HousesOfCell().of[i]) s_.used[h] |= Bit(d);
+  explicit FirstInOrder(Grid81& out) : out_(out) {}
+  ~FirstInOrder() { searchNodes += nodes_; }
+
+  // False when there is no solution. `known`, when given, is a solution.
+  bool Run(const Grid81& grid, const Grid81* known) {
+    State s;
+    if (!Start(grid, s)) return false;
+    // Without a known solution, a dive from the top settles most puzzles;
+    // with one, steering by it from the start costs less overall.
+    if (!known)
+      if (const int r = DiveFrom(s); r >= 0) return r == 1;
+    if (!Propagate(s)) return false;
+    Grid81 guide{};
+    if (known) {
+      guide = *known;
+    } else {
+      State c = s;
+      if (Counter(1, &guide).Run(c) == 0) return false;
     }
-    for (auto& row : s_.places) row.fill(0);
-    for (int i = 0; i < kCells; ++i)
-      for (std::uint16_t m = Poss(i); m; m &= static_cast<std::uint16_t>(m - 1))
-        for (int h : HousesOfCell().of[i]) ++s_.places[h][Lowest(m) - 1];
+    for (;;) {
+      const int k = s.open[0] ? 0 : s.open[1] ? 1 : s.open[2] ? 2 : 3;
+      if (k == 3) {
+        Record(s, out_);
+        return true;
+      }
+      const std::uint32_t bit = s.open[k] & (0u - s.open[k]);
+      const int want = guide[k * 27 + std::countr_zero(bit)] - 1;
+      bool below = false;  // a digit with a solution below was placed
+      for (int d = 0; d < 9 && !below; ++d) {
+        if (!(s.pos[d][k] & bit)) continue;
+        State child = s;
+        Place(child, k, bit, d);
+        if (d != want) {
+          if (diving_) {
+            if (const int r = DiveFrom(child); r >= 0) {
+              if (r == 1) return true;
+              continue;
+            }
+            // Dives that run long here tend to run long further down too.
+            diving_ = false;
+          }
+          State c = child;
+          Grid81 other{};
+          if (Counter(1, &other).Run(c) == 0) continue;
+          guide = other;
+        }
+        s = child;
+        below = true;
+      }
+      // Neither happens with a guide that is a solution.
+      if (!below || !Propagate(s)) return false;
+    }
   }
-
-  // True when the grid is complete afterwards.
-  bool Run() {
-    if (s_.empty == 0) return false;  // a full grid is not "solved"
-    return HasSolution() && BruteForce();
-  }
-
-  const Grid81& grid() const { return s_.val; }
 
  private:
-  std::uint16_t Poss(int i) const {
-    if (s_.val[i]) return 0;
-    const auto& h = HousesOfCell().of[i];
-    return static_cast<std::uint16_t>(~(s_.used[h[0]] | s_.used[h[1]] | s_.used[h[2]]) & kAll);
+  static constexpr long kDive = 64;
+
+  // 1 with the first solution below s in out_, 0 when there is none, -1
+  // when the dive ran out of nodes.
+  int DiveFrom(const State& s) {
+    State c = s;
+    budget_ = kDive;
+    return Dive(c);
   }
 
-  // Keeps the per-house place counts in step with the candidates.
-  void Place(int i, int d) {
-    const auto& hi = HousesOfCell().of[i];
-    for (std::uint16_t m = Poss(i); m; m &= static_cast<std::uint16_t>(m - 1))
-      for (int h : hi) --s_.places[h][Lowest(m) - 1];
-    for (int p : PeersOf(i))
-      if (Poss(p) & Bit(d))
-        for (int h : HousesOfCell().of[p]) --s_.places[h][d - 1];
-    s_.val[i] = static_cast<std::uint8_t>(d);
-    --s_.empty;
-    for (int h : hi) s_.used[h] |= Bit(d);
-  }
-
-  // Naked single, then hidden single in the column, the row, the box.
-  bool IsSingle(int d, int i) const {
-    const std::uint16_t m = Poss(i);
-    if (std::popcount(static_cast<unsigned>(m)) == 1) return true;
-    const auto& h = HousesOfCell().of[i];
-    return s_.places[h[1]][d - 1] == 1 || s_.places[h[0]][d - 1] == 1 || s_.places[h[2]][d - 1] == 1;
-  }
-
-  void Singles() {
-    bool placed;
-    do {
-      placed = false;
-      for (int i = 0; i < kCells; ++i) {
-        if (s_.val[i]) continue;
-        for (int d = 1; d <= 9; ++d) {
-          if (!(Poss(i) & Bit(d))) continue;
-          if (IsSingle(d, i)) {
-            Place(i, d);
-            placed = true;
-          }
-        }
-      }
-    } while (placed);
-  }
-
-  // Cheap first look for a dead end: an empty cell without candidates, or a
-  // digit with no place left in a house.
-  bool Dead() const {
-    for (int h = 0; h < 27; ++h) {
-      std::uint16_t any = 0;
-      for (int k : Houses()[h]) {
-        if (s_.val[k]) continue;
-        const std::uint16_t m = Poss(k);
-        if (!m) return true;
-        any |= m;
-      }
-      if ((any | s_.used[h]) != kAll) return true;  // a missing digit has no place left
+  int Dive(State& s) {
+    if (--budget_ < 0) return -1;
+    ++nodes_;
+    if (!Propagate(s)) return 0;
+    const int k = s.open[0] ? 0 : s.open[1] ? 1 : s.open[2] ? 2 : 3;
+    if (k == 3) {
+      Record(s, out_);
+      return 1;
     }
-    return false;
-  }
-
-  bool HasSolution() const { return CountSolutions(s_.val, 1) > 0; }
-
-  bool BruteForce() {
-    int i = 0;
-    while (i < kCells && s_.val[i]) ++i;
-    if (i == kCells) return false;
-    std::uint16_t m = Poss(i);
-    while (m) {
-      const int d = Lowest(m);
-      m &= static_cast<std::uint16_t>(m - 1);
-      const OrderedState snapshot = s_;
-      Place(i, d);
-      Singles();
-      if (s_.empty == 0) return true;
-      if (!Dead() && HasSolution() && BruteForce()) return true;
-      s_ = snapshot;
+    const std::uint32_t bit = s.open[k] & (0u - s.open[k]);
+    std::uint32_t digits = 0;
+    for (int d = 0; d < 9; ++d)
+      if (s.pos[d][k] & bit) digits |= 1u << d;
+    for (; digits; digits &= digits - 1) {
+      const int d = std::countr_zero(digits);
+      if (!(digits & (digits - 1))) {
+        Place(s, k, bit, d);
+        return Dive(s);
+      }
+      State next = s;
+      Place(next, k, bit, d);
+      if (const int r = Dive(next); r != 0) return r;
     }
-    return false;
+    return 0;
   }
 
-  OrderedState s_;
+  Grid81& out_;
+  long budget_ = 0;
+  bool diving_ = true;
+  long nodes_ = 0;
 };
-
 
 std::string Reversed(std::string s) {
   std::reverse(s.begin(), s.end());
@@ -554,11 +566,31 @@ std::string Mirrored(std::string s) {
   return s;
 }
 
+Grid81 Reversed(Grid81 g) {
+  std::reverse(g.begin(), g.end());
+  return g;
+}
+
+Grid81 Mirrored(Grid81 g) {
+  for (auto& v : g)
+    if (v) v = static_cast<std::uint8_t>(10 - v);
+  return g;
+}
+
+// The first solution in the game's order; the grid itself when none.
+Grid81 FirstSolution(const Grid81& grid, const Grid81* known, bool& found) {
+  Grid81 out{};
+  found = FirstInOrder(out).Run(grid, known);
+  return found ? out : grid;
+}
+
 }  // namespace
+
 Grid81 ParseGrid(std::string_view puzzle) {
   Grid81 g{};
-  for (int i = 0; i < kCells && i < static_cast<int>(puzzle.size()); ++i)
-    if (IsDigitChar(puzzle[i])) g[i] = static_cast<std::uint8_t>(puzzle[i] - '0');
+  const int n = std::min(kCells, static_cast<int>(puzzle.size()));
+  for (int i = 0; i < n; ++i)
+    if (puzzle[i] >= '1' && puzzle[i] <= '9') g[i] = static_cast<std::uint8_t>(puzzle[i] - '0');
   return g;
 }
 
@@ -568,10 +600,13 @@ std::string GridString(const Grid81& grid) {
   return out;
 }
 
+long SearchNodes() { return searchNodes; }
+
 int CountSolutions(const Grid81& grid, int limit, Grid81* first) {
   if (limit <= 0) return 0;
-  FastCounter counter(limit, first);
-  return counter.Run(grid);
+  State s;
+  if (!Start(grid, s)) return 0;
+  return Counter(limit, first).Run(s);
 }
 
 int CountSolutions(std::string_view puzzle, int limit, std::string* first) {
@@ -581,18 +616,16 @@ int CountSolutions(std::string_view puzzle, int limit, std::string* first) {
   return n;
 }
 
-SolveResult SolveStringOrdered(std::string_view puzzle) {
-  OrderedSearch search(ParseGrid(puzzle));
-  const bool solved = search.Run();
-  return {solved ? 0 : 1, GridString(search.grid())};
-}
-
 SolveResult SolveString(std::string_view puzzle) {
   // Clashing givens are not solvable. Searching around the clash would
   // report "solved" with a grid that breaks the rules, and can take minutes.
   const Grid81 g = ParseGrid(puzzle);
   if (!CheckGivens(GridString(g))) return {1, GridString(g)};
-  return SolveStringOrdered(puzzle);
+  // A full grid is not "solved".
+  if (std::none_of(g.begin(), g.end(), [](std::uint8_t v) { return v == 0; })) return {1, GridString(g)};
+  bool found = false;
+  const Grid81 r = FirstSolution(g, nullptr, found);
+  return {found ? 0 : 1, GridString(r)};
 }
 
 bool CheckGivens(std::string_view puzzle) {
@@ -620,28 +653,30 @@ static std::string Normalized(std::string_view puzzle) {
 
 PuzzleTestResult TestPuzzleString(std::string_view puzzle) {
   PuzzleTestResult r;
-  const std::string p = Normalized(puzzle);
-  const Grid81 g = ParseGrid(p);
+  const Grid81 g = ParseGrid(puzzle);
   if (std::none_of(g.begin(), g.end(), [](std::uint8_t v) { return v == 0; })) return r;
 
   // Clashing givens (the check board's test) have no solution to count.
-  Grid81 only{};
-  const int n = CountSolutions(g, 2, &only);
+  Grid81 any{};
+  const int n = CountSolutions(g, 2, &any);
   if (n == 0) return r;
   if (n == 1) {  // every ordering finds the one solution
     r.code = kUnique;
-    r.first = r.second = GridString(only);
+    r.first = r.second = GridString(any);
     return r;
   }
-  r.first = SolveStringOrdered(p).result;
+  bool found = false;
+  r.first = GridString(FirstSolution(g, &any, found));
   // Turned by 180 degrees: the search guesses from the other end.
-  r.second = Reversed(SolveStringOrdered(Reversed(p)).result);
+  const Grid81 turned = Reversed(any);
+  r.second = Reversed(GridString(FirstSolution(Reversed(g), &turned, found)));
   if (r.second != r.first) {
     r.code = kMultiple;
     return r;
   }
   // Digits mirrored: the search tries large digits first.
-  r.second = Mirrored(SolveStringOrdered(Mirrored(p)).result);
+  const Grid81 mirrored = Mirrored(any);
+  r.second = Mirrored(GridString(FirstSolution(Mirrored(g), &mirrored, found)));
   r.code = (r.second != r.first) ? kMultiple : kUnique;
   return r;
 }

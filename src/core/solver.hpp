@@ -5,9 +5,8 @@
 // ascending. For a puzzle without conflicting givens that search always finds
 // the lexicographically smallest solution, so the results depend only on the
 // set of solutions. A fast counter settles the common cases (no solution, one
-// solution); the ordered search runs only when there are two or more, and it
-// prunes subtrees that cannot hold a solution, which never changes which
-// solution comes first.
+// solution); only with two or more does a search in the game's order look for
+// that smallest solution, and any means of finding it gives the same answer.
 #pragma once
 
 #include <array>
@@ -62,8 +61,8 @@ int CountSolutions(std::string_view puzzle, int limit, std::string* first = null
 Grid81 ParseGrid(std::string_view puzzle);
 std::string GridString(const Grid81& grid);
 
-// The ordered search alone (no shortcuts): what `SolveString` computes,
-// exposed for benchmarks. Returns status like SolveString.
-SolveResult SolveStringOrdered(std::string_view puzzle);
+// Search nodes (guesses tried) of every search run on this thread so far,
+// for benchmarks.
+long SearchNodes();
 
 }  // namespace tessel

@@ -71,7 +71,57 @@ void ExpectSolveLikeThePlainSearch(const std::string& p) {
   ASSERT_EQ(std::pair(gs.status, gs.result), std::pair(ws.status, ws.result)) << p;
 }
 
+std::string Reversed(std::string s) { return {s.rbegin(), s.rend()}; }
+
+std::string Mirrored(std::string s) {
+  for (char& ch : s)
+    if (ch >= '1' && ch <= '9') ch = static_cast<char>('0' + 10 - (ch - '0'));
+  return s;
+}
+
+// Whether `sol` solves `puzzle` and no solution is smaller in the game's
+// order: none agrees with it on the cells before some cell and holds a
+// smaller digit there.
+bool Smallest(const std::string& puzzle, const std::string& sol) {
+  if (!testutil::ValidFullGrid(sol)) return false;
+  for (int i = 0; i < 81; ++i) {
+    if (puzzle[i] >= '1' && puzzle[i] <= '9') {
+      if (puzzle[i] != sol[i]) return false;
+      continue;
+    }
+    std::string q = sol.substr(0, i) + '.' + puzzle.substr(i + 1);
+    for (char d = '1'; d < sol[i]; ++d) {
+      q[i] = d;
+      if (CountSolutions(q, 1) > 0) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
+
+// Hard puzzles with a clue taken away: the search in the game's order runs
+// long on them and leans on the counter. The first solution is the smallest
+// in that order; the second the smallest turned by 180 degrees, or, when
+// that is the first, the largest.
+TEST(Solver, FirstAndSecondSolutionsOfHardPuzzlesWithSeveral) {
+  for (std::string p : testutil::SamplePuzzles("hardest.txt", testutil::kSanitized ? 8 : 30)) {
+    for (char& ch : p)
+      if (ch < '1' || ch > '9') ch = '.';
+    int i = 0;
+    std::string q;
+    do q = p.substr(0, i) + '.' + p.substr(i + 1);
+    while (++i < 81 && (p[i - 1] == '.' || CountSolutions(q, 2) < 2));
+    ASSERT_LT(i, 81) << p;
+    const auto r = TestPuzzleString(q);
+    ASSERT_EQ(r.code, kMultiple) << q;
+    EXPECT_TRUE(Smallest(q, r.first)) << q;
+    if (!Smallest(Reversed(q), Reversed(r.second))) {
+      EXPECT_TRUE(Smallest(Reversed(q), Reversed(r.first))) << q;
+      EXPECT_TRUE(Smallest(Mirrored(q), Mirrored(r.second))) << q;
+    }
+  }
+}
 
 TEST(Solver, AgreesWithThePlainSearchOnMixedPuzzlesAndOddStrings) {
   int unique = 0, several = 0, none = 0;
