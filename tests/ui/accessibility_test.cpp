@@ -188,7 +188,9 @@ TEST_F(AccessibilityTest, MainWindowAndDialogs) {
       {"ProgressBar5", "Digit 5 count"}, {"disnote5", "Digit 5"}, {"SaveCurrentBoard1", "Save Current Board"}};
   for (auto [object, name] : spoken) {
     EXPECT_FALSE(names.at(object).isEmpty()) << object;
-    if (tessel::ui::CurrentLanguage() == QLatin1String("en")) EXPECT_EQ(names.at(object), name);
+    if (tessel::ui::CurrentLanguage() == QLatin1String("en")) {
+      EXPECT_EQ(names.at(object), name);
+    }
   }
   EXPECT_GT(ExpectTextsFit(f), 20);
 
