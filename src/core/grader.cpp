@@ -161,6 +161,8 @@ bool LockedCandidates(const View& v, GradeStep& s, bool describe, bool pointing)
         const Bits t = (v.pos[d] & g.house[o]).andNot(g.house[h]);
         if (!t.any()) continue;
         AddEliminations(s, t, d);
+        s.houses = {h, o};
+        s.digits = static_cast<std::uint16_t>(1u << d);
         Finish(s, describe,
                std::to_string(d + 1) + " in " + HouseName(h) + " on " + HouseName(o));
         return true;
@@ -193,6 +195,9 @@ bool NakedSubset(const View& v, GradeStep& s, bool describe, int n) {
           for (std::uint16_t m = v.cand[c] & u; m; m &= m - 1)
             s.eliminations.push_back({c, std::countr_zero(m) + 1});
       if (s.eliminations.empty()) continue;
+      in.each([&](int c) { s.pattern.push_back(c); });
+      s.digits = u;
+      s.house = h;
       Finish(s, describe, DigitsText(u) + " in " + CellsText(in));
       return true;
     }
@@ -222,6 +227,9 @@ bool HiddenSubset(const View& v, GradeStep& s, bool describe, int n) {
           s.eliminations.push_back({c, std::countr_zero(m) + 1});
       });
       if (s.eliminations.empty()) continue;
+      u.each([&](int c) { s.pattern.push_back(c); });
+      s.digits = dm;
+      s.house = h;
       Finish(s, describe, DigitsText(dm) + " in " + CellsText(u));
       return true;
     }
@@ -271,6 +279,11 @@ bool BasicFish(const View& v, GradeStep& s, bool describe, int n) {
         t = (t & v.pos[d]).andNot(baseCells);
         if (!t.any()) continue;
         AddEliminations(s, t, d);
+        s.digits = static_cast<std::uint16_t>(1u << d);
+        for (int j = 0; j < 9; ++j)
+          if (base >> j & 1) s.houses.push_back((o ? 9 : 0) + j);
+        for (int j = 0; j < 9; ++j)
+          if (cover >> j & 1) s.houses.push_back((o ? 0 : 9) + j);
         Finish(s, describe,
                std::to_string(d + 1) + " in " + (o ? "columns " : "rows ") + LinesText(o, base) +
                    " on " + LinesText(!o, cover));
@@ -321,6 +334,15 @@ bool FinnedFish(const View& v, GradeStep& s, bool describe, int n) {
             t = (t & v.pos[d] & g.house[box]).andNot(baseCells);
             if (!t.any()) continue;
             AddEliminations(s, t, d);
+            s.digits = static_cast<std::uint16_t>(1u << d);
+            s.groups = {{}, {}};
+            (baseCells & v.pos[d]).andNot(finCells).each([&](int c) { s.groups[0].push_back(c), s.pattern.push_back(c); });
+            finCells.each([&](int c) { s.groups[1].push_back(c), s.pattern.push_back(c); });
+            for (int j = 0; j < 9; ++j)
+              if (base >> j & 1) s.houses.push_back((o ? 9 : 0) + j);
+            for (int j = 0; j < 9; ++j)
+              if (cover >> j & 1) s.houses.push_back((o ? 0 : 9) + j);
+            s.houses.push_back(box);
             Finish(s, describe,
                    std::to_string(d + 1) + " in " + (o ? "columns " : "rows ") +
                        LinesText(o, base) + " on " + LinesText(!o, cover) + ", fins " +
@@ -460,6 +482,9 @@ bool TurbotStep(const View& v, GradeStep& s, bool describe, bool kite) {
           const Bits t = v.pos[d] & g.peers[fi] & g.peers[fj];
           if (!t.any()) continue;
           AddEliminations(s, t, d);
+          s.pattern = {fi, ci, cj, fj};
+          s.digits = static_cast<std::uint16_t>(1u << d);
+          s.houses = {links[i].h, links[j].h, kite ? g.houseOf[ci][2] : g.houseOf[ci][rowI ? 1 : 0]};
           Finish(s, describe,
                  std::to_string(d + 1) + " in " + HouseName(links[i].h) + " and " +
                      HouseName(links[j].h) + ", ends " + Label(fi) + "," + Label(fj));
@@ -503,6 +528,10 @@ bool EmptyRectangleStep(const View& v, GradeStep& s, bool describe) {
               }
               if (!v.pos[d].test(target)) continue;
               s.eliminations.push_back({target, d + 1});
+              s.pattern = {near, far};
+              inBox.each([&](int q) { s.pattern.push_back(q); });
+              s.digits = static_cast<std::uint16_t>(1u << d);
+              s.houses = {18 + b, r, 9 + c, line};
               Finish(s, describe,
                      std::to_string(d + 1) + " in " + HouseName(18 + b) + " with " +
                          HouseName(line) + " (" + Label(near) + "," + Label(far) + ")");
@@ -564,6 +593,9 @@ bool RemotePairsStep(const View& v, GradeStep& s, bool describe) {
       });
     }
     if (s.eliminations.empty()) continue;
+    s.digits = m;
+    s.groups = {{}, {}};
+    for (int k = 0; k < 2; ++k) col[k].each([&](int c) { s.groups[k].push_back(c), s.pattern.push_back(c); });
     Finish(s, describe, DigitsText(m) + " on " + CellsText(col[0]) + " / " + CellsText(col[1]));
     return true;
   }
@@ -599,6 +631,9 @@ bool SimpleColouringStep(const View& v, GradeStep& s, bool describe) {
             s.eliminations.push_back({c, d + 1});
         });
       if (s.eliminations.empty()) continue;
+      s.digits = static_cast<std::uint16_t>(1u << d);
+      s.groups = {{}, {}};
+      for (int k = 0; k < 2; ++k) col[k].each([&](int c) { s.groups[k].push_back(c), s.pattern.push_back(c); });
       Finish(s, describe,
              std::to_string(d + 1) + " coloured " + CellsText(col[0]) + " / " + CellsText(col[1]));
       return true;
@@ -976,19 +1011,30 @@ constexpr std::array<Info, kTechniqueCount> kInfo = {{
     {"Remote Pairs", 6.4, 3},
     {"Simple Colouring", 6.5, 3},
     {"Finned X-Wing", 6.6, 4},
-    {"Finned Swordfish", 6.7, 4},
-    {"Finned Jellyfish", 6.8, 4},
+    {"Finned Swordfish", 7.5, 4},
+    {"Finned Jellyfish", 7.5, 4},
     {"X-Chain", 6.5, 4},
     {"XY-Chain", 6.6, 4},
     {"AIC", 7.0, 4},
     {"Grouped X-Chain", 7.5, 4},
     {"Grouped AIC", 8.0, 4},
     {"Unique Rectangle (type 1)", 4.5, 4},
-    {"Unique Rectangle (type 2)", 4.6, 4},
-    {"Unique Rectangle (type 3)", 4.6, 4},
-    {"Unique Rectangle (type 4)", 4.6, 4},
-    {"Hidden Rectangle", 4.7, 4},
+    {"Unique Rectangle (type 2)", 4.5, 4},
+    {"Unique Rectangle (type 3)", 4.5, 4},
+    {"Unique Rectangle (type 4)", 4.5, 4},
+    {"Hidden Rectangle", 7.0, 4},
+    {"Unique Loop (type 1)", 4.5, 4},
+    {"Unique Loop (type 2)", 4.5, 4},
+    {"Unique Loop (type 3)", 4.5, 4},
+    {"Unique Loop (type 4)", 4.5, 4},
     {"BUG+1", 5.6, 4},
+    {"BUG (type 2)", 5.7, 4},
+    {"BUG (type 3)", 5.8, 4},
+    {"BUG (type 4)", 5.7, 4},
+    {"Aligned Pair Exclusion", 6.2, 4},
+    {"ALS-XZ", 7.5, 4},
+    {"ALS-XY-Wing", 8.0, 4},
+    {"Sue de Coq", 6.2, 4},
     {"Nishio Forcing Chain", 7.5, 4},
     {"Cell Forcing Chain", 8.0, 4},
     {"Region Forcing Chain", 8.0, 4},
@@ -1016,6 +1062,8 @@ bool Find(Technique t, const View& v, GradeStep& s, bool describe, const GradeOp
   s.branches.clear();
   s.forcing = ForcingKind::kNone;
   s.house = -1;
+  s.groups.clear();
+  s.houses.clear();
   if (NeedsUniqueness(t) && !o.uniqueKnown) return false;
   switch (t) {
     case Technique::kFullHouse: return FullHouse(v, s, describe);
@@ -1054,7 +1102,18 @@ bool Find(Technique t, const View& v, GradeStep& s, bool describe, const GradeOp
     case Technique::kUniqueRectangle3: return UniqueRectangleStep(v, s, describe, 3);
     case Technique::kUniqueRectangle4: return UniqueRectangleStep(v, s, describe, 4);
     case Technique::kHiddenRectangle: return UniqueRectangleStep(v, s, describe, 0);
+    case Technique::kUniqueLoop1: return UniqueLoopStep(v, s, describe, 1);
+    case Technique::kUniqueLoop2: return UniqueLoopStep(v, s, describe, 2);
+    case Technique::kUniqueLoop3: return UniqueLoopStep(v, s, describe, 3);
+    case Technique::kUniqueLoop4: return UniqueLoopStep(v, s, describe, 4);
     case Technique::kBugPlusOne: return BugStep(v, s, describe);
+    case Technique::kBugType2: return BugTypeStep(v, s, describe, 2);
+    case Technique::kBugType3: return BugTypeStep(v, s, describe, 3);
+    case Technique::kBugType4: return BugTypeStep(v, s, describe, 4);
+    case Technique::kAlignedPairExclusion: return AlignedPairStep(v, s, describe);
+    case Technique::kAlsXZ: return AlsXzStep(v, s, describe);
+    case Technique::kAlsXYWing: return AlsXyWingStep(v, s, describe);
+    case Technique::kSueDeCoq: return SueDeCoqStep(v, s, describe);
     case Technique::kNishio: return ForcingStep(v, s, describe, 0, 1, o);
     case Technique::kCellForcingChain: return StaticForcingStep(v, s, describe, false);
     case Technique::kRegionForcingChain: return StaticForcingStep(v, s, describe, true);
@@ -1083,7 +1142,7 @@ bool FindIn(Technique t, const View& v, GradeStep& s, bool describe) { return Fi
 }  // namespace detail
 
 bool NeedsUniqueness(Technique t) {
-  return t >= Technique::kUniqueRectangle1 && t <= Technique::kBugPlusOne;
+  return t >= Technique::kUniqueRectangle1 && t <= Technique::kBugType4;
 }
 
 const std::array<Technique, kTechniqueCount>& RatingOrder() {

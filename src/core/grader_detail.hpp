@@ -77,6 +77,16 @@ bool StaticForcingStep(const View& v, GradeStep& s, bool describe, bool region);
 // Uniqueness: rectangles of types 1-4 (type 0: hidden), and BUG+1.
 bool UniqueRectangleStep(const View& v, GradeStep& s, bool describe, int type);
 bool BugStep(const View& v, GradeStep& s, bool describe);
+// Unique loops of six or more cells, types 1-4.
+bool UniqueLoopStep(const View& v, GradeStep& s, bool describe, int type);
+// BUG types 2-4: the cells with more than two candidates, one of which
+// must hold a digit past its pair.
+bool BugTypeStep(const View& v, GradeStep& s, bool describe, int type);
+// Almost locked sets and aligned pairs.
+bool AlignedPairStep(const View& v, GradeStep& s, bool describe);
+bool AlsXzStep(const View& v, GradeStep& s, bool describe);
+bool AlsXyWingStep(const View& v, GradeStep& s, bool describe);
+bool SueDeCoqStep(const View& v, GradeStep& s, bool describe);
 
 }  // namespace detail
 
