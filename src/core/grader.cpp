@@ -111,7 +111,7 @@ bool FullHouse(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   for (int h = 0; h < 27; ++h) {
     const std::uint16_t missing = 0x1FF & ~v.placedIn[h];
-    if (std::popcount(missing) != 1) continue;
+    if (Count(missing) != 1) continue;
     for (int c : g.cells[h])
       if (!v.p.value(c) && (v.cand[c] & missing)) {
         s.placements.push_back({c, std::countr_zero(missing) + 1});
@@ -138,7 +138,7 @@ bool HiddenSingle(const View& v, GradeStep& s, bool describe, int first, int las
 
 bool NakedSingle(const View& v, GradeStep& s, bool describe) {
   for (int c = 0; c < 81; ++c)
-    if (std::popcount(v.cand[c]) == 1) {
+    if (Count(v.cand[c]) == 1) {
       s.placements.push_back({c, std::countr_zero(v.cand[c]) + 1});
       Finish(s, describe, Label(c));
       return true;
@@ -179,17 +179,17 @@ bool NakedSubset(const View& v, GradeStep& s, bool describe, int n) {
   for (int h = 0; h < 27; ++h) {
     int k = 0;
     for (int c : g.cells[h]) {
-      const int cnt = std::popcount(v.cand[c]);
+      const int cnt = Count(v.cand[c]);
       if (cnt >= 2 && cnt <= n) cells[k++] = c;
     }
     if (k < n) continue;
     for (unsigned sel = 0; sel < (1u << k); ++sel) {
-      if (std::popcount(sel) != n) continue;
+      if (Count(sel) != n) continue;
       std::uint16_t u = 0;
       Bits in;
       for (int i = 0; i < k; ++i)
         if (sel >> i & 1) u |= v.cand[cells[i]], in.set(cells[i]);
-      if (std::popcount(u) != n) continue;
+      if (Count(u) != n) continue;
       for (int c : g.cells[h])
         if (!in.test(c))
           for (std::uint16_t m = v.cand[c] & u; m; m &= m - 1)
@@ -216,7 +216,7 @@ bool HiddenSubset(const View& v, GradeStep& s, bool describe, int n) {
     }
     if (k < n) continue;
     for (unsigned sel = 0; sel < (1u << k); ++sel) {
-      if (std::popcount(sel) != n) continue;
+      if (Count(sel) != n) continue;
       Bits u;
       std::uint16_t dm = 0;
       for (int i = 0; i < k; ++i)
@@ -258,12 +258,12 @@ bool BasicFish(const View& v, GradeStep& s, bool describe, int n) {
       const auto& lm = o ? v.colMask[d] : v.rowMask[d];
       int lines[9], k = 0;
       for (int i = 0; i < 9; ++i) {
-        const int cnt = std::popcount(lm[i]);
+        const int cnt = Count(lm[i]);
         if (cnt >= 2 && cnt <= n) lines[k++] = i;
       }
       if (k < n) continue;
       for (unsigned sel = 0; sel < (1u << k); ++sel) {
-        if (std::popcount(sel) != n) continue;
+        if (Count(sel) != n) continue;
         unsigned cover = 0, base = 0;
         Bits baseCells;
         for (int i = 0; i < k; ++i)
@@ -272,7 +272,7 @@ bool BasicFish(const View& v, GradeStep& s, bool describe, int n) {
             base |= 1u << lines[i];
             baseCells = baseCells | LineBits(o, lines[i]);
           }
-        if (std::popcount(cover) != n) continue;
+        if (Count(cover) != n) continue;
         Bits t;
         for (int j = 0; j < 9; ++j)
           if (cover >> j & 1) t = t | LineBits(!o, j);
@@ -300,12 +300,12 @@ bool FinnedFish(const View& v, GradeStep& s, bool describe, int n) {
       const auto& lm = o ? v.colMask[d] : v.rowMask[d];
       int lines[9], k = 0;
       for (int i = 0; i < 9; ++i) {
-        const int cnt = std::popcount(lm[i]);
+        const int cnt = Count(lm[i]);
         if (cnt >= 1 && cnt <= n + 3) lines[k++] = i;
       }
       if (k < n) continue;
       for (unsigned sel = 0; sel < (1u << k); ++sel) {
-        if (std::popcount(sel) != n) continue;
+        if (Count(sel) != n) continue;
         unsigned uni = 0, base = 0;
         Bits baseCells;
         for (int i = 0; i < k; ++i)
@@ -314,13 +314,13 @@ bool FinnedFish(const View& v, GradeStep& s, bool describe, int n) {
             base |= 1u << lines[i];
             baseCells = baseCells | LineBits(o, lines[i]);
           }
-        const int extra = std::popcount(uni) - n;
+        const int extra = Count(uni) - n;
         if (extra <= 0 || extra > 3) continue;
         for (int st = 0; st < 3; ++st) {
           const unsigned inStack = uni & (7u << (3 * st));
           // Fin positions: a subset of this stack's positions, leaving n covers.
           for (unsigned fins = inStack; fins; fins = (fins - 1) & inStack) {
-            if (std::popcount(fins) != extra) continue;
+            if (Count(fins) != extra) continue;
             const unsigned cover = uni & ~fins;
             Bits finCells;
             for (int j = 0; j < 9; ++j)
@@ -361,17 +361,17 @@ bool XYWing(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   for (int p = 0; p < 81; ++p) {
     const std::uint16_t pm = v.cand[p];
-    if (std::popcount(pm) != 2) continue;
+    if (Count(pm) != 2) continue;
     int wing[20], k = 0;
     g.peers[p].each([&](int q) {
       const std::uint16_t qm = v.cand[q];
-      if (std::popcount(qm) == 2 && std::popcount(static_cast<std::uint16_t>(qm & pm)) == 1) wing[k++] = q;
+      if (Count(qm) == 2 && Count(static_cast<std::uint16_t>(qm & pm)) == 1) wing[k++] = q;
     });
     for (int i = 0; i < k; ++i)
       for (int j = i + 1; j < k; ++j) {
         const std::uint16_t a = v.cand[wing[i]], b = v.cand[wing[j]];
         const std::uint16_t z = a & b;
-        if (a == b || std::popcount(z) != 1 || (z & pm)) continue;
+        if (a == b || Count(z) != 1 || (z & pm)) continue;
         const int zd = std::countr_zero(z);
         const Bits t = v.pos[zd] & g.peers[wing[i]] & g.peers[wing[j]];
         if (!t.any()) continue;
@@ -391,11 +391,11 @@ bool XYZWing(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   for (int p = 0; p < 81; ++p) {
     const std::uint16_t pm = v.cand[p];
-    if (std::popcount(pm) != 3) continue;
+    if (Count(pm) != 3) continue;
     int wing[20], k = 0;
     g.peers[p].each([&](int q) {
       const std::uint16_t qm = v.cand[q];
-      if (std::popcount(qm) == 2 && (qm & ~pm) == 0) wing[k++] = q;
+      if (Count(qm) == 2 && (qm & ~pm) == 0) wing[k++] = q;
     });
     for (int i = 0; i < k; ++i)
       for (int j = i + 1; j < k; ++j) {
@@ -420,7 +420,7 @@ bool WWing(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   for (int x = 0; x < 81; ++x) {
     const std::uint16_t m = v.cand[x];
-    if (std::popcount(m) != 2) continue;
+    if (Count(m) != 2) continue;
     for (int y = x + 1; y < 81; ++y) {
       if (v.cand[y] != m || g.peers[x].test(y)) continue;
       for (int side = 0; side < 2; ++side) {
@@ -574,7 +574,7 @@ bool RemotePairsStep(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   std::array<Bits, 81> adj{};
   for (int x = 0; x < 81; ++x) {
-    if (std::popcount(v.cand[x]) != 2) continue;
+    if (Count(v.cand[x]) != 2) continue;
     g.peers[x].each([&](int y) {
       if (v.cand[y] == v.cand[x]) adj[x].set(y);
     });
@@ -707,7 +707,7 @@ void BuildGraph(const View& v, ChainKind kind, ChainGraph& gr, bool groups = tru
             if (gr.nodes[y].cells == rest) gr.strong.push_back(y);
         }
       }
-    if (bivalue && x.cell >= 0 && std::popcount(v.cand[x.cell]) == 2) {
+    if (bivalue && x.cell >= 0 && Count(v.cand[x.cell]) == 2) {
       const int other = std::countr_zero(static_cast<std::uint16_t>(v.cand[x.cell] & ~(1u << d)));
       gr.strong.push_back(gr.single[x.cell][other]);
     }
@@ -927,7 +927,7 @@ bool StaticForcingStep(const View& v, GradeStep& s, bool describe, bool region) 
   };
   if (!region) {
     for (int c = 0; c < 81; ++c) {
-      const int n = std::popcount(v.cand[c]);
+      const int n = Count(v.cand[c]);
       if (n < 2 || n > 4) continue;
       branches.clear();
       for (std::uint16_t m = v.cand[c]; m; m &= m - 1) branches.push_back({c, std::countr_zero(m)});

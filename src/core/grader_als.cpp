@@ -31,13 +31,13 @@ std::vector<Als> FindAls(const View& v) {
     for (int c : g.cells[h])
       if (v.cand[c]) open[k++] = c;
     for (unsigned sel = 1; sel < (1u << k); ++sel) {
-      const int n = std::popcount(sel);
+      const int n = Count(sel);
       if (n > kMaxAlsCells || n == k) continue;
       std::uint16_t u = 0;
       Bits cells;
       for (int i = 0; i < k; ++i)
         if (sel >> i & 1) u |= v.cand[open[i]], cells.set(open[i]);
-      if (std::popcount(u) != n + 1) continue;
+      if (Count(u) != n + 1) continue;
       // A set of a row inside one box is met again from the box.
       if (std::any_of(out.begin(), out.end(), [&](const Als& a) { return a.cells == cells; })) continue;
       Als a;
@@ -202,15 +202,15 @@ bool SueDeCoqStep(const View& v, GradeStep& s, bool describe) {
       const int km = static_cast<int>(inMeet.size()), kl = static_cast<int>(lineRest.size()),
                 kb = static_cast<int>(boxRest.size());
       for (unsigned sm = 1; sm < (1u << km); ++sm) {
-        const int nm = std::popcount(sm);
+        const int nm = Count(sm);
         if (nm < 2) continue;
         std::uint16_t vm = 0;
         Bits cm;
         for (int i = 0; i < km; ++i)
           if (sm >> i & 1) vm |= v.cand[inMeet[i]], cm.set(inMeet[i]);
-        if (std::popcount(vm) < nm + 2) continue;
+        if (Count(vm) < nm + 2) continue;
         for (unsigned sl = 1; sl < (1u << kl); ++sl) {
-          const int nl = std::popcount(sl);
+          const int nl = Count(sl);
           if (nl > 3) continue;
           std::uint16_t dl = 0;
           Bits cl;
@@ -218,17 +218,17 @@ bool SueDeCoqStep(const View& v, GradeStep& s, bool describe) {
             if (sl >> i & 1) dl |= v.cand[lineRest[i]], cl.set(lineRest[i]);
           // Each digit of the line's cells must help: a cell of theirs holds
           // a digit of the meeting cells.
-          if (std::popcount(dl) > nl + 1 || !(dl & vm)) continue;
+          if (Count(dl) > nl + 1 || !(dl & vm)) continue;
           for (unsigned sb = 1; sb < (1u << kb); ++sb) {
-            const int nb = std::popcount(sb);
+            const int nb = Count(sb);
             if (nb > 3) continue;
             std::uint16_t db = 0;
             Bits cb;
             for (int i = 0; i < kb; ++i)
               if (sb >> i & 1) db |= v.cand[boxRest[i]], cb.set(boxRest[i]);
-            if ((db & dl) || !(db & vm) || std::popcount(db) > nb + 1) continue;
+            if ((db & dl) || !(db & vm) || Count(db) > nb + 1) continue;
             const std::uint16_t all = vm | dl | db;
-            if (std::popcount(all) != nm + nl + nb) continue;
+            if (Count(all) != nm + nl + nb) continue;
             // The line's digits stay in the line's cells, the box's in the box's.
             const std::uint16_t lineGo = static_cast<std::uint16_t>(dl | (all & ~dl & ~db));
             const std::uint16_t boxGo = static_cast<std::uint16_t>(db | (all & ~dl & ~db));
@@ -260,14 +260,14 @@ bool SueDeCoqStep(const View& v, GradeStep& s, bool describe) {
 bool AlignedPairStep(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   for (int c1 = 0; c1 < 81; ++c1) {
-    if (std::popcount(v.cand[c1]) < 2) continue;
+    if (Count(v.cand[c1]) < 2) continue;
     for (int c2 = c1 + 1; c2 < 81 && s.eliminations.empty(); ++c2) {
-      if (std::popcount(v.cand[c2]) < 2) continue;
+      if (Count(v.cand[c2]) < 2) continue;
       const bool aligned = g.peers[c1].test(c2);
       // Bivalue cells that see both: the pairs they rule out.
       std::vector<int> by;
       (g.peers[c1] & g.peers[c2]).each([&](int e) {
-        if (std::popcount(v.cand[e]) == 2 && (v.cand[e] & (v.cand[c1] | v.cand[c2])) == v.cand[e]) by.push_back(e);
+        if (Count(v.cand[e]) == 2 && (v.cand[e] & (v.cand[c1] | v.cand[c2])) == v.cand[e]) by.push_back(e);
       });
       if (by.empty()) continue;
       const auto ruledOut = [&](int x, int y) {

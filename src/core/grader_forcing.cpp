@@ -223,7 +223,7 @@ class Branch {
         Kill(why, c, -1, -1);
         return;
       }
-      if (std::popcount(s_.cand[c]) == 1) {
+      if (Count(s_.cand[c]) == 1) {
         const int e = std::countr_zero(s_.cand[c]);
         int why[9], n = 0;
         for (std::uint16_t m = base_.cand[c] & ~(1u << e); m; m &= m - 1) why[n++] = Off(c, std::countr_zero(m));
@@ -504,7 +504,7 @@ bool ForcingStep(const View& v, GradeStep& s, bool describe, int strength, int o
         }
       };
       for (int c = 0; c < 81; ++c) {
-        if (std::popcount(base.cand[c]) < 2) continue;
+        if (Count(base.cand[c]) < 2) continue;
         std::vector<int> fs;
         for (std::uint16_t m = base.cand[c]; m; m &= m - 1) fs.push_back(On(c, std::countr_zero(m)));
         common(fs, ForcingKind::kCell, -1);

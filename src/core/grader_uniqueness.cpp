@@ -28,7 +28,7 @@ bool EachRect(const View& v, F f) {
             open = open && v.cand[c] != 0;
             common &= v.cand[c];
           }
-          if (!open || std::popcount(common) < 2) continue;
+          if (!open || Count(common) < 2) continue;
           for (std::uint16_t m = common; m; m &= m - 1)
             for (std::uint16_t n = m & (m - 1); n; n &= n - 1) {
               const std::uint16_t ab = static_cast<std::uint16_t>((m & -m) | (n & -n));
@@ -99,7 +99,7 @@ bool UniqueRectangleStep(const View& v, GradeStep& s, bool describe, int type) {
     const std::uint16_t x0 = v.cand[roof[0]] & ~ab, x1 = v.cand[roof[1]] & ~ab;
     if (shared.empty() && type != 2) return false;  // a diagonal roof: only type 2 applies
     if (type == 2) {
-      if (x0 != x1 || std::popcount(x0) != 1) return false;
+      if (x0 != x1 || Count(x0) != 1) return false;
       const int x = std::countr_zero(x0);
       const Bits t = (v.pos[x] & g.peers[roof[0]] & g.peers[roof[1]]);
       if (!t.any()) return false;
@@ -126,15 +126,15 @@ bool UniqueRectangleStep(const View& v, GradeStep& s, bool describe, int type) {
     for (int h : shared) {
       int others[9], k = 0;
       for (int c : g.cells[h])
-        if (c != roof[0] && c != roof[1] && v.cand[c] && std::popcount(v.cand[c]) <= 4) others[k++] = c;
+        if (c != roof[0] && c != roof[1] && v.cand[c] && Count(v.cand[c]) <= 4) others[k++] = c;
       for (unsigned sel = 1; sel < (1u << k); ++sel) {
-        const int n = std::popcount(sel);
+        const int n = Count(sel);
         if (n > 3) continue;
         std::uint16_t u = extra;
         Bits in;
         for (int i = 0; i < k; ++i)
           if (sel >> i & 1) u |= v.cand[others[i]], in.set(others[i]);
-        if (std::popcount(u) != n + 1) continue;
+        if (Count(u) != n + 1) continue;
         for (int c : g.cells[h])
           if (c != roof[0] && c != roof[1] && !in.test(c))
             for (std::uint16_t m = v.cand[c] & u; m; m &= m - 1) s.eliminations.push_back({c, std::countr_zero(m) + 1});
@@ -156,7 +156,7 @@ bool BugStep(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   int tri = -1;
   for (int c = 0; c < 81; ++c) {
-    const int n = std::popcount(v.cand[c]);
+    const int n = Count(v.cand[c]);
     if (n == 0 || n == 2) continue;
     if (n != 3 || tri >= 0) return false;
     tri = c;
@@ -218,7 +218,7 @@ class LoopSearch {
   bool Fits(int c) const {
     const std::uint16_t extra = v_.cand[c] & ~ab_;
     if (!extra) return true;
-    if (type_ == 2) return std::popcount(extra) == 1 && (common_ == 0 || common_ == extra);
+    if (type_ == 2) return Count(extra) == 1 && (common_ == 0 || common_ == extra);
     return extras_ < (type_ == 1 ? 1 : 2);
   }
 
@@ -302,15 +302,15 @@ bool VirtualSubset(const View& v, GradeStep& s, int h, std::uint16_t virt, const
   const auto& g = Geo();
   int others[9], k = 0;
   for (int c : g.cells[h])
-    if (!skip.test(c) && v.cand[c] && std::popcount(v.cand[c]) <= 4) others[k++] = c;
+    if (!skip.test(c) && v.cand[c] && Count(v.cand[c]) <= 4) others[k++] = c;
   for (int n = 1; n <= 3; ++n)
     for (unsigned sel = 1; sel < (1u << k); ++sel) {
-      if (std::popcount(sel) != n) continue;
+      if (Count(sel) != n) continue;
       std::uint16_t u = virt;
       Bits in;
       for (int i = 0; i < k; ++i)
         if (sel >> i & 1) u |= v.cand[others[i]], in.set(others[i]);
-      if (std::popcount(u) != n + 1) continue;
+      if (Count(u) != n + 1) continue;
       for (int c : g.cells[h])
         if (!skip.test(c) && !in.test(c))
           for (std::uint16_t m = v.cand[c] & u; m; m &= m - 1) s.eliminations.push_back({c, std::countr_zero(m) + 1});
@@ -342,7 +342,7 @@ bool UniqueLoopStep(const View& v, GradeStep& s, bool describe, int type) {
         } else if (type == 2) {
           if (roof.size() < 2) return false;
           const std::uint16_t x = v.cand[roof[0]] & ~ab;
-          if (std::popcount(x) != 1) return false;
+          if (Count(x) != 1) return false;
           Bits t = v.pos[std::countr_zero(x)];
           for (int c : roof) {
             if ((v.cand[c] & ~ab) != x) return false;
@@ -407,7 +407,7 @@ bool BugTypeStep(const View& v, GradeStep& s, bool describe, int type) {
   const auto& g = Geo();
   std::vector<int> many;
   for (int c = 0; c < 81; ++c) {
-    const int n = std::popcount(v.cand[c]);
+    const int n = Count(v.cand[c]);
     if (n == 1) return false;
     if (n > 2) many.push_back(c);
   }
@@ -415,7 +415,7 @@ bool BugTypeStep(const View& v, GradeStep& s, bool describe, int type) {
   // Digit counts per house from the cells of two.
   std::array<std::array<std::uint8_t, 9>, 27> count{};
   for (int c = 0; c < 81; ++c)
-    if (std::popcount(v.cand[c]) == 2)
+    if (Count(v.cand[c]) == 2)
       for (int h : g.houseOf[c])
         for (std::uint16_t m = v.cand[c]; m; m &= m - 1) ++count[h][std::countr_zero(m)];
   // The pair each of the few keeps: the first choice that leaves a grave.
@@ -454,7 +454,7 @@ bool BugTypeStep(const View& v, GradeStep& s, bool describe, int type) {
   if (type == 2) {
     Bits t = v.pos[std::countr_zero(extra[0])];
     for (std::size_t i = 0; i < many.size(); ++i) {
-      if (extra[i] != extra[0] || std::popcount(extra[i]) != 1) return false;
+      if (extra[i] != extra[0] || Count(extra[i]) != 1) return false;
       t = t & g.peers[many[i]];
     }
     if (!AddEliminations(s, t, std::countr_zero(extra[0]))) return false;
@@ -464,7 +464,7 @@ bool BugTypeStep(const View& v, GradeStep& s, bool describe, int type) {
     bool ok = false;
     for (int h : shared) {
       if (type == 4) {
-        if (std::popcount(extra[0]) != 1 || std::popcount(extra[1]) != 1) return false;
+        if (Count(extra[0]) != 1 || Count(extra[1]) != 1) return false;
         Bits pair = Bits::One(many[0]);
         pair.set(many[1]);
         for (std::uint16_t m = keep[0] & keep[1]; m && !ok; m &= m - 1) {
