@@ -12,100 +12,35 @@ namespace tessel {
 namespace {
 
 constexpr std::uint16_t kAll = 0x1FF;
-std::uint16_t Bit(int digit) { return static_cast<std::uint16_t>(1u << (digit - 1)); }
-
-std::string Label(int cell) { return CellLabel(RowOf(cell), ColOf(cell)); }
-
-// Houses are numbered as Houses() holds them: rows, columns, boxes.
-std::string HouseText(int h) {
-  if (h < 9) return std::string("row ") + static_cast<char>('A' + h);
-  if (h < 18) return "column " + std::to_string(h - 8);
-  return "box " + std::to_string(h - 17);
-}
-
-std::string JoinAnd(const std::vector<std::string>& parts) {
-  std::string s;
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) s += i + 1 == parts.size() ? " and " : ", ";
-    s += parts[i];
-  }
-  return s;
-}
-
-std::string CellsText(const std::vector<int>& cells) {
-  std::vector<std::string> parts;
-  for (int c : cells) parts.push_back(Label(c));
-  return JoinAnd(parts);
-}
-
-std::vector<int> DigitsOf(std::uint16_t mask) {
-  std::vector<int> ds;
-  for (int d = 1; d <= 9; ++d)
-    if (mask & Bit(d)) ds.push_back(d);
-  return ds;
-}
-
-std::string DigitsSpaced(std::uint16_t mask) {
-  std::string s;
-  for (int d : DigitsOf(mask)) s += (s.empty() ? "" : " ") + std::to_string(d);
-  return s;
-}
-
-std::string DigitsOr(std::uint16_t mask) {
-  const auto ds = DigitsOf(mask);
-  std::string s;
-  for (std::size_t i = 0; i < ds.size(); ++i) {
-    if (i > 0) s += i + 1 == ds.size() ? " or " : ", ";
-    s += std::to_string(ds[i]);
-  }
-  return s;
-}
-
-std::string DigitsAnd(std::uint16_t mask) {
-  std::vector<std::string> parts;
-  for (int d : DigitsOf(mask)) parts.push_back(std::to_string(d));
-  return JoinAnd(parts);
-}
-
-std::string RemoveByCell(const std::vector<Elimination>& es);
-
-// "remove 4 from D3 and H7, 9 from C7"; one cell's digits together.
-std::string RemoveByDigit(const std::vector<Elimination>& es) {
-  if (!es.empty() && std::all_of(es.begin(), es.end(), [&](const Elimination& e) { return e.cell == es[0].cell; }))
-    return RemoveByCell(es);
-  std::vector<std::string> parts;
-  for (int d = 1; d <= 9; ++d) {
-    std::vector<int> cells;
-    for (const auto& e : es)
-      if (e.digit == d) cells.push_back(e.cell);
-    std::sort(cells.begin(), cells.end());
-    if (!cells.empty()) parts.push_back(std::to_string(d) + " from " + CellsText(cells));
-  }
-  std::string s = "remove ";
-  for (std::size_t i = 0; i < parts.size(); ++i) s += (i ? ", " : "") + parts[i];
-  return s;
-}
-
-// "remove 3 from C2 and 4 and 9 from C7"; one digit's cells together.
-std::string RemoveByCell(const std::vector<Elimination>& es) {
-  if (!es.empty() && std::all_of(es.begin(), es.end(), [&](const Elimination& e) { return e.digit == es[0].digit; }) &&
-      es.size() > 1)
-    return RemoveByDigit(es);
-  std::vector<std::string> parts;
-  for (int c = 0; c < kCells; ++c) {
-    std::uint16_t mask = 0;
-    for (const auto& e : es)
-      if (e.cell == c) mask |= Bit(e.digit);
-    if (mask) parts.push_back(DigitsAnd(mask) + " from " + Label(c));
-  }
-  return "remove " + JoinAnd(parts);
-}
-
-using Elims = std::vector<Elimination>;
 
 // Every sentence is one of these formats with its blanks ({0}, {1}, ...)
 // filled, so that each can be translated whole.
 namespace say {
+// houses, lists
+constexpr const char* kRow = "row {0}";
+constexpr const char* kColumn = "column {0}";
+constexpr const char* kBox = "box {0}";
+constexpr const char* kRows = "rows {0}";
+constexpr const char* kColumns = "columns {0}";
+constexpr const char* kRemove = "remove {0}";
+constexpr const char* kFrom = "{0} from {1}";
+constexpr const char* kDigitsIn = "{0} in {1}";
+// singles, locked candidates, subsets, fish
+constexpr const char* kFullHouse = "Full house: {0} is the last open cell of {1}, so it takes {2}.";
+constexpr const char* kHiddenSingle = "Hidden single: in {0} the {1} fits only in {2}.";
+constexpr const char* kNakedSingle = "Naked single: {0} can hold only {1}.";
+constexpr const char* kPointing = "Pointing: in {0} the {1} lies only in {2}, so {3}.";
+constexpr const char* kClaiming = "Claiming: in {0} the {1} lies only in {2}, so {3}.";
+constexpr const char* kNakedSubset[] = {
+    "Naked pair {0} in {1}: no other cell of {2} can hold {3}; {4}.",
+    "Naked triple {0} in {1}: no other cell of {2} can hold {3}; {4}.",
+    "Naked quad {0} in {1}: no other cell of {2} can hold {3}; {4}."};
+constexpr const char* kHiddenSubset[] = {
+    "Hidden pair {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.",
+    "Hidden triple {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.",
+    "Hidden quad {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}."};
+constexpr const char* kFish = "{0} on {1} in {2}, {3}: {4}.";
+constexpr const char* kGeneric = "{0} ({1}): {2}; {3}.";
 // clues
 constexpr const char* kClueFullHouse = "Look at {0}: one cell is left.";
 constexpr const char* kClueHidden = "Look for a hidden single in {0}.";
@@ -240,6 +175,97 @@ std::string Format(std::string_view pattern, std::initializer_list<std::string> 
   return out;
 }
 
+std::uint16_t Bit(int digit) { return static_cast<std::uint16_t>(1u << (digit - 1)); }
+
+std::string Label(int cell) { return CellLabel(RowOf(cell), ColOf(cell)); }
+
+// Houses are numbered as Houses() holds them: rows, columns, boxes.
+std::string HouseText(int h) {
+  if (h < 9) return Format(say::kRow, {std::string(1, static_cast<char>('A' + h))});
+  if (h < 18) return Format(say::kColumn, {std::to_string(h - 8)});
+  return Format(say::kBox, {std::to_string(h - 17)});
+}
+
+std::string JoinAnd(const std::vector<std::string>& parts) {
+  std::string s;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) s += i + 1 == parts.size() ? " and " : ", ";
+    s += parts[i];
+  }
+  return s;
+}
+
+std::string CellsText(const std::vector<int>& cells) {
+  std::vector<std::string> parts;
+  for (int c : cells) parts.push_back(Label(c));
+  return JoinAnd(parts);
+}
+
+std::vector<int> DigitsOf(std::uint16_t mask) {
+  std::vector<int> ds;
+  for (int d = 1; d <= 9; ++d)
+    if (mask & Bit(d)) ds.push_back(d);
+  return ds;
+}
+
+std::string DigitsSpaced(std::uint16_t mask) {
+  std::string s;
+  for (int d : DigitsOf(mask)) s += (s.empty() ? "" : " ") + std::to_string(d);
+  return s;
+}
+
+std::string DigitsOr(std::uint16_t mask) {
+  const auto ds = DigitsOf(mask);
+  std::string s;
+  for (std::size_t i = 0; i < ds.size(); ++i) {
+    if (i > 0) s += i + 1 == ds.size() ? " or " : ", ";
+    s += std::to_string(ds[i]);
+  }
+  return s;
+}
+
+std::string DigitsAnd(std::uint16_t mask) {
+  std::vector<std::string> parts;
+  for (int d : DigitsOf(mask)) parts.push_back(std::to_string(d));
+  return JoinAnd(parts);
+}
+
+std::string RemoveByCell(const std::vector<Elimination>& es);
+
+// "remove 4 from D3 and H7, 9 from C7"; one cell's digits together.
+std::string RemoveByDigit(const std::vector<Elimination>& es) {
+  if (!es.empty() && std::all_of(es.begin(), es.end(), [&](const Elimination& e) { return e.cell == es[0].cell; }))
+    return RemoveByCell(es);
+  std::vector<std::string> parts;
+  for (int d = 1; d <= 9; ++d) {
+    std::vector<int> cells;
+    for (const auto& e : es)
+      if (e.digit == d) cells.push_back(e.cell);
+    std::sort(cells.begin(), cells.end());
+    if (!cells.empty()) parts.push_back(Format(say::kFrom, {std::to_string(d), CellsText(cells)}));
+  }
+  std::string s;
+  for (std::size_t i = 0; i < parts.size(); ++i) s += (i ? ", " : "") + parts[i];
+  return Format(say::kRemove, {s});
+}
+
+// "remove 3 from C2 and 4 and 9 from C7"; one digit's cells together.
+std::string RemoveByCell(const std::vector<Elimination>& es) {
+  if (!es.empty() && std::all_of(es.begin(), es.end(), [&](const Elimination& e) { return e.digit == es[0].digit; }) &&
+      es.size() > 1)
+    return RemoveByDigit(es);
+  std::vector<std::string> parts;
+  for (int c = 0; c < kCells; ++c) {
+    std::uint16_t mask = 0;
+    for (const auto& e : es)
+      if (e.cell == c) mask |= Bit(e.digit);
+    if (mask) parts.push_back(Format(say::kFrom, {DigitsAnd(mask), Label(c)}));
+  }
+  return Format(say::kRemove, {JoinAnd(parts)});
+}
+
+using Elims = std::vector<Elimination>;
+
 Elims Sorted(Elims es) {
   std::sort(es.begin(), es.end(), [](const Elimination& a, const Elimination& b) {
     return a.cell != b.cell ? a.cell < b.cell : a.digit < b.digit;
@@ -294,8 +320,7 @@ bool SayFullHouse(Scene& s) {
     if (!alone) continue;
     for (int c : Houses()[h])
       if (c != cell) s.proof.push_back(c);
-    s.sentence = "Full house: " + Label(cell) + " is the last open cell of " + HouseText(h) + ", so it takes " +
-                 std::to_string(digit) + ".";
+    s.sentence = Format(say::kFullHouse, {Label(cell), HouseText(h), std::to_string(digit)});
     return true;
   }
   return false;
@@ -310,8 +335,7 @@ bool SayHiddenSingle(Scene& s, bool box) {
     if (Holders(s.p, h, digit) != std::vector<int>{cell}) continue;
     for (int c : Houses()[h])
       if (c != cell && !s.p.value(c)) s.proof.push_back(c);
-    s.sentence = "Hidden single: in " + HouseText(h) + " the " + std::to_string(digit) + " fits only in " +
-                 Label(cell) + ".";
+    s.sentence = Format(say::kHiddenSingle, {HouseText(h), std::to_string(digit), Label(cell)});
     return true;
   }
   return false;
@@ -328,7 +352,7 @@ bool SayNakedSingle(Scene& s) {
         break;
       }
   }
-  s.sentence = "Naked single: " + Label(cell) + " can hold only " + std::to_string(digit) + ".";
+  s.sentence = Format(say::kNakedSingle, {Label(cell), std::to_string(digit)});
   return true;
 }
 
@@ -351,17 +375,14 @@ bool SayLocked(Scene& s, bool pointing) {
         if (!InHouse(pointing ? b : line, c)) got.push_back({c, d});
       if (Sorted(got) != want) continue;
       s.proof = shared;
-      const std::string lockedIn = HouseText(pointing ? b : line), onto = HouseText(pointing ? line : b);
-      s.sentence = std::string(pointing ? "Pointing" : "Claiming") + ": in " + lockedIn + " the " +
-                   std::to_string(d) + " lies only in " + onto + ", so " + RemoveByDigit(want) + ".";
+      s.sentence = Format(pointing ? say::kPointing : say::kClaiming, {HouseText(pointing ? b : line), std::to_string(d),
+                                                                       HouseText(pointing ? line : b), RemoveByDigit(want)});
       return true;
     }
   return false;
 }
 
 // ---- subsets ----
-
-const char* SubsetName(int n) { return n == 2 ? "pair" : n == 3 ? "triple" : "quad"; }
 
 bool SayNakedSubset(Scene& s, int n) {
   const Elims want = Sorted(s.step.eliminations);
@@ -381,9 +402,8 @@ bool SayNakedSubset(Scene& s, int n) {
           for (int d : DigitsOf(s.p.candidates(c) & u)) got.push_back({c, d});
       if (Sorted(got) != want) return false;
       s.proof = cells;
-      s.sentence = std::string("Naked ") + SubsetName(n) + " " + DigitsSpaced(u) + " in " + CellsText(cells) +
-                   ": no other cell of " + HouseText(h) + " can hold " + DigitsOr(u) + "; " +
-                   RemoveByDigit(want) + ".";
+      s.sentence = Format(say::kNakedSubset[n - 2], {DigitsSpaced(u), CellsText(cells), HouseText(h), DigitsOr(u),
+                                                     RemoveByDigit(want)});
       return true;
     });
     if (found) return true;
@@ -414,9 +434,7 @@ bool SayHiddenSubset(Scene& s, int n) {
         for (int d : DigitsOf(s.p.candidates(c) & ~dm & kAll)) got.push_back({c, d});
       if (Sorted(got) != want) return false;
       s.proof = cells;
-      s.sentence = std::string("Hidden ") + SubsetName(n) + " " + DigitsSpaced(dm) + " in " + HouseText(h) +
-                   ": they fit only in " + CellsText(cells) + ", so those cells hold nothing else; " +
-                   RemoveByCell(want) + ".";
+      s.sentence = Format(say::kHiddenSubset[n - 2], {DigitsSpaced(dm), HouseText(h), CellsText(cells), RemoveByCell(want)});
       return true;
     });
     if (found) return true;
@@ -429,7 +447,7 @@ bool SayHiddenSubset(Scene& s, int n) {
 std::string LinesText(bool cols, const std::vector<int>& lines) {
   std::vector<std::string> parts;
   for (int i : lines) parts.push_back(cols ? std::to_string(i + 1) : std::string(1, static_cast<char>('A' + i)));
-  return std::string(cols ? "columns " : "rows ") + JoinAnd(parts);
+  return Format(cols ? say::kColumns : say::kRows, {JoinAnd(parts)});
 }
 
 bool SayFish(Scene& s, int n) {
@@ -460,12 +478,8 @@ bool SayFish(Scene& s, int n) {
       if (Sorted(got) != want) return false;
       std::sort(cells.begin(), cells.end());
       s.proof = cells;
-      const std::string covers = LinesText(!o, cover);
-      std::vector<int> targets;
-      for (const auto& e : want) targets.push_back(e.cell);
-      s.sentence = std::string(TechniqueName(s.step.technique)) + " on " + std::to_string(d) + " in " +
-                   LinesText(o, base) + ", " + covers + ": remove " + std::to_string(d) + " from " +
-                   CellsText(targets) + ".";
+      s.sentence = Format(say::kFish, {std::string(TechniqueName(s.step.technique)), std::to_string(d), LinesText(o, base),
+                                       LinesText(!o, cover), RemoveByDigit(want)});
       return true;
     });
     if (found) return true;
@@ -517,8 +531,8 @@ std::string_view Because(Technique t) {
 
 void SayGeneric(Scene& s) {
   const std::string detail = Detail(s.step, s.proof);
-  s.sentence = std::string(TechniqueName(s.step.technique)) + " (" + detail + "): " +
-               std::string(Because(s.step.technique)) + "; " + RemoveByDigit(s.step.eliminations) + ".";
+  s.sentence = Format(say::kGeneric, {std::string(TechniqueName(s.step.technique)), detail,
+                                      std::string(Because(s.step.technique)), RemoveByDigit(s.step.eliminations)});
 }
 
 // ---- chains and forcing steps ----
@@ -749,7 +763,7 @@ bool SayBugMany(Scene& s) {
     std::vector<int> with;
     for (std::size_t k = i; k < cells.size(); ++k)
       if (st.groups[2][k] == st.groups[2][i]) with.push_back(cells[k]);
-    without.push_back(DigitsAnd(extra) + " in " + CellsText(with));
+    without.push_back(Format(say::kDigitsIn, {DigitsAnd(extra), CellsText(with)}));
   }
   std::string some;
   for (std::size_t i = 0; i < either.size(); ++i) some += (i ? (i + 1 == either.size() ? " or " : ", ") : "") + either[i];
