@@ -408,6 +408,12 @@ TEST(Explain, EachFamilySentenceAndClue) {
     const Explanation e = Explain(pos, solution, ExplainOptions{true, nullptr});
     EXPECT_EQ(e.clue, c.clue) << out;
     for (int cell : e.proof) EXPECT_NE(out.find(CellLabel(RowOf(cell), ColOf(cell))), std::string::npos) << out;
+    // Not told that the puzzle has one solution, the same position gets another step.
+    if (NeedsUniqueness(e.technique)) {
+      const Explanation other = Explain(pos, solution);
+      EXPECT_TRUE(other.kind == ExplainKind::kEliminate || other.kind == ExplainKind::kPlace) << other.sentence;
+      EXPECT_FALSE(NeedsUniqueness(other.technique)) << other.sentence;
+    }
   }
 }
 
