@@ -38,8 +38,11 @@ std::vector<Als> FindAls(const View& v) {
       for (int i = 0; i < k; ++i)
         if (sel >> i & 1) u |= v.cand[open[i]], cells.set(open[i]);
       if (Count(u) != n + 1) continue;
-      // A set of a row inside one box is met again from the box.
-      if (std::any_of(out.begin(), out.end(), [&](const Als& a) { return a.cells == cells; })) continue;
+      // A box's set on one line was met from the line.
+      const int first = cells.first();
+      if (h >= 18 && (!cells.andNot(g.house[g.houseOf[first][0]]).any() ||
+                      !cells.andNot(g.house[g.houseOf[first][1]]).any()))
+        continue;
       Als a;
       a.cells = cells;
       a.digits = u;
@@ -153,18 +156,19 @@ bool AlsXyWingStep(const View& v, GradeStep& s, bool describe) {
         const int size = a.cells.count() + b.cells.count() + pivot.cells.count();
         if (size >= best.size || (a.cells & b.cells).any()) continue;
         // Two different links: x joins a to the pivot, y joins b.
-        for (std::uint16_t mx = ra; mx; mx &= mx - 1)
-          for (std::uint16_t my = rb; my; my &= my - 1) {
-            const std::uint16_t x = mx & -mx, y = my & -my;
-            if (x == y) continue;
-            t.eliminations.clear();
-            if (!Targets(v, a, b, x | y, t)) continue;
-            t.groups = {CellList(a.cells), CellList(b.cells), CellList(pivot.cells)};
-            t.digits = static_cast<std::uint16_t>(x | y);
-            best.Offer(t, size);
-            mx = my = 0;
-            break;
-          }
+        const auto wing = [&] {
+          for (std::uint16_t mx = ra; mx; mx &= mx - 1)
+            for (std::uint16_t my = rb; my; my &= my - 1) {
+              const std::uint16_t x = mx & -mx, y = my & -my;
+              t.eliminations.clear();
+              if (x == y || !Targets(v, a, b, x | y, t)) continue;
+              t.groups = {CellList(a.cells), CellList(b.cells), CellList(pivot.cells)};
+              t.digits = static_cast<std::uint16_t>(x | y);
+              return true;
+            }
+          return false;
+        };
+        if (wing()) best.Offer(t, size);
       }
   if (best.size == 1 << 30) return false;
   s = best.step;
