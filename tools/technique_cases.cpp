@@ -37,12 +37,14 @@ const std::map<std::string, std::vector<Technique>>& Ours() {
       {"0501", {kSimpleColouring}},  {"0600", {kUniqueRectangle1}},
       {"0601", {kUniqueRectangle2}}, {"0602", {kUniqueRectangle3}},
       {"0603", {kUniqueRectangle4}}, {"0606", {kHiddenRectangle}},
-      {"0610", {kBugPlusOne}},       {"0701", {kXChain, kGroupedXChain}},
+      {"0610", {kBugPlusOne, kBugType2, kBugType3, kBugType4}},       {"0701", {kXChain, kGroupedXChain}},
       {"0702", {kXYChain}},          {"0709", {kGroupedAIC}},          {"0703", {kRemotePairs}},
       {"0707", {kAIC}},              {"0708", {kAIC}},
       {"0710", {kGroupedAIC}},       {"0711", {kGroupedAIC}},
       {"0800", {kXYWing}},           {"0801", {kXYZWing}},
-      {"0803", {kWWing}},
+      {"0803", {kWWing}},            {"0901", {kAlsXZ}},
+      {"0902", {kAlsXYWing}},        {"1000", {kAlignedPairExclusion}},
+      {"1101", {kSueDeCoq}},
   };
   return m;
 }
@@ -138,6 +140,13 @@ int main(int argc, char** argv) {
       std::set<std::pair<int, int>> gotE, gotP;
       for (const auto& e : step.eliminations) gotE.insert({e.cell, e.digit});
       for (const auto& pl : step.placements) gotP.insert({pl.cell, pl.digit});
+      // A placement is the removal of the cell's other candidates, as some cases give it.
+      if (wantP.empty() && !gotP.empty()) {
+        for (const auto& [cell, d] : gotP)
+          for (int o = 1; o <= 9; ++o)
+            if (o != d && p.Has(cell, o)) gotE.insert({cell, o});
+        gotP.clear();
+      }
       bool all = true;
       for (const auto& x : wantE) all = all && gotE.count(x);
       for (const auto& x : wantP) all = all && gotP.count(x);

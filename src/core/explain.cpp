@@ -12,15 +12,178 @@ namespace tessel {
 namespace {
 
 constexpr std::uint16_t kAll = 0x1FF;
+
+// Every sentence is one of these formats with its blanks ({0}, {1}, ...)
+// filled, so that each can be translated whole.
+namespace say {
+// houses, lists
+constexpr const char* kRow = "row {0}";
+constexpr const char* kColumn = "column {0}";
+constexpr const char* kBox = "box {0}";
+constexpr const char* kRows = "rows {0}";
+constexpr const char* kColumns = "columns {0}";
+constexpr const char* kRemove = "remove {0}";
+constexpr const char* kFrom = "{0} from {1}";
+constexpr const char* kDigitsIn = "{0} in {1}";
+// singles, locked candidates, subsets, fish
+constexpr const char* kFullHouse = "Full house: {0} is the last open cell of {1}, so it takes {2}.";
+constexpr const char* kHiddenSingle = "Hidden single: in {0} the {1} fits only in {2}.";
+constexpr const char* kNakedSingle = "Naked single: {0} can hold only {1}.";
+constexpr const char* kPointing = "Pointing: in {0} the {1} lies only in {2}, so {3}.";
+constexpr const char* kClaiming = "Claiming: in {0} the {1} lies only in {2}, so {3}.";
+constexpr const char* kNakedSubset[] = {
+    "Naked pair {0} in {1}: no other cell of {2} can hold {3}; {4}.",
+    "Naked triple {0} in {1}: no other cell of {2} can hold {3}; {4}.",
+    "Naked quad {0} in {1}: no other cell of {2} can hold {3}; {4}."};
+constexpr const char* kHiddenSubset[] = {
+    "Hidden pair {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.",
+    "Hidden triple {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.",
+    "Hidden quad {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}."};
+constexpr const char* kFish = "{0} on {1} in {2}, {3}: {4}.";
+constexpr const char* kGeneric = "{0} ({1}): {2}; {3}.";
+// clues
+constexpr const char* kClueFullHouse = "Look at {0}: one cell is left.";
+constexpr const char* kClueHidden = "Look for a hidden single in {0}.";
+constexpr const char* kClueNaked = "Look for a naked single in {0}.";
+constexpr const char* kClueLocked = "Look at the {0}s in {1}.";
+constexpr const char* kClueSubset = "There is a {0} in {1}.";
+constexpr const char* kClueDigit = "There is {0} on {1}.";
+constexpr const char* kClueCells = "There is {0} through {1}.";
+constexpr const char* kClueAny = "There is {0}.";
+constexpr const char* kClueCell = "Try each digit of {0}: they all lead to the same result.";
+constexpr const char* kClueRegion = "Try each place for {0} in {1}: they all lead to the same result.";
+constexpr const char* kClueAssume = "Suppose {0} and follow what it forces.";
+// chains
+constexpr const char* kIs = "{0} is {1}";
+constexpr const char* kIsNot = "{0} is not {1}";
+constexpr const char* kGroupIs = "{1} is in {0}";
+constexpr const char* kGroupIsNot = "{0} are not {1}";
+constexpr const char* kNoDigit = "{0} can hold no digit";
+constexpr const char* kNoPlace = "{0} has no place for {1}";
+constexpr const char* kByTechnique = "{0} (by {1})";
+constexpr const char* kViaLocked = "{0}, as the {1}s of {2} now lie in {3}";
+constexpr const char* kViaNaked = "{0}, as {1} now hold only {2}";
+constexpr const char* kViaHidden = "{0}, as {1} of {2} now fit only in {3}";
+constexpr const char* kViaFish = "{0}, as the {1}s of {2} now lie in {3}";
+constexpr const char* kViaChain = "{0} ({1})";
+constexpr const char* kIfThen = "if {0}, then {1}";
+constexpr const char* kSoNext = "{0}, so {1}";
+constexpr const char* kCannot = "{0} cannot be {1}";
+constexpr const char* kMust = "{0} must be {1}";
+// whole steps
+constexpr const char* kChain = "{0} on {1}: {2}. So {3}; {4}.";
+constexpr const char* kChainMore = "{0} on {1}: {2}. So {3}; chains like it {4}.";
+constexpr const char* kMixedChain = "{0}: {2}. So {3}; {4}.";
+constexpr const char* kMixedChainMore = "{0}: {2}. So {3}; chains like it {4}.";
+constexpr const char* kContradiction = "{0}: {1}. So {2}; {3}.";
+constexpr const char* kClash = "{0}: {1}; and {2}. Both cannot hold, so {3}; {4}.";
+constexpr const char* kEitherWay = "{0}: {1}. Either way {2}; {3}.";
+constexpr const char* kCellIntro = "{0} holds {1}";
+constexpr const char* kRegionIntro = "the {0} of {1} goes in {2}";
+constexpr const char* kXYWing = "XY-Wing: the pivot {0} holds {1} or {2}. If it is {1}, {3} is {4}; if it is {2}, {5} is {4}. "
+                                "Either way {6} cannot be {4}; {7}.";
+constexpr const char* kXYZWing = "XYZ-Wing: {0} holds {1}, {2} holds {3} and {4} holds {5}: one of the three is {6}, "
+                                 "so a cell that sees all three cannot be {6}; {8}.";
+constexpr const char* kWWing = "W-Wing: {0} and {1} both hold only {2} or {3}, and the {2} of {4} is in {5} or {6}, "
+                               "which see them. So one of {0} and {1} is {3}; {7}.";
+constexpr const char* kRectangle = "Unique rectangle on {0} and {1} in {2}: if these cells held only {0} and {1}, "
+                                   "the two digits could swap and the puzzle would have two solutions. ";
+constexpr const char* kUR1 = "So {0} holds another digit; {1}.";
+constexpr const char* kUR2 = "So {0} is {1}; {2}.";
+constexpr const char* kUR3 = "So {0} holds {1}, and with {2} they make a naked set of {3} in {4}; {5}.";
+constexpr const char* kUR4 = "The {0} of {1} is in {2} or {3}, so neither can be {4}; {5}.";
+constexpr const char* kHiddenRect = "If {0} were {1}, the {2}s of its row and column would go to {3} and {4} and close "
+                                    "the swap; {5}.";
+constexpr const char* kBug = "BUG+1: every open cell but {0} holds two candidates. Unless {0} is {1}, every digit would "
+                             "have two places in each house and the puzzle two solutions. So {0} is {1}.";
+constexpr const char* kLoop = "Unique loop on {0} and {1} through {2}: if these cells held only {0} and {1}, the two "
+                              "digits could swap around the loop and the puzzle would have two solutions. ";
+constexpr const char* kBugMany = "BUG: only {0} hold more than two candidates. Without {1}, every open cell would hold "
+                                 "two and every digit two places in each house, and the puzzle could not have one "
+                                 "solution. ";
+constexpr const char* kBug2 = "So {0} is {1}, and a cell that sees them all cannot be {1}; {2}.";
+constexpr const char* kBug3 = "So {0}, and with {1} they make a naked set of {2} in {3}; {4}.";
+constexpr const char* kBug4 = "So {0}; the {1} of {2} is in one of them, so the other is {1}, and neither can hold "
+                              "its other digit; {3}.";
+constexpr const char* kEitherIs = "{0} is {1}";
+// single-digit patterns
+constexpr const char* kTurbot = "{0} on {1}: in {2} the {1} is in {3} or {4}, and in {5} in {6} or {7}. {4} and {7} "
+                                "share {8}, so they are not both {1}, and {3} or {6} is: a cell that sees both cannot be {1}; {9}.";
+constexpr const char* kEmptyRect = "Empty rectangle on {0}: in {1} the {0}s, at {9}, lie in {2} or {3}, and in {4} the {0} "
+                                   "is in {5} or {6}. If {7} were {0}, {6} would not be, so {5} would, and {1} would "
+                                   "have no place left for it; {8}.";
+constexpr const char* kRemotePairs = "Remote pairs on {0} and {1}: {2} hold only {0} or {1}, each seeing the next, so "
+                                     "they take the two digits in turn: {3} hold one, {4} the other. A cell that sees "
+                                     "one of each holds neither; {6}.";
+constexpr const char* kColourTrap = "Simple colouring on {0}: following the houses where {0} has only two places, {1} "
+                                    "take one colour and {2} the other, and one colour holds the {0}s. A cell that sees "
+                                    "both colours cannot be {0}; {4}.";
+constexpr const char* kColourWrap = "Simple colouring on {0}: following the houses where {0} has only two places, {1} "
+                                    "take one colour and {2} the other, and one colour holds the {0}s. {3} and {4} "
+                                    "share a colour and see each other, so that colour is false; {5}.";
+constexpr const char* kFinnedFish = "{0} on {1}: in {2} the {1} lies in {3}, at {7}, but for the fin {4}. If {4} is not {1}, "
+                                    "the fish takes {1} from the rest of {3}; if it is, {1} goes from the cells that "
+                                    "see it. A cell in both cases cannot be {1}; {6}.";
+constexpr const char* kFinnedFishMany = "{0} on {1}: in {2} the {1} lies in {3}, at {7}, but for the fins {4}. If none of "
+                                        "them is {1}, the fish takes {1} from the rest of {3}; if one is, {1} goes "
+                                        "from the cells that see them all. A cell in both cases cannot be {1}; {6}.";
+// exclusion and almost locked sets
+constexpr const char* kAligned = "Aligned pair exclusion: if {0} were {1}, {2} could take none of {3}: {4}. So {0} "
+                                 "cannot be {1}; {5}.";
+constexpr const char* kSameHouse = "not {0}, which {1} would hold";
+constexpr const char* kLeftEmpty = "not {0}, or {1}, which holds only {2} and {0}, would be empty";
+constexpr const char* kAlsXZ = "ALS-XZ: the sets {0} ({1}) and {2} ({3}) each have one digit more than cells. Their "
+                               "{4}s see each other, so one of them goes without {4} and holds all its other digits. ";
+constexpr const char* kAlsXYWing = "ALS-XY-Wing: the sets {0} ({1}), {2} ({3}) and {4} ({5}) each have one digit more "
+                                   "than cells. The last holds {6} or {7}: with {6} there the first goes without {6}, "
+                                   "with {7} the second goes without {7}, and a set without one of its digits holds "
+                                   "all the others. ";
+constexpr const char* kAlsOne = "So the {0} is in one of the sets, and a cell that sees every {0} of both cannot be "
+                                "{0}; {1}.";
+constexpr const char* kAlsOneOfTwo = "So the {0} is in one of the first two sets, and a cell that sees every {0} of "
+                                     "both cannot be {0}; {1}.";
+constexpr const char* kAlsMany = "So each of {0} is in one of the sets, and a cell that sees every one of that digit "
+                                 "in both cannot hold it; {1}.";
+constexpr const char* kAlsManyOfTwo = "So each of {0} is in one of the first two sets, and a cell that sees every "
+                                      "one of that digit in both cannot hold it; {1}.";
+constexpr const char* kSueDeCoq = "Sue de Coq: where {0} meets {1}, {2} hold {3}. With {4} ({5}) of {1} and {6} ({7}) "
+                                  "of {0}, these {8} cells hold {8} different digits, every one of {9}, so {10}; {11}.";
+constexpr const char* kNoOther = "no other cell of {0} can hold {1}";
+constexpr const char* kNoOtherOfBoth = "no other cell of either can hold {0}";
+// clues
+constexpr const char* kClueLoop = "There is a unique loop on {0}.";
+constexpr const char* kClueBug = "Look at the cells with more than two candidates.";
+constexpr const char* kCluePair = "Try the digits {0} and {1} could take together.";
+constexpr const char* kClueAls = "Look for two almost locked sets linked by {0}.";
+constexpr const char* kClueAlsWing = "Look for three almost locked sets linked by {0} and {1}.";
+constexpr const char* kClueMeet = "Look where {0} meets {1}.";
+constexpr const char* kClueRemote = "There are remote pairs on {0}.";
+}  // namespace say
+
+std::string Format(std::string_view pattern, std::initializer_list<std::string> args) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    std::size_t j = i + 1, k = 0;
+    while (pattern[i] == '{' && j < pattern.size() && pattern[j] >= '0' && pattern[j] <= '9') k = k * 10 + (pattern[j++] - '0');
+    if (j > i + 1 && j < pattern.size() && pattern[j] == '}') {
+      if (k < args.size()) out += *(args.begin() + k);
+      i = j;
+      continue;
+    }
+    out += pattern[i];
+  }
+  return out;
+}
+
 std::uint16_t Bit(int digit) { return static_cast<std::uint16_t>(1u << (digit - 1)); }
 
 std::string Label(int cell) { return CellLabel(RowOf(cell), ColOf(cell)); }
 
 // Houses are numbered as Houses() holds them: rows, columns, boxes.
 std::string HouseText(int h) {
-  if (h < 9) return std::string("row ") + static_cast<char>('A' + h);
-  if (h < 18) return "column " + std::to_string(h - 8);
-  return "box " + std::to_string(h - 17);
+  if (h < 9) return Format(say::kRow, {std::string(1, static_cast<char>('A' + h))});
+  if (h < 18) return Format(say::kColumn, {std::to_string(h - 8)});
+  return Format(say::kBox, {std::to_string(h - 17)});
 }
 
 std::string JoinAnd(const std::vector<std::string>& parts) {
@@ -61,103 +224,47 @@ std::string DigitsOr(std::uint16_t mask) {
   return s;
 }
 
-// "remove 4 from D3 and H7, 9 from C7"
+std::string DigitsAnd(std::uint16_t mask) {
+  std::vector<std::string> parts;
+  for (int d : DigitsOf(mask)) parts.push_back(std::to_string(d));
+  return JoinAnd(parts);
+}
+
+std::string RemoveByCell(const std::vector<Elimination>& es);
+
+// "remove 4 from D3 and H7, 9 from C7"; one cell's digits together.
 std::string RemoveByDigit(const std::vector<Elimination>& es) {
+  if (!es.empty() && std::all_of(es.begin(), es.end(), [&](const Elimination& e) { return e.cell == es[0].cell; }))
+    return RemoveByCell(es);
   std::vector<std::string> parts;
   for (int d = 1; d <= 9; ++d) {
     std::vector<int> cells;
     for (const auto& e : es)
       if (e.digit == d) cells.push_back(e.cell);
     std::sort(cells.begin(), cells.end());
-    if (!cells.empty()) parts.push_back(std::to_string(d) + " from " + CellsText(cells));
+    if (!cells.empty()) parts.push_back(Format(say::kFrom, {std::to_string(d), CellsText(cells)}));
   }
-  std::string s = "remove ";
+  std::string s;
   for (std::size_t i = 0; i < parts.size(); ++i) s += (i ? ", " : "") + parts[i];
-  return s;
+  return Format(say::kRemove, {s});
 }
 
-// "remove 3 from C2 and 4 9 from C7"
+// "remove 3 from C2 and 4 and 9 from C7"; one digit's cells together.
 std::string RemoveByCell(const std::vector<Elimination>& es) {
+  if (!es.empty() && std::all_of(es.begin(), es.end(), [&](const Elimination& e) { return e.digit == es[0].digit; }) &&
+      es.size() > 1)
+    return RemoveByDigit(es);
   std::vector<std::string> parts;
   for (int c = 0; c < kCells; ++c) {
     std::uint16_t mask = 0;
     for (const auto& e : es)
       if (e.cell == c) mask |= Bit(e.digit);
-    if (mask) parts.push_back(DigitsSpaced(mask) + " from " + Label(c));
+    if (mask) parts.push_back(Format(say::kFrom, {DigitsAnd(mask), Label(c)}));
   }
-  return "remove " + JoinAnd(parts);
+  return Format(say::kRemove, {JoinAnd(parts)});
 }
 
 using Elims = std::vector<Elimination>;
-
-// Every sentence is one of these formats with its blanks ({0}, {1}, ...)
-// filled, so that each can be translated whole.
-namespace say {
-// clues
-constexpr const char* kClueFullHouse = "Look at {0}: one cell is left.";
-constexpr const char* kClueHidden = "Look for a hidden single in {0}.";
-constexpr const char* kClueNaked = "Look for a naked single in {0}.";
-constexpr const char* kClueLocked = "Look at the {0}s in {1}.";
-constexpr const char* kClueSubset = "There is a {0} in {1}.";
-constexpr const char* kClueDigit = "There is {0} on {1}.";
-constexpr const char* kClueCells = "There is {0} through {1}.";
-constexpr const char* kClueAny = "There is {0}.";
-constexpr const char* kClueCell = "Try each digit of {0}: they all lead to the same result.";
-constexpr const char* kClueRegion = "Try each place for {0} in {1}: they all lead to the same result.";
-constexpr const char* kClueAssume = "Suppose {0} and follow what it forces.";
-// chains
-constexpr const char* kIs = "{0} is {1}";
-constexpr const char* kIsNot = "{0} is not {1}";
-constexpr const char* kGroupIs = "{1} is in {0}";
-constexpr const char* kGroupIsNot = "{0} are not {1}";
-constexpr const char* kNoDigit = "{0} can hold no digit";
-constexpr const char* kNoPlace = "{0} has no place for {1}";
-constexpr const char* kByTechnique = "{0} (by {1})";
-constexpr const char* kIfThen = "if {0}, then {1}";
-constexpr const char* kSoNext = "{0}, so {1}";
-constexpr const char* kCannot = "{0} cannot be {1}";
-constexpr const char* kMust = "{0} must be {1}";
-// whole steps
-constexpr const char* kChain = "{0} on {1}: {2}. So {3}; {4}.";
-constexpr const char* kChainMore = "{0} on {1}: {2}. So {3}; chains like it {4}.";
-constexpr const char* kMixedChain = "{0}: {2}. So {3}; {4}.";
-constexpr const char* kMixedChainMore = "{0}: {2}. So {3}; chains like it {4}.";
-constexpr const char* kContradiction = "{0}: {1}. So {2}; {3}.";
-constexpr const char* kClash = "{0}: {1}; and {2}. Both cannot hold, so {3}; {4}.";
-constexpr const char* kEitherWay = "{0}: {1}. Either way {2}; {3}.";
-constexpr const char* kCellIntro = "{0} holds {1}";
-constexpr const char* kRegionIntro = "the {0} of {1} goes in {2}";
-constexpr const char* kXYWing = "XY-Wing: the pivot {0} holds {1} or {2}. If it is {1}, {3} is {4}; if it is {2}, {5} is {4}. "
-                                "Either way {6} cannot be {4}; {7}.";
-constexpr const char* kXYZWing = "XYZ-Wing: {0} holds {1}, {2} holds {3} and {4} holds {5}: one of the three is {6}, "
-                                 "so {7}, which see all three, cannot be {6}; {8}.";
-constexpr const char* kWWing = "W-Wing: {0} and {1} both hold only {2} or {3}, and the {2} of {4} is in {5} or {6}, "
-                               "which see them. So one of {0} and {1} is {3}; {7}.";
-constexpr const char* kRectangle = "Unique rectangle on {0} and {1} in {2}: if these cells held only {0} and {1}, "
-                                   "the two digits could swap and the puzzle would have two solutions. ";
-constexpr const char* kUR1 = "So {0} holds another digit; {1}.";
-constexpr const char* kUR2 = "So {0} or {1} is {2}; {3}.";
-constexpr const char* kUR3 = "So {0} or {1} holds {2}, and with {3} they make a naked set of {4} in {5}; {6}.";
-constexpr const char* kUR4 = "The {0} of {1} is in {2} or {3}, so neither can be {4}; {5}.";
-constexpr const char* kHiddenRect = "If {0} were {1}, the {2}s of its row and column would go to {3} and {4} and close "
-                                    "the swap; {5}.";
-constexpr const char* kBug = "BUG+1: every open cell but {0} holds two candidates. Unless {0} is {1}, every digit would "
-                             "have two places in each house and the puzzle two solutions. So {0} is {1}.";
-}  // namespace say
-
-std::string Format(std::string_view pattern, std::initializer_list<std::string> args) {
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}') {
-      const std::size_t k = static_cast<std::size_t>(pattern[i + 1] - '0');
-      if (k < args.size()) out += *(args.begin() + k);
-      i += 2;
-      continue;
-    }
-    out += pattern[i];
-  }
-  return out;
-}
 
 Elims Sorted(Elims es) {
   std::sort(es.begin(), es.end(), [](const Elimination& a, const Elimination& b) {
@@ -213,8 +320,7 @@ bool SayFullHouse(Scene& s) {
     if (!alone) continue;
     for (int c : Houses()[h])
       if (c != cell) s.proof.push_back(c);
-    s.sentence = "Full house: " + Label(cell) + " is the last open cell of " + HouseText(h) + ", so it takes " +
-                 std::to_string(digit) + ".";
+    s.sentence = Format(say::kFullHouse, {Label(cell), HouseText(h), std::to_string(digit)});
     return true;
   }
   return false;
@@ -229,8 +335,7 @@ bool SayHiddenSingle(Scene& s, bool box) {
     if (Holders(s.p, h, digit) != std::vector<int>{cell}) continue;
     for (int c : Houses()[h])
       if (c != cell && !s.p.value(c)) s.proof.push_back(c);
-    s.sentence = "Hidden single: in " + HouseText(h) + " the " + std::to_string(digit) + " fits only in " +
-                 Label(cell) + ".";
+    s.sentence = Format(say::kHiddenSingle, {HouseText(h), std::to_string(digit), Label(cell)});
     return true;
   }
   return false;
@@ -247,7 +352,7 @@ bool SayNakedSingle(Scene& s) {
         break;
       }
   }
-  s.sentence = "Naked single: " + Label(cell) + " can hold only " + std::to_string(digit) + ".";
+  s.sentence = Format(say::kNakedSingle, {Label(cell), std::to_string(digit)});
   return true;
 }
 
@@ -270,17 +375,14 @@ bool SayLocked(Scene& s, bool pointing) {
         if (!InHouse(pointing ? b : line, c)) got.push_back({c, d});
       if (Sorted(got) != want) continue;
       s.proof = shared;
-      const std::string lockedIn = HouseText(pointing ? b : line), onto = HouseText(pointing ? line : b);
-      s.sentence = std::string(pointing ? "Pointing" : "Claiming") + ": in " + lockedIn + " the " +
-                   std::to_string(d) + " lies only in " + onto + ", so " + RemoveByDigit(want) + ".";
+      s.sentence = Format(pointing ? say::kPointing : say::kClaiming, {HouseText(pointing ? b : line), std::to_string(d),
+                                                                       HouseText(pointing ? line : b), RemoveByDigit(want)});
       return true;
     }
   return false;
 }
 
 // ---- subsets ----
-
-const char* SubsetName(int n) { return n == 2 ? "pair" : n == 3 ? "triple" : "quad"; }
 
 bool SayNakedSubset(Scene& s, int n) {
   const Elims want = Sorted(s.step.eliminations);
@@ -300,9 +402,8 @@ bool SayNakedSubset(Scene& s, int n) {
           for (int d : DigitsOf(s.p.candidates(c) & u)) got.push_back({c, d});
       if (Sorted(got) != want) return false;
       s.proof = cells;
-      s.sentence = std::string("Naked ") + SubsetName(n) + " " + DigitsSpaced(u) + " in " + CellsText(cells) +
-                   ": no other cell of " + HouseText(h) + " can hold " + DigitsOr(u) + "; " +
-                   RemoveByDigit(want) + ".";
+      s.sentence = Format(say::kNakedSubset[n - 2], {DigitsSpaced(u), CellsText(cells), HouseText(h), DigitsOr(u),
+                                                     RemoveByDigit(want)});
       return true;
     });
     if (found) return true;
@@ -333,9 +434,7 @@ bool SayHiddenSubset(Scene& s, int n) {
         for (int d : DigitsOf(s.p.candidates(c) & ~dm & kAll)) got.push_back({c, d});
       if (Sorted(got) != want) return false;
       s.proof = cells;
-      s.sentence = std::string("Hidden ") + SubsetName(n) + " " + DigitsSpaced(dm) + " in " + HouseText(h) +
-                   ": they fit only in " + CellsText(cells) + ", so those cells hold nothing else; " +
-                   RemoveByCell(want) + ".";
+      s.sentence = Format(say::kHiddenSubset[n - 2], {DigitsSpaced(dm), HouseText(h), CellsText(cells), RemoveByCell(want)});
       return true;
     });
     if (found) return true;
@@ -348,7 +447,7 @@ bool SayHiddenSubset(Scene& s, int n) {
 std::string LinesText(bool cols, const std::vector<int>& lines) {
   std::vector<std::string> parts;
   for (int i : lines) parts.push_back(cols ? std::to_string(i + 1) : std::string(1, static_cast<char>('A' + i)));
-  return std::string(cols ? "columns " : "rows ") + JoinAnd(parts);
+  return Format(cols ? say::kColumns : say::kRows, {JoinAnd(parts)});
 }
 
 bool SayFish(Scene& s, int n) {
@@ -379,12 +478,8 @@ bool SayFish(Scene& s, int n) {
       if (Sorted(got) != want) return false;
       std::sort(cells.begin(), cells.end());
       s.proof = cells;
-      const std::string covers = LinesText(!o, cover);
-      std::vector<int> targets;
-      for (const auto& e : want) targets.push_back(e.cell);
-      s.sentence = std::string(TechniqueName(s.step.technique)) + " on " + std::to_string(d) + " in " +
-                   LinesText(o, base) + ", " + covers + ": remove " + std::to_string(d) + " from " +
-                   CellsText(targets) + ".";
+      s.sentence = Format(say::kFish, {std::string(TechniqueName(s.step.technique)), std::to_string(d), LinesText(o, base),
+                                       LinesText(!o, cover), RemoveByDigit(want)});
       return true;
     });
     if (found) return true;
@@ -436,8 +531,8 @@ std::string_view Because(Technique t) {
 
 void SayGeneric(Scene& s) {
   const std::string detail = Detail(s.step, s.proof);
-  s.sentence = std::string(TechniqueName(s.step.technique)) + " (" + detail + "): " +
-               std::string(Because(s.step.technique)) + "; " + RemoveByDigit(s.step.eliminations) + ".";
+  s.sentence = Format(say::kGeneric, {std::string(TechniqueName(s.step.technique)), detail,
+                                      std::string(Because(s.step.technique)), RemoveByDigit(s.step.eliminations)});
 }
 
 // ---- chains and forcing steps ----
@@ -446,6 +541,46 @@ std::string OrCells(const std::vector<int>& cells) {
   std::string s;
   for (std::size_t i = 0; i < cells.size(); ++i) s += (i ? (i + 1 == cells.size() ? " or " : ", ") : "") + Label(cells[i]);
   return s;
+}
+
+std::string BranchText(const std::vector<ChainFact>& br);
+
+std::string LinesOf(const std::vector<int>& houses) {
+  std::vector<int> idx;
+  for (int h : houses) idx.push_back(h % 9);
+  return LinesText(!houses.empty() && houses[0] >= 9, idx);
+}
+
+// Why a technique inside a net gave the fact, in a few words.
+std::string ViaText(const ChainFact& f, const std::string& fact) {
+  using T = Technique;
+  const auto t = static_cast<T>(f.via);
+  const std::string d = DigitsAnd(f.viaDigits);
+  switch (t) {
+    case T::kPointing:
+    case T::kClaiming:
+      if (f.viaHouses.size() != 2) break;
+      return Format(say::kViaLocked, {fact, d, HouseText(f.viaHouses[0]), HouseText(f.viaHouses[1])});
+    case T::kNakedPair:
+    case T::kNakedTriple:
+      if (f.viaCells.empty()) break;
+      return Format(say::kViaNaked, {fact, CellsText(f.viaCells), d});
+    case T::kHiddenPair:
+    case T::kHiddenTriple:
+      if (f.viaCells.empty() || f.viaHouses.size() != 1) break;
+      return Format(say::kViaHidden, {fact, d, HouseText(f.viaHouses[0]), CellsText(f.viaCells)});
+    case T::kXWing:
+    case T::kSwordfish: {
+      const std::size_t n = f.viaHouses.size() / 2;
+      if (n < 2 || f.viaHouses.size() != 2 * n) break;
+      return Format(say::kViaFish, {fact, d, LinesOf({f.viaHouses.begin(), f.viaHouses.begin() + static_cast<long>(n)}),
+                                    LinesOf({f.viaHouses.begin() + static_cast<long>(n), f.viaHouses.end()})});
+    }
+    default:
+      if (!f.inner.empty()) return Format(say::kViaChain, {fact, BranchText(f.inner)});
+      break;
+  }
+  return Format(say::kByTechnique, {fact, std::string(TechniqueName(t))});
 }
 
 std::string FactText(const ChainFact& f) {
@@ -459,8 +594,7 @@ std::string FactText(const ChainFact& f) {
   else
     t = f.on ? Format(say::kGroupIs, {OrCells(f.cells), std::to_string(f.digit)})
              : Format(say::kGroupIsNot, {CellsText(f.cells), std::to_string(f.digit)});
-  if (f.via >= 0) t = Format(say::kByTechnique, {t, std::string(TechniqueName(static_cast<Technique>(f.via)))});
-  return t;
+  return f.via >= 0 ? ViaText(f, t) : t;
 }
 
 // "if C5 is 3, then C8 is not 3, so C8 is 7, so ..."
@@ -495,9 +629,16 @@ std::string Action(const GradeStep& step) {
   return RemoveByDigit(step.eliminations);
 }
 
+// A fact's cells, and those of what a technique or an inner chain rested on.
+void FactCells(const ChainFact& f, std::vector<int>& out) {
+  out.insert(out.end(), f.cells.begin(), f.cells.end());
+  out.insert(out.end(), f.viaCells.begin(), f.viaCells.end());
+  for (const auto& g : f.inner) FactCells(g, out);
+}
+
 void ProofOfBranches(Scene& s) {
   for (const auto& br : s.step.branches)
-    for (const auto& f : br) s.proof.insert(s.proof.end(), f.cells.begin(), f.cells.end());
+    for (const auto& f : br) FactCells(f, s.proof);
   s.proof.insert(s.proof.end(), s.step.pattern.begin(), s.step.pattern.end());
   std::sort(s.proof.begin(), s.proof.end());
   s.proof.erase(std::unique(s.proof.begin(), s.proof.end()), s.proof.end());
@@ -604,6 +745,50 @@ bool SayWing(Scene& s) {
 
 // ---- uniqueness ----
 
+bool IsLoop(Technique t) { return t >= Technique::kUniqueLoop1 && t <= Technique::kUniqueLoop4; }
+
+bool SayBugMany(Scene& s) {
+  const auto& st = s.step;
+  if (st.groups.size() != 3 || st.groups[0].size() != st.groups[2].size() || st.eliminations.empty()) return false;
+  const auto& cells = st.groups[0];
+  s.proof = st.pattern;
+  std::vector<std::string> without, either;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    const auto extra = static_cast<std::uint16_t>(st.groups[2][i]);
+    either.push_back(Format(say::kEitherIs, {Label(cells[i]), DigitsOr(extra)}));
+    // Cells with the same digits past their pair are told together.
+    if (std::find(st.groups[2].begin(), st.groups[2].begin() + static_cast<long>(i), st.groups[2][i]) !=
+        st.groups[2].begin() + static_cast<long>(i))
+      continue;
+    std::vector<int> with;
+    for (std::size_t k = i; k < cells.size(); ++k)
+      if (st.groups[2][k] == st.groups[2][i]) with.push_back(cells[k]);
+    without.push_back(Format(say::kDigitsIn, {DigitsAnd(extra), CellsText(with)}));
+  }
+  std::string some;
+  for (std::size_t i = 0; i < either.size(); ++i) some += (i ? (i + 1 == either.size() ? " or " : ", ") : "") + either[i];
+  const std::string head = Format(say::kBugMany, {CellsText(cells), JoinAnd(without)});
+  const std::string remove = RemoveByDigit(st.eliminations);
+  switch (st.technique) {
+    case Technique::kBugType2:
+      s.sentence = head + Format(say::kBug2, {OrCells(cells), std::to_string(st.eliminations.front().digit), remove});
+      return true;
+    case Technique::kBugType3: {
+      if (st.house < 0) return false;
+      std::uint16_t u = 0;
+      for (int e : st.groups[2]) u |= static_cast<std::uint16_t>(e);
+      for (int c : st.groups[1]) u |= s.p.candidates(c);
+      s.sentence = head + Format(say::kBug3, {some, CellsText(st.groups[1]), DigitsSpaced(u), HouseText(st.house), remove});
+      return true;
+    }
+    case Technique::kBugType4:
+      if (st.house < 0) return false;
+      s.sentence = head + Format(say::kBug4, {some, std::to_string(std::countr_zero(st.digits) + 1), HouseText(st.house), remove});
+      return true;
+    default: return false;
+  }
+}
+
 bool SayUniqueness(Scene& s) {
   const auto& st = s.step;
   const auto& pt = st.pattern;
@@ -613,37 +798,45 @@ bool SayUniqueness(Scene& s) {
     s.sentence = Format(say::kBug, {Label(st.placements.front().cell), std::to_string(st.placements.front().digit)});
     return true;
   }
-  if (pt.size() < 4 || std::popcount(st.digits) != 2) return false;
-  const std::vector<int> corners(pt.begin(), pt.begin() + 4);
+  if (st.technique >= Technique::kBugType2 && st.technique <= Technique::kBugType4) return SayBugMany(s);
+  const bool loop = IsLoop(st.technique);
+  if (std::popcount(st.digits) != 2 || (loop ? st.groups.size() != 2 : pt.size() < 4)) return false;
+  const std::vector<int> corners = loop ? st.groups[0] : std::vector<int>(pt.begin(), pt.begin() + 4);
+  const std::vector<int> others = loop ? st.groups[1] : std::vector<int>(pt.begin() + 4, pt.end());
   s.proof = pt;
   const int a = std::countr_zero(st.digits) + 1, b = 15 - std::countl_zero(st.digits) + 1;
-  const std::string head = Format(say::kRectangle, {std::to_string(a), std::to_string(b), CellsText(corners)});
+  const std::string head =
+      Format(loop ? say::kLoop : say::kRectangle, {std::to_string(a), std::to_string(b), CellsText(corners)});
   std::vector<int> roof;
   for (int c : corners)
     if (s.p.candidates(c) != st.digits) roof.push_back(c);
   const std::string remove = RemoveByDigit(st.eliminations);
+  using T = Technique;
   switch (st.technique) {
-    case Technique::kUniqueRectangle1:
+    case T::kUniqueRectangle1:
+    case T::kUniqueLoop1:
       if (roof.size() != 1) return false;
       s.sentence = head + Format(say::kUR1, {Label(roof[0]), remove});
       return true;
-    case Technique::kUniqueRectangle2: {
-      if (roof.size() != 2) return false;
+    case T::kUniqueRectangle2:
+    case T::kUniqueLoop2: {
+      if (roof.size() < 2) return false;
       const int x = st.eliminations.front().digit;
-      s.sentence = head + Format(say::kUR2, {Label(roof[0]), Label(roof[1]), std::to_string(x), remove});
+      s.sentence = head + Format(say::kUR2, {OrCells(roof), std::to_string(x), remove});
       return true;
     }
-    case Technique::kUniqueRectangle3: {
+    case T::kUniqueRectangle3:
+    case T::kUniqueLoop3: {
       if (roof.size() != 2 || st.house < 0) return false;
       const std::uint16_t extra = (s.p.candidates(roof[0]) | s.p.candidates(roof[1])) & ~st.digits;
-      const std::vector<int> others(pt.begin() + 4, pt.end());
       std::uint16_t u = extra;
       for (int c : others) u |= s.p.candidates(c);
-      s.sentence = head + Format(say::kUR3, {Label(roof[0]), Label(roof[1]), DigitsOr(extra), CellsText(others),
-                                             DigitsSpaced(u), HouseText(st.house), remove});
+      s.sentence = head + Format(say::kUR3, {OrCells(roof), DigitsOr(extra), CellsText(others), DigitsSpaced(u),
+                                             HouseText(st.house), remove});
       return true;
     }
-    case Technique::kUniqueRectangle4: {
+    case T::kUniqueRectangle4:
+    case T::kUniqueLoop4: {
       if (roof.size() != 2) return false;
       const int gone = st.eliminations.front().digit, kept = gone == a ? b : a;
       int house = -1;
@@ -654,7 +847,7 @@ bool SayUniqueness(Scene& s) {
                                              std::to_string(gone), remove});
       return true;
     }
-    case Technique::kHiddenRectangle: {
+    case T::kHiddenRectangle: {
       const int opp = st.eliminations.front().cell, gone = st.eliminations.front().digit, kept = gone == a ? b : a;
       int rowMate = -1, colMate = -1;
       for (int c : corners) {
@@ -668,6 +861,165 @@ bool SayUniqueness(Scene& s) {
     }
     default: return false;
   }
+}
+
+// ---- single-digit patterns ----
+
+bool SayTurbot(Scene& s) {
+  const auto& st = s.step;
+  if (st.pattern.size() != 4 || st.houses.size() != 3 || st.eliminations.empty()) return false;
+  const auto& pt = st.pattern;  // end, its partner, the other partner, the other end
+  s.proof = pt;
+  s.sentence = Format(say::kTurbot, {std::string(TechniqueName(st.technique)), std::to_string(st.eliminations.front().digit),
+                                     HouseText(st.houses[0]), Label(pt[0]), Label(pt[1]), HouseText(st.houses[1]),
+                                     Label(pt[3]), Label(pt[2]), HouseText(st.houses[2]), RemoveByDigit(st.eliminations)});
+  return true;
+}
+
+bool SayEmptyRectangle(Scene& s) {
+  const auto& st = s.step;
+  if (st.pattern.size() < 3 || st.houses.size() != 4 || st.eliminations.size() != 1) return false;
+  s.proof = st.pattern;
+  const auto& e = st.eliminations.front();
+  s.sentence = Format(say::kEmptyRect, {std::to_string(e.digit), HouseText(st.houses[0]), HouseText(st.houses[1]),
+                                        HouseText(st.houses[2]), HouseText(st.houses[3]), Label(st.pattern[0]),
+                                        Label(st.pattern[1]), Label(e.cell), RemoveByDigit(st.eliminations),
+                                        CellsText({st.pattern.begin() + 2, st.pattern.end()})});
+  return true;
+}
+
+bool SayColours(Scene& s) {
+  const auto& st = s.step;
+  if (st.groups.size() != 2 || st.eliminations.empty()) return false;
+  s.proof = st.pattern;
+  const std::string remove = RemoveByDigit(st.eliminations);
+  if (st.technique == Technique::kRemotePairs) {
+    std::vector<int> all = st.pattern;
+    std::sort(all.begin(), all.end());
+    const int a = std::countr_zero(st.digits) + 1, b = 15 - std::countl_zero(st.digits) + 1;
+    s.sentence = Format(say::kRemotePairs, {std::to_string(a), std::to_string(b), CellsText(all), CellsText(st.groups[0]),
+                                            CellsText(st.groups[1]), CellsText(Targets(st)), remove});
+    return true;
+  }
+  const std::string d = std::to_string(std::countr_zero(st.digits) + 1);
+  // A wrap removes a whole colour: two of its cells see each other.
+  for (const auto& colour : st.groups) {
+    if (Targets(st) != colour) continue;
+    for (int x : colour)
+      for (int y : colour)
+        if (x < y && std::find(PeersOf(x).begin(), PeersOf(x).end(), y) != PeersOf(x).end()) {
+          s.sentence = Format(say::kColourWrap, {d, CellsText(st.groups[0]), CellsText(st.groups[1]), Label(x), Label(y), remove});
+          return true;
+        }
+  }
+  s.sentence = Format(say::kColourTrap, {d, CellsText(st.groups[0]), CellsText(st.groups[1]), CellsText(Targets(st)), remove});
+  return true;
+}
+
+bool SayFinnedFish(Scene& s) {
+  const auto& st = s.step;
+  const std::size_t n = st.technique == Technique::kFinnedXWing ? 2 : st.technique == Technique::kFinnedSwordfish ? 3 : 4;
+  if (st.groups.size() != 2 || st.groups[1].empty() || st.houses.size() != 2 * n + 1 || st.eliminations.empty())
+    return false;
+  s.proof = st.pattern;
+  const bool cols = st.houses[0] >= 9;
+  std::vector<int> base, cover;
+  for (std::size_t i = 0; i < n; ++i) {
+    base.push_back(st.houses[i] % 9);
+    cover.push_back(st.houses[n + i] % 9);
+  }
+  const auto& fins = st.groups[1];
+  s.sentence = Format(fins.size() == 1 ? say::kFinnedFish : say::kFinnedFishMany,
+                      {std::string(TechniqueName(st.technique)), std::to_string(st.eliminations.front().digit),
+                       LinesText(cols, base), LinesText(!cols, cover), CellsText(fins), CellsText(Targets(st)),
+                       RemoveByDigit(st.eliminations), CellsText(st.groups[0])});
+  return true;
+}
+
+// ---- exclusion and almost locked sets ----
+
+bool SayAligned(Scene& s) {
+  const auto& st = s.step;
+  if (st.groups.size() != 2 || st.groups[0].size() != 2 || st.eliminations.empty()) return false;
+  const auto& e = st.eliminations.front();
+  const int a = e.cell, b = st.groups[0][0] == a ? st.groups[0][1] : st.groups[0][0];
+  const bool aligned = std::find(PeersOf(a).begin(), PeersOf(a).end(), b) != PeersOf(a).end();
+  std::vector<std::string> why;
+  s.proof = {a, b};
+  for (int y : DigitsOf(s.p.candidates(b))) {
+    if (y == e.digit && aligned) {
+      why.push_back(Format(say::kSameHouse, {std::to_string(y), Label(a)}));
+      continue;
+    }
+    const std::uint16_t xy = Bit(e.digit) | Bit(y);
+    const auto by = std::find_if(st.groups[1].begin(), st.groups[1].end(), [&](int c) { return s.p.candidates(c) == xy; });
+    if (by == st.groups[1].end()) return false;
+    s.proof.push_back(*by);
+    why.push_back(Format(say::kLeftEmpty, {std::to_string(y), Label(*by), std::to_string(e.digit)}));
+  }
+  std::string reasons;
+  for (std::size_t i = 0; i < why.size(); ++i) reasons += (i ? "; " : "") + why[i];
+  s.sentence = Format(say::kAligned, {Label(a), std::to_string(e.digit), Label(b), DigitsAnd(s.p.candidates(b)), reasons,
+                                      RemoveByDigit(st.eliminations)});
+  return true;
+}
+
+std::string SetCells(const std::vector<int>& cells) {
+  std::string t;
+  for (int c : cells) t += (t.empty() ? "" : ", ") + Label(c);
+  return t;
+}
+
+std::uint16_t SetDigits(const Pencil& p, const std::vector<int>& cells) {
+  std::uint16_t m = 0;
+  for (int c : cells) m |= p.candidates(c);
+  return m;
+}
+
+bool SayAls(Scene& s) {
+  const auto& st = s.step;
+  const bool wing = st.technique == Technique::kAlsXYWing;
+  if (st.groups.size() != (wing ? 3u : 2u) || st.eliminations.empty()) return false;
+  s.proof = st.pattern;
+  std::uint16_t z = 0;
+  for (const auto& e : st.eliminations) z |= Bit(e.digit);
+  const std::string remove = RemoveByDigit(st.eliminations);
+  const auto& g = st.groups;
+  std::string head;
+  if (!wing) {
+    head = Format(say::kAlsXZ, {SetCells(g[0]), DigitsSpaced(SetDigits(s.p, g[0])), SetCells(g[1]),
+                                DigitsSpaced(SetDigits(s.p, g[1])), std::to_string(std::countr_zero(st.digits) + 1)});
+  } else {
+    // x joins the first set to the pivot, y the second.
+    int x = -1, y = -1;
+    for (int d : DigitsOf(st.digits)) (SetDigits(s.p, g[0]) & Bit(d) && x < 0 ? x : y) = d;
+    if (x < 0 || y < 0) return false;
+    head = Format(say::kAlsXYWing, {SetCells(g[0]), DigitsSpaced(SetDigits(s.p, g[0])), SetCells(g[1]),
+                                    DigitsSpaced(SetDigits(s.p, g[1])), SetCells(g[2]), DigitsSpaced(SetDigits(s.p, g[2])),
+                                    std::to_string(x), std::to_string(y)});
+  }
+  const bool one = std::popcount(z) == 1;
+  const char* tail = one ? (wing ? say::kAlsOneOfTwo : say::kAlsOne) : (wing ? say::kAlsManyOfTwo : say::kAlsMany);
+  s.sentence = head + Format(tail, {one ? std::to_string(std::countr_zero(z) + 1) : DigitsAnd(z), remove});
+  return true;
+}
+
+bool SaySueDeCoq(Scene& s) {
+  const auto& st = s.step;
+  if (st.groups.size() != 3 || st.groups[0].empty() || st.house < 0 || st.eliminations.empty()) return false;
+  s.proof = st.pattern;
+  const auto& g = st.groups;
+  const int line = st.house, box = 18 + 3 * ((RowOf(g[0][0]) - 1) / 3) + (ColOf(g[0][0]) - 1) / 3;
+  const std::uint16_t dl = SetDigits(s.p, g[1]), db = SetDigits(s.p, g[2]);
+  const std::uint16_t meet = static_cast<std::uint16_t>(st.digits & ~dl & ~db);
+  std::vector<std::string> stay = {Format(say::kNoOther, {HouseText(line), DigitsOr(dl)}),
+                                   Format(say::kNoOther, {HouseText(box), DigitsOr(db)})};
+  if (meet) stay.push_back(Format(say::kNoOtherOfBoth, {DigitsOr(meet)}));
+  const std::size_t cells = g[0].size() + g[1].size() + g[2].size();
+  s.sentence = Format(say::kSueDeCoq, {HouseText(box), HouseText(line), CellsText(g[0]), DigitsSpaced(SetDigits(s.p, g[0])),
+                                       SetCells(g[1]), DigitsSpaced(dl), SetCells(g[2]), DigitsSpaced(db),
+                                       std::to_string(cells), DigitsSpaced(st.digits), JoinAnd(stay), RemoveByDigit(st.eliminations)});
+  return true;
 }
 
 // One builder per technique family; false when the pattern was not
@@ -693,6 +1045,18 @@ bool Say(Scene& s) {
     case T::kXYWing:
     case T::kXYZWing:
     case T::kWWing: return SayWing(s);
+    case T::kSkyscraper:
+    case T::kTwoStringKite: return SayTurbot(s);
+    case T::kEmptyRectangle: return SayEmptyRectangle(s);
+    case T::kRemotePairs:
+    case T::kSimpleColouring: return SayColours(s);
+    case T::kFinnedXWing:
+    case T::kFinnedSwordfish:
+    case T::kFinnedJellyfish: return SayFinnedFish(s);
+    case T::kAlignedPairExclusion: return SayAligned(s);
+    case T::kAlsXZ:
+    case T::kAlsXYWing: return SayAls(s);
+    case T::kSueDeCoq: return SaySueDeCoq(s);
     case T::kXChain:
     case T::kXYChain:
     case T::kAIC:
@@ -703,7 +1067,14 @@ bool Say(Scene& s) {
     case T::kUniqueRectangle3:
     case T::kUniqueRectangle4:
     case T::kHiddenRectangle:
-    case T::kBugPlusOne: return SayUniqueness(s);
+    case T::kUniqueLoop1:
+    case T::kUniqueLoop2:
+    case T::kUniqueLoop3:
+    case T::kUniqueLoop4:
+    case T::kBugPlusOne:
+    case T::kBugType2:
+    case T::kBugType3:
+    case T::kBugType4: return SayUniqueness(s);
     case T::kNishio:
     case T::kCellForcingChain:
     case T::kRegionForcingChain:
@@ -761,7 +1132,7 @@ std::string Clue(const Scene& s) {
       const int h = CommonHouse(s.proof);
       if (h < 0) break;
       std::string lower = name;
-      lower[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(lower[0])));
+      for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
       return Format(say::kClueSubset, {lower, HouseText(h)});
     }
     case T::kXWing:
@@ -789,7 +1160,31 @@ std::string Clue(const Scene& s) {
     case T::kUniqueRectangle4:
     case T::kHiddenRectangle:
       if (std::popcount(st.digits) != 2) break;
-      return Format(say::kClueDigit, {"a unique rectangle", DigitsOr(st.digits).replace(1, 4, " and ")});
+      return Format(say::kClueDigit, {"a unique rectangle", DigitsAnd(st.digits)});
+    case T::kUniqueLoop1:
+    case T::kUniqueLoop2:
+    case T::kUniqueLoop3:
+    case T::kUniqueLoop4:
+      if (std::popcount(st.digits) != 2) break;
+      return Format(say::kClueLoop, {DigitsAnd(st.digits)});
+    case T::kBugType2:
+    case T::kBugType3:
+    case T::kBugType4: return say::kClueBug;
+    case T::kRemotePairs: return Format(say::kClueRemote, {DigitsAnd(st.digits)});
+    case T::kAlignedPairExclusion:
+      if (st.groups.empty() || st.groups[0].size() != 2) break;
+      return Format(say::kCluePair, {Label(st.groups[0][0]), Label(st.groups[0][1])});
+    case T::kAlsXZ:
+      return Format(say::kClueAls, {DigitsAnd(st.digits)});
+    case T::kAlsXYWing: {
+      const auto ds = DigitsOf(st.digits);
+      if (ds.size() != 2) break;
+      return Format(say::kClueAlsWing, {std::to_string(ds[0]), std::to_string(ds[1])});
+    }
+    case T::kSueDeCoq:
+      if (st.groups.empty() || st.groups[0].empty() || st.house < 0) break;
+      return Format(say::kClueMeet, {HouseText(18 + 3 * ((RowOf(st.groups[0][0]) - 1) / 3) + (ColOf(st.groups[0][0]) - 1) / 3),
+                                     HouseText(st.house)});
     case T::kNishio:
     case T::kCellForcingChain:
     case T::kRegionForcingChain:

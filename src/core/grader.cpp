@@ -111,7 +111,7 @@ bool FullHouse(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   for (int h = 0; h < 27; ++h) {
     const std::uint16_t missing = 0x1FF & ~v.placedIn[h];
-    if (std::popcount(missing) != 1) continue;
+    if (Count(missing) != 1) continue;
     for (int c : g.cells[h])
       if (!v.p.value(c) && (v.cand[c] & missing)) {
         s.placements.push_back({c, std::countr_zero(missing) + 1});
@@ -138,7 +138,7 @@ bool HiddenSingle(const View& v, GradeStep& s, bool describe, int first, int las
 
 bool NakedSingle(const View& v, GradeStep& s, bool describe) {
   for (int c = 0; c < 81; ++c)
-    if (std::popcount(v.cand[c]) == 1) {
+    if (Count(v.cand[c]) == 1) {
       s.placements.push_back({c, std::countr_zero(v.cand[c]) + 1});
       Finish(s, describe, Label(c));
       return true;
@@ -161,6 +161,8 @@ bool LockedCandidates(const View& v, GradeStep& s, bool describe, bool pointing)
         const Bits t = (v.pos[d] & g.house[o]).andNot(g.house[h]);
         if (!t.any()) continue;
         AddEliminations(s, t, d);
+        s.houses = {h, o};
+        s.digits = static_cast<std::uint16_t>(1u << d);
         Finish(s, describe,
                std::to_string(d + 1) + " in " + HouseName(h) + " on " + HouseName(o));
         return true;
@@ -177,22 +179,25 @@ bool NakedSubset(const View& v, GradeStep& s, bool describe, int n) {
   for (int h = 0; h < 27; ++h) {
     int k = 0;
     for (int c : g.cells[h]) {
-      const int cnt = std::popcount(v.cand[c]);
+      const int cnt = Count(v.cand[c]);
       if (cnt >= 2 && cnt <= n) cells[k++] = c;
     }
     if (k < n) continue;
     for (unsigned sel = 0; sel < (1u << k); ++sel) {
-      if (std::popcount(sel) != n) continue;
+      if (Count(sel) != n) continue;
       std::uint16_t u = 0;
       Bits in;
       for (int i = 0; i < k; ++i)
         if (sel >> i & 1) u |= v.cand[cells[i]], in.set(cells[i]);
-      if (std::popcount(u) != n) continue;
+      if (Count(u) != n) continue;
       for (int c : g.cells[h])
         if (!in.test(c))
           for (std::uint16_t m = v.cand[c] & u; m; m &= m - 1)
             s.eliminations.push_back({c, std::countr_zero(m) + 1});
       if (s.eliminations.empty()) continue;
+      in.each([&](int c) { s.pattern.push_back(c); });
+      s.digits = u;
+      s.house = h;
       Finish(s, describe, DigitsText(u) + " in " + CellsText(in));
       return true;
     }
@@ -211,7 +216,7 @@ bool HiddenSubset(const View& v, GradeStep& s, bool describe, int n) {
     }
     if (k < n) continue;
     for (unsigned sel = 0; sel < (1u << k); ++sel) {
-      if (std::popcount(sel) != n) continue;
+      if (Count(sel) != n) continue;
       Bits u;
       std::uint16_t dm = 0;
       for (int i = 0; i < k; ++i)
@@ -222,6 +227,9 @@ bool HiddenSubset(const View& v, GradeStep& s, bool describe, int n) {
           s.eliminations.push_back({c, std::countr_zero(m) + 1});
       });
       if (s.eliminations.empty()) continue;
+      u.each([&](int c) { s.pattern.push_back(c); });
+      s.digits = dm;
+      s.house = h;
       Finish(s, describe, DigitsText(dm) + " in " + CellsText(u));
       return true;
     }
@@ -250,12 +258,12 @@ bool BasicFish(const View& v, GradeStep& s, bool describe, int n) {
       const auto& lm = o ? v.colMask[d] : v.rowMask[d];
       int lines[9], k = 0;
       for (int i = 0; i < 9; ++i) {
-        const int cnt = std::popcount(lm[i]);
+        const int cnt = Count(lm[i]);
         if (cnt >= 2 && cnt <= n) lines[k++] = i;
       }
       if (k < n) continue;
       for (unsigned sel = 0; sel < (1u << k); ++sel) {
-        if (std::popcount(sel) != n) continue;
+        if (Count(sel) != n) continue;
         unsigned cover = 0, base = 0;
         Bits baseCells;
         for (int i = 0; i < k; ++i)
@@ -264,13 +272,18 @@ bool BasicFish(const View& v, GradeStep& s, bool describe, int n) {
             base |= 1u << lines[i];
             baseCells = baseCells | LineBits(o, lines[i]);
           }
-        if (std::popcount(cover) != n) continue;
+        if (Count(cover) != n) continue;
         Bits t;
         for (int j = 0; j < 9; ++j)
           if (cover >> j & 1) t = t | LineBits(!o, j);
         t = (t & v.pos[d]).andNot(baseCells);
         if (!t.any()) continue;
         AddEliminations(s, t, d);
+        s.digits = static_cast<std::uint16_t>(1u << d);
+        for (int j = 0; j < 9; ++j)
+          if (base >> j & 1) s.houses.push_back((o ? 9 : 0) + j);
+        for (int j = 0; j < 9; ++j)
+          if (cover >> j & 1) s.houses.push_back((o ? 0 : 9) + j);
         Finish(s, describe,
                std::to_string(d + 1) + " in " + (o ? "columns " : "rows ") + LinesText(o, base) +
                    " on " + LinesText(!o, cover));
@@ -287,12 +300,12 @@ bool FinnedFish(const View& v, GradeStep& s, bool describe, int n) {
       const auto& lm = o ? v.colMask[d] : v.rowMask[d];
       int lines[9], k = 0;
       for (int i = 0; i < 9; ++i) {
-        const int cnt = std::popcount(lm[i]);
+        const int cnt = Count(lm[i]);
         if (cnt >= 1 && cnt <= n + 3) lines[k++] = i;
       }
       if (k < n) continue;
       for (unsigned sel = 0; sel < (1u << k); ++sel) {
-        if (std::popcount(sel) != n) continue;
+        if (Count(sel) != n) continue;
         unsigned uni = 0, base = 0;
         Bits baseCells;
         for (int i = 0; i < k; ++i)
@@ -301,13 +314,13 @@ bool FinnedFish(const View& v, GradeStep& s, bool describe, int n) {
             base |= 1u << lines[i];
             baseCells = baseCells | LineBits(o, lines[i]);
           }
-        const int extra = std::popcount(uni) - n;
+        const int extra = Count(uni) - n;
         if (extra <= 0 || extra > 3) continue;
         for (int st = 0; st < 3; ++st) {
           const unsigned inStack = uni & (7u << (3 * st));
           // Fin positions: a subset of this stack's positions, leaving n covers.
           for (unsigned fins = inStack; fins; fins = (fins - 1) & inStack) {
-            if (std::popcount(fins) != extra) continue;
+            if (Count(fins) != extra) continue;
             const unsigned cover = uni & ~fins;
             Bits finCells;
             for (int j = 0; j < 9; ++j)
@@ -321,6 +334,15 @@ bool FinnedFish(const View& v, GradeStep& s, bool describe, int n) {
             t = (t & v.pos[d] & g.house[box]).andNot(baseCells);
             if (!t.any()) continue;
             AddEliminations(s, t, d);
+            s.digits = static_cast<std::uint16_t>(1u << d);
+            s.groups = {{}, {}};
+            (baseCells & v.pos[d]).andNot(finCells).each([&](int c) { s.groups[0].push_back(c), s.pattern.push_back(c); });
+            finCells.each([&](int c) { s.groups[1].push_back(c), s.pattern.push_back(c); });
+            for (int j = 0; j < 9; ++j)
+              if (base >> j & 1) s.houses.push_back((o ? 9 : 0) + j);
+            for (int j = 0; j < 9; ++j)
+              if (cover >> j & 1) s.houses.push_back((o ? 0 : 9) + j);
+            s.houses.push_back(box);
             Finish(s, describe,
                    std::to_string(d + 1) + " in " + (o ? "columns " : "rows ") +
                        LinesText(o, base) + " on " + LinesText(!o, cover) + ", fins " +
@@ -339,17 +361,17 @@ bool XYWing(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   for (int p = 0; p < 81; ++p) {
     const std::uint16_t pm = v.cand[p];
-    if (std::popcount(pm) != 2) continue;
+    if (Count(pm) != 2) continue;
     int wing[20], k = 0;
     g.peers[p].each([&](int q) {
       const std::uint16_t qm = v.cand[q];
-      if (std::popcount(qm) == 2 && std::popcount(static_cast<std::uint16_t>(qm & pm)) == 1) wing[k++] = q;
+      if (Count(qm) == 2 && Count(static_cast<std::uint16_t>(qm & pm)) == 1) wing[k++] = q;
     });
     for (int i = 0; i < k; ++i)
       for (int j = i + 1; j < k; ++j) {
         const std::uint16_t a = v.cand[wing[i]], b = v.cand[wing[j]];
         const std::uint16_t z = a & b;
-        if (a == b || std::popcount(z) != 1 || (z & pm)) continue;
+        if (a == b || Count(z) != 1 || (z & pm)) continue;
         const int zd = std::countr_zero(z);
         const Bits t = v.pos[zd] & g.peers[wing[i]] & g.peers[wing[j]];
         if (!t.any()) continue;
@@ -369,11 +391,11 @@ bool XYZWing(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   for (int p = 0; p < 81; ++p) {
     const std::uint16_t pm = v.cand[p];
-    if (std::popcount(pm) != 3) continue;
+    if (Count(pm) != 3) continue;
     int wing[20], k = 0;
     g.peers[p].each([&](int q) {
       const std::uint16_t qm = v.cand[q];
-      if (std::popcount(qm) == 2 && (qm & ~pm) == 0) wing[k++] = q;
+      if (Count(qm) == 2 && (qm & ~pm) == 0) wing[k++] = q;
     });
     for (int i = 0; i < k; ++i)
       for (int j = i + 1; j < k; ++j) {
@@ -398,7 +420,7 @@ bool WWing(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   for (int x = 0; x < 81; ++x) {
     const std::uint16_t m = v.cand[x];
-    if (std::popcount(m) != 2) continue;
+    if (Count(m) != 2) continue;
     for (int y = x + 1; y < 81; ++y) {
       if (v.cand[y] != m || g.peers[x].test(y)) continue;
       for (int side = 0; side < 2; ++side) {
@@ -460,6 +482,9 @@ bool TurbotStep(const View& v, GradeStep& s, bool describe, bool kite) {
           const Bits t = v.pos[d] & g.peers[fi] & g.peers[fj];
           if (!t.any()) continue;
           AddEliminations(s, t, d);
+          s.pattern = {fi, ci, cj, fj};
+          s.digits = static_cast<std::uint16_t>(1u << d);
+          s.houses = {links[i].h, links[j].h, kite ? g.houseOf[ci][2] : g.houseOf[ci][rowI ? 1 : 0]};
           Finish(s, describe,
                  std::to_string(d + 1) + " in " + HouseName(links[i].h) + " and " +
                      HouseName(links[j].h) + ", ends " + Label(fi) + "," + Label(fj));
@@ -503,6 +528,10 @@ bool EmptyRectangleStep(const View& v, GradeStep& s, bool describe) {
               }
               if (!v.pos[d].test(target)) continue;
               s.eliminations.push_back({target, d + 1});
+              s.pattern = {near, far};
+              inBox.each([&](int q) { s.pattern.push_back(q); });
+              s.digits = static_cast<std::uint16_t>(1u << d);
+              s.houses = {18 + b, r, 9 + c, line};
               Finish(s, describe,
                      std::to_string(d + 1) + " in " + HouseName(18 + b) + " with " +
                          HouseName(line) + " (" + Label(near) + "," + Label(far) + ")");
@@ -545,7 +574,7 @@ bool RemotePairsStep(const View& v, GradeStep& s, bool describe) {
   const auto& g = Geo();
   std::array<Bits, 81> adj{};
   for (int x = 0; x < 81; ++x) {
-    if (std::popcount(v.cand[x]) != 2) continue;
+    if (Count(v.cand[x]) != 2) continue;
     g.peers[x].each([&](int y) {
       if (v.cand[y] == v.cand[x]) adj[x].set(y);
     });
@@ -564,6 +593,9 @@ bool RemotePairsStep(const View& v, GradeStep& s, bool describe) {
       });
     }
     if (s.eliminations.empty()) continue;
+    s.digits = m;
+    s.groups = {{}, {}};
+    for (int k = 0; k < 2; ++k) col[k].each([&](int c) { s.groups[k].push_back(c), s.pattern.push_back(c); });
     Finish(s, describe, DigitsText(m) + " on " + CellsText(col[0]) + " / " + CellsText(col[1]));
     return true;
   }
@@ -599,6 +631,9 @@ bool SimpleColouringStep(const View& v, GradeStep& s, bool describe) {
             s.eliminations.push_back({c, d + 1});
         });
       if (s.eliminations.empty()) continue;
+      s.digits = static_cast<std::uint16_t>(1u << d);
+      s.groups = {{}, {}};
+      for (int k = 0; k < 2; ++k) col[k].each([&](int c) { s.groups[k].push_back(c), s.pattern.push_back(c); });
       Finish(s, describe,
              std::to_string(d + 1) + " coloured " + CellsText(col[0]) + " / " + CellsText(col[1]));
       return true;
@@ -672,7 +707,7 @@ void BuildGraph(const View& v, ChainKind kind, ChainGraph& gr, bool groups = tru
             if (gr.nodes[y].cells == rest) gr.strong.push_back(y);
         }
       }
-    if (bivalue && x.cell >= 0 && std::popcount(v.cand[x.cell]) == 2) {
+    if (bivalue && x.cell >= 0 && Count(v.cand[x.cell]) == 2) {
       const int other = std::countr_zero(static_cast<std::uint16_t>(v.cand[x.cell] & ~(1u << d)));
       gr.strong.push_back(gr.single[x.cell][other]);
     }
@@ -892,7 +927,7 @@ bool StaticForcingStep(const View& v, GradeStep& s, bool describe, bool region) 
   };
   if (!region) {
     for (int c = 0; c < 81; ++c) {
-      const int n = std::popcount(v.cand[c]);
+      const int n = Count(v.cand[c]);
       if (n < 2 || n > 4) continue;
       branches.clear();
       for (std::uint16_t m = v.cand[c]; m; m &= m - 1) branches.push_back({c, std::countr_zero(m)});
@@ -976,19 +1011,30 @@ constexpr std::array<Info, kTechniqueCount> kInfo = {{
     {"Remote Pairs", 6.4, 3},
     {"Simple Colouring", 6.5, 3},
     {"Finned X-Wing", 6.6, 4},
-    {"Finned Swordfish", 6.7, 4},
-    {"Finned Jellyfish", 6.8, 4},
+    {"Finned Swordfish", 7.5, 4},
+    {"Finned Jellyfish", 7.5, 4},
     {"X-Chain", 6.5, 4},
     {"XY-Chain", 6.6, 4},
     {"AIC", 7.0, 4},
     {"Grouped X-Chain", 7.5, 4},
     {"Grouped AIC", 8.0, 4},
     {"Unique Rectangle (type 1)", 4.5, 4},
-    {"Unique Rectangle (type 2)", 4.6, 4},
-    {"Unique Rectangle (type 3)", 4.6, 4},
-    {"Unique Rectangle (type 4)", 4.6, 4},
-    {"Hidden Rectangle", 4.7, 4},
+    {"Unique Rectangle (type 2)", 4.5, 4},
+    {"Unique Rectangle (type 3)", 4.5, 4},
+    {"Unique Rectangle (type 4)", 4.5, 4},
+    {"Hidden Rectangle", 7.0, 4},
+    {"Unique Loop (type 1)", 4.5, 4},
+    {"Unique Loop (type 2)", 4.5, 4},
+    {"Unique Loop (type 3)", 4.5, 4},
+    {"Unique Loop (type 4)", 4.5, 4},
     {"BUG+1", 5.6, 4},
+    {"BUG (type 2)", 5.7, 4},
+    {"BUG (type 3)", 5.8, 4},
+    {"BUG (type 4)", 5.7, 4},
+    {"Aligned Pair Exclusion", 6.2, 4},
+    {"ALS-XZ", 7.5, 4},
+    {"ALS-XY-Wing", 8.0, 4},
+    {"Sue de Coq", 6.2, 4},
     {"Nishio Forcing Chain", 7.5, 4},
     {"Cell Forcing Chain", 8.0, 4},
     {"Region Forcing Chain", 8.0, 4},
@@ -1016,6 +1062,8 @@ bool Find(Technique t, const View& v, GradeStep& s, bool describe, const GradeOp
   s.branches.clear();
   s.forcing = ForcingKind::kNone;
   s.house = -1;
+  s.groups.clear();
+  s.houses.clear();
   if (NeedsUniqueness(t) && !o.uniqueKnown) return false;
   switch (t) {
     case Technique::kFullHouse: return FullHouse(v, s, describe);
@@ -1054,7 +1102,18 @@ bool Find(Technique t, const View& v, GradeStep& s, bool describe, const GradeOp
     case Technique::kUniqueRectangle3: return UniqueRectangleStep(v, s, describe, 3);
     case Technique::kUniqueRectangle4: return UniqueRectangleStep(v, s, describe, 4);
     case Technique::kHiddenRectangle: return UniqueRectangleStep(v, s, describe, 0);
+    case Technique::kUniqueLoop1: return UniqueLoopStep(v, s, describe, 1);
+    case Technique::kUniqueLoop2: return UniqueLoopStep(v, s, describe, 2);
+    case Technique::kUniqueLoop3: return UniqueLoopStep(v, s, describe, 3);
+    case Technique::kUniqueLoop4: return UniqueLoopStep(v, s, describe, 4);
     case Technique::kBugPlusOne: return BugStep(v, s, describe);
+    case Technique::kBugType2: return BugTypeStep(v, s, describe, 2);
+    case Technique::kBugType3: return BugTypeStep(v, s, describe, 3);
+    case Technique::kBugType4: return BugTypeStep(v, s, describe, 4);
+    case Technique::kAlignedPairExclusion: return AlignedPairStep(v, s, describe);
+    case Technique::kAlsXZ: return AlsXzStep(v, s, describe);
+    case Technique::kAlsXYWing: return AlsXyWingStep(v, s, describe);
+    case Technique::kSueDeCoq: return SueDeCoqStep(v, s, describe);
     case Technique::kNishio: return ForcingStep(v, s, describe, 0, 1, o);
     case Technique::kCellForcingChain: return StaticForcingStep(v, s, describe, false);
     case Technique::kRegionForcingChain: return StaticForcingStep(v, s, describe, true);
@@ -1083,7 +1142,7 @@ bool FindIn(Technique t, const View& v, GradeStep& s, bool describe) { return Fi
 }  // namespace detail
 
 bool NeedsUniqueness(Technique t) {
-  return t >= Technique::kUniqueRectangle1 && t <= Technique::kBugPlusOne;
+  return t >= Technique::kUniqueRectangle1 && t <= Technique::kBugType4;
 }
 
 const std::array<Technique, kTechniqueCount>& RatingOrder() {

@@ -59,7 +59,19 @@ enum class Technique : std::uint8_t {
   kUniqueRectangle3,
   kUniqueRectangle4,
   kHiddenRectangle,
+  kUniqueLoop1,
+  kUniqueLoop2,
+  kUniqueLoop3,
+  kUniqueLoop4,
   kBugPlusOne,
+  kBugType2,
+  kBugType3,
+  kBugType4,
+  // Aligned exclusion, almost locked sets.
+  kAlignedPairExclusion,
+  kAlsXZ,
+  kAlsXYWing,
+  kSueDeCoq,
   // Forcing chains: static, then dynamic, then nets and nested chains.
   kNishio,
   kCellForcingChain,
@@ -116,6 +128,12 @@ struct ChainFact {
   bool on = false;
   int house = -1;
   int via = -1;  // inside a net: the technique (as an index) that gave this fact
+  // What that technique rested on: a subset's or fish's cells, the houses of
+  // locked candidates or of a fish (base lines, then cover lines), its digits;
+  // for a nested chain, the inner chain that disproves the candidate.
+  std::vector<int> viaCells, viaHouses;
+  std::uint16_t viaDigits = 0;
+  std::vector<ChainFact> inner;
   bool operator==(const ChainFact&) const = default;
 };
 
@@ -142,6 +160,11 @@ struct GradeStep {
   std::vector<std::vector<ChainFact>> branches;
   ForcingKind forcing = ForcingKind::kNone;
   int house = -1;  // the house of a region forcing step or of a pattern
+  // The pattern's parts, each in the order told: a loop and the cells of its
+  // naked set; almost locked sets (a wing's pivot last); a BUG's cells, the
+  // cells of its naked set and each BUG cell's digits past its pair (masks).
+  std::vector<std::vector<int>> groups;
+  std::vector<int> houses;  // the houses the pattern rests on, in the order told
 };
 
 struct GradeResult {

@@ -14,6 +14,15 @@ namespace tessel {
 
 namespace detail {
 
+// Set bits, counted inline: the baseline target has no popcount instruction,
+// and std::popcount then costs a library call in the grader's inner loops.
+constexpr int Count(std::uint64_t x) {
+  x = x - ((x >> 1) & 0x5555555555555555ULL);
+  x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+  x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+  return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+}
+
 // 81 cells as two words; bit i is cell i.
 struct Bits {
   std::uint64_t lo = 0, hi = 0;
@@ -25,7 +34,7 @@ struct Bits {
   void set(int i) { (i < 64 ? lo : hi) |= std::uint64_t{1} << (i & 63); }
   void reset(int i) { (i < 64 ? lo : hi) &= ~(std::uint64_t{1} << (i & 63)); }
   bool test(int i) const { return ((i < 64 ? lo : hi) >> (i & 63)) & 1; }
-  int count() const { return std::popcount(lo) + std::popcount(hi); }
+  int count() const { return Count(lo) + Count(hi); }
   bool any() const { return (lo | hi) != 0; }
   int first() const { return lo ? std::countr_zero(lo) : 64 + std::countr_zero(hi); }
   Bits operator&(const Bits& o) const { return {lo & o.lo, hi & o.hi}; }
@@ -77,6 +86,16 @@ bool StaticForcingStep(const View& v, GradeStep& s, bool describe, bool region);
 // Uniqueness: rectangles of types 1-4 (type 0: hidden), and BUG+1.
 bool UniqueRectangleStep(const View& v, GradeStep& s, bool describe, int type);
 bool BugStep(const View& v, GradeStep& s, bool describe);
+// Unique loops of six or more cells, types 1-4.
+bool UniqueLoopStep(const View& v, GradeStep& s, bool describe, int type);
+// BUG types 2-4: the cells with more than two candidates, one of which
+// must hold a digit past its pair.
+bool BugTypeStep(const View& v, GradeStep& s, bool describe, int type);
+// Almost locked sets and aligned pairs.
+bool AlignedPairStep(const View& v, GradeStep& s, bool describe);
+bool AlsXzStep(const View& v, GradeStep& s, bool describe);
+bool AlsXyWingStep(const View& v, GradeStep& s, bool describe);
+bool SueDeCoqStep(const View& v, GradeStep& s, bool describe);
 
 }  // namespace detail
 

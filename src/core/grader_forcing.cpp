@@ -45,6 +45,9 @@ constexpr Technique kNetRules[] = {Technique::kPointing,   Technique::kClaiming,
 
 bool Cancelled(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
 
+class Branch;
+std::vector<ChainFact> BranchText(const Branch& b, int f, bool inner);
+
 // One branch: facts from the assumptions on, until nothing more follows or
 // the position breaks. strength 0 follows singles only; 1 adds the basic
 // techniques (a net); 2 and up add, when stuck, every candidate whose own
@@ -58,6 +61,7 @@ class Branch {
       parentStart_.assign(kFactCount, 0);
       parentCount_.assign(kFactCount, 0);
       via_.assign(kFactCount, -1);
+      reason_.assign(kFactCount, -1);
     }
     depth_.assign(kFactCount, 0);
   }
@@ -102,8 +106,9 @@ class Branch {
     return n;
   }
 
-  // The facts from the assumption to f, along the parent derived last.
-  std::vector<ChainFact> Path(int f) const {
+  // The facts from the assumption to f, along the parent derived last; a
+  // fact from a nested chain carries that chain when `inner`.
+  std::vector<ChainFact> Path(int f, bool inner = true) const {
     std::vector<ChainFact> out;
     while (f >= 0 && order_[f] >= 0) {
       ChainFact x;
@@ -111,6 +116,16 @@ class Branch {
       x.digit = DigitOf(f) + 1;
       x.on = IsOn(f);
       x.via = via_[f];
+      if (reason_[f] >= 0) {
+        const Reason& r = reasons_[reason_[f]];
+        x.viaCells = r.cells;
+        x.viaHouses = r.houses;
+        x.viaDigits = r.digits;
+        if (r.nested && inner) {
+          Branch b(r.state, strength_ - 2, true, -1, cancel_);
+          if (b.Run(On(CellOf(f), DigitOf(f)))) x.inner = BranchText(b, -1, false);
+        }
+      }
       // A run of facts from techniques is told by its last one.
       if (!(x.via >= 0 && !out.empty() && out.back().via >= 0)) out.push_back(x);
       int next = -1;
@@ -208,7 +223,7 @@ class Branch {
         Kill(why, c, -1, -1);
         return;
       }
-      if (std::popcount(s_.cand[c]) == 1) {
+      if (Count(s_.cand[c]) == 1) {
         const int e = std::countr_zero(s_.cand[c]);
         int why[9], n = 0;
         for (std::uint16_t m = base_.cand[c] & ~(1u << e); m; m &= m - 1) why[n++] = Off(c, std::countr_zero(m));
@@ -251,13 +266,31 @@ class Branch {
       bool any = false;
       for (const auto& e : step.eliminations)
         if (s_.cand[e.cell] >> (e.digit - 1) & 1) {
-          Derive(Off(e.cell, e.digit - 1), nullptr, 0, static_cast<int>(t));
+          const int f = Off(e.cell, e.digit - 1);
+          Derive(f, nullptr, 0, static_cast<int>(t));
+          if (trace_)
+            Explained(f, {step.pattern, step.houses.empty() && step.house >= 0 ? std::vector<int>{step.house} : step.houses,
+                          step.digits, false, {}});
           any = true;
           if (dead_) return true;
         }
       if (any) return true;
     }
     return false;
+  }
+
+  // What a technique's fact rests on, for the sentence.
+  struct Reason {
+    std::vector<int> cells, houses;
+    std::uint16_t digits = 0;
+    bool nested = false;
+    State state;  // a nested chain's position, to run it again
+  };
+
+  void Explained(int f, Reason r) {
+    if (order_[f] < 0 || reason_[f] >= 0) return;
+    reason_[f] = static_cast<int>(reasons_.size());
+    reasons_.push_back(std::move(r));
   }
 
   // Every candidate whose own branch breaks is removed.
@@ -272,7 +305,9 @@ class Branch {
         const int d = std::countr_zero(m);
         Branch inner(s_, strength_ - 2, false, -1, cancel_);
         if (!inner.Run(On(c, d))) continue;
+        const State before = trace_ ? s_ : State{};
         Derive(Off(c, d), nullptr, 0, static_cast<int>(Technique::kDynamicForcingChain) + strength_ - 2);
+        if (trace_) Explained(Off(c, d), {{}, {}, 0, true, before});
         any = true;
       }
     return any;
@@ -290,7 +325,8 @@ class Branch {
   std::vector<int> deadFacts_;
   int deadCell_ = -1, deadHouse_ = -1, deadDigit_ = -1;
   std::vector<std::uint8_t> depth_;
-  std::vector<int> order_, parentStart_, parentCount_, parents_, via_;
+  std::vector<int> order_, parentStart_, parentCount_, parents_, via_, reason_;
+  std::vector<Reason> reasons_;
   int counter_ = 0, lastFact_ = -1;
 };
 
@@ -308,13 +344,13 @@ struct Found {
 bool Reached(const Branch& b, int f) { return b.Depth(f) > 0; }
 
 // The chain from one branch, ending at f or at the branch's contradiction.
-std::vector<ChainFact> BranchText(const Branch& b, int f) {
-  if (f >= 0) return b.Path(f);
+std::vector<ChainFact> BranchText(const Branch& b, int f, bool inner) {
+  if (f >= 0) return b.Path(f, inner);
   // Broken: along the last of the facts that broke it.
   int last = -1;
   for (int x : b.deadFacts())
     if (b.Depth(x) > 0 && (last < 0 || b.Depth(x) >= b.Depth(last))) last = x;
-  std::vector<ChainFact> path = b.Path(last);
+  std::vector<ChainFact> path = b.Path(last, inner);
   ChainFact end;
   if (b.deadCell() >= 0) {
     end.cells = {b.deadCell()};
@@ -361,7 +397,7 @@ void Conclude(const State& base, const Found& f, int strength, int onlyDigit, co
         s.branches.push_back(b.Path(dead[0]));
         s.branches.push_back(b.Path(dead[1]));
       } else {
-        s.branches.push_back(BranchText(b, -1));
+        s.branches.push_back(BranchText(b, -1, true));
       }
     } else {
       s.branches.push_back(b.Path(f.fact));
@@ -468,7 +504,7 @@ bool ForcingStep(const View& v, GradeStep& s, bool describe, int strength, int o
         }
       };
       for (int c = 0; c < 81; ++c) {
-        if (std::popcount(base.cand[c]) < 2) continue;
+        if (Count(base.cand[c]) < 2) continue;
         std::vector<int> fs;
         for (std::uint16_t m = base.cand[c]; m; m &= m - 1) fs.push_back(On(c, std::countr_zero(m)));
         common(fs, ForcingKind::kCell, -1);
