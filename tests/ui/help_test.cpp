@@ -48,8 +48,9 @@ TEST_F(HelpTest, PageNamesEveryCommandAndItsLinksResolve) {
   for (const char* other : {"Auto Update Candidates", "Show Candidates", "Marking", "Clear Marking", "Only one",
                             "F1", "F2", "F3", "Regenerate Candidate Numbers", "Check Puzzle", "Play Puzzle",
                             "With Candidates", "A4", "A3", "A2", "Solver"})
-    if (!chinese || std::strlen(other) == 2)  // keys and paper sizes read the same in Chinese
+    if (!chinese || std::strlen(other) == 2) {  // keys and paper sizes read the same in Chinese
       EXPECT_TRUE(html.contains(QLatin1String(other))) << other;
+    }
 
   // Its links lead to its sections.
   QSet<QString> ids;
