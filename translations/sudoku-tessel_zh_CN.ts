@@ -105,6 +105,457 @@
     </message>
 </context>
 <context>
+    <name>Explain</name>
+    <message>
+        <source>row {0}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column {0}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>box {0}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows {0}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>columns {0}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>remove {0}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} from {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} in {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full house: {0} is the last open cell of {1}, so it takes {2}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden single: in {0} the {1} fits only in {2}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naked single: {0} can hold only {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pointing: in {0} the {1} lies only in {2}, so {3}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Claiming: in {0} the {1} lies only in {2}, so {3}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} on {1} in {2}, {3}: {4}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} ({1}): {2}; {3}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at {0}: one cell is left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look for a hidden single in {0}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look for a naked single in {0}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at the {0}s in {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is a {0} in {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is {0} on {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is {0} through {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is {0}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try each digit of {0}: they all lead to the same result.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try each place for {0} in {1}: they all lead to the same result.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suppose {0} and follow what it forces.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} is {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} is not {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{1} is in {0}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} are not {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} can hold no digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} has no place for {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} (by {1})</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0}, as the {1}s of {2} now lie in {3}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0}, as {1} now hold only {2}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0}, as {1} of {2} now fit only in {3}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} ({1})</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>if {0}, then {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0}, so {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} cannot be {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} must be {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} on {1}: {2}. So {3}; {4}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} on {1}: {2}. So {3}; chains like it {4}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0}: {2}. So {3}; {4}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0}: {2}. So {3}; chains like it {4}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0}: {1}. So {2}; {3}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0}: {1}; and {2}. Both cannot hold, so {3}; {4}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0}: {1}. Either way {2}; {3}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} holds {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the {0} of {1} goes in {2}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XY-Wing: the pivot {0} holds {1} or {2}. If it is {1}, {3} is {4}; if it is {2}, {5} is {4}. Either way {6} cannot be {4}; {7}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XYZ-Wing: {0} holds {1}, {2} holds {3} and {4} holds {5}: one of the three is {6}, so a cell that sees all three cannot be {6}; {8}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W-Wing: {0} and {1} both hold only {2} or {3}, and the {2} of {4} is in {5} or {6}, which see them. So one of {0} and {1} is {3}; {7}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique rectangle on {0} and {1} in {2}: if these cells held only {0} and {1}, the two digits could swap and the puzzle would have two solutions. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So {0} holds another digit; {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So {0} is {1}; {2}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So {0} holds {1}, and with {2} they make a naked set of {3} in {4}; {5}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The {0} of {1} is in {2} or {3}, so neither can be {4}; {5}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If {0} were {1}, the {2}s of its row and column would go to {3} and {4} and close the swap; {5}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BUG+1: every open cell but {0} holds two candidates. Unless {0} is {1}, every digit would have two places in each house and the puzzle two solutions. So {0} is {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique loop on {0} and {1} through {2}: if these cells held only {0} and {1}, the two digits could swap around the loop and the puzzle would have two solutions. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BUG: only {0} hold more than two candidates. Without {1}, every open cell would hold two and every digit two places in each house, and the puzzle could not have one solution. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So {0} is {1}, and a cell that sees them all cannot be {1}; {2}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So {0}, and with {1} they make a naked set of {2} in {3}; {4}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So {0}; the {1} of {2} is in one of them, so the other is {1}, and neither can hold its other digit; {3}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} on {1}: in {2} the {1} is in {3} or {4}, and in {5} in {6} or {7}. {4} and {7} share {8}, so they are not both {1}, and {3} or {6} is: a cell that sees both cannot be {1}; {9}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty rectangle on {0}: in {1} the {0}s, at {9}, lie in {2} or {3}, and in {4} the {0} is in {5} or {6}. If {7} were {0}, {6} would not be, so {5} would, and {1} would have no place left for it; {8}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote pairs on {0} and {1}: {2} hold only {0} or {1}, each seeing the next, so they take the two digits in turn: {3} hold one, {4} the other. A cell that sees one of each holds neither; {6}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple colouring on {0}: following the houses where {0} has only two places, {1} take one colour and {2} the other, and one colour holds the {0}s. A cell that sees both colours cannot be {0}; {4}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple colouring on {0}: following the houses where {0} has only two places, {1} take one colour and {2} the other, and one colour holds the {0}s. {3} and {4} share a colour and see each other, so that colour is false; {5}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} on {1}: in {2} the {1} lies in {3}, at {7}, but for the fin {4}. If {4} is not {1}, the fish takes {1} from the rest of {3}; if it is, {1} goes from the cells that see it. A cell in both cases cannot be {1}; {6}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} on {1}: in {2} the {1} lies in {3}, at {7}, but for the fins {4}. If none of them is {1}, the fish takes {1} from the rest of {3}; if one is, {1} goes from the cells that see them all. A cell in both cases cannot be {1}; {6}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aligned pair exclusion: if {0} were {1}, {2} could take none of {3}: {4}. So {0} cannot be {1}; {5}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not {0}, which {1} would hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not {0}, or {1}, which holds only {2} and {0}, would be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALS-XZ: the sets {0} ({1}) and {2} ({3}) each have one digit more than cells. Their {4}s see each other, so one of them goes without {4} and holds all its other digits. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALS-XY-Wing: the sets {0} ({1}), {2} ({3}) and {4} ({5}) each have one digit more than cells. The last holds {6} or {7}: with {6} there the first goes without {6}, with {7} the second goes without {7}, and a set without one of its digits holds all the others. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So the {0} is in one of the sets, and a cell that sees every {0} of both cannot be {0}; {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So the {0} is in one of the first two sets, and a cell that sees every {0} of both cannot be {0}; {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So each of {0} is in one of the sets, and a cell that sees every one of that digit in both cannot hold it; {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So each of {0} is in one of the first two sets, and a cell that sees every one of that digit in both cannot hold it; {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sue de Coq: where {0} meets {1}, {2} hold {3}. With {4} ({5}) of {1} and {6} ({7}) of {0}, these {8} cells hold {8} different digits, every one of {9}, so {10}; {11}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no other cell of {0} can hold {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no other cell of either can hold {0}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is a unique loop on {0}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at the cells with more than two candidates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try the digits {0} and {1} could take together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look for two almost locked sets linked by {0}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look for three almost locked sets linked by {0} and {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look where {0} meets {1}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are remote pairs on {0}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one pincer holds the digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of the pair holds the digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one end holds the digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one colour holds the digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fish or its fin holds the digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>each removed candidate leads to its own removal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{0} takes {1}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an {0}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a {0}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a unique rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some digits are wrong: Check Error shows them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The puzzle is solved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No puzzle on the board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No step: some cell or digit has no place left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No step found: this position needs more than the techniques I know.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Level</name>
     <message>
         <source>Very Easy</source>
@@ -248,6 +699,225 @@
         <source>Regenerate Candidate Numbers</source>
         <comment>重新生成候选数</comment>
         <translation>重新生成候选数</translation>
+    </message>
+</context>
+<context>
+    <name>Technique</name>
+    <message>
+        <source>Full House</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden Single (box)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden Single (line)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two-String Kite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty Rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote Pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finned Jellyfish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AIC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grouped X-Chain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grouped AIC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique Rectangle (type 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique Rectangle (type 2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique Rectangle (type 3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique Rectangle (type 4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden Rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique Loop (type 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique Loop (type 2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique Loop (type 3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique Loop (type 4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BUG+1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BUG (type 2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BUG (type 3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BUG (type 4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aligned Pair Exclusion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALS-XZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALS-XY-Wing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sue de Coq</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nishio Forcing Chain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cell Forcing Chain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Region Forcing Chain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dynamic Forcing Chain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,10 @@ std::string ChooseText(std::string_view context, std::string_view english, std::
 // A text that has no described Chinese wording (Explain Next Step's
 // sentences, for one), by the same translator.
 std::string Translate(std::string_view context, std::string_view english);
+// Marks a text for the translators' list where it is defined (the list is
+// made from the sources); Translate() turns it when it is used.
+#define TEXT_IN(context, text) text
+
 // The translator: context, English wording, and the Chinese one as the
 // pair's disambiguation ("" for Translate). Null: English.
 using TextTranslator = std::string (*)(std::string_view context, std::string_view english,

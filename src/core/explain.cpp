@@ -17,20 +17,20 @@ constexpr std::uint16_t kAll = 0x1FF;
 // filled, so that each can be translated whole.
 namespace say {
 // houses, lists
-constexpr const char* kRow = "row {0}";
-constexpr const char* kColumn = "column {0}";
-constexpr const char* kBox = "box {0}";
-constexpr const char* kRows = "rows {0}";
-constexpr const char* kColumns = "columns {0}";
-constexpr const char* kRemove = "remove {0}";
-constexpr const char* kFrom = "{0} from {1}";
-constexpr const char* kDigitsIn = "{0} in {1}";
+constexpr const char* kRow = TEXT_IN("Explain", "row {0}");
+constexpr const char* kColumn = TEXT_IN("Explain", "column {0}");
+constexpr const char* kBox = TEXT_IN("Explain", "box {0}");
+constexpr const char* kRows = TEXT_IN("Explain", "rows {0}");
+constexpr const char* kColumns = TEXT_IN("Explain", "columns {0}");
+constexpr const char* kRemove = TEXT_IN("Explain", "remove {0}");
+constexpr const char* kFrom = TEXT_IN("Explain", "{0} from {1}");
+constexpr const char* kDigitsIn = TEXT_IN("Explain", "{0} in {1}");
 // singles, locked candidates, subsets, fish
-constexpr const char* kFullHouse = "Full house: {0} is the last open cell of {1}, so it takes {2}.";
-constexpr const char* kHiddenSingle = "Hidden single: in {0} the {1} fits only in {2}.";
-constexpr const char* kNakedSingle = "Naked single: {0} can hold only {1}.";
-constexpr const char* kPointing = "Pointing: in {0} the {1} lies only in {2}, so {3}.";
-constexpr const char* kClaiming = "Claiming: in {0} the {1} lies only in {2}, so {3}.";
+constexpr const char* kFullHouse = TEXT_IN("Explain", "Full house: {0} is the last open cell of {1}, so it takes {2}.");
+constexpr const char* kHiddenSingle = TEXT_IN("Explain", "Hidden single: in {0} the {1} fits only in {2}.");
+constexpr const char* kNakedSingle = TEXT_IN("Explain", "Naked single: {0} can hold only {1}.");
+constexpr const char* kPointing = TEXT_IN("Explain", "Pointing: in {0} the {1} lies only in {2}, so {3}.");
+constexpr const char* kClaiming = TEXT_IN("Explain", "Claiming: in {0} the {1} lies only in {2}, so {3}.");
 constexpr const char* kNakedSubset[] = {
     "Naked pair {0} in {1}: no other cell of {2} can hold {3}; {4}.",
     "Naked triple {0} in {1}: no other cell of {2} can hold {3}; {4}.",
@@ -39,128 +39,141 @@ constexpr const char* kHiddenSubset[] = {
     "Hidden pair {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.",
     "Hidden triple {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.",
     "Hidden quad {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}."};
-constexpr const char* kFish = "{0} on {1} in {2}, {3}: {4}.";
-constexpr const char* kGeneric = "{0} ({1}): {2}; {3}.";
+constexpr const char* kFish = TEXT_IN("Explain", "{0} on {1} in {2}, {3}: {4}.");
+constexpr const char* kGeneric = TEXT_IN("Explain", "{0} ({1}): {2}; {3}.");
 // clues
-constexpr const char* kClueFullHouse = "Look at {0}: one cell is left.";
-constexpr const char* kClueHidden = "Look for a hidden single in {0}.";
-constexpr const char* kClueNaked = "Look for a naked single in {0}.";
-constexpr const char* kClueLocked = "Look at the {0}s in {1}.";
-constexpr const char* kClueSubset = "There is a {0} in {1}.";
-constexpr const char* kClueDigit = "There is {0} on {1}.";
-constexpr const char* kClueCells = "There is {0} through {1}.";
-constexpr const char* kClueAny = "There is {0}.";
-constexpr const char* kClueCell = "Try each digit of {0}: they all lead to the same result.";
-constexpr const char* kClueRegion = "Try each place for {0} in {1}: they all lead to the same result.";
-constexpr const char* kClueAssume = "Suppose {0} and follow what it forces.";
+constexpr const char* kClueFullHouse = TEXT_IN("Explain", "Look at {0}: one cell is left.");
+constexpr const char* kClueHidden = TEXT_IN("Explain", "Look for a hidden single in {0}.");
+constexpr const char* kClueNaked = TEXT_IN("Explain", "Look for a naked single in {0}.");
+constexpr const char* kClueLocked = TEXT_IN("Explain", "Look at the {0}s in {1}.");
+constexpr const char* kClueSubset = TEXT_IN("Explain", "There is a {0} in {1}.");
+constexpr const char* kClueDigit = TEXT_IN("Explain", "There is {0} on {1}.");
+constexpr const char* kClueCells = TEXT_IN("Explain", "There is {0} through {1}.");
+constexpr const char* kClueAny = TEXT_IN("Explain", "There is {0}.");
+constexpr const char* kClueCell = TEXT_IN("Explain", "Try each digit of {0}: they all lead to the same result.");
+constexpr const char* kClueRegion = TEXT_IN("Explain", "Try each place for {0} in {1}: they all lead to the same result.");
+constexpr const char* kClueAssume = TEXT_IN("Explain", "Suppose {0} and follow what it forces.");
 // chains
-constexpr const char* kIs = "{0} is {1}";
-constexpr const char* kIsNot = "{0} is not {1}";
-constexpr const char* kGroupIs = "{1} is in {0}";
-constexpr const char* kGroupIsNot = "{0} are not {1}";
-constexpr const char* kNoDigit = "{0} can hold no digit";
-constexpr const char* kNoPlace = "{0} has no place for {1}";
-constexpr const char* kByTechnique = "{0} (by {1})";
-constexpr const char* kViaLocked = "{0}, as the {1}s of {2} now lie in {3}";
-constexpr const char* kViaNaked = "{0}, as {1} now hold only {2}";
-constexpr const char* kViaHidden = "{0}, as {1} of {2} now fit only in {3}";
-constexpr const char* kViaFish = "{0}, as the {1}s of {2} now lie in {3}";
-constexpr const char* kViaChain = "{0} ({1})";
-constexpr const char* kIfThen = "if {0}, then {1}";
-constexpr const char* kSoNext = "{0}, so {1}";
-constexpr const char* kCannot = "{0} cannot be {1}";
-constexpr const char* kMust = "{0} must be {1}";
+constexpr const char* kIs = TEXT_IN("Explain", "{0} is {1}");
+constexpr const char* kIsNot = TEXT_IN("Explain", "{0} is not {1}");
+constexpr const char* kGroupIs = TEXT_IN("Explain", "{1} is in {0}");
+constexpr const char* kGroupIsNot = TEXT_IN("Explain", "{0} are not {1}");
+constexpr const char* kNoDigit = TEXT_IN("Explain", "{0} can hold no digit");
+constexpr const char* kNoPlace = TEXT_IN("Explain", "{0} has no place for {1}");
+constexpr const char* kByTechnique = TEXT_IN("Explain", "{0} (by {1})");
+constexpr const char* kViaLocked = TEXT_IN("Explain", "{0}, as the {1}s of {2} now lie in {3}");
+constexpr const char* kViaNaked = TEXT_IN("Explain", "{0}, as {1} now hold only {2}");
+constexpr const char* kViaHidden = TEXT_IN("Explain", "{0}, as {1} of {2} now fit only in {3}");
+constexpr const char* kViaFish = TEXT_IN("Explain", "{0}, as the {1}s of {2} now lie in {3}");
+constexpr const char* kViaChain = TEXT_IN("Explain", "{0} ({1})");
+constexpr const char* kIfThen = TEXT_IN("Explain", "if {0}, then {1}");
+constexpr const char* kSoNext = TEXT_IN("Explain", "{0}, so {1}");
+constexpr const char* kCannot = TEXT_IN("Explain", "{0} cannot be {1}");
+constexpr const char* kMust = TEXT_IN("Explain", "{0} must be {1}");
 // whole steps
-constexpr const char* kChain = "{0} on {1}: {2}. So {3}; {4}.";
-constexpr const char* kChainMore = "{0} on {1}: {2}. So {3}; chains like it {4}.";
-constexpr const char* kMixedChain = "{0}: {2}. So {3}; {4}.";
-constexpr const char* kMixedChainMore = "{0}: {2}. So {3}; chains like it {4}.";
-constexpr const char* kContradiction = "{0}: {1}. So {2}; {3}.";
-constexpr const char* kClash = "{0}: {1}; and {2}. Both cannot hold, so {3}; {4}.";
-constexpr const char* kEitherWay = "{0}: {1}. Either way {2}; {3}.";
-constexpr const char* kCellIntro = "{0} holds {1}";
-constexpr const char* kRegionIntro = "the {0} of {1} goes in {2}";
-constexpr const char* kXYWing = "XY-Wing: the pivot {0} holds {1} or {2}. If it is {1}, {3} is {4}; if it is {2}, {5} is {4}. "
-                                "Either way {6} cannot be {4}; {7}.";
-constexpr const char* kXYZWing = "XYZ-Wing: {0} holds {1}, {2} holds {3} and {4} holds {5}: one of the three is {6}, "
-                                 "so a cell that sees all three cannot be {6}; {8}.";
-constexpr const char* kWWing = "W-Wing: {0} and {1} both hold only {2} or {3}, and the {2} of {4} is in {5} or {6}, "
-                               "which see them. So one of {0} and {1} is {3}; {7}.";
-constexpr const char* kRectangle = "Unique rectangle on {0} and {1} in {2}: if these cells held only {0} and {1}, "
-                                   "the two digits could swap and the puzzle would have two solutions. ";
-constexpr const char* kUR1 = "So {0} holds another digit; {1}.";
-constexpr const char* kUR2 = "So {0} is {1}; {2}.";
-constexpr const char* kUR3 = "So {0} holds {1}, and with {2} they make a naked set of {3} in {4}; {5}.";
-constexpr const char* kUR4 = "The {0} of {1} is in {2} or {3}, so neither can be {4}; {5}.";
-constexpr const char* kHiddenRect = "If {0} were {1}, the {2}s of its row and column would go to {3} and {4} and close "
-                                    "the swap; {5}.";
-constexpr const char* kBug = "BUG+1: every open cell but {0} holds two candidates. Unless {0} is {1}, every digit would "
-                             "have two places in each house and the puzzle two solutions. So {0} is {1}.";
-constexpr const char* kLoop = "Unique loop on {0} and {1} through {2}: if these cells held only {0} and {1}, the two "
-                              "digits could swap around the loop and the puzzle would have two solutions. ";
-constexpr const char* kBugMany = "BUG: only {0} hold more than two candidates. Without {1}, every open cell would hold "
+constexpr const char* kChain = TEXT_IN("Explain", "{0} on {1}: {2}. So {3}; {4}.");
+constexpr const char* kChainMore = TEXT_IN("Explain", "{0} on {1}: {2}. So {3}; chains like it {4}.");
+constexpr const char* kMixedChain = TEXT_IN("Explain", "{0}: {2}. So {3}; {4}.");
+constexpr const char* kMixedChainMore = TEXT_IN("Explain", "{0}: {2}. So {3}; chains like it {4}.");
+constexpr const char* kContradiction = TEXT_IN("Explain", "{0}: {1}. So {2}; {3}.");
+constexpr const char* kClash = TEXT_IN("Explain", "{0}: {1}; and {2}. Both cannot hold, so {3}; {4}.");
+constexpr const char* kEitherWay = TEXT_IN("Explain", "{0}: {1}. Either way {2}; {3}.");
+constexpr const char* kCellIntro = TEXT_IN("Explain", "{0} holds {1}");
+constexpr const char* kRegionIntro = TEXT_IN("Explain", "the {0} of {1} goes in {2}");
+constexpr const char* kXYWing = TEXT_IN("Explain", "XY-Wing: the pivot {0} holds {1} or {2}. If it is {1}, {3} is {4}; if it is {2}, {5} is {4}. "
+                                "Either way {6} cannot be {4}; {7}.");
+constexpr const char* kXYZWing = TEXT_IN("Explain", "XYZ-Wing: {0} holds {1}, {2} holds {3} and {4} holds {5}: one of the three is {6}, "
+                                 "so a cell that sees all three cannot be {6}; {8}.");
+constexpr const char* kWWing = TEXT_IN("Explain", "W-Wing: {0} and {1} both hold only {2} or {3}, and the {2} of {4} is in {5} or {6}, "
+                               "which see them. So one of {0} and {1} is {3}; {7}.");
+constexpr const char* kRectangle = TEXT_IN("Explain", "Unique rectangle on {0} and {1} in {2}: if these cells held only {0} and {1}, "
+                                   "the two digits could swap and the puzzle would have two solutions. ");
+constexpr const char* kUR1 = TEXT_IN("Explain", "So {0} holds another digit; {1}.");
+constexpr const char* kUR2 = TEXT_IN("Explain", "So {0} is {1}; {2}.");
+constexpr const char* kUR3 = TEXT_IN("Explain", "So {0} holds {1}, and with {2} they make a naked set of {3} in {4}; {5}.");
+constexpr const char* kUR4 = TEXT_IN("Explain", "The {0} of {1} is in {2} or {3}, so neither can be {4}; {5}.");
+constexpr const char* kHiddenRect = TEXT_IN("Explain", "If {0} were {1}, the {2}s of its row and column would go to {3} and {4} and close "
+                                    "the swap; {5}.");
+constexpr const char* kBug = TEXT_IN("Explain", "BUG+1: every open cell but {0} holds two candidates. Unless {0} is {1}, every digit would "
+                             "have two places in each house and the puzzle two solutions. So {0} is {1}.");
+constexpr const char* kLoop = TEXT_IN("Explain", "Unique loop on {0} and {1} through {2}: if these cells held only {0} and {1}, the two "
+                              "digits could swap around the loop and the puzzle would have two solutions. ");
+constexpr const char* kBugMany = TEXT_IN("Explain", "BUG: only {0} hold more than two candidates. Without {1}, every open cell would hold "
                                  "two and every digit two places in each house, and the puzzle could not have one "
-                                 "solution. ";
-constexpr const char* kBug2 = "So {0} is {1}, and a cell that sees them all cannot be {1}; {2}.";
-constexpr const char* kBug3 = "So {0}, and with {1} they make a naked set of {2} in {3}; {4}.";
-constexpr const char* kBug4 = "So {0}; the {1} of {2} is in one of them, so the other is {1}, and neither can hold "
-                              "its other digit; {3}.";
-constexpr const char* kEitherIs = "{0} is {1}";
+                                 "solution. ");
+constexpr const char* kBug2 = TEXT_IN("Explain", "So {0} is {1}, and a cell that sees them all cannot be {1}; {2}.");
+constexpr const char* kBug3 = TEXT_IN("Explain", "So {0}, and with {1} they make a naked set of {2} in {3}; {4}.");
+constexpr const char* kBug4 = TEXT_IN("Explain", "So {0}; the {1} of {2} is in one of them, so the other is {1}, and neither can hold "
+                              "its other digit; {3}.");
+constexpr const char* kEitherIs = TEXT_IN("Explain", "{0} is {1}");
 // single-digit patterns
-constexpr const char* kTurbot = "{0} on {1}: in {2} the {1} is in {3} or {4}, and in {5} in {6} or {7}. {4} and {7} "
-                                "share {8}, so they are not both {1}, and {3} or {6} is: a cell that sees both cannot be {1}; {9}.";
-constexpr const char* kEmptyRect = "Empty rectangle on {0}: in {1} the {0}s, at {9}, lie in {2} or {3}, and in {4} the {0} "
+constexpr const char* kTurbot = TEXT_IN("Explain", "{0} on {1}: in {2} the {1} is in {3} or {4}, and in {5} in {6} or {7}. {4} and {7} "
+                                "share {8}, so they are not both {1}, and {3} or {6} is: a cell that sees both cannot be {1}; {9}.");
+constexpr const char* kEmptyRect = TEXT_IN("Explain", "Empty rectangle on {0}: in {1} the {0}s, at {9}, lie in {2} or {3}, and in {4} the {0} "
                                    "is in {5} or {6}. If {7} were {0}, {6} would not be, so {5} would, and {1} would "
-                                   "have no place left for it; {8}.";
-constexpr const char* kRemotePairs = "Remote pairs on {0} and {1}: {2} hold only {0} or {1}, each seeing the next, so "
+                                   "have no place left for it; {8}.");
+constexpr const char* kRemotePairs = TEXT_IN("Explain", "Remote pairs on {0} and {1}: {2} hold only {0} or {1}, each seeing the next, so "
                                      "they take the two digits in turn: {3} hold one, {4} the other. A cell that sees "
-                                     "one of each holds neither; {6}.";
-constexpr const char* kColourTrap = "Simple colouring on {0}: following the houses where {0} has only two places, {1} "
+                                     "one of each holds neither; {6}.");
+constexpr const char* kColourTrap = TEXT_IN("Explain", "Simple colouring on {0}: following the houses where {0} has only two places, {1} "
                                     "take one colour and {2} the other, and one colour holds the {0}s. A cell that sees "
-                                    "both colours cannot be {0}; {4}.";
-constexpr const char* kColourWrap = "Simple colouring on {0}: following the houses where {0} has only two places, {1} "
+                                    "both colours cannot be {0}; {4}.");
+constexpr const char* kColourWrap = TEXT_IN("Explain", "Simple colouring on {0}: following the houses where {0} has only two places, {1} "
                                     "take one colour and {2} the other, and one colour holds the {0}s. {3} and {4} "
-                                    "share a colour and see each other, so that colour is false; {5}.";
-constexpr const char* kFinnedFish = "{0} on {1}: in {2} the {1} lies in {3}, at {7}, but for the fin {4}. If {4} is not {1}, "
+                                    "share a colour and see each other, so that colour is false; {5}.");
+constexpr const char* kFinnedFish = TEXT_IN("Explain", "{0} on {1}: in {2} the {1} lies in {3}, at {7}, but for the fin {4}. If {4} is not {1}, "
                                     "the fish takes {1} from the rest of {3}; if it is, {1} goes from the cells that "
-                                    "see it. A cell in both cases cannot be {1}; {6}.";
-constexpr const char* kFinnedFishMany = "{0} on {1}: in {2} the {1} lies in {3}, at {7}, but for the fins {4}. If none of "
+                                    "see it. A cell in both cases cannot be {1}; {6}.");
+constexpr const char* kFinnedFishMany = TEXT_IN("Explain", "{0} on {1}: in {2} the {1} lies in {3}, at {7}, but for the fins {4}. If none of "
                                         "them is {1}, the fish takes {1} from the rest of {3}; if one is, {1} goes "
-                                        "from the cells that see them all. A cell in both cases cannot be {1}; {6}.";
+                                        "from the cells that see them all. A cell in both cases cannot be {1}; {6}.");
 // exclusion and almost locked sets
-constexpr const char* kAligned = "Aligned pair exclusion: if {0} were {1}, {2} could take none of {3}: {4}. So {0} "
-                                 "cannot be {1}; {5}.";
-constexpr const char* kSameHouse = "not {0}, which {1} would hold";
-constexpr const char* kLeftEmpty = "not {0}, or {1}, which holds only {2} and {0}, would be empty";
-constexpr const char* kAlsXZ = "ALS-XZ: the sets {0} ({1}) and {2} ({3}) each have one digit more than cells. Their "
-                               "{4}s see each other, so one of them goes without {4} and holds all its other digits. ";
-constexpr const char* kAlsXYWing = "ALS-XY-Wing: the sets {0} ({1}), {2} ({3}) and {4} ({5}) each have one digit more "
+constexpr const char* kAligned = TEXT_IN("Explain", "Aligned pair exclusion: if {0} were {1}, {2} could take none of {3}: {4}. So {0} "
+                                 "cannot be {1}; {5}.");
+constexpr const char* kSameHouse = TEXT_IN("Explain", "not {0}, which {1} would hold");
+constexpr const char* kLeftEmpty = TEXT_IN("Explain", "not {0}, or {1}, which holds only {2} and {0}, would be empty");
+constexpr const char* kAlsXZ = TEXT_IN("Explain", "ALS-XZ: the sets {0} ({1}) and {2} ({3}) each have one digit more than cells. Their "
+                               "{4}s see each other, so one of them goes without {4} and holds all its other digits. ");
+constexpr const char* kAlsXYWing = TEXT_IN("Explain", "ALS-XY-Wing: the sets {0} ({1}), {2} ({3}) and {4} ({5}) each have one digit more "
                                    "than cells. The last holds {6} or {7}: with {6} there the first goes without {6}, "
                                    "with {7} the second goes without {7}, and a set without one of its digits holds "
-                                   "all the others. ";
-constexpr const char* kAlsOne = "So the {0} is in one of the sets, and a cell that sees every {0} of both cannot be "
-                                "{0}; {1}.";
-constexpr const char* kAlsOneOfTwo = "So the {0} is in one of the first two sets, and a cell that sees every {0} of "
-                                     "both cannot be {0}; {1}.";
-constexpr const char* kAlsMany = "So each of {0} is in one of the sets, and a cell that sees every one of that digit "
-                                 "in both cannot hold it; {1}.";
-constexpr const char* kAlsManyOfTwo = "So each of {0} is in one of the first two sets, and a cell that sees every "
-                                      "one of that digit in both cannot hold it; {1}.";
-constexpr const char* kSueDeCoq = "Sue de Coq: where {0} meets {1}, {2} hold {3}. With {4} ({5}) of {1} and {6} ({7}) "
-                                  "of {0}, these {8} cells hold {8} different digits, every one of {9}, so {10}; {11}.";
-constexpr const char* kNoOther = "no other cell of {0} can hold {1}";
-constexpr const char* kNoOtherOfBoth = "no other cell of either can hold {0}";
+                                   "all the others. ");
+constexpr const char* kAlsOne = TEXT_IN("Explain", "So the {0} is in one of the sets, and a cell that sees every {0} of both cannot be "
+                                "{0}; {1}.");
+constexpr const char* kAlsOneOfTwo = TEXT_IN("Explain", "So the {0} is in one of the first two sets, and a cell that sees every {0} of "
+                                     "both cannot be {0}; {1}.");
+constexpr const char* kAlsMany = TEXT_IN("Explain", "So each of {0} is in one of the sets, and a cell that sees every one of that digit "
+                                 "in both cannot hold it; {1}.");
+constexpr const char* kAlsManyOfTwo = TEXT_IN("Explain", "So each of {0} is in one of the first two sets, and a cell that sees every "
+                                      "one of that digit in both cannot hold it; {1}.");
+constexpr const char* kSueDeCoq = TEXT_IN("Explain", "Sue de Coq: where {0} meets {1}, {2} hold {3}. With {4} ({5}) of {1} and {6} ({7}) "
+                                  "of {0}, these {8} cells hold {8} different digits, every one of {9}, so {10}; {11}.");
+constexpr const char* kNoOther = TEXT_IN("Explain", "no other cell of {0} can hold {1}");
+constexpr const char* kNoOtherOfBoth = TEXT_IN("Explain", "no other cell of either can hold {0}");
 // clues
-constexpr const char* kClueLoop = "There is a unique loop on {0}.";
-constexpr const char* kClueBug = "Look at the cells with more than two candidates.";
-constexpr const char* kCluePair = "Try the digits {0} and {1} could take together.";
-constexpr const char* kClueAls = "Look for two almost locked sets linked by {0}.";
-constexpr const char* kClueAlsWing = "Look for three almost locked sets linked by {0} and {1}.";
-constexpr const char* kClueMeet = "Look where {0} meets {1}.";
-constexpr const char* kClueRemote = "There are remote pairs on {0}.";
+constexpr const char* kClueLoop = TEXT_IN("Explain", "There is a unique loop on {0}.");
+constexpr const char* kClueBug = TEXT_IN("Explain", "Look at the cells with more than two candidates.");
+constexpr const char* kCluePair = TEXT_IN("Explain", "Try the digits {0} and {1} could take together.");
+constexpr const char* kClueAls = TEXT_IN("Explain", "Look for two almost locked sets linked by {0}.");
+constexpr const char* kClueAlsWing = TEXT_IN("Explain", "Look for three almost locked sets linked by {0} and {1}.");
+constexpr const char* kClueMeet = TEXT_IN("Explain", "Look where {0} meets {1}.");
+constexpr const char* kClueRemote = TEXT_IN("Explain", "There are remote pairs on {0}.");
 }  // namespace say
 
-std::string Format(std::string_view pattern, std::initializer_list<std::string> args) {
+// The pattern in the window's language, then its blanks filled.
+// The joining words of lists, in the window's language.
+std::string And() { return Translate("Explain", " and "); }
+std::string Or() { return Translate("Explain", " or "); }
+std::string Comma() { return Translate("Explain", ", "); }
+std::string Semicolon() { return Translate("Explain", "; "); }
+std::string Stop() { return Translate("Explain", ". "); }
+
+// A technique's name in the window's language.
+std::string TechniqueTitle(std::string_view name) { return Translate("Technique", name); }
+
+std::string Format(std::string_view english, std::initializer_list<std::string> args) {
+  const std::string translated = Translate("Explain", english);
+  const std::string_view pattern = translated;
   std::string out;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     std::size_t j = i + 1, k = 0;
@@ -189,7 +202,7 @@ std::string HouseText(int h) {
 std::string JoinAnd(const std::vector<std::string>& parts) {
   std::string s;
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) s += i + 1 == parts.size() ? " and " : ", ";
+    if (i > 0) s += i + 1 == parts.size() ? And() : Comma();
     s += parts[i];
   }
   return s;
@@ -218,7 +231,7 @@ std::string DigitsOr(std::uint16_t mask) {
   const auto ds = DigitsOf(mask);
   std::string s;
   for (std::size_t i = 0; i < ds.size(); ++i) {
-    if (i > 0) s += i + 1 == ds.size() ? " or " : ", ";
+    if (i > 0) s += i + 1 == ds.size() ? Or() : Comma();
     s += std::to_string(ds[i]);
   }
   return s;
@@ -245,7 +258,7 @@ std::string RemoveByDigit(const std::vector<Elimination>& es) {
     if (!cells.empty()) parts.push_back(Format(say::kFrom, {std::to_string(d), CellsText(cells)}));
   }
   std::string s;
-  for (std::size_t i = 0; i < parts.size(); ++i) s += (i ? ", " : "") + parts[i];
+  for (std::size_t i = 0; i < parts.size(); ++i) s += (i ? Comma() : "") + parts[i];
   return Format(say::kRemove, {s});
 }
 
@@ -478,7 +491,7 @@ bool SayFish(Scene& s, int n) {
       if (Sorted(got) != want) return false;
       std::sort(cells.begin(), cells.end());
       s.proof = cells;
-      s.sentence = Format(say::kFish, {std::string(TechniqueName(s.step.technique)), std::to_string(d), LinesText(o, base),
+      s.sentence = Format(say::kFish, {TechniqueTitle(TechniqueName(s.step.technique)), std::to_string(d), LinesText(o, base),
                                        LinesText(!o, cover), RemoveByDigit(want)});
       return true;
     });
@@ -515,31 +528,31 @@ std::string Detail(const GradeStep& step, std::vector<int>& cells) {
 std::string_view Because(Technique t) {
   switch (t) {
     case Technique::kXYWing:
-    case Technique::kXYZWing: return "one pincer holds the digit";
-    case Technique::kWWing: return "one of the pair holds the digit";
+    case Technique::kXYZWing: return TEXT_IN("Explain", "one pincer holds the digit");
+    case Technique::kWWing: return TEXT_IN("Explain", "one of the pair holds the digit");
     case Technique::kSkyscraper:
     case Technique::kTwoStringKite:
-    case Technique::kEmptyRectangle: return "one end holds the digit";
+    case Technique::kEmptyRectangle: return TEXT_IN("Explain", "one end holds the digit");
     case Technique::kRemotePairs:
-    case Technique::kSimpleColouring: return "one colour holds the digit";
+    case Technique::kSimpleColouring: return TEXT_IN("Explain", "one colour holds the digit");
     case Technique::kFinnedXWing:
     case Technique::kFinnedSwordfish:
-    case Technique::kFinnedJellyfish: return "the fish or its fin holds the digit";
-    default: return "each removed candidate leads to its own removal";
+    case Technique::kFinnedJellyfish: return TEXT_IN("Explain", "the fish or its fin holds the digit");
+    default: return TEXT_IN("Explain", "each removed candidate leads to its own removal");
   }
 }
 
 void SayGeneric(Scene& s) {
   const std::string detail = Detail(s.step, s.proof);
-  s.sentence = Format(say::kGeneric, {std::string(TechniqueName(s.step.technique)), detail,
-                                      std::string(Because(s.step.technique)), RemoveByDigit(s.step.eliminations)});
+  s.sentence = Format(say::kGeneric, {TechniqueTitle(TechniqueName(s.step.technique)), detail,
+                                      Translate("Explain", Because(s.step.technique)), RemoveByDigit(s.step.eliminations)});
 }
 
 // ---- chains and forcing steps ----
 
 std::string OrCells(const std::vector<int>& cells) {
   std::string s;
-  for (std::size_t i = 0; i < cells.size(); ++i) s += (i ? (i + 1 == cells.size() ? " or " : ", ") : "") + Label(cells[i]);
+  for (std::size_t i = 0; i < cells.size(); ++i) s += (i ? (i + 1 == cells.size() ? Or() : Comma()) : "") + Label(cells[i]);
   return s;
 }
 
@@ -580,7 +593,7 @@ std::string ViaText(const ChainFact& f, const std::string& fact) {
       if (!f.inner.empty()) return Format(say::kViaChain, {fact, BranchText(f.inner)});
       break;
   }
-  return Format(say::kByTechnique, {fact, std::string(TechniqueName(t))});
+  return Format(say::kByTechnique, {fact, TechniqueTitle(TechniqueName(t))});
 }
 
 std::string FactText(const ChainFact& f) {
@@ -623,7 +636,8 @@ std::string Conclusion(const GradeStep& step) {
 std::string Action(const GradeStep& step) {
   if (!step.placements.empty()) {
     std::vector<std::string> parts;
-    for (const auto& pl : step.placements) parts.push_back(Label(pl.cell) + " takes " + std::to_string(pl.digit));
+    for (const auto& pl : step.placements)
+      parts.push_back(Format(TEXT_IN("Explain", "{0} takes {1}"), {Label(pl.cell), std::to_string(pl.digit)}));
     return JoinAnd(parts);
   }
   return RemoveByDigit(step.eliminations);
@@ -656,7 +670,7 @@ bool SayChain(Scene& s) {
   const bool one = std::popcount(digits) == 1;
   s.sentence = Format(st.eliminations.size() > 1 ? (one ? say::kChainMore : say::kMixedChainMore)
                                                  : (one ? say::kChain : say::kMixedChain),
-                      {std::string(TechniqueName(st.technique)), on, Capital(BranchText(br)),
+                      {TechniqueTitle(TechniqueName(st.technique)), on, Capital(BranchText(br)),
                        Format(say::kCannot, {Label(cell), std::to_string(digit)}), RemoveByDigit(st.eliminations)});
   return true;
 }
@@ -664,7 +678,7 @@ bool SayChain(Scene& s) {
 bool SayForcing(Scene& s) {
   const auto& st = s.step;
   if (st.branches.empty()) return false;
-  const std::string name(TechniqueName(st.technique));
+  const std::string name = TechniqueTitle(TechniqueName(st.technique));
   ProofOfBranches(s);
   std::vector<std::string> parts;
   for (const auto& br : st.branches) parts.push_back(BranchText(br));
@@ -680,18 +694,18 @@ bool SayForcing(Scene& s) {
     case ForcingKind::kCell:
     case ForcingKind::kRegion: {
       std::string body;
-      for (std::size_t i = 0; i < parts.size(); ++i) body += (i ? "; " : "") + parts[i];
+      for (std::size_t i = 0; i < parts.size(); ++i) body += (i ? Semicolon() : "") + parts[i];
       if (st.forcing == ForcingKind::kCell) {
         const int cell = st.branches.front().front().cells.front();
         std::uint16_t m = 0;
         for (const auto& br : st.branches) m |= Bit(br.front().digit);
-        body = Format(say::kCellIntro, {Label(cell), DigitsOr(m)}) + ". " + Capital(body);
+        body = Format(say::kCellIntro, {Label(cell), DigitsOr(m)}) + Stop() + Capital(body);
       } else if (st.forcing == ForcingKind::kRegion && st.house >= 0) {
         std::vector<int> cells;
         for (const auto& br : st.branches) cells.push_back(br.front().cells.front());
         body = Capital(Format(say::kRegionIntro, {std::to_string(st.branches.front().front().digit),
                                                   HouseText(st.house), OrCells(cells)})) +
-               ". " + Capital(body);
+               Stop() + Capital(body);
       } else {
         body = Capital(body);
       }
@@ -766,7 +780,7 @@ bool SayBugMany(Scene& s) {
     without.push_back(Format(say::kDigitsIn, {DigitsAnd(extra), CellsText(with)}));
   }
   std::string some;
-  for (std::size_t i = 0; i < either.size(); ++i) some += (i ? (i + 1 == either.size() ? " or " : ", ") : "") + either[i];
+  for (std::size_t i = 0; i < either.size(); ++i) some += (i ? (i + 1 == either.size() ? Or() : Comma()) : "") + either[i];
   const std::string head = Format(say::kBugMany, {CellsText(cells), JoinAnd(without)});
   const std::string remove = RemoveByDigit(st.eliminations);
   switch (st.technique) {
@@ -870,7 +884,7 @@ bool SayTurbot(Scene& s) {
   if (st.pattern.size() != 4 || st.houses.size() != 3 || st.eliminations.empty()) return false;
   const auto& pt = st.pattern;  // end, its partner, the other partner, the other end
   s.proof = pt;
-  s.sentence = Format(say::kTurbot, {std::string(TechniqueName(st.technique)), std::to_string(st.eliminations.front().digit),
+  s.sentence = Format(say::kTurbot, {TechniqueTitle(TechniqueName(st.technique)), std::to_string(st.eliminations.front().digit),
                                      HouseText(st.houses[0]), Label(pt[0]), Label(pt[1]), HouseText(st.houses[1]),
                                      Label(pt[3]), Label(pt[2]), HouseText(st.houses[2]), RemoveByDigit(st.eliminations)});
   return true;
@@ -930,7 +944,7 @@ bool SayFinnedFish(Scene& s) {
   }
   const auto& fins = st.groups[1];
   s.sentence = Format(fins.size() == 1 ? say::kFinnedFish : say::kFinnedFishMany,
-                      {std::string(TechniqueName(st.technique)), std::to_string(st.eliminations.front().digit),
+                      {TechniqueTitle(TechniqueName(st.technique)), std::to_string(st.eliminations.front().digit),
                        LinesText(cols, base), LinesText(!cols, cover), CellsText(fins), CellsText(Targets(st)),
                        RemoveByDigit(st.eliminations), CellsText(st.groups[0])});
   return true;
@@ -958,7 +972,7 @@ bool SayAligned(Scene& s) {
     why.push_back(Format(say::kLeftEmpty, {std::to_string(y), Label(*by), std::to_string(e.digit)}));
   }
   std::string reasons;
-  for (std::size_t i = 0; i < why.size(); ++i) reasons += (i ? "; " : "") + why[i];
+  for (std::size_t i = 0; i < why.size(); ++i) reasons += (i ? Semicolon() : "") + why[i];
   s.sentence = Format(say::kAligned, {Label(a), std::to_string(e.digit), Label(b), DigitsAnd(s.p.candidates(b)), reasons,
                                       RemoveByDigit(st.eliminations)});
   return true;
@@ -966,7 +980,7 @@ bool SayAligned(Scene& s) {
 
 std::string SetCells(const std::vector<int>& cells) {
   std::string t;
-  for (int c : cells) t += (t.empty() ? "" : ", ") + Label(c);
+  for (int c : cells) t += (t.empty() ? "" : Comma()) + Label(c);
   return t;
 }
 
@@ -1088,7 +1102,7 @@ bool Say(Scene& s) {
 std::string WithArticle(std::string_view name) {
   const char c = name.empty() ? 'x' : name[0];
   const bool an = std::string_view("AEIOUX").find(c) != std::string_view::npos;
-  return (an ? "an " : "a ") + std::string(name);
+  return Format(an ? TEXT_IN("Explain", "an {0}") : TEXT_IN("Explain", "a {0}"), {TechniqueTitle(name)});
 }
 
 // The first house holding every one of the cells.
@@ -1101,7 +1115,7 @@ int CommonHouse(const std::vector<int>& cells) {
 std::string Clue(const Scene& s) {
   using T = Technique;
   const auto& st = s.step;
-  const std::string name(TechniqueName(st.technique));
+  const std::string_view name = TechniqueName(st.technique);  // English: it picks "a" or "an"
   switch (st.technique) {
     case T::kFullHouse:
     case T::kHiddenSingleBox:
@@ -1131,7 +1145,7 @@ std::string Clue(const Scene& s) {
     case T::kHiddenQuad: {
       const int h = CommonHouse(s.proof);
       if (h < 0) break;
-      std::string lower = name;
+      std::string lower = TechniqueTitle(name);
       for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
       return Format(say::kClueSubset, {lower, HouseText(h)});
     }
@@ -1160,7 +1174,7 @@ std::string Clue(const Scene& s) {
     case T::kUniqueRectangle4:
     case T::kHiddenRectangle:
       if (std::popcount(st.digits) != 2) break;
-      return Format(say::kClueDigit, {"a unique rectangle", DigitsAnd(st.digits)});
+      return Format(say::kClueDigit, {Translate("Explain", "a unique rectangle"), DigitsAnd(st.digits)});
     case T::kUniqueLoop1:
     case T::kUniqueLoop2:
     case T::kUniqueLoop3:
@@ -1248,7 +1262,7 @@ Explanation Explain(const Position& position, std::string_view solution, const E
     std::sort(e.wrong.begin(), e.wrong.end());
     e.wrong.erase(std::unique(e.wrong.begin(), e.wrong.end()), e.wrong.end());
     e.kind = ExplainKind::kWrong;
-    e.sentence = "Some digits are wrong: Check Error shows them.";
+    e.sentence = Translate("Explain", "Some digits are wrong: Check Error shows them.");
     return e;
   }
 
@@ -1256,11 +1270,11 @@ Explanation Explain(const Position& position, std::string_view solution, const E
   for (int c = 0; c < kCells; ++c)
     if (position.value[c]) p.Place(c, position.value[c]);
   if (p.OpenCount() == 0) {
-    e.sentence = "The puzzle is solved.";
+    e.sentence = Translate("Explain", "The puzzle is solved.");
     return e;
   }
   if (p.OpenCount() == kCells) {  // no game yet, or a cleared board
-    e.sentence = "No puzzle on the board.";
+    e.sentence = Translate("Explain", "No puzzle on the board.");
     return e;
   }
   for (int c = 0; c < kCells; ++c) {
@@ -1270,7 +1284,7 @@ Explanation Explain(const Position& position, std::string_view solution, const E
     if (!lost) p.SetCandidates(c, own);
   }
   if (p.Broken()) {
-    e.sentence = "No step: some cell or digit has no place left.";
+    e.sentence = Translate("Explain", "No step: some cell or digit has no place left.");
     return e;
   }
 
@@ -1285,10 +1299,10 @@ Explanation Explain(const Position& position, std::string_view solution, const E
   if (!FindEasiestStep(p, step, search)) {
     if (options.cancel && options.cancel->load()) {
       e.cancelled = true;
-      e.sentence = "Search stopped.";
+      e.sentence = Translate("Explain", "Search stopped.");
       return e;
     }
-    e.sentence = "No step found: this position needs more than the techniques I know.";
+    e.sentence = Translate("Explain", "No step found: this position needs more than the techniques I know.");
     return e;
   }
   e.kind = step.placements.empty() ? ExplainKind::kEliminate : ExplainKind::kPlace;
