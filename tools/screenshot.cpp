@@ -114,6 +114,8 @@ bool DrawExplainedXWing(tessel::ui::TForm1& window, const QString& path) {
         window.findChild<QRadioButton*>("rb_all")->click();
         // The X-Wing's digit chosen: its placed cells light up too.
         window.findChild<QToolButton*>(QStringLiteral("disnote%1").arg(e.eliminations.front().digit))->click();
+        // The clue first, then the whole step with its frames.
+        window.findChild<QAction*>("ExplainNextStep1")->trigger();
         window.findChild<QAction*>("ExplainNextStep1")->trigger();
         return Save(window, path);
       }
