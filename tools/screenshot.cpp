@@ -4,6 +4,8 @@
 // all candidates, digit 7 selected, a marked cell and a marked candidate.
 // With --dialogs, every dialog is drawn into DIR as well, over the same game;
 // with --explain, Explain Next Step on an X-Wing goes to PATH.
+#include <functional>
+
 #include <QApplication>
 #include <QFile>
 #include <QTest>
@@ -83,56 +85,70 @@ bool DrawDialogs(tessel::ui::TForm1& window, const QString& dir) {
   return ok;
 }
 
-// Deals Tough games until the player, taking the easiest step each time,
-// reaches one whose next step is an X-Wing; that position goes on the board
-// with its candidate lists, and Explain Next Step shows it.
+// The game's puzzle walked by the easiest steps, from full candidate lists,
+// until `wanted` takes a step; that position goes on the board with its
+// lists, in mode All. False when the walk ends first.
+bool WalkTo(tessel::ui::TForm1& window, const std::function<bool(const tessel::Explanation&)>& wanted,
+            tessel::Explanation* found) {
+  using namespace tessel;
+  Game& game = window.game();
+  const std::string solution = game.store().GetSolution();
+  Position pos = PositionOf(game.board(), false);
+  for (int c = 0; c < kCells; ++c)
+    if (!pos.value[c]) pos.lists[c] = 0x1FF;
+  for (int steps = 0; steps < 300; ++steps) {
+    const Explanation e = Explain(pos, solution, {.uniqueKnown = true});
+    if (e.kind != ExplainKind::kPlace && e.kind != ExplainKind::kEliminate) return false;
+    if (wanted(e)) {
+      for (int c = 0; c < kCells; ++c) {
+        Cell& cell = game.board()[c];
+        if (cell.state == kGiven) continue;
+        cell.state = pos.value[c] ? kEntered : kOpen;
+        cell.text.clear();
+        for (int d = 1; d <= 9; ++d)
+          if (pos.value[c] == d || (!pos.value[c] && (pos.lists[c] >> (d - 1) & 1))) cell.text += char('0' + d);
+      }
+      game.RecountDigits();
+      // Through None and back to All: the board redraws from the new lists.
+      window.findChild<QRadioButton*>("rb_none")->click();
+      window.findChild<QRadioButton*>("rb_all")->click();
+      *found = e;
+      return true;
+    }
+    for (const auto& pl : e.placements) {
+      pos.value[pl.cell] = static_cast<std::uint8_t>(pl.digit);
+      for (int q : PeersOf(pl.cell)) pos.lists[q] &= ~(1u << (pl.digit - 1));
+    }
+    for (const auto& el : e.eliminations) pos.lists[el.cell] &= ~(1u << (el.digit - 1));
+  }
+  return false;
+}
+
+// F4 twice: the clue first, then the whole step with its frames.
+bool ExplainAndSave(tessel::ui::TForm1& window, const QString& path) {
+  window.findChild<QAction*>("ExplainNextStep1")->trigger();
+  window.findChild<QAction*>("ExplainNextStep1")->trigger();
+  return Save(window, path);
+}
+
+// Deals Tough games until the walk reaches an X-Wing, with its digit chosen
+// so that its placed cells light up too.
 bool DrawExplainedXWing(tessel::ui::TForm1& window, const QString& path) {
   using namespace tessel;
+  Explanation e;
   for (unsigned seed = 1; seed < 2000; ++seed) {
     window.SetSeedSource([seed] { return seed; });
     window.NewGame(kTough);
-    Game& game = window.game();
-    const std::string solution = game.store().GetSolution();
-    Position pos = PositionOf(game.board(), false);
-    for (int c = 0; c < kCells; ++c)
-      if (!pos.value[c]) pos.lists[c] = 0x1FF;
-    for (;;) {
-      const Explanation e = Explain(pos, solution);
-      if (e.kind != ExplainKind::kPlace && e.kind != ExplainKind::kEliminate) break;
-      if (e.technique == Technique::kXWing) {
-        for (int c = 0; c < kCells; ++c) {
-          Cell& cell = game.board()[c];
-          if (cell.state == kGiven) continue;
-          cell.state = pos.value[c] ? kEntered : kOpen;
-          cell.text.clear();
-          for (int d = 1; d <= 9; ++d)
-            if (pos.value[c] == d || (!pos.value[c] && (pos.lists[c] >> (d - 1) & 1))) cell.text += char('0' + d);
-        }
-        game.RecountDigits();
-        // Through None and back to All: the board redraws from the new lists.
-        window.findChild<QRadioButton*>("rb_none")->click();
-        window.findChild<QRadioButton*>("rb_all")->click();
-        // The X-Wing's digit chosen: its placed cells light up too.
-        window.findChild<QToolButton*>(QStringLiteral("disnote%1").arg(e.eliminations.front().digit))->click();
-        // The clue first, then the whole step with its frames.
-        window.findChild<QAction*>("ExplainNextStep1")->trigger();
-        window.findChild<QAction*>("ExplainNextStep1")->trigger();
-        return Save(window, path);
-      }
-      for (const auto& pl : e.placements) {
-        pos.value[pl.cell] = static_cast<std::uint8_t>(pl.digit);
-        for (int q : PeersOf(pl.cell)) pos.lists[q] &= ~(1u << (pl.digit - 1));
-      }
-      for (const auto& el : e.eliminations) pos.lists[el.cell] &= ~(1u << (el.digit - 1));
-    }
+    if (!WalkTo(window, [](const Explanation& x) { return x.technique == Technique::kXWing; }, &e)) continue;
+    window.findChild<QToolButton*>(QStringLiteral("disnote%1").arg(e.eliminations.front().digit))->click();
+    return ExplainAndSave(window, path);
   }
   std::fprintf(stderr, "screenshot: no X-Wing found\n");
   return false;
 }
 
-// The first position of the hardest sample, walked by the easiest steps,
-// whose next step is a forcing chain short enough to read in the status bar:
-// F4 twice shows it with its frames.
+// The first position of the hardest sample whose walk reaches a forcing
+// chain short enough to read in the status bar.
 bool DrawForcingChain(tessel::ui::TForm1& window, const QString& path) {
   using namespace tessel;
   QFile sample(QStringLiteral("tests/data/puzzles/hardest.txt"));
@@ -140,45 +156,22 @@ bool DrawForcingChain(tessel::ui::TForm1& window, const QString& path) {
     std::fprintf(stderr, "screenshot: run from the source folder (tests/data/puzzles/hardest.txt)\n");
     return false;
   }
+  const auto shortForcing = [](const Explanation& x) {
+    const bool forcing = x.technique == Technique::kCellForcingChain ||
+                         x.technique == Technique::kRegionForcingChain ||
+                         x.technique == Technique::kDynamicForcingChain;
+    return forcing && x.sentence.size() <= 175;
+  };
   while (!sample.atEnd()) {
     const std::string puzzle = sample.readLine().left(81).toStdString();
     std::string solution;
     if (puzzle.size() != 81 || CountSolutions(puzzle, 2, &solution) != 1) continue;
     Board editor;
     LoadDigitString(puzzle, editor);
-    Game& game = window.game();
-    game.ImportPuzzle(editor, solution);
-    Position pos = PositionOf(game.board(), false);
-    for (int c = 0; c < kCells; ++c)
-      if (!pos.value[c]) pos.lists[c] = 0x1FF;
-    for (int steps = 0; steps < 200; ++steps) {
-      const Explanation e = Explain(pos, solution, {.uniqueKnown = true});
-      if (e.kind != ExplainKind::kPlace && e.kind != ExplainKind::kEliminate) break;
-      const bool forcing = e.technique == Technique::kCellForcingChain ||
-                           e.technique == Technique::kRegionForcingChain ||
-                           e.technique == Technique::kDynamicForcingChain;
-      if (forcing && e.sentence.size() <= 175) {
-        for (int c = 0; c < kCells; ++c) {
-          Cell& cell = game.board()[c];
-          if (cell.state == kGiven) continue;
-          cell.state = pos.value[c] ? kEntered : kOpen;
-          cell.text.clear();
-          for (int d = 1; d <= 9; ++d)
-            if (pos.value[c] == d || (!pos.value[c] && (pos.lists[c] >> (d - 1) & 1))) cell.text += char('0' + d);
-        }
-        game.RecountDigits();
-        window.Refresh();
-        window.findChild<QRadioButton*>("rb_all")->click();
-        window.findChild<QAction*>("ExplainNextStep1")->trigger();
-        window.findChild<QAction*>("ExplainNextStep1")->trigger();
-        return Save(window, path);
-      }
-      for (const auto& pl : e.placements) {
-        pos.value[pl.cell] = static_cast<std::uint8_t>(pl.digit);
-        for (int q : PeersOf(pl.cell)) pos.lists[q] &= ~(1u << (pl.digit - 1));
-      }
-      for (const auto& el : e.eliminations) pos.lists[el.cell] &= ~(1u << (el.digit - 1));
-    }
+    window.game().ImportPuzzle(editor, solution);
+    window.Refresh();
+    Explanation e;
+    if (WalkTo(window, shortForcing, &e)) return ExplainAndSave(window, path);
   }
   std::fprintf(stderr, "screenshot: no short forcing chain found\n");
   return false;
