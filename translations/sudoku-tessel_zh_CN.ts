@@ -108,451 +108,451 @@
     <name>Explain</name>
     <message>
         <source>row {0}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}行</translation>
     </message>
     <message>
         <source>column {0}</source>
-        <translation type="unfinished"></translation>
+        <translation>第{0}列</translation>
     </message>
     <message>
         <source>box {0}</source>
-        <translation type="unfinished"></translation>
+        <translation>第{0}宫</translation>
     </message>
     <message>
         <source>rows {0}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}行</translation>
     </message>
     <message>
         <source>columns {0}</source>
-        <translation type="unfinished"></translation>
+        <translation>第{0}列</translation>
     </message>
     <message>
         <source>remove {0}</source>
-        <translation type="unfinished"></translation>
+        <translation>删去{0}</translation>
     </message>
     <message>
         <source>{0} from {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}中的{0}</translation>
     </message>
     <message>
         <source>{0} in {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}中的{0}</translation>
     </message>
     <message>
         <source>Full house: {0} is the last open cell of {1}, so it takes {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>最后一格：{0}是{1}仅剩的空格，所以填{2}。</translation>
     </message>
     <message>
         <source>Hidden single: in {0} the {1} fits only in {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>隐性唯一数：{0}中的{1}只能填在{2}。</translation>
     </message>
     <message>
         <source>Naked single: {0} can hold only {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>显性唯一数：{0}只能填{1}。</translation>
     </message>
     <message>
         <source>Pointing: in {0} the {1} lies only in {2}, so {3}.</source>
-        <translation type="unfinished"></translation>
+        <translation>区块摒除（指向）：{0}中的{1}只在{2}内，所以{3}。</translation>
     </message>
     <message>
         <source>Claiming: in {0} the {1} lies only in {2}, so {3}.</source>
-        <translation type="unfinished"></translation>
+        <translation>区块摒除（声明）：{0}中的{1}只在{2}内，所以{3}。</translation>
     </message>
     <message>
         <source>{0} on {1} in {2}, {3}: {4}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}：{2}中的{1}都只出现在{3}，所以{4}。</translation>
     </message>
     <message>
         <source>{0} ({1}): {2}; {3}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}（{1}）：{2}；{3}。</translation>
     </message>
     <message>
         <source>Look at {0}: one cell is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>观察{0}：只剩一个空格。</translation>
     </message>
     <message>
         <source>Look for a hidden single in {0}.</source>
-        <translation type="unfinished"></translation>
+        <translation>在{0}中寻找隐性唯一数。</translation>
     </message>
     <message>
         <source>Look for a naked single in {0}.</source>
-        <translation type="unfinished"></translation>
+        <translation>在{0}中寻找显性唯一数。</translation>
     </message>
     <message>
         <source>Look at the {0}s in {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>观察{1}中的数字{0}。</translation>
     </message>
     <message>
         <source>There is a {0} in {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}中有一个{0}。</translation>
     </message>
     <message>
         <source>There is {0} on {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>数字{1}存在{0}。</translation>
     </message>
     <message>
         <source>There is {0} through {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>存在一条经过{1}的{0}。</translation>
     </message>
     <message>
         <source>There is {0}.</source>
-        <translation type="unfinished"></translation>
+        <translation>盘面上存在{0}。</translation>
     </message>
     <message>
         <source>Try each digit of {0}: they all lead to the same result.</source>
-        <translation type="unfinished"></translation>
+        <translation>逐一尝试{0}的每个候选数：它们都会得出同一个结果。</translation>
     </message>
     <message>
         <source>Try each place for {0} in {1}: they all lead to the same result.</source>
-        <translation type="unfinished"></translation>
+        <translation>逐一尝试{0}在{1}中的每个位置：它们都会得出同一个结果。</translation>
     </message>
     <message>
         <source>Suppose {0} and follow what it forces.</source>
-        <translation type="unfinished"></translation>
+        <translation>假设{0}，顺着它引出的结论推下去。</translation>
     </message>
     <message>
         <source>{0} is {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}为{1}</translation>
     </message>
     <message>
         <source>{0} is not {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}不为{1}</translation>
     </message>
     <message>
         <source>{1} is in {0}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}在{0}中</translation>
     </message>
     <message>
         <source>{0} are not {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}都不为{1}</translation>
     </message>
     <message>
         <source>{0} can hold no digit</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}无数可填</translation>
     </message>
     <message>
         <source>{0} has no place for {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}中的{1}无处可填</translation>
     </message>
     <message>
         <source>{0} (by {1})</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}（依据{1}）</translation>
     </message>
     <message>
         <source>{0}, as the {1}s of {2} now lie in {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}，因为此时{2}中的{1}都在{3}内</translation>
     </message>
     <message>
         <source>{0}, as {1} now hold only {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}，因为此时{1}只剩{2}</translation>
     </message>
     <message>
         <source>{0}, as {1} of {2} now fit only in {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}，因为此时{2}中的{1}只能填在{3}</translation>
     </message>
     <message>
         <source>{0} ({1})</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}（{1}）</translation>
     </message>
     <message>
         <source>if {0}, then {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>若{0}，则{1}</translation>
     </message>
     <message>
         <source>{0}, so {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}，于是{1}</translation>
     </message>
     <message>
         <source>{0} cannot be {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}不能为{1}</translation>
     </message>
     <message>
         <source>{0} must be {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}必为{1}</translation>
     </message>
     <message>
         <source>{0} on {1}: {2}. So {3}; {4}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}（数字{1}）：{2}。所以{3}；{4}。</translation>
     </message>
     <message>
         <source>{0} on {1}: {2}. So {3}; chains like it {4}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}（数字{1}）：{2}。所以{3}；同类的链可以{4}。</translation>
     </message>
     <message>
         <source>{0}: {2}. So {3}; {4}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}：{2}。所以{3}；{4}。</translation>
     </message>
     <message>
         <source>{0}: {2}. So {3}; chains like it {4}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}：{2}。所以{3}；同类的链可以{4}。</translation>
     </message>
     <message>
         <source>{0}: {1}. So {2}; {3}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}：{1}。所以{2}；{3}。</translation>
     </message>
     <message>
         <source>{0}: {1}; and {2}. Both cannot hold, so {3}; {4}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}：{1}；而{2}。两者不能同时成立，所以{3}；{4}。</translation>
     </message>
     <message>
         <source>{0}: {1}. Either way {2}; {3}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}：{1}。无论哪种情况，都得出{2}；{3}。</translation>
     </message>
     <message>
         <source>{0} holds {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}只能为{1}</translation>
     </message>
     <message>
         <source>the {0} of {1} goes in {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}中的{0}只能填在{2}</translation>
     </message>
     <message>
         <source>XY-Wing: the pivot {0} holds {1} or {2}. If it is {1}, {3} is {4}; if it is {2}, {5} is {4}. Either way {6} cannot be {4}; {7}.</source>
-        <translation type="unfinished"></translation>
+        <translation>XY翼：枢纽格{0}只能为{1}或{2}。若它为{1}，则{3}为{4}；若它为{2}，则{5}为{4}。无论哪种情况，{6}都不能为{4}；{7}。</translation>
     </message>
     <message>
         <source>XYZ-Wing: {0} holds {1}, {2} holds {3} and {4} holds {5}: one of the three is {6}, so a cell that sees all three cannot be {6}; {8}.</source>
-        <translation type="unfinished"></translation>
+        <translation>XYZ翼：{0}只能为{1}，{2}只能为{3}，{4}只能为{5}：三格中必有一格为{6}，所以能同时看到这三格的格子不能为{6}；{8}。</translation>
     </message>
     <message>
         <source>W-Wing: {0} and {1} both hold only {2} or {3}, and the {2} of {4} is in {5} or {6}, which see them. So one of {0} and {1} is {3}; {7}.</source>
-        <translation type="unfinished"></translation>
+        <translation>W翼：{0}和{1}都只能为{2}或{3}，而{4}中的{2}只在{5}或{6}，这两格分别看到它们。所以{0}和{1}中必有一格为{3}；{7}。</translation>
     </message>
     <message>
         <source>Unique rectangle on {0} and {1} in {2}: if these cells held only {0} and {1}, the two digits could swap and the puzzle would have two solutions. </source>
-        <translation type="unfinished"></translation>
+        <translation>唯一矩形（数字{0}和{1}，位于{2}）：若这些格只有{0}和{1}两个候选数，这两个数就可以互换，题目将有两个解。</translation>
     </message>
     <message>
         <source>So {0} holds another digit; {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>所以{0}必为其他数字；{1}。</translation>
     </message>
     <message>
         <source>So {0} is {1}; {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>所以{0}中必有一格为{1}；{2}。</translation>
     </message>
     <message>
         <source>So {0} holds {1}, and with {2} they make a naked set of {3} in {4}; {5}.</source>
-        <translation type="unfinished"></translation>
+        <translation>所以{0}中必有{1}，它们合起来与{2}在{4}中构成显性数组（{3}）；{5}。</translation>
     </message>
     <message>
         <source>The {0} of {1} is in {2} or {3}, so neither can be {4}; {5}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}中的{0}只在{2}或{3}，所以这两格都不能为{4}；{5}。</translation>
     </message>
     <message>
         <source>If {0} were {1}, the {2}s of its row and column would go to {3} and {4} and close the swap; {5}.</source>
-        <translation type="unfinished"></translation>
+        <translation>若{0}为{1}，它所在行和列中的{2}就只能填在{3}和{4}，构成可以互换的矩形；{5}。</translation>
     </message>
     <message>
         <source>BUG+1: every open cell but {0} holds two candidates. Unless {0} is {1}, every digit would have two places in each house and the puzzle two solutions. So {0} is {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>全双值坟墓+1：除{0}外，每个空格都只有两个候选数。除非{0}为{1}，否则每个数字在每行、每列和每宫中都有两个位置，题目将有两个解。所以{0}为{1}。</translation>
     </message>
     <message>
         <source>Unique loop on {0} and {1} through {2}: if these cells held only {0} and {1}, the two digits could swap around the loop and the puzzle would have two solutions. </source>
-        <translation type="unfinished"></translation>
+        <translation>唯一环（数字{0}和{1}，经过{2}）：若这些格只有{0}和{1}两个候选数，这两个数就可以沿环互换，题目将有两个解。</translation>
     </message>
     <message>
         <source>BUG: only {0} hold more than two candidates. Without {1}, every open cell would hold two and every digit two places in each house, and the puzzle could not have one solution. </source>
-        <translation type="unfinished"></translation>
+        <translation>全双值坟墓：只有{0}的候选数多于两个。若没有{1}，每个空格都将只有两个候选数，每个数字在每行、每列和每宫中都将有两个位置，题目就不可能只有一个解。</translation>
     </message>
     <message>
         <source>So {0} is {1}, and a cell that sees them all cannot be {1}; {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>所以{0}中必有一格为{1}，能看到它们全部的格子不能为{1}；{2}。</translation>
     </message>
     <message>
         <source>So {0}, and with {1} they make a naked set of {2} in {3}; {4}.</source>
-        <translation type="unfinished"></translation>
+        <translation>所以{0}，这些格与{1}在{3}中构成显性数组（{2}）；{4}。</translation>
     </message>
     <message>
         <source>So {0}; the {1} of {2} is in one of them, so the other is {1}, and neither can hold its other digit; {3}.</source>
-        <translation type="unfinished"></translation>
+        <translation>所以{0}；而{2}中的{1}必在这两格之一，因此另一格为{1}，两格都不能为各自剩下的那个数字；{3}。</translation>
     </message>
     <message>
         <source>{0} on {1}: in {2} the {1} is in {3} or {4}, and in {5} in {6} or {7}. {4} and {7} share {8}, so they are not both {1}, and {3} or {6} is: a cell that sees both cannot be {1}; {9}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}（数字{1}）：{2}中的{1}只在{3}或{4}，{5}中的{1}只在{6}或{7}。{4}和{7}同在{8}，不能都为{1}，所以{3}或{6}中必有一格为{1}：能同时看到这两格的格子不能为{1}；{9}。</translation>
     </message>
     <message>
         <source>Empty rectangle on {0}: in {1} the {0}s, at {9}, lie in {2} or {3}, and in {4} the {0} is in {5} or {6}. If {7} were {0}, {6} would not be, so {5} would, and {1} would have no place left for it; {8}.</source>
-        <translation type="unfinished"></translation>
+        <translation>空矩形（数字{0}）：{1}中的{0}（位于{9}）都在{2}或{3}上，{4}中的{0}只在{5}或{6}。若{7}为{0}，则{6}不为{0}，于是{5}为{0}，{1}中就没有位置留给{0}了；{8}。</translation>
     </message>
     <message>
         <source>Remote pairs on {0} and {1}: {2} hold only {0} or {1}, each seeing the next, so they take the two digits in turn: {3} hold one, {4} the other. A cell that sees one of each holds neither; {6}.</source>
-        <translation type="unfinished"></translation>
+        <translation>远程数对（数字{0}和{1}）：{2}都只能为{0}或{1}，且每格都能看到下一格，所以它们轮流取这两个数：{3}为其中一个，{4}为另一个。能同时看到两组中各一格的格子两个数都不能填；{6}。</translation>
     </message>
     <message>
         <source>Simple colouring on {0}: following the houses where {0} has only two places, {1} take one colour and {2} the other, and one colour holds the {0}s. A cell that sees both colours cannot be {0}; {4}.</source>
-        <translation type="unfinished"></translation>
+        <translation>简单染色（数字{0}）：在{0}只有两处可填的区域之间依次染色，{1}为一种颜色，{2}为另一种，所有的{0}都在其中一种颜色上。能同时看到两种颜色的格子不能为{0}；{4}。</translation>
     </message>
     <message>
         <source>Simple colouring on {0}: following the houses where {0} has only two places, {1} take one colour and {2} the other, and one colour holds the {0}s. {3} and {4} share a colour and see each other, so that colour is false; {5}.</source>
-        <translation type="unfinished"></translation>
+        <translation>简单染色（数字{0}）：在{0}只有两处可填的区域之间依次染色，{1}为一种颜色，{2}为另一种，所有的{0}都在其中一种颜色上。{3}和{4}同色且互相看到，所以这种颜色为假；{5}。</translation>
     </message>
     <message>
         <source>{0} on {1}: in {2} the {1} lies in {3}, at {7}, but for the fin {4}. If {4} is not {1}, the fish takes {1} from the rest of {3}; if it is, {1} goes from the cells that see it. A cell in both cases cannot be {1}; {6}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}（数字{1}）：{2}中的{1}除鳍{4}外都在{3}上（位于{7}）。若{4}不为{1}，鱼会删去{3}其余格中的{1}；若{4}为{1}，能看到它的格子都不能为{1}。两种情况下都被排除的格子不能为{1}；{6}。</translation>
     </message>
     <message>
         <source>{0} on {1}: in {2} the {1} lies in {3}, at {7}, but for the fins {4}. If none of them is {1}, the fish takes {1} from the rest of {3}; if one is, {1} goes from the cells that see them all. A cell in both cases cannot be {1}; {6}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}（数字{1}）：{2}中的{1}除鳍{4}外都在{3}上（位于{7}）。若这些鳍都不为{1}，鱼会删去{3}其余格中的{1}；若有一个鳍为{1}，能看到所有鳍的格子都不能为{1}。两种情况下都被排除的格子不能为{1}；{6}。</translation>
     </message>
     <message>
         <source>Aligned pair exclusion: if {0} were {1}, {2} could take none of {3}: {4}. So {0} cannot be {1}; {5}.</source>
-        <translation type="unfinished"></translation>
+        <translation>对齐数对排除：若{0}为{1}，{2}的{3}都不能填：{4}。所以{0}不能为{1}；{5}。</translation>
     </message>
     <message>
         <source>not {0}, which {1} would hold</source>
-        <translation type="unfinished"></translation>
+        <translation>不能填{0}，因为{1}已是{0}</translation>
     </message>
     <message>
         <source>not {0}, or {1}, which holds only {2} and {0}, would be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>不能填{0}，否则只有{2}和{0}的{1}将无数可填</translation>
     </message>
     <message>
         <source>ALS-XZ: the sets {0} ({1}) and {2} ({3}) each have one digit more than cells. Their {4}s see each other, so one of them goes without {4} and holds all its other digits. </source>
-        <translation type="unfinished"></translation>
+        <translation>ALS-XZ：待定数组{0}（{1}）和{2}（{3}）的数字都比格子多一个。两组中的{4}互相看到，所以必有一组不含{4}，这一组就要填满其余所有数字。</translation>
     </message>
     <message>
         <source>ALS-XY-Wing: the sets {0} ({1}), {2} ({3}) and {4} ({5}) each have one digit more than cells. The last holds {6} or {7}: with {6} there the first goes without {6}, with {7} the second goes without {7}, and a set without one of its digits holds all the others. </source>
-        <translation type="unfinished"></translation>
+        <translation>ALS-XY翼：待定数组{0}（{1}）、{2}（{3}）和{4}（{5}）的数字都比格子多一个。最后一组中必有{6}或{7}：有{6}时第一组不含{6}，有{7}时第二组不含{7}，而缺少一个数字的数组要填满其余所有数字。</translation>
     </message>
     <message>
         <source>So the {0} is in one of the sets, and a cell that sees every {0} of both cannot be {0}; {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>所以{0}必在其中一组中，能看到两组中所有{0}的格子不能为{0}；{1}。</translation>
     </message>
     <message>
         <source>So the {0} is in one of the first two sets, and a cell that sees every {0} of both cannot be {0}; {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>所以{0}必在前两组之一中，能看到这两组中所有{0}的格子不能为{0}；{1}。</translation>
     </message>
     <message>
         <source>So each of {0} is in one of the sets, and a cell that sees every one of that digit in both cannot hold it; {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>所以{0}中的每个数字都必在其中一组中，能看到两组中该数字所有位置的格子不能填它；{1}。</translation>
     </message>
     <message>
         <source>So each of {0} is in one of the first two sets, and a cell that sees every one of that digit in both cannot hold it; {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>所以{0}中的每个数字都必在前两组之一中，能看到这两组中该数字所有位置的格子不能填它；{1}。</translation>
     </message>
     <message>
         <source>Sue de Coq: where {0} meets {1}, {2} hold {3}. With {4} ({5}) of {1} and {6} ({7}) of {0}, these {8} cells hold {8} different digits, every one of {9}, so {10}; {11}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sue de Coq：在{0}与{1}的交汇处，{2}含有{3}。加上{1}中的{4}（{5}）和{0}中的{6}（{7}），这{8}格恰好填{8}个不同的数字，正好是{9}，所以{10}都应排除；{11}。</translation>
     </message>
     <message>
         <source>no other cell of {0} can hold {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}其他格中的{1}</translation>
     </message>
     <message>
         <source>no other cell of either can hold {0}</source>
-        <translation type="unfinished"></translation>
+        <translation>两个区域其他格中的{0}</translation>
     </message>
     <message>
         <source>There is a unique loop on {0}.</source>
-        <translation type="unfinished"></translation>
+        <translation>数字{0}存在唯一环。</translation>
     </message>
     <message>
         <source>Look at the cells with more than two candidates.</source>
-        <translation type="unfinished"></translation>
+        <translation>观察候选数多于两个的格子。</translation>
     </message>
     <message>
         <source>Try the digits {0} and {1} could take together.</source>
-        <translation type="unfinished"></translation>
+        <translation>逐一尝试{0}和{1}可以同时取的数字组合。</translation>
     </message>
     <message>
         <source>Look for two almost locked sets linked by {0}.</source>
-        <translation type="unfinished"></translation>
+        <translation>寻找两个通过{0}相连的待定数组。</translation>
     </message>
     <message>
         <source>Look for three almost locked sets linked by {0} and {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>寻找三个通过{0}和{1}相连的待定数组。</translation>
     </message>
     <message>
         <source>Look where {0} meets {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>观察{0}与{1}的交汇处。</translation>
     </message>
     <message>
         <source>There are remote pairs on {0}.</source>
-        <translation type="unfinished"></translation>
+        <translation>数字{0}存在远程数对。</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation>和</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation>或</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>；</translation>
     </message>
     <message>
         <source>. </source>
-        <translation type="unfinished"></translation>
+        <translation>。</translation>
     </message>
     <message>
         <source>one pincer holds the digit</source>
-        <translation type="unfinished"></translation>
+        <translation>两个翼格中必有一个为该数字</translation>
     </message>
     <message>
         <source>one of the pair holds the digit</source>
-        <translation type="unfinished"></translation>
+        <translation>这两格中必有一格为该数字</translation>
     </message>
     <message>
         <source>one end holds the digit</source>
-        <translation type="unfinished"></translation>
+        <translation>两端中必有一端为该数字</translation>
     </message>
     <message>
         <source>one colour holds the digit</source>
-        <translation type="unfinished"></translation>
+        <translation>两种颜色中必有一种为该数字</translation>
     </message>
     <message>
         <source>the fish or its fin holds the digit</source>
-        <translation type="unfinished"></translation>
+        <translation>该数字必在鱼身或鳍中</translation>
     </message>
     <message>
         <source>each removed candidate leads to its own removal</source>
-        <translation type="unfinished"></translation>
+        <translation>每个被删的候选数若成立，都会导致它自身被删去</translation>
     </message>
     <message>
         <source>{0} takes {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>在{0}填入{1}</translation>
     </message>
     <message>
         <source>an {0}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}</translation>
     </message>
     <message>
         <source>a {0}</source>
-        <translation type="unfinished"></translation>
+        <translation>{0}</translation>
     </message>
     <message>
         <source>a unique rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>唯一矩形</translation>
     </message>
     <message>
         <source>Some digits are wrong: Check Error shows them.</source>
-        <translation type="unfinished"></translation>
+        <translation>有些数字填错了：用“检查错误”可以看到它们。</translation>
     </message>
     <message>
         <source>The puzzle is solved.</source>
-        <translation type="unfinished"></translation>
+        <translation>题目已经完成。</translation>
     </message>
     <message>
         <source>No puzzle on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>盘面上没有题目。</translation>
     </message>
     <message>
         <source>No step: some cell or digit has no place left.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法推进：某个格子已无数可填，或某个数字已无处可填。</translation>
     </message>
     <message>
         <source>Search stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索已停止。</translation>
     </message>
     <message>
         <source>No step found: this position needs more than the techniques I know.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到下一步：这个盘面需要我尚未掌握的技巧。</translation>
     </message>
 </context>
 <context>
@@ -705,219 +705,219 @@
     <name>Technique</name>
     <message>
         <source>Full House</source>
-        <translation type="unfinished"></translation>
+        <translation>最后一格</translation>
     </message>
     <message>
         <source>Hidden Single (box)</source>
-        <translation type="unfinished"></translation>
+        <translation>隐性唯一数（宫）</translation>
     </message>
     <message>
         <source>Hidden Single (line)</source>
-        <translation type="unfinished"></translation>
+        <translation>隐性唯一数（行列）</translation>
     </message>
     <message>
         <source>Naked Single</source>
-        <translation type="unfinished"></translation>
+        <translation>显性唯一数</translation>
     </message>
     <message>
         <source>Pointing</source>
-        <translation type="unfinished"></translation>
+        <translation>区块摒除（指向）</translation>
     </message>
     <message>
         <source>Claiming</source>
-        <translation type="unfinished"></translation>
+        <translation>区块摒除（声明）</translation>
     </message>
     <message>
         <source>Naked Pair</source>
-        <translation type="unfinished"></translation>
+        <translation>显性数对</translation>
     </message>
     <message>
         <source>Hidden Pair</source>
-        <translation type="unfinished"></translation>
+        <translation>隐性数对</translation>
     </message>
     <message>
         <source>Naked Triple</source>
-        <translation type="unfinished"></translation>
+        <translation>显性三数组</translation>
     </message>
     <message>
         <source>Hidden Triple</source>
-        <translation type="unfinished"></translation>
+        <translation>隐性三数组</translation>
     </message>
     <message>
         <source>Naked Quad</source>
-        <translation type="unfinished"></translation>
+        <translation>显性四数组</translation>
     </message>
     <message>
         <source>Hidden Quad</source>
-        <translation type="unfinished"></translation>
+        <translation>隐性四数组</translation>
     </message>
     <message>
         <source>X-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>X翼</translation>
     </message>
     <message>
         <source>Swordfish</source>
-        <translation type="unfinished"></translation>
+        <translation>剑鱼</translation>
     </message>
     <message>
         <source>Skyscraper</source>
-        <translation type="unfinished"></translation>
+        <translation>摩天楼</translation>
     </message>
     <message>
         <source>Two-String Kite</source>
-        <translation type="unfinished"></translation>
+        <translation>双线风筝</translation>
     </message>
     <message>
         <source>XY-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>XY翼</translation>
     </message>
     <message>
         <source>Empty Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>空矩形</translation>
     </message>
     <message>
         <source>XYZ-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>XYZ翼</translation>
     </message>
     <message>
         <source>Jellyfish</source>
-        <translation type="unfinished"></translation>
+        <translation>水母</translation>
     </message>
     <message>
         <source>W-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>W翼</translation>
     </message>
     <message>
         <source>Remote Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>远程数对</translation>
     </message>
     <message>
         <source>Simple Colouring</source>
-        <translation type="unfinished"></translation>
+        <translation>简单染色</translation>
     </message>
     <message>
         <source>Finned X-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>带鳍X翼</translation>
     </message>
     <message>
         <source>Finned Swordfish</source>
-        <translation type="unfinished"></translation>
+        <translation>带鳍剑鱼</translation>
     </message>
     <message>
         <source>Finned Jellyfish</source>
-        <translation type="unfinished"></translation>
+        <translation>带鳍水母</translation>
     </message>
     <message>
         <source>X-Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>X链</translation>
     </message>
     <message>
         <source>XY-Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>XY链</translation>
     </message>
     <message>
         <source>AIC</source>
-        <translation type="unfinished"></translation>
+        <translation>交替推理链</translation>
     </message>
     <message>
         <source>Grouped X-Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>分组X链</translation>
     </message>
     <message>
         <source>Grouped AIC</source>
-        <translation type="unfinished"></translation>
+        <translation>分组交替推理链</translation>
     </message>
     <message>
         <source>Unique Rectangle (type 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>唯一矩形（类型1）</translation>
     </message>
     <message>
         <source>Unique Rectangle (type 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>唯一矩形（类型2）</translation>
     </message>
     <message>
         <source>Unique Rectangle (type 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>唯一矩形（类型3）</translation>
     </message>
     <message>
         <source>Unique Rectangle (type 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>唯一矩形（类型4）</translation>
     </message>
     <message>
         <source>Hidden Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>隐性唯一矩形</translation>
     </message>
     <message>
         <source>Unique Loop (type 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>唯一环（类型1）</translation>
     </message>
     <message>
         <source>Unique Loop (type 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>唯一环（类型2）</translation>
     </message>
     <message>
         <source>Unique Loop (type 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>唯一环（类型3）</translation>
     </message>
     <message>
         <source>Unique Loop (type 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>唯一环（类型4）</translation>
     </message>
     <message>
         <source>BUG+1</source>
-        <translation type="unfinished"></translation>
+        <translation>全双值坟墓+1</translation>
     </message>
     <message>
         <source>BUG (type 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>全双值坟墓（类型2）</translation>
     </message>
     <message>
         <source>BUG (type 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>全双值坟墓（类型3）</translation>
     </message>
     <message>
         <source>BUG (type 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>全双值坟墓（类型4）</translation>
     </message>
     <message>
         <source>Aligned Pair Exclusion</source>
-        <translation type="unfinished"></translation>
+        <translation>对齐数对排除</translation>
     </message>
     <message>
         <source>ALS-XZ</source>
-        <translation type="unfinished"></translation>
+        <translation>ALS-XZ</translation>
     </message>
     <message>
         <source>ALS-XY-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>ALS-XY翼</translation>
     </message>
     <message>
         <source>Sue de Coq</source>
-        <translation type="unfinished"></translation>
+        <translation>Sue de Coq</translation>
     </message>
     <message>
         <source>Nishio Forcing Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Nishio强制链</translation>
     </message>
     <message>
         <source>Cell Forcing Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>单元格强制链</translation>
     </message>
     <message>
         <source>Region Forcing Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>区域强制链</translation>
     </message>
     <message>
         <source>Dynamic Forcing Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>动态强制链</translation>
     </message>
     <message>
         <source>Forcing Net</source>
-        <translation type="unfinished"></translation>
+        <translation>强制网</translation>
     </message>
     <message>
         <source>Nested Forcing Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>嵌套强制链</translation>
     </message>
 </context>
 <context>
