@@ -554,6 +554,30 @@
         <source>No step found: this position needs more than the techniques I know.</source>
         <translation>找不到下一步：这个盘面需要我尚未掌握的技巧。</translation>
     </message>
+    <message>
+        <source>Naked pair {0} in {1}: no other cell of {2} can hold {3}; {4}.</source>
+        <translation>显性数对{0}位于{1}：{2}的其他格都不能为{3}；{4}。</translation>
+    </message>
+    <message>
+        <source>Naked triple {0} in {1}: no other cell of {2} can hold {3}; {4}.</source>
+        <translation>显性三数组{0}位于{1}：{2}的其他格都不能为{3}；{4}。</translation>
+    </message>
+    <message>
+        <source>Naked quad {0} in {1}: no other cell of {2} can hold {3}; {4}.</source>
+        <translation>显性四数组{0}位于{1}：{2}的其他格都不能为{3}；{4}。</translation>
+    </message>
+    <message>
+        <source>Hidden pair {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.</source>
+        <translation>{1}中的隐性数对{0}：这些数字只能填在{2}，所以这些格不能再填其他数字；{3}。</translation>
+    </message>
+    <message>
+        <source>Hidden triple {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.</source>
+        <translation>{1}中的隐性三数组{0}：这些数字只能填在{2}，所以这些格不能再填其他数字；{3}。</translation>
+    </message>
+    <message>
+        <source>Hidden quad {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.</source>
+        <translation>{1}中的隐性四数组{0}：这些数字只能填在{2}，所以这些格不能再填其他数字；{3}。</translation>
+    </message>
 </context>
 <context>
     <name>Level</name>

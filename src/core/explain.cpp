@@ -32,13 +32,13 @@ constexpr const char* kNakedSingle = TEXT_IN("Explain", "Naked single: {0} can h
 constexpr const char* kPointing = TEXT_IN("Explain", "Pointing: in {0} the {1} lies only in {2}, so {3}.");
 constexpr const char* kClaiming = TEXT_IN("Explain", "Claiming: in {0} the {1} lies only in {2}, so {3}.");
 constexpr const char* kNakedSubset[] = {
-    "Naked pair {0} in {1}: no other cell of {2} can hold {3}; {4}.",
-    "Naked triple {0} in {1}: no other cell of {2} can hold {3}; {4}.",
-    "Naked quad {0} in {1}: no other cell of {2} can hold {3}; {4}."};
+    TEXT_IN("Explain", "Naked pair {0} in {1}: no other cell of {2} can hold {3}; {4}."),
+    TEXT_IN("Explain", "Naked triple {0} in {1}: no other cell of {2} can hold {3}; {4}."),
+    TEXT_IN("Explain", "Naked quad {0} in {1}: no other cell of {2} can hold {3}; {4}.")};
 constexpr const char* kHiddenSubset[] = {
-    "Hidden pair {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.",
-    "Hidden triple {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.",
-    "Hidden quad {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}."};
+    TEXT_IN("Explain", "Hidden pair {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}."),
+    TEXT_IN("Explain", "Hidden triple {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}."),
+    TEXT_IN("Explain", "Hidden quad {0} in {1}: they fit only in {2}, so those cells hold nothing else; {3}.")};
 constexpr const char* kFish = TEXT_IN("Explain", "{0} on {1} in {2}, {3}: {4}.");
 constexpr const char* kGeneric = TEXT_IN("Explain", "{0} ({1}): {2}; {3}.");
 // clues
@@ -1183,7 +1183,7 @@ std::string Clue(const Scene& s) {
       return Format(say::kClueLoop, {DigitsAnd(st.digits)});
     case T::kBugType2:
     case T::kBugType3:
-    case T::kBugType4: return say::kClueBug;
+    case T::kBugType4: return Translate("Explain", say::kClueBug);
     case T::kRemotePairs: return Format(say::kClueRemote, {DigitsAnd(st.digits)});
     case T::kAlignedPairExclusion:
       if (st.groups.empty() || st.groups[0].size() != 2) break;
@@ -1270,6 +1270,7 @@ Explanation Explain(const Position& position, std::string_view solution, const E
   for (int c = 0; c < kCells; ++c)
     if (position.value[c]) p.Place(c, position.value[c]);
   if (p.OpenCount() == 0) {
+    e.solved = true;
     e.sentence = Translate("Explain", "The puzzle is solved.");
     return e;
   }
@@ -1464,7 +1465,7 @@ std::vector<std::string> ExplainWalk(std::string_view line) {
   for (;;) {
     const Explanation e = Explain(pos, b->solution, ExplainOptions{b->unique, nullptr});
     const bool step = e.kind == ExplainKind::kPlace || e.kind == ExplainKind::kEliminate;
-    if (!step && e.kind == ExplainKind::kNone && !out.empty() && e.sentence == "The puzzle is solved.") break;
+    if (!step && e.kind == ExplainKind::kNone && !out.empty() && e.solved) break;
     out.push_back(Answer(e));
     if (!step) break;
     for (const auto& pl : e.placements) {

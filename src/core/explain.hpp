@@ -40,6 +40,7 @@ struct Explanation {
   std::string clue;          // a first hint: "Look for a hidden single in box 3."
   std::string sentence;      // the whole step
   bool cancelled = false;    // the search was stopped (kind kNone)
+  bool solved = false;       // no open cell is left (kind kNone)
 };
 
 struct ExplainOptions {
