@@ -760,8 +760,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 // --- Commands of later changes ---
 
 void TForm1::ExplainNextStep() {
+  // A third F4 on a long step that the status bar had to shorten shows it whole.
+  const bool shownWhole = game_.explanationFramed() && hintText_ == explainedHint_;
   if (const auto job = game_.NextExplainStage()) {
     SearchStep(*job, false);
+    return;
+  }
+  if (shownWhole && !sb1->toolTip().isEmpty()) {
+    prompts_.Notice(this, explainedHint_);
     return;
   }
   Refresh();

@@ -27,6 +27,8 @@ TEST_F(FormTest, F4ExplainsAndFramesAndAMoveClearsThem) {
   QTest::keyClick(&form(), Qt::Key_F4);
   EXPECT_EQ(form().HintText().toStdString(), e.sentence) << "then the whole step";
   EXPECT_GT(framed(), 0);
+  QTest::keyClick(&form(), Qt::Key_F4);
+  EXPECT_TRUE(prompts_.Notices().isEmpty()) << "a sentence that fits needs no box";
   EXPECT_TRUE(BoardImage(board()) == before && game().history().count() == steps) << "the game is left alone";
   // A hover hint covers the sentence only while the pointer is on the board.
   QEvent enter(QEvent::Enter);
