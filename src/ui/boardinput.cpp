@@ -9,6 +9,9 @@
 #include <QRadioButton>
 #include <QToolBar>
 
+#include <optional>
+#include <utility>
+
 #include "core/board.hpp"
 #include "core/play.hpp"
 #include "ui/mainwindow.hpp"
@@ -125,35 +128,39 @@ int DigitOf(const QKeyEvent& event) {
   return 0;
 }
 
+// The board key of Keyboard Play and its digit; none for other keys.
+std::optional<std::pair<BoardKey, int>> BoardKeyOf(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+  const bool ctrl = mods & Qt::ControlModifier, shift = mods & Qt::ShiftModifier;
+  switch (event.key()) {
+    case Qt::Key_Left: return std::pair{BoardKey::kLeft, 0};
+    case Qt::Key_Right: return std::pair{BoardKey::kRight, 0};
+    case Qt::Key_Up: return std::pair{BoardKey::kUp, 0};
+    case Qt::Key_Down: return std::pair{BoardKey::kDown, 0};
+    case Qt::Key_Home: return std::pair{ctrl ? BoardKey::kFirstCell : BoardKey::kRowStart, 0};
+    case Qt::Key_End: return std::pair{ctrl ? BoardKey::kLastCell : BoardKey::kRowEnd, 0};
+    case Qt::Key_Space: case Qt::Key_Return: case Qt::Key_Enter: return std::pair{BoardKey::kActivate, 0};
+    case Qt::Key_Delete: case Qt::Key_Backspace: return std::pair{BoardKey::kClear, 0};
+    case Qt::Key_Menu: return std::pair{BoardKey::kMenu, 0};
+    case Qt::Key_F10:
+      if (shift) return std::pair{BoardKey::kMenu, 0};
+      return std::nullopt;
+    default: {
+      const int digit = ctrl ? DigitOf(event) : 0;
+      if (digit == 0) return std::nullopt;
+      return std::pair{shift ? BoardKey::kStrikeCandidate : BoardKey::kCandidate, digit};
+    }
+  }
+}
+
 }  // namespace
 
 bool TForm1::BoardKeyDown(QKeyEvent* event) {
-  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-  const bool ctrl = mods & Qt::ControlModifier, shift = mods & Qt::ShiftModifier;
-  BoardKey key;
-  int digit = 0;
-  switch (event->key()) {
-    case Qt::Key_Left: key = BoardKey::kLeft; break;
-    case Qt::Key_Right: key = BoardKey::kRight; break;
-    case Qt::Key_Up: key = BoardKey::kUp; break;
-    case Qt::Key_Down: key = BoardKey::kDown; break;
-    case Qt::Key_Home: key = ctrl ? BoardKey::kFirstCell : BoardKey::kRowStart; break;
-    case Qt::Key_End: key = ctrl ? BoardKey::kLastCell : BoardKey::kRowEnd; break;
-    case Qt::Key_Space: case Qt::Key_Return: case Qt::Key_Enter: key = BoardKey::kActivate; break;
-    case Qt::Key_Delete: case Qt::Key_Backspace: key = BoardKey::kClear; break;
-    case Qt::Key_Menu: key = BoardKey::kMenu; break;
-    case Qt::Key_F10:
-      if (!shift) return false;
-      key = BoardKey::kMenu;
-      break;
-    default:
-      digit = ctrl ? DigitOf(*event) : 0;
-      if (digit == 0) return false;
-      key = shift ? BoardKey::kStrikeCandidate : BoardKey::kCandidate;
-  }
-  const PlayResult r = game_.KeyOn(key, digit, ColorGrid1->foregroundColor(), Look());
+  const auto key = BoardKeyOf(*event);
+  if (!key) return false;
+  const PlayResult r = game_.KeyOn(key->first, key->second, ColorGrid1->foregroundColor(), Look());
   const int row = RowOf(game_.cursor()), col = ColOf(game_.cursor());
-  if (key == BoardKey::kMenu) {
+  if (key->first == BoardKey::kMenu) {
     Refresh();
     menuAllowed_ = r.menu;
     if (r.menu) ppPopup(row, col, sd991->mapToGlobal(TPICSD33::CellRect(row, col).center()));

@@ -93,16 +93,79 @@ QPixmap SolvedBadge(qreal dpr) {
   return pm;
 }
 
-}  // namespace
+// A widget with its object name, by which tests and scripts find it.
+template <class W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
 
-// A search for the explained step, run on a thread of its own.
-struct TForm1::Search {
-  Game::ExplainJob job;
-  std::atomic<bool> cancel{false};
-  Explanation result;
-  std::unique_ptr<QThread> thread;
-  bool busy = false;  // the busy cursor is up
-};
+// The same hint in the status bar and as a tooltip.
+template <class W>
+W* Hinted(W* widget, const QString& hint) {
+  widget->setStatusTip(hint);
+  widget->setToolTip(hint);
+  return widget;
+}
+
+QToolBar* MakeToolBar(QWidget* client, const char* name, int top) {
+  auto* bar = Named(new QToolBar(client), name);
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setIconSize(QSize(20, 20));
+  bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  bar->setGeometry(0, top, TForm1::kClientWidth, kToolBarHeight);
+  return bar;
+}
+
+// The buttons take their command's object name; nullptr: a separator.
+void AddCommands(QToolBar* bar, std::initializer_list<QAction*> actions) {
+  for (QAction* a : actions) {
+    if (!a) {
+      bar->addSeparator();
+      continue;
+    }
+    bar->addAction(a);
+    if (QWidget* w = bar->widgetForAction(a)) w->setObjectName(a->objectName());
+  }
+}
+
+// A digit button of the side panel: flat, checkable, in a 3 x 3 grid.
+QToolButton* MakeDigitButton(QGroupBox* box, int d, const QString& hint) {
+  constexpr int kDigitW = 34, kDigitH = 26, kGap = 3;
+  const int gridLeft = (kSideWidth - 3 * kDigitW - 2 * kGap) / 2;
+  auto* b = new QToolButton(box);
+  b->setObjectName(QStringLiteral("disnote%1").arg(d));
+  b->setText(QString::number(d));
+  b->setAccessibleName(TForm1::tr("Digit %1").arg(d));
+  b->setToolTip(TForm1::tr("Choose digit %1 (key %1)").arg(d));
+  b->setStatusTip(hint);
+  b->setCheckable(true);
+  b->setAutoRaise(true);  // flat
+  QFont font = box->font();
+  font.setBold(true);
+  font.setPixelSize(14);
+  b->setFont(font);
+  b->setGeometry(gridLeft + ((d - 1) % 3) * (kDigitW + kGap), 88 + ((d - 1) / 3) * (kDigitH + kGap), kDigitW,
+                 kDigitH);
+  return b;
+}
+
+// The game clock: bold lime digits, stopped at zero.
+TTimeLabel* MakeClock(QWidget* parent) {
+  auto* clock = Named(new TTimeLabel(parent), "TimeLabel1");
+  clock->setFixedSize(77, 22);
+  QFont font = clock->font();
+  font.setPixelSize(15);
+  font.setBold(true);
+  clock->setFont(font);
+  clock->setTimerenabled(false);
+  clock->setTimeinterval(100);
+  clock->setMS(0);
+  return clock;
+}
+
+}  // namespace
 
 TForm1::TForm1(Prompts& prompts, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -140,6 +203,8 @@ TForm1::TForm1(Prompts& prompts, QWidget* parent)
   qApp->installEventFilter(this);
 
   FormCreate();
+  search_ = new StepSearch(this);
+  connect(search_, &StepSearch::found, this, &TForm1::StepFound);
   Frmdas = new TFrmdas(this);
   frmAppearance = new TfrmAppearance(*this);
   Refresh();
@@ -153,11 +218,6 @@ TForm1::TForm1(Prompts& prompts, QWidget* parent)
 
 TForm1::~TForm1() {
   qApp->removeEventFilter(this);
-  if (search_) {
-    search_->cancel = true;
-    search_->thread->wait();
-    if (search_->busy) QApplication::restoreOverrideCursor();
-  }
 }
 
 // --- Construction ---
@@ -267,110 +327,51 @@ void TForm1::BuildActions() {
 }
 
 void TForm1::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->setObjectName(QStringLiteral("File1"));
-  file->addAction(SaveCurrentBoard1);
-  file->addAction(ToolButton1);
-  file->addAction(ToolButton12);
-  file->addAction(ToolButton4);
-  file->addAction(Con1);
-  file->addSeparator();
-  file->addAction(Exit1);
-
-  QMenu* game = menuBar()->addMenu(tr("&New Game"));
-  game->setObjectName(QStringLiteral("NewGame1"));
-  for (QAction* a : {ToolButton11, ToolButton5, ToolButton6, ToolButton7, ToolButton8}) game->addAction(a);
-  game->addSeparator();
-  game->addAction(ToolButton1);
-
-  QMenu* tools = menuBar()->addMenu(tr("&Tools"));
-  tools->setObjectName(QStringLiteral("Tools1"));
-  tools->addAction(appearance1);
-  tools->addSeparator();
-  tools->addAction(savet);
-  tools->addAction(objectSaveGameStepByStep1TMenuItem1);
-  tools->addSeparator();
-  tools->addAction(CopyPuzzleToClipboard1);
-  tools->addSeparator();
-  tools->addAction(ExplainNextStep1);
-  tools->addAction(ApplyExplainedStep1);
-  tools->addAction(KeyboardPlay1);
-  tools->addAction(tbback);  // the menu shows their shortcuts
-  tools->addAction(tbnext);
-
-  QMenu* help = menuBar()->addMenu(tr("&Help"));
-  help->setObjectName(QStringLiteral("Help1"));
-  help->addAction(Contents1);
-  help->addSeparator();
-  help->addAction(HomePage1);
-  help->addAction(Feedback1);
-  help->addSeparator();
-  help->addAction(CheckNewVersion1);
-  help->addAction(AutoCheckNewVersion1);
-  help->addSeparator();
-  help->addAction(About1);
+  // nullptr: a separator.
+  const auto menu = [this](const QString& title, const char* name, std::initializer_list<QAction*> items) {
+    QMenu* m = Named(menuBar()->addMenu(title), name);
+    for (QAction* a : items) {
+      if (a)
+        m->addAction(a);
+      else
+        m->addSeparator();
+    }
+  };
+  menu(tr("&File"), "File1", {SaveCurrentBoard1, ToolButton1, ToolButton12, ToolButton4, Con1, nullptr, Exit1});
+  menu(tr("&New Game"), "NewGame1",
+       {ToolButton11, ToolButton5, ToolButton6, ToolButton7, ToolButton8, nullptr, ToolButton1});
+  // Back and Next Step are here for their shortcuts to show.
+  menu(tr("&Tools"), "Tools1",
+       {appearance1, nullptr, savet, objectSaveGameStepByStep1TMenuItem1, nullptr, CopyPuzzleToClipboard1, nullptr,
+        ExplainNextStep1, ApplyExplainedStep1, KeyboardPlay1, tbback, tbnext});
+  menu(tr("&Help"), "Help1",
+       {Contents1, nullptr, HomePage1, Feedback1, nullptr, CheckNewVersion1, AutoCheckNewVersion1, nullptr, About1});
 }
 
 void TForm1::BuildToolBars(QWidget* client) {
-  auto addButton = [](QToolBar* bar, QAction* a) {
-    bar->addAction(a);
-    if (QWidget* w = bar->widgetForAction(a)) w->setObjectName(a->objectName());
-  };
-  auto makeBar = [client](const char* name, int top) {
-    auto* bar = new QToolBar(client);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setMovable(false);
-    bar->setFloatable(false);
-    bar->setIconSize(QSize(20, 20));
-    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    bar->setGeometry(0, top, kClientWidth, kToolBarHeight);
-    return bar;
-  };
-
-  ToolBar1 = makeBar("ToolBar1", 0);
-  for (QAction* a : {ToolButton1, SaveCurrentBoard1, ToolButton12, ToolButton4}) addButton(ToolBar1, a);
-  ToolBar1->addSeparator();
-  for (QAction* a : {ToolButton11, ToolButton5, ToolButton6, ToolButton7, ToolButton8}) addButton(ToolBar1, a);
-  ToolBar1->addSeparator();
-  TimeLabel1 = new TTimeLabel(ToolBar1);
-  TimeLabel1->setObjectName(QStringLiteral("TimeLabel1"));
-  TimeLabel1->setFixedSize(77, 22);
-  QFont clockFont = TimeLabel1->font();
-  clockFont.setPixelSize(15);
-  clockFont.setBold(true);
-  TimeLabel1->setFont(clockFont);
-  TimeLabel1->setTimerenabled(false);
-  TimeLabel1->setTimeinterval(100);
-  TimeLabel1->setMS(0);
+  ToolBar1 = MakeToolBar(client, "ToolBar1", 0);
+  AddCommands(ToolBar1, {ToolButton1, SaveCurrentBoard1, ToolButton12, ToolButton4, nullptr, ToolButton11,
+                         ToolButton5, ToolButton6, ToolButton7, ToolButton8, nullptr});
+  TimeLabel1 = MakeClock(ToolBar1);
   connect(TimeLabel1, &TTimeLabel::timer, this, &TForm1::TimeLabel1Timer);
   ToolBar1->addWidget(TimeLabel1);
-  ToolBar1->addSeparator();
-  for (QAction* a : {tbresign, tbsolve, CopyPuzzleToClipboard1}) addButton(ToolBar1, a);
-  ndtxt = new QLabel(ToolBar1);
-  ndtxt->setObjectName(QStringLiteral("ndtxt"));
+  AddCommands(ToolBar1, {nullptr, tbresign, tbsolve, CopyPuzzleToClipboard1});
+  ndtxt = Named(new QLabel(ToolBar1), "ndtxt");
   QFont levelFont = ndtxt->font();
   levelFont.setBold(true);
   ndtxt->setFont(levelFont);
   ndtxt->setMinimumWidth(140);
   ToolBar1->addWidget(ndtxt);
 
-  ToolBar2 = makeBar("ToolBar2", kToolBar2Top);
-  cbautoupdate = new QCheckBox(tr("Auto Update Candidates"), ToolBar2);
-  cbautoupdate->setObjectName(QStringLiteral("cbautoupdate"));
+  ToolBar2 = MakeToolBar(client, "ToolBar2", kToolBar2Top);
+  cbautoupdate = Hinted(Named(new QCheckBox(tr("Auto Update Candidates"), ToolBar2), "cbautoupdate"),
+                        CT("When this box checked,Will auto update candidate numbers.", "当选中是将会自动更新候选数."));
   cbautoupdate->setChecked(game_.autoUpdate());
   connect(cbautoupdate, &QCheckBox::toggled, this, [this](bool on) { game_.SetAutoUpdate(on); });
-  const QString autoHint = CT("When this box checked,Will auto update candidate numbers.", "当选中是将会自动更新候选数.");
-  cbautoupdate->setStatusTip(autoHint);
-  cbautoupdate->setToolTip(autoHint);
   ToolBar2->addWidget(cbautoupdate);
-  ToolBar2->addSeparator();
-  for (QAction* a : {ToolButton16, ToolButton9}) addButton(ToolBar2, a);
-  ToolBar2->addSeparator();
-  for (QAction* a : {b1, b2, b3}) addButton(ToolBar2, a);
-  ToolBar2->addSeparator();
-  for (QAction* a : {tbfirst, tbback, tbnext, tblast}) addButton(ToolBar2, a);
-  WC_Label = new QLabel(ToolBar2);
-  WC_Label->setObjectName(QStringLiteral("WC_Label"));
+  AddCommands(ToolBar2,
+              {nullptr, ToolButton16, ToolButton9, nullptr, b1, b2, b3, nullptr, tbfirst, tbback, tbnext, tblast});
+  WC_Label = Named(new QLabel(ToolBar2), "WC_Label");
   WC_Label->setPixmap(SolvedBadge(devicePixelRatioF()));
   WC_Label->setContentsMargins(8, 0, 0, 0);
   WC_Label->setAccessibleName(tr("Solved"));
@@ -419,26 +420,21 @@ void TForm1::BuildBoard(QWidget* client) {
 }
 
 void TForm1::BuildSidePanel(QWidget* client) {
-  GroupBoxCandidates = new QGroupBox(tr("Show Candidates"), client);
-  GroupBoxCandidates->setObjectName(QStringLiteral("GroupBoxCandidates"));
+  GroupBoxCandidates = Named(new QGroupBox(tr("Show Candidates"), client), "GroupBoxCandidates");
   GroupBoxCandidates->setGeometry(kCandidatesRect);
-  rb_none = new QRadioButton(tr("None  (F1)"), GroupBoxCandidates);
-  rb_all = new QRadioButton(tr("All  (F2)"), GroupBoxCandidates);
-  rb_one = new QRadioButton(tr("Only one  (F3)"), GroupBoxCandidates);
-  rb_none->setObjectName(QStringLiteral("rb_none"));
-  rb_all->setObjectName(QStringLiteral("rb_all"));
-  rb_one->setObjectName(QStringLiteral("rb_one"));
-  rb_none->setStatusTip(CT("When the Display Candidates [None] is checked, hide all the candidates.",
-                           "该显示模式将隐藏所有的候选数."));
-  rb_all->setStatusTip(CT("When the Display Candidates [All] is checked, display all the candidates.",
-                          "该显示模式将显示所有的候选数."));
-  rb_one->setStatusTip(CT("When this box is checked, display only those cells corresponding to clicked "
-                          "Candidate on the numerical panel.",
-                          "该显示模式仅显示包含指定数字的候选数."));
+  rb_none = Hinted(Named(new QRadioButton(tr("None  (F1)"), GroupBoxCandidates), "rb_none"),
+                   CT("When the Display Candidates [None] is checked, hide all the candidates.",
+                      "该显示模式将隐藏所有的候选数."));
+  rb_all = Hinted(Named(new QRadioButton(tr("All  (F2)"), GroupBoxCandidates), "rb_all"),
+                  CT("When the Display Candidates [All] is checked, display all the candidates.",
+                     "该显示模式将显示所有的候选数."));
+  rb_one = Hinted(Named(new QRadioButton(tr("Only one  (F3)"), GroupBoxCandidates), "rb_one"),
+                  CT("When this box is checked, display only those cells corresponding to clicked "
+                     "Candidate on the numerical panel.",
+                     "该显示模式仅显示包含指定数字的候选数."));
   rb_none->setChecked(true);  // before the wiring: no game to redraw yet
   int y = 22;
   for (QRadioButton* rb : {rb_none, rb_all, rb_one}) {
-    rb->setToolTip(rb->statusTip());
     rb->setGeometry(12, y, kSideWidth - 20, 20);
     y += 21;
     connect(rb, &QRadioButton::toggled, this, [this, rb](bool on) {
@@ -447,67 +443,39 @@ void TForm1::BuildSidePanel(QWidget* client) {
       Refresh();
     });
   }
-
-  constexpr int kDigitW = 34, kDigitH = 26, kGap = 3;
-  const int gridLeft = (kSideWidth - 3 * kDigitW - 2 * kGap) / 2;
-  QFont digitFont = GroupBoxCandidates->font();
-  digitFont.setBold(true);
-  digitFont.setPixelSize(14);
+  const QString digitHint = CT("You can type number 1..9 to select it quickly.", "可以按数字键1..9快速选择.");
   for (int d = 1; d <= 9; ++d) {
-    auto* b = new QToolButton(GroupBoxCandidates);
-    b->setObjectName(QStringLiteral("disnote%1").arg(d));
-    b->setText(QString::number(d));
-    b->setAccessibleName(tr("Digit %1").arg(d));
-    b->setToolTip(tr("Choose digit %1 (key %1)").arg(d));
-    b->setCheckable(true);
-    b->setAutoRaise(true);  // flat
-    b->setFont(digitFont);
-    b->setStatusTip(CT("You can type number 1..9 to select it quickly.", "可以按数字键1..9快速选择."));
-    b->setGeometry(gridLeft + ((d - 1) % 3) * (kDigitW + kGap), 88 + ((d - 1) / 3) * (kDigitH + kGap), kDigitW,
-                   kDigitH);
-    disnote[d] = b;
+    disnote[d] = MakeDigitButton(GroupBoxCandidates, d, digitHint);
     // One group: pressing one releases the others; the game decides whether
     // the pressed one may come up. Every way a button gets toggled (mouse,
     // an accessibility action) runs this.
-    connect(b, &QToolButton::toggled, this, [this, d] {
+    connect(disnote[d], &QToolButton::toggled, this, [this, d] {
       game_.ToggleDigit(d);
       Refresh();
     });
   }
 
-  GroupBoxColor = new QGroupBox(tr("Color Panel"), client);
-  GroupBoxColor->setObjectName(QStringLiteral("GroupBoxColor"));
+  GroupBoxColor = Named(new QGroupBox(tr("Color Panel"), client), "GroupBoxColor");
   GroupBoxColor->setGeometry(kColorRect);
   const QString markHint = CT("When Marking is checked, you can do color marking for each cell or Candidate.",
                               "选中时可以为每个单元标注颜色.");
-  chkcolor = new QCheckBox(tr("Marking"), GroupBoxColor);
-  chkcolor->setObjectName(QStringLiteral("chkcolor"));
+  chkcolor = Hinted(Named(new QCheckBox(tr("Marking"), GroupBoxColor), "chkcolor"), markHint);
   chkcolor->setGeometry(12, 22, kSideWidth - 20, 20);
-  chkcolor->setStatusTip(markHint);
-  chkcolor->setToolTip(markHint);
   connect(chkcolor, &QCheckBox::toggled, this, [this](bool on) { game_.SetMarking(on); });
-  ColorGrid1 = new TColorGrid(GroupBoxColor);
-  ColorGrid1->setObjectName(QStringLiteral("ColorGrid1"));
+  ColorGrid1 = Hinted(Named(new TColorGrid(GroupBoxColor), "ColorGrid1"), markHint);
   ColorGrid1->setGeometry((kSideWidth - 96) / 2, 46, 96, 100);
   ColorGrid1->setBackgroundEnabled(false);
   ColorGrid1->setSelection(1);
-  ColorGrid1->setStatusTip(markHint);
-  ColorGrid1->setToolTip(markHint);
-  bt_clearcolor = new QPushButton(tr("Clear Marking"), GroupBoxColor);
-  bt_clearcolor->setObjectName(QStringLiteral("bt_clearcolor"));
+  bt_clearcolor = Hinted(Named(new QPushButton(tr("Clear Marking"), GroupBoxColor), "bt_clearcolor"),
+                         CT("Click Clear Marking button to clear all the marked colors.", "点击清除所有标记的颜色."));
   bt_clearcolor->setGeometry(15, 152, kSideWidth - 30, 26);
-  bt_clearcolor->setStatusTip(
-      CT("Click Clear Marking button to clear all the marked colors.", "点击清除所有标记的颜色."));
-  bt_clearcolor->setToolTip(bt_clearcolor->statusTip());
   connect(bt_clearcolor, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
 
   for (int d = 1; d <= 9; ++d) {
-    auto* bar = new Tmousepb(d, client);
-    bar->setObjectName(QStringLiteral("ProgressBar%1").arg(d));
-    bar->setGeometry(kBarLefts[d], kBarTop, 11, 78);
-    bar->setToolTip(QString::number(d));
-    ProgressBar[d] = bar;
-    connect(bar, &Tmousepb::mouseDown, this, [this](int digit, Qt::MouseButton) { ProgressBar1MouseDown(digit); });
+    ProgressBar[d] = Named(new Tmousepb(d, client), QStringLiteral("ProgressBar%1").arg(d).toLatin1().constData());
+    ProgressBar[d]->setGeometry(kBarLefts[d], kBarTop, 11, 78);
+    ProgressBar[d]->setToolTip(QString::number(d));
+    connect(ProgressBar[d], &Tmousepb::mouseDown, this, [this](int digit, Qt::MouseButton) { ProgressBar1MouseDown(digit); });
   }
 }
 
@@ -605,7 +573,7 @@ void TForm1::Refresh() {
   // An explained step's sentence goes with its frames; a search for a
   // position the board has left is dropped.
   if (game_.explained().empty() && hintText_ == explainedHint_) ClearHint();
-  if (search_ && !game_.AtPosition(search_->job)) search_->cancel = true;
+  search_->DropUnless(game_);
 }
 
 void TForm1::ShowStepButtons() {
@@ -786,42 +754,21 @@ void TForm1::ApplyExplainedStep() {
 }
 
 void TForm1::SearchStep(const Game::ExplainJob& job, bool apply) {
-  if (search_) {
-    search_->cancel = true;
-    search_->thread->wait();
-    if (search_->busy) QApplication::restoreOverrideCursor();
-  }
-  search_ = std::make_unique<Search>();
-  Search* s = search_.get();
-  s->job = job;
-  s->thread.reset(QThread::create([s] {
-    ExplainOptions options;
-    options.uniqueKnown = s->job.uniqueKnown;
-    options.cancel = &s->cancel;
-    s->result = Explain(s->job.position, s->job.solution, options);
-  }));
-  connect(s->thread.get(), &QThread::finished, this, [this, apply] { StepFound(apply); }, Qt::QueuedConnection);
-  s->thread->start();
-  // Most steps are found at once; only a long search shows that it works.
-  if (s->thread->wait(60)) {
-    StepFound(apply);
-    return;
-  }
-  s->busy = true;
-  QApplication::setOverrideCursor(Qt::BusyCursor);
-  ShowHint(CT("Looking for the next step...", "正在寻找下一步..."));
+  searchApplies_ = apply;
+  if (search_->Start(job))
+    StepFound();
+  else
+    ShowHint(CT("Looking for the next step...", "正在寻找下一步..."));
 }
 
-void TForm1::StepFound(bool apply) {
-  if (!search_ || !search_->thread->isFinished()) return;
-  const std::unique_ptr<Search> s = std::move(search_);
-  if (s->busy) QApplication::restoreOverrideCursor();
-  if (!game_.TakeExplanation(s->job, s->result)) {
+void TForm1::StepFound() {
+  const auto found = search_->Take();
+  if (!found || !game_.TakeExplanation(found->first, found->second)) {
     // The board moved on while the search ran.
-    if (s->busy) ClearHint();
+    if (found) ClearHint();
     return;
   }
-  if (apply) {
+  if (searchApplies_) {
     ApplyExplainedStep();
     return;
   }

@@ -18,6 +18,7 @@
 #include "core/settings.hpp"
 #include "ui/prompts.hpp"
 #include "ui/session.hpp"
+#include "ui/stepsearch.hpp"
 #include "widgets/colorgrid.hpp"
 #include "widgets/mousepb.hpp"
 #include "widgets/picsd33.hpp"
@@ -266,7 +267,7 @@ class TForm1 : public QMainWindow, public Session {
   // Searches the explained step apart from the window, which stays
   // responsive; then (apply) makes it. A quick search ends before this returns.
   void SearchStep(const Game::ExplainJob& job, bool apply);
-  void StepFound(bool apply);
+  void StepFound();
 
   Prompts& prompts_;
   QAction* wcAction_ = nullptr;  // WC_Label's place in ToolBar2
@@ -286,9 +287,9 @@ class TForm1 : public QMainWindow, public Session {
   int menuRow_ = 0;
   int menuCol_ = 0;
   bool menuAllowed_ = false;
-  // The step search under way, if any.
-  struct Search;
-  std::unique_ptr<Search> search_;
+  // The step search, and whether the found step is to be made.
+  StepSearch* search_ = nullptr;
+  bool searchApplies_ = false;
 };
 
 }  // namespace tessel::ui
