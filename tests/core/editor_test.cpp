@@ -39,6 +39,12 @@ TEST(PuzzleEditor, CluesComeAndGoWithTheirPeers) {
   EXPECT_EQ(e.board().at(7, 7).text, "123456789");
   e.Clear();
   for (int i = 0; i < kCells; ++i) EXPECT_EQ(e.board()[i].text, "123456789");
+  // Outside the grid, or no digit: nothing.
+  e.ClickCandidate(1, 10, 5);
+  e.ClickCandidate(10, 1, 5);
+  e.ClickCandidate(1, 1, 10);
+  e.ClickCell(1, 10);
+  for (int i = 0; i < kCells; ++i) EXPECT_EQ(e.board()[i].text, "123456789");
 }
 
 TEST(PuzzleEditor, FromTheGameFromTextAndTheTestBeforePlay) {

@@ -464,7 +464,10 @@ TEST(Explain, TheGameFramesTheStepUntilTheNextChange) {
   BoardView view = Render(game, look);
   for (int c : e.changes) EXPECT_NE(view[c].explain, kExplainNone);
   for (const auto& pl : e.placements) EXPECT_EQ(view[pl.cell].explain, kExplainPlace);
-  for (const auto& el : e.eliminations) EXPECT_EQ(view[el.cell].explain, kExplainChange);
+  for (const auto& el : e.eliminations) {
+    EXPECT_EQ(view[el.cell].explain, kExplainChange);
+    EXPECT_TRUE(view[el.cell].explainDigits >> (el.digit - 1) & 1) << "the struck candidate is ringed";
+  }
   for (int c : e.proof) {
     const bool changed = std::count(e.changes.begin(), e.changes.end(), c) > 0;
     EXPECT_TRUE(changed || view[c].explain == kExplainProof) << c;
@@ -495,6 +498,9 @@ TEST(Explain, TheGameAppliesTheExplainedStep) {
   for (int step = 0; step < 200 && !game.finished(); ++step) {
     const int entries = game.history().count();
     const Explanation e = game.ExplainNextStep();
+    game.ExplainNextStep();  // framed: the struck candidates are ringed
+    const BoardView view = Render(game, BoardLook{});
+    for (const auto& el : e.eliminations) EXPECT_TRUE(view[el.cell].explainDigits >> (el.digit - 1) & 1);
     ASSERT_TRUE(game.CanApplyExplained()) << e.sentence;
     game.ApplyExplained();
     EXPECT_EQ(game.history().count(), entries + 1) << "one step each";

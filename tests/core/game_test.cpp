@@ -114,10 +114,19 @@ TEST(GameModel, PressesByModeAndTheFinish) {
   EXPECT_TRUE(r.changed && !r.finished);
   EXPECT_EQ(g.board().at(9, 9).text, "");
 
-  // Out of the board: nothing.
-  EXPECT_FALSE(g.PressOn({0, 5, 0, true}, 0, kLook).changed);
-  EXPECT_FALSE(g.PressOn({5, 5, 10, true}, 0, kLook).changed);
-  EXPECT_FALSE(g.CellCommand(10, 1, "X").changed);
+  // Out of the board, or no digit: nothing, whichever bound is crossed.
+  const std::string before = testutil::Cells(g.board());
+  const int chosen = g.selectedDigit();
+  for (const Press& p : {Press{0, 5, 0, true}, Press{10, 5, 0, true}, Press{5, 0, 0, true}, Press{5, 10, 0, true},
+                         Press{5, 5, -1, true}, Press{5, 5, 10, false}})
+    EXPECT_FALSE(g.PressOn(p, 0, kLook).changed) << p.row << p.col << p.digit;
+  for (auto [r, c] : {std::pair{0, 1}, {10, 1}, {1, 0}, {1, 10}}) EXPECT_FALSE(g.CellCommand(r, c, "X").changed);
+  g.ChooseDigit(10);
+  g.ToggleDigit(0);
+  g.SetKeyboardPlay(true);
+  g.KeyOn(BoardKey::kCandidate, 10, 0, kLook);
+  EXPECT_EQ(testutil::Cells(g.board()), before);
+  EXPECT_EQ(g.selectedDigit(), chosen);
 }
 
 // Modes fill the lists they show and assign the cell menus; Only one's
