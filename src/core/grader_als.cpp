@@ -150,8 +150,9 @@ bool AlsXyWingStep(const View& v, GradeStep& s, bool describe) {
   for (int c = 0; c < n; ++c)
     for (std::size_t p = 0; p < linked[c].size(); ++p)
       for (std::size_t q = p + 1; q < linked[c].size(); ++q) {
-        const auto [ia, ra] = linked[c][p];
-        const auto [ib, rb] = linked[c][q];
+        // Plain names, not a structured binding: the lambda below reads them.
+        const int ia = linked[c][p].first, ib = linked[c][q].first;
+        const std::uint16_t ra = linked[c][p].second, rb = linked[c][q].second;
         const Als &a = sets[ia], &b = sets[ib], &pivot = sets[c];
         const int size = a.cells.count() + b.cells.count() + pivot.cells.count();
         if (size >= best.size || (a.cells & b.cells).any()) continue;
