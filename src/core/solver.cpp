@@ -238,47 +238,56 @@ bool Settle(State& s, int d) {
 
 // Across digits, on their last rest: each mini-row (mini-column) holds
 // three digits. With only three that can go there they all must; with
-// three that must, no other may.
+// three that must, no other may. Band grids in the low half of a 64-bit
+// word and stack grids in the high half, so both are counted at once.
 bool Triads(State& s, bool& changed) {
   const auto& t = kTables;
-  for (int pass = 0; pass < 2; ++pass) {
-    std::uint32_t* grids = pass == 0 ? s.rows : s.cols;
-    std::uint32_t c1 = 0, c2 = 0, c3 = 0, c4 = 0, s1 = 0, s2 = 0, s3 = 0, s4 = 0, sure[9];
-    for (int d = 0; d < 9; ++d) {
-      const std::uint32_t x = grids[d];
-      c4 |= c3 & x;
-      c3 |= c2 & x;
-      c2 |= c1 & x;
-      c1 |= x;
-      const std::uint32_t y = t.sure[x & 0x1FFu] | t.sure[x >> 9 & 0x1FFu] << 9 | t.sure[x >> 18] << 18;
-      sure[d] = y;
-      s4 |= s3 & y;
-      s3 |= s2 & y;
-      s2 |= s1 & y;
-      s1 |= y;
+  constexpr std::uint64_t kFirst = 0x1249249ull | 0x1249249ull << 32;  // first bit of each grid row
+  constexpr std::uint64_t kAll = kBand | std::uint64_t{kBand} << 32;
+  std::uint64_t c1 = 0, c2 = 0, c3 = 0, c4 = 0, s1 = 0, s2 = 0, s3 = 0, s4 = 0, sure[9];
+  for (int d = 0; d < 9; ++d) {
+    const std::uint64_t x = s.rows[d] | std::uint64_t{s.cols[d]} << 32;
+    c4 |= c3 & x;
+    c3 |= c2 & x;
+    c2 |= c1 & x;
+    c1 |= x;
+    // Cells alone in their row of the grid: rows with exactly one bit.
+    const std::uint64_t b0 = x & kFirst, b1 = x >> 1 & kFirst, b2 = x >> 2 & kFirst;
+    const std::uint64_t y = x & ((b0 ^ b1 ^ b2) & ~(b0 & b1 & b2)) * 7;
+    sure[d] = y;
+    s4 |= s3 & y;
+    s3 |= s2 & y;
+    s2 |= s1 & y;
+    s1 |= y;
+  }
+  // Fewer than three digits left, or four that must.
+  if (const std::uint64_t wrong = (~c3 & kAll) | s4) {
+    const int at = std::countr_zero(wrong);
+    s.dead = at < 32 ? at / 9 : 3 + (at - 32) / 9;
+    return false;
+  }
+  const std::uint64_t exact = c3 & ~c4, full = s3;
+  if (!(exact | full)) return true;
+  for (int d = 0; d < 9; ++d) {
+    const std::uint64_t old = s.rows[d] | std::uint64_t{s.cols[d]} << 32;
+    std::uint64_t x = old & ~(full & ~sure[d]);
+    if (const std::uint64_t f = x & exact & ~sure[d]) {
+      std::uint64_t keep = 0;
+      for (const int at : {0, 9, 18, 32, 41, 50}) keep |= std::uint64_t{t.lockTo[f >> at & 0x1FFu]} << at;
+      x &= keep;
     }
-    // Fewer than three digits left, or four that must.
-    if (const std::uint32_t wrong = (~c3 & kBand) | s4) {
-      s.dead = 3 * pass + std::countr_zero(wrong) / 9;
-      return false;
+    if (x == old) continue;
+    changed = true;
+    s.dirty |= 1u << d;
+    const std::uint32_t rows = static_cast<std::uint32_t>(x), cols = static_cast<std::uint32_t>(x >> 32);
+    if (rows != s.rows[d]) {
+      s.rows[d] = rows;
+      for (int k = 0; k < 3; ++k) s.pos[d][k] &= t.cells[rows >> 9 * k & 0x1FFu];
     }
-    const std::uint32_t exact = c3 & ~c4, full = s3;
-    if (!(exact | full)) continue;
-    for (int d = 0; d < 9; ++d) {
-      std::uint32_t x = grids[d] & ~(full & ~sure[d]);
-      if (const std::uint32_t f = x & exact & ~sure[d])
-        x &= t.lockTo[f & 0x1FFu] | static_cast<std::uint32_t>(t.lockTo[f >> 9 & 0x1FFu]) << 9 |
-             static_cast<std::uint32_t>(t.lockTo[f >> 18]) << 18;
-      if (x == grids[d]) continue;
-      grids[d] = x;
-      changed = true;
-      s.dirty |= 1u << d;
-      if (pass == 0) {
-        for (int k = 0; k < 3; ++k) s.pos[d][k] &= t.cells[x >> 9 * k & 0x1FFu];
-      } else {
-        const std::uint32_t keep = t.columns[x & 0x1FFu] | t.columns[x >> 9 & 0x1FFu] << 3 | t.columns[x >> 18] << 6;
-        for (int k = 0; k < 3; ++k) s.pos[d][k] &= (keep >> 9 * k & 0x1FFu) * 0x40201u;
-      }
+    if (cols != s.cols[d]) {
+      s.cols[d] = cols;
+      const std::uint32_t keep = t.columns[cols & 0x1FFu] | t.columns[cols >> 9 & 0x1FFu] << 3 | t.columns[cols >> 18] << 6;
+      for (int k = 0; k < 3; ++k) s.pos[d][k] &= (keep >> 9 * k & 0x1FFu) * 0x40201u;
     }
   }
   return true;
