@@ -266,7 +266,8 @@ bool Triads(State& s, bool& changed) {
     s.dead = at < 32 ? at / 9 : 3 + (at - 32) / 9;
     return false;
   }
-  const std::uint64_t exact = c3 & ~c4, full = s3;
+  // A mini-row with three digits that must, and no other that can, is done.
+  const std::uint64_t exact = c3 & ~c4 & ~s3, full = s3 & c4;
   if (!(exact | full)) return true;
   for (int d = 0; d < 9; ++d) {
     const std::uint64_t old = s.rows[d] | std::uint64_t{s.cols[d]} << 32;
