@@ -424,7 +424,8 @@ class Counter {
   void Search(State& s) {
     if (++nodes_ == kRestart && !restarted_) stopped_ = true;
     if (stopped_) return;
-    if (!Propagate(s)) {
+    // A state without a changed digit is at rest already (the top).
+    if (s.dirty && !Propagate(s)) {
       ++deadEnds_[s.dead];
       return;
     }
@@ -467,13 +468,18 @@ class Counter {
 // and the search keeps a known solution to steer by.
 class FirstInOrder {
  public:
-  explicit FirstInOrder(Grid81& out) : out_(out) {}
+  // `diving` is shared by the searches of one puzzle: once a dive runs
+  // long, the other orders' dives tend to as well.
+  FirstInOrder(Grid81& out, bool& diving) : out_(out), diving_(diving) {}
   ~FirstInOrder() { searchNodes += nodes_; }
 
   // False when there is no solution. `known`, when given, is a solution.
   bool Run(const Grid81& grid, const Grid81* known) {
     State s;
-    if (!Start(grid, s)) return false;
+    return Start(grid, s) && Run(s, known);
+  }
+
+  bool Run(State& s, const Grid81* known) {
     // Without a known solution, a dive from the top settles most puzzles;
     // with one, steering by it from the start costs less overall.
     if (!known)
@@ -522,20 +528,24 @@ class FirstInOrder {
   }
 
  private:
-  static constexpr long kDive = 64;
+  // On a sparse grid a dive places most of the grid, one node a cell, but
+  // meets few dead ends; a dive that keeps meeting them is better left to
+  // the counter.
+  static constexpr long kDive = 64, kDiveDeadEnds = 16;
 
   // 1 with the first solution below s in out_, 0 when there is none, -1
-  // when the dive ran out of nodes.
+  // when the dive ran out of nodes or dead ends.
   int DiveFrom(const State& s) {
     State c = s;
     budget_ = kDive;
+    deadEnds_ = kDiveDeadEnds;
     return Dive(c);
   }
 
   int Dive(State& s) {
     if (--budget_ < 0) return -1;
     ++nodes_;
-    if (!Propagate(s)) return 0;
+    if (s.dirty && !Propagate(s)) return --deadEnds_ < 0 ? -1 : 0;
     const int k = s.open[0] ? 0 : s.open[1] ? 1 : s.open[2] ? 2 : 3;
     if (k == 3) {
       Record(s, out_);
@@ -559,8 +569,8 @@ class FirstInOrder {
   }
 
   Grid81& out_;
-  long budget_ = 0;
-  bool diving_ = true;
+  bool& diving_;
+  long budget_ = 0, deadEnds_ = 0;
   long nodes_ = 0;
 };
 
@@ -588,10 +598,49 @@ Grid81 Mirrored(Grid81 g) {
 }
 
 // The first solution in the game's order; the grid itself when none.
-Grid81 FirstSolution(const Grid81& grid, const Grid81* known, bool& found) {
+Grid81 FirstSolution(const Grid81& grid, const Grid81* known, bool& diving, bool& found) {
   Grid81 out{};
-  found = FirstInOrder(out).Run(grid, known);
+  found = FirstInOrder(out, diving).Run(grid, known);
   return found ? out : grid;
+}
+
+// Whether the grid at rest leaves so many candidates (about 4.7 a cell)
+// that it almost surely has many solutions; sparse puzzles do.
+bool ManyCandidates(const State& s) {
+  // Bits counted in fields, all bands at once: a baseline build has no
+  // popcount instruction. A band holds at most 243 candidates, so each
+  // band's byte sums fit in a byte.
+  Bands n = {0, 0, 0, 0};
+  for (const Bands& p : s.pos) {
+    Bands x = p & s.open;
+    x -= x >> 1 & 0x55555555u;
+    x = (x & 0x33333333u) + (x >> 2 & 0x33333333u);
+    n += (x + (x >> 4)) & 0x0F0F0F0Fu;
+  }
+  n += n >> 8;
+  n += n >> 16;
+  n &= 0xFFu;
+  return n[0] + n[1] + n[2] >= 300;
+}
+
+// The puzzle test without counting first: the search in the game's order
+// finds the first solution at once on such a grid, and the other orders'
+// first solutions tell whether there is a second.
+PuzzleTestResult SeveralLikely(const Grid81& g, State& s) {
+  PuzzleTestResult r;
+  Grid81 first{};
+  bool diving = true, found = false;
+  if (!FirstInOrder(first, diving).Run(s, nullptr)) return r;
+  r.first = GridString(first);
+  const Grid81 turned = Reversed(first);
+  r.second = Reversed(GridString(FirstSolution(Reversed(g), &turned, diving, found)));
+  if (r.second == r.first) {
+    const Grid81 mirrored = Mirrored(first);
+    r.second = Mirrored(GridString(FirstSolution(Mirrored(g), &mirrored, diving, found)));
+  }
+  // The same first solution in every order: there is no other.
+  r.code = r.second != r.first ? kMultiple : kUnique;
+  return r;
 }
 
 }  // namespace
@@ -633,8 +682,8 @@ SolveResult SolveString(std::string_view puzzle) {
   if (!CheckGivens(GridString(g))) return {1, GridString(g)};
   // A full grid is not "solved".
   if (std::none_of(g.begin(), g.end(), [](std::uint8_t v) { return v == 0; })) return {1, GridString(g)};
-  bool found = false;
-  const Grid81 r = FirstSolution(g, nullptr, found);
+  bool diving = true, found = false;
+  const Grid81 r = FirstSolution(g, nullptr, diving, found);
   return {found ? 0 : 1, GridString(r)};
 }
 
@@ -667,26 +716,33 @@ PuzzleTestResult TestPuzzleString(std::string_view puzzle) {
   if (std::none_of(g.begin(), g.end(), [](std::uint8_t v) { return v == 0; })) return r;
 
   // Clashing givens (the check board's test) have no solution to count.
+  State s;
+  if (!Start(g, s)) return r;
+  if (!Propagate(s)) {
+    ++searchNodes;  // the counter's first node
+    return r;
+  }
+  if (ManyCandidates(s)) return SeveralLikely(g, s);
   Grid81 any{};
-  const int n = CountSolutions(g, 2, &any);
+  const int n = Counter(2, &any).Run(s);
   if (n == 0) return r;
   if (n == 1) {  // every ordering finds the one solution
     r.code = kUnique;
     r.first = r.second = GridString(any);
     return r;
   }
-  bool found = false;
-  r.first = GridString(FirstSolution(g, &any, found));
+  bool diving = true, found = false;
+  r.first = GridString(FirstSolution(g, &any, diving, found));
   // Turned by 180 degrees: the search guesses from the other end.
   const Grid81 turned = Reversed(any);
-  r.second = Reversed(GridString(FirstSolution(Reversed(g), &turned, found)));
+  r.second = Reversed(GridString(FirstSolution(Reversed(g), &turned, diving, found)));
   if (r.second != r.first) {
     r.code = kMultiple;
     return r;
   }
   // Digits mirrored: the search tries large digits first.
   const Grid81 mirrored = Mirrored(any);
-  r.second = Mirrored(GridString(FirstSolution(Mirrored(g), &mirrored, found)));
+  r.second = Mirrored(GridString(FirstSolution(Mirrored(g), &mirrored, diving, found)));
   r.code = (r.second != r.first) ? kMultiple : kUnique;
   return r;
 }
