@@ -403,7 +403,8 @@ void Take(State& s, const Branch& b, int q) {
 // Counts solutions up to a limit, keeping the first one found.
 class Counter {
  public:
-  Counter(int limit, Grid81* first) : limit_(limit), first_(first) {}
+  // `first` and `second` (when not null) receive the first two solutions found.
+  Counter(int limit, Grid81* first, Grid81* second = nullptr) : limit_(limit), first_(first), second_(second) {}
   ~Counter() { searchNodes += nodes_; }
 
   int Run(State& s) {
@@ -432,7 +433,8 @@ class Counter {
     const Branch b = Choose(s, nodes_ > kSmallTree || restarted_ ? deadEnds_ : nullptr);
     if (b.d < 0) {  // every digit has one placement left everywhere: all placed
       if (Any(s.open)) return;
-      if (count_++ == 0 && first_) Record(s, *first_);
+      if (Grid81* out = count_ == 0 ? first_ : count_ == 1 ? second_ : nullptr) Record(s, *out);
+      ++count_;
       return;
     }
     for (std::uint32_t m = b.placements; m; m &= m - 1) {
@@ -455,6 +457,7 @@ class Counter {
   static constexpr long kRestart = 512;
   int limit_;
   Grid81* first_;
+  Grid81* second_;
   int count_ = 0;
   long nodes_ = 0;
   long deadEnds_[6] = {0, 0, 0, 0, 0, 0};
@@ -723,25 +726,26 @@ PuzzleTestResult TestPuzzleString(std::string_view puzzle) {
     return r;
   }
   if (ManyCandidates(s)) return SeveralLikely(g, s);
-  Grid81 any{};
-  const int n = Counter(2, &any).Run(s);
+  Grid81 one{}, two{};
+  const int n = Counter(2, &one, &two).Run(s);
   if (n == 0) return r;
   if (n == 1) {  // every ordering finds the one solution
     r.code = kUnique;
-    r.first = r.second = GridString(any);
+    r.first = r.second = GridString(one);
     return r;
   }
+  // Each search steers by the better of the two solutions in its order.
   bool diving = true, found = false;
-  r.first = GridString(FirstSolution(g, &any, diving, found));
+  r.first = GridString(FirstSolution(g, &std::min(one, two), diving, found));
   // Turned by 180 degrees: the search guesses from the other end.
-  const Grid81 turned = Reversed(any);
+  const Grid81 turned = std::min(Reversed(one), Reversed(two));
   r.second = Reversed(GridString(FirstSolution(Reversed(g), &turned, diving, found)));
   if (r.second != r.first) {
     r.code = kMultiple;
     return r;
   }
   // Digits mirrored: the search tries large digits first.
-  const Grid81 mirrored = Mirrored(any);
+  const Grid81 mirrored = Mirrored(std::max(one, two));
   r.second = Mirrored(GridString(FirstSolution(Mirrored(g), &mirrored, diving, found)));
   r.code = (r.second != r.first) ? kMultiple : kUnique;
   return r;
