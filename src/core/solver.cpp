@@ -24,21 +24,19 @@ typedef std::uint32_t Bands __attribute__((vector_size(16)));  // bands 0..2; la
 
 bool Any(Bands v) { return (v[0] | v[1] | v[2]) != 0; }
 
-// The mini-rows of a band word that hold a bit.
-std::uint32_t MiniRows(std::uint32_t w) {
+// The mini-rows of each band word that hold a bit.
+Bands MiniRows(Bands w) {
   // One bit per mini-row at its first cell, then each row's three gathered
-  // by one product; its terms do not overlap.
-  const std::uint32_t x = ((w | w >> 1 | w >> 2) & 0x1249249u) * 21u;
+  // side by side; the shifted copies do not overlap.
+  Bands x = (w | w >> 1 | w >> 2) & 0x1249249u;
+  x |= x << 2 | x << 4;
   return (x >> 4 & 7u) | (x >> 10 & 0x38u) | (x >> 16 & 0x1C0u);
 }
 
-// The columns of a band word that hold a bit.
-std::uint32_t Columns(std::uint32_t w) { return (w | w >> 9 | w >> 18) & 0x1FFu; }
-
-// The bits of a band word alone in their row.
-std::uint32_t LoneInRows(std::uint32_t w) {
-  const std::uint32_t r0 = w & 0x1FFu, r1 = w & 0x3FE00u, r2 = w & 0x7FC0000u;
-  return ((r0 & (r0 - 1)) ? 0 : r0) | ((r1 & (r1 - 1)) ? 0 : r1) | ((r2 & (r2 - 1)) ? 0 : r2);
+// The bits of each band word alone in their row.
+Bands LoneInRows(Bands w) {
+  const Bands r0 = w & 0x1FFu, r1 = w & 0x3FE00u, r2 = w & 0x7FC0000u;
+  return (r0 & ((r0 & (r0 - 1)) == 0)) | (r1 & ((r1 & (r1 - 1)) == 0)) | (r2 & ((r2 & (r2 - 1)) == 0));
 }
 
 // Three bands' columns side by side (bit 9 * band + column) hold the three
@@ -173,24 +171,21 @@ void Place(State& s, int k, std::uint32_t bit, int d) {
 // stack has no placement left.
 bool Settle(State& s, int d) {
   const auto& t = kTables;
-  std::uint32_t w0 = s.pos[d][0], w1 = s.pos[d][1], w2 = s.pos[d][2];
-  std::uint32_t m0 = MiniRows(w0), m1 = MiniRows(w1), m2 = MiniRows(w2);
+  Bands w = s.pos[d];
+  Bands m = MiniRows(w);
   std::uint32_t rows, cols = ~0u;
   for (;;) {
-    const std::uint32_t u0 = t.usable[m0], u1 = t.usable[m1], u2 = t.usable[m2];
+    const std::uint32_t u0 = t.usable[m[0]], u1 = t.usable[m[1]], u2 = t.usable[m[2]];
     if (!u0 || !u1 || !u2) {
       s.dead = !u0 ? 0 : !u1 ? 1 : 2;
       return false;
     }
-    const bool moved = (u0 ^ m0) | (u1 ^ m1) | (u2 ^ m2);
-    if (moved) {
-      w0 &= t.cells[u0];
-      w1 &= t.cells[u1];
-      w2 &= t.cells[u2];
-    }
+    const bool moved = (u0 ^ m[0]) | (u1 ^ m[1]) | (u2 ^ m[2]);
+    if (moved) w &= Bands{t.cells[u0], t.cells[u1], t.cells[u2], 0};
     rows = u0 | u1 << 9 | u2 << 18;
     if (!moved && cols != ~0u) break;  // the stacks saw these cells
-    const std::uint32_t x = Columns(w0) | Columns(w1) << 9 | Columns(w2) << 18;
+    const Bands c = (w | w >> 9 | w >> 18) & 0x1FFu;  // the columns that hold a bit
+    const std::uint32_t x = c[0] | c[1] << 9 | c[2] << 18;
     const std::uint32_t i0 = StackGrid(x, 0), i1 = StackGrid(x, 1), i2 = StackGrid(x, 2);
     const std::uint32_t v0 = t.usable[i0], v1 = t.usable[i1], v2 = t.usable[i2];
     if (!v0 || !v1 || !v2) {
@@ -200,20 +195,15 @@ bool Settle(State& s, int d) {
     cols = v0 | v1 << 9 | v2 << 18;
     if (!((v0 ^ i0) | (v1 ^ i1) | (v2 ^ i2))) break;
     const std::uint32_t keep = t.columns[v0] | t.columns[v1] << 3 | t.columns[v2] << 6;
-    const std::uint32_t n0 = w0 & (keep & 0x1FFu) * 0x40201u, n1 = w1 & (keep >> 9 & 0x1FFu) * 0x40201u,
-                        n2 = w2 & (keep >> 18) * 0x40201u;
-    // A band the stacks left alone keeps its mini-rows.
-    m0 = n0 != w0 ? MiniRows(n0) : u0;
-    m1 = n1 != w1 ? MiniRows(n1) : u1;
-    m2 = n2 != w2 ? MiniRows(n2) : u2;
-    w0 = n0;
-    w1 = n1;
-    w2 = n2;
+    const Bands k = {keep & 0x1FFu, keep >> 9 & 0x1FFu, keep >> 18, 0};
+    w &= k | k << 9 | k << 18;
+    m = MiniRows(w);  // a band the stacks left alone gives its usable mini-rows again
   }
   s.rows[d] = rows;
   s.cols[d] = cols;
-  s.pos[d] = Bands{w0, w1, w2, 0};
-  const std::uint32_t placed[3] = {LoneInRows(w0) & s.open[0], LoneInRows(w1) & s.open[1], LoneInRows(w2) & s.open[2]};
+  s.pos[d] = w;
+  const Bands lone = LoneInRows(w) & s.open;
+  const std::uint32_t placed[3] = {lone[0], lone[1], lone[2]};
   for (int k = 0; k < 3; ++k) {
     const std::uint32_t here = placed[k];
     if (!here) continue;
