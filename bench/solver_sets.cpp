@@ -2,9 +2,10 @@
 // per second (best of three passes), search nodes per puzzle, and the
 // slowest single puzzle (each puzzle's best of three timings). With
 // --answers OUT, every answer is written too ("code first second" per
-// puzzle), to compare two builds.
+// puzzle), to compare two builds. With --once, each puzzle is tested once
+// and nothing is timed: for counting instructions (valgrind --tool=callgrind).
 //
-// Usage: solver_sets [--answers OUT] FILE...
+// Usage: solver_sets [--answers OUT] [--once] FILE...
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -38,8 +39,13 @@ int main(int argc, char** argv) {
     answers.open(argv[2], std::ios::binary);
     first = 3;
   }
+  bool once = false;
+  if (first < argc && std::strcmp(argv[first], "--once") == 0) {
+    once = true;
+    ++first;
+  }
   if (first >= argc) {
-    std::fprintf(stderr, "Usage: solver_sets [--answers OUT] FILE...\n");
+    std::fprintf(stderr, "Usage: solver_sets [--answers OUT] [--once] FILE...\n");
     return 2;
   }
   for (int f = first; f < argc; ++f) {
@@ -48,11 +54,19 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "solver_sets: no puzzles in %s\n", argv[f]);
       return 2;
     }
+    const long startNodes = tessel::SearchNodes();
     if (answers.is_open())
       for (const auto& p : set) {
         const auto r = tessel::TestPuzzleString(p);
         answers << r.code << ' ' << r.first << ' ' << r.second << '\n';
       }
+    if (once) {
+      if (!answers.is_open())
+        for (const auto& p : set) tessel::TestPuzzleString(p);
+      std::printf("%s n %zu nodes/puzzle %.1f\n", argv[f], set.size(),
+                  static_cast<double>(tessel::SearchNodes() - startNodes) / static_cast<double>(set.size()));
+      continue;
+    }
     double pass = 1e30;
     long nodes = 0;
     for (int r = 0; r < 3; ++r) {

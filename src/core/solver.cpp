@@ -24,21 +24,19 @@ typedef std::uint32_t Bands __attribute__((vector_size(16)));  // bands 0..2; la
 
 bool Any(Bands v) { return (v[0] | v[1] | v[2]) != 0; }
 
-// The mini-rows of a band word that hold a bit.
-std::uint32_t MiniRows(std::uint32_t w) {
+// The mini-rows of each band word that hold a bit.
+Bands MiniRows(Bands w) {
   // One bit per mini-row at its first cell, then each row's three gathered
-  // by one product; its terms do not overlap.
-  const std::uint32_t x = ((w | w >> 1 | w >> 2) & 0x1249249u) * 21u;
+  // side by side; the shifted copies do not overlap.
+  Bands x = (w | w >> 1 | w >> 2) & 0x1249249u;
+  x |= x << 2 | x << 4;
   return (x >> 4 & 7u) | (x >> 10 & 0x38u) | (x >> 16 & 0x1C0u);
 }
 
-// The columns of a band word that hold a bit.
-std::uint32_t Columns(std::uint32_t w) { return (w | w >> 9 | w >> 18) & 0x1FFu; }
-
-// The bits of a band word alone in their row.
-std::uint32_t LoneInRows(std::uint32_t w) {
-  const std::uint32_t r0 = w & 0x1FFu, r1 = w & 0x3FE00u, r2 = w & 0x7FC0000u;
-  return ((r0 & (r0 - 1)) ? 0 : r0) | ((r1 & (r1 - 1)) ? 0 : r1) | ((r2 & (r2 - 1)) ? 0 : r2);
+// The bits of each band word alone in their row.
+Bands LoneInRows(Bands w) {
+  const Bands r0 = w & 0x1FFu, r1 = w & 0x3FE00u, r2 = w & 0x7FC0000u;
+  return (r0 & ((r0 & (r0 - 1)) == 0)) | (r1 & ((r1 & (r1 - 1)) == 0)) | (r2 & ((r2 & (r2 - 1)) == 0));
 }
 
 // Three bands' columns side by side (bit 9 * band + column) hold the three
@@ -173,24 +171,21 @@ void Place(State& s, int k, std::uint32_t bit, int d) {
 // stack has no placement left.
 bool Settle(State& s, int d) {
   const auto& t = kTables;
-  std::uint32_t w0 = s.pos[d][0], w1 = s.pos[d][1], w2 = s.pos[d][2];
-  std::uint32_t m0 = MiniRows(w0), m1 = MiniRows(w1), m2 = MiniRows(w2);
+  Bands w = s.pos[d];
+  Bands m = MiniRows(w);
   std::uint32_t rows, cols = ~0u;
   for (;;) {
-    const std::uint32_t u0 = t.usable[m0], u1 = t.usable[m1], u2 = t.usable[m2];
+    const std::uint32_t u0 = t.usable[m[0]], u1 = t.usable[m[1]], u2 = t.usable[m[2]];
     if (!u0 || !u1 || !u2) {
       s.dead = !u0 ? 0 : !u1 ? 1 : 2;
       return false;
     }
-    const bool moved = (u0 ^ m0) | (u1 ^ m1) | (u2 ^ m2);
-    if (moved) {
-      w0 &= t.cells[u0];
-      w1 &= t.cells[u1];
-      w2 &= t.cells[u2];
-    }
+    const bool moved = (u0 ^ m[0]) | (u1 ^ m[1]) | (u2 ^ m[2]);
+    if (moved) w &= Bands{t.cells[u0], t.cells[u1], t.cells[u2], 0};
     rows = u0 | u1 << 9 | u2 << 18;
     if (!moved && cols != ~0u) break;  // the stacks saw these cells
-    const std::uint32_t x = Columns(w0) | Columns(w1) << 9 | Columns(w2) << 18;
+    const Bands c = (w | w >> 9 | w >> 18) & 0x1FFu;  // the columns that hold a bit
+    const std::uint32_t x = c[0] | c[1] << 9 | c[2] << 18;
     const std::uint32_t i0 = StackGrid(x, 0), i1 = StackGrid(x, 1), i2 = StackGrid(x, 2);
     const std::uint32_t v0 = t.usable[i0], v1 = t.usable[i1], v2 = t.usable[i2];
     if (!v0 || !v1 || !v2) {
@@ -200,20 +195,15 @@ bool Settle(State& s, int d) {
     cols = v0 | v1 << 9 | v2 << 18;
     if (!((v0 ^ i0) | (v1 ^ i1) | (v2 ^ i2))) break;
     const std::uint32_t keep = t.columns[v0] | t.columns[v1] << 3 | t.columns[v2] << 6;
-    const std::uint32_t n0 = w0 & (keep & 0x1FFu) * 0x40201u, n1 = w1 & (keep >> 9 & 0x1FFu) * 0x40201u,
-                        n2 = w2 & (keep >> 18) * 0x40201u;
-    // A band the stacks left alone keeps its mini-rows.
-    m0 = n0 != w0 ? MiniRows(n0) : u0;
-    m1 = n1 != w1 ? MiniRows(n1) : u1;
-    m2 = n2 != w2 ? MiniRows(n2) : u2;
-    w0 = n0;
-    w1 = n1;
-    w2 = n2;
+    const Bands k = {keep & 0x1FFu, keep >> 9 & 0x1FFu, keep >> 18, 0};
+    w &= k | k << 9 | k << 18;
+    m = MiniRows(w);  // a band the stacks left alone gives its usable mini-rows again
   }
   s.rows[d] = rows;
   s.cols[d] = cols;
-  s.pos[d] = Bands{w0, w1, w2, 0};
-  const std::uint32_t placed[3] = {LoneInRows(w0) & s.open[0], LoneInRows(w1) & s.open[1], LoneInRows(w2) & s.open[2]};
+  s.pos[d] = w;
+  const Bands lone = LoneInRows(w) & s.open;
+  const std::uint32_t placed[3] = {lone[0], lone[1], lone[2]};
   for (int k = 0; k < 3; ++k) {
     const std::uint32_t here = placed[k];
     if (!here) continue;
@@ -238,47 +228,57 @@ bool Settle(State& s, int d) {
 
 // Across digits, on their last rest: each mini-row (mini-column) holds
 // three digits. With only three that can go there they all must; with
-// three that must, no other may.
+// three that must, no other may. Band grids in the low half of a 64-bit
+// word and stack grids in the high half, so both are counted at once.
 bool Triads(State& s, bool& changed) {
   const auto& t = kTables;
-  for (int pass = 0; pass < 2; ++pass) {
-    std::uint32_t* grids = pass == 0 ? s.rows : s.cols;
-    std::uint32_t c1 = 0, c2 = 0, c3 = 0, c4 = 0, s1 = 0, s2 = 0, s3 = 0, s4 = 0, sure[9];
-    for (int d = 0; d < 9; ++d) {
-      const std::uint32_t x = grids[d];
-      c4 |= c3 & x;
-      c3 |= c2 & x;
-      c2 |= c1 & x;
-      c1 |= x;
-      const std::uint32_t y = t.sure[x & 0x1FFu] | t.sure[x >> 9 & 0x1FFu] << 9 | t.sure[x >> 18] << 18;
-      sure[d] = y;
-      s4 |= s3 & y;
-      s3 |= s2 & y;
-      s2 |= s1 & y;
-      s1 |= y;
+  constexpr std::uint64_t kFirst = 0x1249249ull | 0x1249249ull << 32;  // first bit of each grid row
+  constexpr std::uint64_t kAll = kBand | std::uint64_t{kBand} << 32;
+  std::uint64_t c1 = 0, c2 = 0, c3 = 0, c4 = 0, s1 = 0, s2 = 0, s3 = 0, s4 = 0, sure[9];
+  for (int d = 0; d < 9; ++d) {
+    const std::uint64_t x = s.rows[d] | std::uint64_t{s.cols[d]} << 32;
+    c4 |= c3 & x;
+    c3 |= c2 & x;
+    c2 |= c1 & x;
+    c1 |= x;
+    // Cells alone in their row of the grid: rows with exactly one bit.
+    const std::uint64_t b0 = x & kFirst, b1 = x >> 1 & kFirst, b2 = x >> 2 & kFirst;
+    const std::uint64_t y = x & ((b0 ^ b1 ^ b2) & ~(b0 & b1 & b2)) * 7;
+    sure[d] = y;
+    s4 |= s3 & y;
+    s3 |= s2 & y;
+    s2 |= s1 & y;
+    s1 |= y;
+  }
+  // Fewer than three digits left, or four that must.
+  if (const std::uint64_t wrong = (~c3 & kAll) | s4) {
+    const int at = std::countr_zero(wrong);
+    s.dead = at < 32 ? at / 9 : 3 + (at - 32) / 9;
+    return false;
+  }
+  // A mini-row with three digits that must, and no other that can, is done.
+  const std::uint64_t exact = c3 & ~c4 & ~s3, full = s3 & c4;
+  if (!(exact | full)) return true;
+  for (int d = 0; d < 9; ++d) {
+    const std::uint64_t old = s.rows[d] | std::uint64_t{s.cols[d]} << 32;
+    std::uint64_t x = old & ~(full & ~sure[d]);
+    if (const std::uint64_t f = x & exact & ~sure[d]) {
+      std::uint64_t keep = 0;
+      for (const int at : {0, 9, 18, 32, 41, 50}) keep |= std::uint64_t{t.lockTo[f >> at & 0x1FFu]} << at;
+      x &= keep;
     }
-    // Fewer than three digits left, or four that must.
-    if (const std::uint32_t wrong = (~c3 & kBand) | s4) {
-      s.dead = 3 * pass + std::countr_zero(wrong) / 9;
-      return false;
+    if (x == old) continue;
+    changed = true;
+    s.dirty |= 1u << d;
+    const std::uint32_t rows = static_cast<std::uint32_t>(x), cols = static_cast<std::uint32_t>(x >> 32);
+    if (rows != s.rows[d]) {
+      s.rows[d] = rows;
+      for (int k = 0; k < 3; ++k) s.pos[d][k] &= t.cells[rows >> 9 * k & 0x1FFu];
     }
-    const std::uint32_t exact = c3 & ~c4, full = s3;
-    if (!(exact | full)) continue;
-    for (int d = 0; d < 9; ++d) {
-      std::uint32_t x = grids[d] & ~(full & ~sure[d]);
-      if (const std::uint32_t f = x & exact & ~sure[d])
-        x &= t.lockTo[f & 0x1FFu] | static_cast<std::uint32_t>(t.lockTo[f >> 9 & 0x1FFu]) << 9 |
-             static_cast<std::uint32_t>(t.lockTo[f >> 18]) << 18;
-      if (x == grids[d]) continue;
-      grids[d] = x;
-      changed = true;
-      s.dirty |= 1u << d;
-      if (pass == 0) {
-        for (int k = 0; k < 3; ++k) s.pos[d][k] &= t.cells[x >> 9 * k & 0x1FFu];
-      } else {
-        const std::uint32_t keep = t.columns[x & 0x1FFu] | t.columns[x >> 9 & 0x1FFu] << 3 | t.columns[x >> 18] << 6;
-        for (int k = 0; k < 3; ++k) s.pos[d][k] &= (keep >> 9 * k & 0x1FFu) * 0x40201u;
-      }
+    if (cols != s.cols[d]) {
+      s.cols[d] = cols;
+      const std::uint32_t keep = t.columns[cols & 0x1FFu] | t.columns[cols >> 9 & 0x1FFu] << 3 | t.columns[cols >> 18] << 6;
+      for (int k = 0; k < 3; ++k) s.pos[d][k] &= (keep >> 9 * k & 0x1FFu) * 0x40201u;
     }
   }
   return true;
@@ -393,7 +393,8 @@ void Take(State& s, const Branch& b, int q) {
 // Counts solutions up to a limit, keeping the first one found.
 class Counter {
  public:
-  Counter(int limit, Grid81* first) : limit_(limit), first_(first) {}
+  // `first` and `second` (when not null) receive the first two solutions found.
+  Counter(int limit, Grid81* first, Grid81* second = nullptr) : limit_(limit), first_(first), second_(second) {}
   ~Counter() { searchNodes += nodes_; }
 
   int Run(State& s) {
@@ -414,14 +415,16 @@ class Counter {
   void Search(State& s) {
     if (++nodes_ == kRestart && !restarted_) stopped_ = true;
     if (stopped_) return;
-    if (!Propagate(s)) {
+    // A state without a changed digit is at rest already (the top).
+    if (s.dirty && !Propagate(s)) {
       ++deadEnds_[s.dead];
       return;
     }
     const Branch b = Choose(s, nodes_ > kSmallTree || restarted_ ? deadEnds_ : nullptr);
     if (b.d < 0) {  // every digit has one placement left everywhere: all placed
       if (Any(s.open)) return;
-      if (count_++ == 0 && first_) Record(s, *first_);
+      if (Grid81* out = count_ == 0 ? first_ : count_ == 1 ? second_ : nullptr) Record(s, *out);
+      ++count_;
       return;
     }
     for (std::uint32_t m = b.placements; m; m &= m - 1) {
@@ -444,6 +447,7 @@ class Counter {
   static constexpr long kRestart = 512;
   int limit_;
   Grid81* first_;
+  Grid81* second_;
   int count_ = 0;
   long nodes_ = 0;
   long deadEnds_[6] = {0, 0, 0, 0, 0, 0};
@@ -457,13 +461,18 @@ class Counter {
 // and the search keeps a known solution to steer by.
 class FirstInOrder {
  public:
-  explicit FirstInOrder(Grid81& out) : out_(out) {}
+  // `diving` is shared by the searches of one puzzle: once a dive runs
+  // long, the other orders' dives tend to as well.
+  FirstInOrder(Grid81& out, bool& diving) : out_(out), diving_(diving) {}
   ~FirstInOrder() { searchNodes += nodes_; }
 
   // False when there is no solution. `known`, when given, is a solution.
   bool Run(const Grid81& grid, const Grid81* known) {
     State s;
-    if (!Start(grid, s)) return false;
+    return Start(grid, s) && Run(s, known);
+  }
+
+  bool Run(State& s, const Grid81* known) {
     // Without a known solution, a dive from the top settles most puzzles;
     // with one, steering by it from the start costs less overall.
     if (!known)
@@ -512,20 +521,24 @@ class FirstInOrder {
   }
 
  private:
-  static constexpr long kDive = 64;
+  // On a sparse grid a dive places most of the grid, one node a cell, but
+  // meets few dead ends; a dive that keeps meeting them is better left to
+  // the counter.
+  static constexpr long kDive = 64, kDiveDeadEnds = 16;
 
   // 1 with the first solution below s in out_, 0 when there is none, -1
-  // when the dive ran out of nodes.
+  // when the dive ran out of nodes or dead ends.
   int DiveFrom(const State& s) {
     State c = s;
     budget_ = kDive;
+    deadEnds_ = kDiveDeadEnds;
     return Dive(c);
   }
 
   int Dive(State& s) {
     if (--budget_ < 0) return -1;
     ++nodes_;
-    if (!Propagate(s)) return 0;
+    if (s.dirty && !Propagate(s)) return --deadEnds_ < 0 ? -1 : 0;
     const int k = s.open[0] ? 0 : s.open[1] ? 1 : s.open[2] ? 2 : 3;
     if (k == 3) {
       Record(s, out_);
@@ -549,8 +562,8 @@ class FirstInOrder {
   }
 
   Grid81& out_;
-  long budget_ = 0;
-  bool diving_ = true;
+  bool& diving_;
+  long budget_ = 0, deadEnds_ = 0;
   long nodes_ = 0;
 };
 
@@ -578,10 +591,49 @@ Grid81 Mirrored(Grid81 g) {
 }
 
 // The first solution in the game's order; the grid itself when none.
-Grid81 FirstSolution(const Grid81& grid, const Grid81* known, bool& found) {
+Grid81 FirstSolution(const Grid81& grid, const Grid81* known, bool& diving, bool& found) {
   Grid81 out{};
-  found = FirstInOrder(out).Run(grid, known);
+  found = FirstInOrder(out, diving).Run(grid, known);
   return found ? out : grid;
+}
+
+// Whether the grid at rest leaves so many candidates (about 4.7 a cell)
+// that it almost surely has many solutions; sparse puzzles do.
+bool ManyCandidates(const State& s) {
+  // Bits counted in fields, all bands at once: a baseline build has no
+  // popcount instruction. A band holds at most 243 candidates, so each
+  // band's byte sums fit in a byte.
+  Bands n = {0, 0, 0, 0};
+  for (const Bands& p : s.pos) {
+    Bands x = p & s.open;
+    x -= x >> 1 & 0x55555555u;
+    x = (x & 0x33333333u) + (x >> 2 & 0x33333333u);
+    n += (x + (x >> 4)) & 0x0F0F0F0Fu;
+  }
+  n += n >> 8;
+  n += n >> 16;
+  n &= 0xFFu;
+  return n[0] + n[1] + n[2] >= 300;
+}
+
+// The puzzle test without counting first: the search in the game's order
+// finds the first solution at once on such a grid, and the other orders'
+// first solutions tell whether there is a second.
+PuzzleTestResult SeveralLikely(const Grid81& g, State& s) {
+  PuzzleTestResult r;
+  Grid81 first{};
+  bool diving = true, found = false;
+  if (!FirstInOrder(first, diving).Run(s, nullptr)) return r;
+  r.first = GridString(first);
+  const Grid81 turned = Reversed(first);
+  r.second = Reversed(GridString(FirstSolution(Reversed(g), &turned, diving, found)));
+  if (r.second == r.first) {
+    const Grid81 mirrored = Mirrored(first);
+    r.second = Mirrored(GridString(FirstSolution(Mirrored(g), &mirrored, diving, found)));
+  }
+  // The same first solution in every order: there is no other.
+  r.code = r.second != r.first ? kMultiple : kUnique;
+  return r;
 }
 
 }  // namespace
@@ -623,8 +675,8 @@ SolveResult SolveString(std::string_view puzzle) {
   if (!CheckGivens(GridString(g))) return {1, GridString(g)};
   // A full grid is not "solved".
   if (std::none_of(g.begin(), g.end(), [](std::uint8_t v) { return v == 0; })) return {1, GridString(g)};
-  bool found = false;
-  const Grid81 r = FirstSolution(g, nullptr, found);
+  bool diving = true, found = false;
+  const Grid81 r = FirstSolution(g, nullptr, diving, found);
   return {found ? 0 : 1, GridString(r)};
 }
 
@@ -657,26 +709,34 @@ PuzzleTestResult TestPuzzleString(std::string_view puzzle) {
   if (std::none_of(g.begin(), g.end(), [](std::uint8_t v) { return v == 0; })) return r;
 
   // Clashing givens (the check board's test) have no solution to count.
-  Grid81 any{};
-  const int n = CountSolutions(g, 2, &any);
+  State s;
+  if (!Start(g, s)) return r;
+  if (!Propagate(s)) {
+    ++searchNodes;  // the counter's first node
+    return r;
+  }
+  if (ManyCandidates(s)) return SeveralLikely(g, s);
+  Grid81 one{}, two{};
+  const int n = Counter(2, &one, &two).Run(s);
   if (n == 0) return r;
   if (n == 1) {  // every ordering finds the one solution
     r.code = kUnique;
-    r.first = r.second = GridString(any);
+    r.first = r.second = GridString(one);
     return r;
   }
-  bool found = false;
-  r.first = GridString(FirstSolution(g, &any, found));
+  // Each search steers by the better of the two solutions in its order.
+  bool diving = true, found = false;
+  r.first = GridString(FirstSolution(g, &std::min(one, two), diving, found));
   // Turned by 180 degrees: the search guesses from the other end.
-  const Grid81 turned = Reversed(any);
-  r.second = Reversed(GridString(FirstSolution(Reversed(g), &turned, found)));
+  const Grid81 turned = std::min(Reversed(one), Reversed(two));
+  r.second = Reversed(GridString(FirstSolution(Reversed(g), &turned, diving, found)));
   if (r.second != r.first) {
     r.code = kMultiple;
     return r;
   }
   // Digits mirrored: the search tries large digits first.
-  const Grid81 mirrored = Mirrored(any);
-  r.second = Mirrored(GridString(FirstSolution(Mirrored(g), &mirrored, found)));
+  const Grid81 mirrored = Mirrored(std::max(one, two));
+  r.second = Mirrored(GridString(FirstSolution(Mirrored(g), &mirrored, diving, found)));
   r.code = (r.second != r.first) ? kMultiple : kUnique;
   return r;
 }

@@ -7,6 +7,9 @@
 // set of solutions. A fast counter settles the common cases (no solution, one
 // solution); only with two or more does a search in the game's order look for
 // that smallest solution, and any means of finding it gives the same answer.
+// Sparse grids, which nearly always have many solutions, skip the counter:
+// the searches in the three orders tell by themselves whether there is more
+// than one.
 #pragma once
 
 #include <array>
