@@ -16,6 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const tessel::History& history = game.history();
     if (history.count() != static_cast<int>(file.history.size()) || history.cursor() != history.count() - 1)
       __builtin_trap();
+    // Walking through the history shows entries and never records one.
+    game.StepFirst();
+    while (game.StepNext()) {
+    }
+    if (history.count() != static_cast<int>(file.history.size())) __builtin_trap();
     (void)tessel::GameFileText(game.board(), game.store(), history);
   } catch (const tessel::GameDataError&) {
   }

@@ -355,10 +355,20 @@ bool Game::ShowEntry(const std::string& line) {
   return true;
 }
 
-bool Game::StepFirst() { return history_.count() > 0 && ShowEntry(history_.StepFirst()); }
-bool Game::StepBack() { return history_.CanStepBack() && ShowEntry(history_.StepBack()); }
-bool Game::StepNext() { return history_.CanStepForward() && ShowEntry(history_.StepNext()); }
-bool Game::StepLast() { return history_.count() > 0 && ShowEntry(history_.StepLast()); }
+// Moving through the history shows an entry and never records one.
+bool Game::StepTo(const std::string& line) {
+  history_.RewriteCurrent([&] {
+    Board b = board_;
+    RestoreSnapshot(b, line);
+    return b;
+  }());
+  return ShowEntry(history_.Current());
+}
+
+bool Game::StepFirst() { return history_.count() > 0 && StepTo(history_.StepFirst()); }
+bool Game::StepBack() { return history_.CanStepBack() && StepTo(history_.StepBack()); }
+bool Game::StepNext() { return history_.CanStepForward() && StepTo(history_.StepNext()); }
+bool Game::StepLast() { return history_.count() > 0 && StepTo(history_.StepLast()); }
 
 void Game::StartBranch() { history_.StartBranch(board_); }
 void Game::AcceptBranch() { history_.AcceptBranch(); }

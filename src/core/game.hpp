@@ -265,6 +265,7 @@ class Game {
   void SetDigitButtons(int d);
   void AssignMenus(int digit);  // -1 none, 0 every non-given, else those holding it
   bool ShowEntry(const std::string& line);
+  bool StepTo(const std::string& line);
   PlayResult Settle(bool changed);
   PlayResult Mark(const Press& press, Colour palette, const BoardLook& look);
   PlayResult Play(const Press& press);

@@ -78,6 +78,10 @@ void History::Assign(std::vector<std::string> lines) {
   cursor_ = std::max(0, count() - 1);
 }
 
+void History::RewriteCurrent(const Board& board) {
+  if (cursor_ >= 0 && cursor_ < count()) lines_[cursor_] = TakeSnapshot(board);
+}
+
 const std::string& History::MoveTo(int index) {
   cursor_ = std::clamp(index, 0, std::max(0, count() - 1));
   return Current();

@@ -37,6 +37,11 @@ class History {
   void Reset(const Board& board);
   // A loaded game's entries; the cursor stands on the last one.
   void Assign(std::vector<std::string> lines);
+  // The entry at the cursor rewritten as the board it restored to. A damaged
+  // entry in a loaded file (a piece that does not read) restores to a board
+  // that differs from its text; recording that board would cut every later
+  // entry on the way through the history.
+  void RewriteCurrent(const Board& board);
 
   bool CanStepBack() const { return cursor_ > 0; }
   bool CanStepForward() const { return cursor_ < count() - 1; }

@@ -102,5 +102,27 @@ TEST(GameFileRead, SampleFileReadsAndWritesBackByteForByte) {
   EXPECT_EQ(GameFileText(g.board(), g.store(), g.history()), bytes);
 }
 
+// A middle entry with a piece that does not read (kept by the lenient
+// reader) is shown as the board it restores to; walking through the
+// history must not record it and cut the entries after it.
+TEST(GameFileRead, ADamagedEntryDoesNotCutTheHistory) {
+  std::string bytes = testutil::FileBytes(testutil::SourceFile("tests/data/game_sample.dat"));
+  const std::size_t entry = bytes.find("15,23,3,");
+  ASSERT_NE(entry, std::string::npos);
+  bytes.replace(entry + 6, 1, "\xC5");
+  tessel::Game g;
+  g.LoadGameFile(ParseGameFile(bytes));
+  ASSERT_EQ(g.history().count(), 3);
+  const std::string last = g.history().lines()[2];
+  EXPECT_TRUE(g.StepFirst());
+  EXPECT_TRUE(g.StepNext());
+  EXPECT_TRUE(g.StepNext());
+  EXPECT_EQ(g.history().count(), 3);
+  EXPECT_EQ(g.history().lines()[2], last);
+  EXPECT_EQ(TakeSnapshot(g.board()), last);
+  EXPECT_TRUE(g.StepBack());
+  EXPECT_EQ(TakeSnapshot(g.board()), g.history().Current());
+}
+
 }  // namespace
 }  // namespace tessel
