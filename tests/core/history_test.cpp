@@ -61,6 +61,8 @@ TEST(HistoryList, RecordsChangesDropsWhatWasSteppedOverAndBranches) {
   EXPECT_EQ(h.Current(), "");
   EXPECT_FALSE(h.CanStepBack() || h.CanStepForward());
   Board b = SampleBoard();
+  h.RewriteCurrent(b);
+  EXPECT_EQ(h.count(), 0) << "an empty list has no entry to rewrite";
   h.Reset(b);
   EXPECT_EQ(h.count(), 1);
   EXPECT_FALSE(h.RecordStep(b)) << "an unchanged board";
