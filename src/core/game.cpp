@@ -21,7 +21,7 @@ struct Game::Start {
 Game::Game() {
   // Before the first game the board is blank and takes no input.
   for (int i = 0; i < kCells; ++i) board_[i].state = kGiven;
-  for (auto& entry : marks_) entry.fill(kNoMark);
+  DropMarks();
   Redraw();
 }
 
@@ -93,7 +93,7 @@ void Game::ToggleDigit(int d) {
 }
 
 void Game::ClearMarks() {
-  for (auto& entry : marks_) entry.fill(kNoMark);
+  DropMarks();
   plainColours_ = false;
   for (auto& p : paint_) p.fill(kNoPaint);
 }
@@ -113,7 +113,7 @@ void Game::Clear() {
     board_[i].text.clear();
     board_[i].error = false;
   }
-  for (auto& entry : marks_) entry.fill(kNoMark);
+  DropMarks();
   ClearExplain();
   finished_ = false;
   inPlay_ = false;
@@ -122,7 +122,7 @@ void Game::Clear() {
 
 void Game::StartGame(const Start& how) {
   if (how.resetLook) {
-    for (auto& entry : marks_) entry.fill(kNoMark);
+    DropMarks();
     marking_ = false;
     SetMode(DisplayMode::kNone);
   }
@@ -149,14 +149,9 @@ void Game::StartGame(const Start& how) {
   branchesLocked_ = false;
   finished_ = false;
   inPlay_ = started_ = true;
-  if (how.freshHistory) {
-    RecountDigits();
-    SelectDigit();
-    history_.Reset(board_);
-  } else {
-    counts_ = CountPlacedDigits(board_);
-    SelectDigit();
-  }
+  counts_ = CountPlacedDigits(board_);
+  SelectDigit();
+  if (how.freshHistory) history_.Reset(board_);
   clockRunning_ = true;
   ++clockStarts_;
   if (how.clockInterval > 0) clockInterval_ = how.clockInterval;
@@ -210,7 +205,7 @@ void Game::ImportPuzzle(const Board& editor, std::string_view solution) {
 }
 
 void Game::Restart() {
-  for (auto& entry : marks_) entry.fill(kNoMark);
+  DropMarks();
   marking_ = false;
   RestartBoard(board_);
   ClearExplain();
@@ -219,7 +214,7 @@ void Game::Restart() {
   started_ = true;
   SetMode(DisplayMode::kNone);
   selected_ = 1;
-  RecountDigits();
+  counts_ = CountPlacedDigits(board_);
   SelectDigit();
   history_.Reset(board_);
   clockRunning_ = true;
@@ -236,16 +231,19 @@ bool Game::RecountDigits() {
   return history_.RecordStep(board_);
 }
 
+// The end of every move: conflicts, the finish, then counted, recorded and
+// redrawn.
 PlayResult Game::Settle(bool changed) {
   PlayResult r;
   r.changed = changed;
-  if (changed) ClearExplain();
   board_.MarkConflicts();
   r.finished = board_.IsFinished();
   if (r.finished) {
     finished_ = true;
     clockRunning_ = false;
   }
+  RecountDigits();
+  Redraw();
   return r;
 }
 
@@ -273,22 +271,13 @@ PlayResult Game::Play(const Press& p) {
   if (p.digit != 0) {
     if (mode_ == DisplayMode::kNone) return {};
     tessel::ClickCandidate(board_, p.row, p.col, p.digit, p.left, autoUpdate_);
-    const PlayResult r = Settle(true);
-    RecountDigits();
-    Redraw();
-    return r;
+    return Settle(true);
   }
   PlayResult r;
   if (mode_ == DisplayMode::kNone) {
     r = Settle(p.left ? PlaceSelectedDigit(board_, p.row, p.col, selected_) : ClearCell(board_, p.row, p.col));
-    RecountDigits();
-    Redraw();
   } else {
-    if (p.left && ReopenEnteredCell(board_, p.row, p.col)) {
-      r = Settle(true);
-      RecountDigits();
-      Redraw();
-    }
+    if (p.left && ReopenEnteredCell(board_, p.row, p.col)) r = Settle(true);
     r.menu = true;
   }
   // Check Error's ink goes with any click on a cell.
@@ -337,16 +326,17 @@ PlayResult Game::KeyOn(BoardKey key, int digit, Colour palette, const BoardLook&
 
 PlayResult Game::CellCommand(int row, int col, std::string_view command) {
   if (row < 1 || row > 9 || col < 1 || col > 9 || !ApplyCellCommand(board_, row, col, command)) return {};
-  const PlayResult r = Settle(true);
-  RecountDigits();
-  Redraw();
-  return r;
+  return Settle(true);
 }
 
 // --- History ---
 
 bool Game::ShowEntry(const std::string& line) {
   RestoreSnapshot(board_, line);
+  return ShowRestored();
+}
+
+bool Game::ShowRestored() {
   ClearExplain();
   board_.MarkConflicts();
   if (mode_ == DisplayMode::kNone && selected_ == 0) SetDigitButtons(1);
@@ -357,12 +347,9 @@ bool Game::ShowEntry(const std::string& line) {
 
 // Moving through the history shows an entry and never records one.
 bool Game::StepTo(const std::string& line) {
-  history_.RewriteCurrent([&] {
-    Board b = board_;
-    RestoreSnapshot(b, line);
-    return b;
-  }());
-  return ShowEntry(history_.Current());
+  RestoreSnapshot(board_, line);
+  history_.RewriteCurrent(board_);
+  return ShowRestored();
 }
 
 bool Game::StepFirst() { return history_.count() > 0 && StepTo(history_.StepFirst()); }
@@ -492,10 +479,7 @@ PlayResult Game::ApplyExplained() {
     Cell& c = board_[el.cell];
     if (c.state == kOpen) c.text = RemoveDigit(c.text, char('0' + el.digit));
   }
-  const PlayResult r = Settle(true);
-  RecountDigits();
-  Redraw();
-  return r;
+  return Settle(true);
 }
 
 void Game::ClearExplain() {

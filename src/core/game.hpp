@@ -263,8 +263,12 @@ class Game {
   void SelectDigit();
   // Sets the digit buttons for a mode: d 0 lets all be up.
   void SetDigitButtons(int d);
+  void DropMarks() {
+    for (auto& entry : marks_) entry.fill(kNoMark);
+  }
   void AssignMenus(int digit);  // -1 none, 0 every non-given, else those holding it
   bool ShowEntry(const std::string& line);
+  bool ShowRestored();  // the board holds an entry: conflicts, redraw, record
   bool StepTo(const std::string& line);
   PlayResult Settle(bool changed);
   PlayResult Mark(const Press& press, Colour palette, const BoardLook& look);
