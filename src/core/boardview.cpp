@@ -152,6 +152,15 @@ void NameCells(const Board& board, BoardView& view) {
   }
 }
 
+BoardView BlankView() {
+  BoardView view;
+  for (int i = 0; i < kCells; ++i) {
+    view[i].row = RowOf(i);
+    view[i].col = ColOf(i);
+  }
+  return view;
+}
+
 BoardView AppearancePreview(const BoardLook& look) {
   Board board;
   for (int i = 0; i < kCells; ++i) {
@@ -160,11 +169,7 @@ BoardView AppearancePreview(const BoardLook& look) {
     c.state = t[0] == '*' ? kGiven : t.size() == 1 ? kEntered : kOpen;
     c.text = t[0] == '*' ? t.substr(1) : t;
   }
-  BoardView view;
-  for (int i = 0; i < kCells; ++i) {
-    view[i].row = RowOf(i);
-    view[i].col = ColOf(i);
-  }
+  BoardView view = BlankView();
   DrawAllCandidates(board, look, view);
   for (int i = 0; i < kCells; ++i) {
     if (board[i].state == kOpen) view[i].setcolor(view[i].color);

@@ -91,6 +91,9 @@ std::string ColourName(Colour c);
 // digit (and "given"), or "empty" with the visible candidates.
 void NameCells(const Board& board, BoardView& view);
 
+// Every cell knowing its row and column, nothing drawn yet.
+BoardView BlankView();
+
 // The Appearance dialog's preview: a sample position with every candidate
 // shown, open cells' squares on their cell's colour, and the highlight on
 // the 5s.

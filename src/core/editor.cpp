@@ -64,12 +64,8 @@ bool PuzzleEditor::ImportText(std::string_view text) {
 PuzzleTestResult PuzzleEditor::Test() const { return TestEditorPuzzle(board_); }
 
 BoardView PuzzleEditor::Render(const BoardLook& look) const {
-  BoardView view;
-  for (int i = 0; i < kCells; ++i) {
-    view[i].row = RowOf(i);
-    view[i].col = ColOf(i);
-    view[i].setcolor(look.ParityColor(RowOf(i), ColOf(i)));
-  }
+  BoardView view = BlankView();
+  for (CellView& n : view) n.setcolor(look.ParityColor(n.row, n.col));
   DrawAllCandidates(board_, look, view);
   NameCells(board_, view);
   return view;

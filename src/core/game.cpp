@@ -514,11 +514,7 @@ std::string DescribeCell(const Game& game, const CellView& n, int i) {
 
 BoardView Render(const Game& game, const BoardLook& look) {
   const Board& board = game.board();
-  BoardView view;
-  for (int i = 0; i < kCells; ++i) {
-    view[i].row = RowOf(i);
-    view[i].col = ColOf(i);
-  }
+  BoardView view = BlankView();
   if (game.newLookShown() || game.mode() == DisplayMode::kAll)
     DrawAllCandidates(board, look, view);
   else if (game.mode() == DisplayMode::kOnlyOne)

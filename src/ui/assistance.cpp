@@ -1,6 +1,5 @@
 // Hint, Check Error, Show Solution and the board's way out as text or a
 // printable page.
-#include <QAction>
 
 #include "ui/importdialogs.hpp"
 #include "ui/mainwindow.hpp"

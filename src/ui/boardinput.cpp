@@ -1,7 +1,6 @@
 // What the mouse and the keys do on the playing board: big digits,
 // candidates, the cell menu, colour marking and the status-bar hints.
 #include <QAction>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>

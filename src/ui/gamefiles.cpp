@@ -1,10 +1,6 @@
 // The main window's side of saved games, the last game and the replays.
-#include <QAction>
-#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QRadioButton>
 
 #include <memory>
 

@@ -280,13 +280,13 @@ void Tfrmgamelist::Button3Click() {
     session_.prompts().Notice(this, store_->loadError());
     return;
   }
-  if (!name.empty() && FindGame(store_->games(), name) == 0) {
+  const int n = FindGame(store_->games(), name);
+  if (!name.empty() && n == 0) {
     session_.prompts().Notice(this, GoneText(name));
     Refresh();
     return;
   }
   Game& game = session_.game();
-  const int n = FindGame(store_->games(), name);
   if (n == 0) {
     // An empty row: the board is cleared and nothing is opened.
     game.Clear();

@@ -22,7 +22,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
-#include <QThread>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -32,10 +31,8 @@
 
 #include <optional>
 
-#include "core/bank.hpp"
 #include "core/board.hpp"
 #include "core/boardview.hpp"
-#include "core/play.hpp"
 #include "core/textfile.hpp"
 #include "ui/appearance.hpp"
 #include "ui/icons.hpp"
@@ -48,7 +45,6 @@ namespace tessel::ui {
 
 namespace {
 
-// Every text shown passes through the core's wording choice.
 // Where things sit in the 596 × 545 client area.
 constexpr int kToolBarHeight = 30;
 constexpr int kBoardLeft = 22;           // inside Panel1, right of the row letters
@@ -727,6 +723,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 // --- Commands of later changes ---
 
+// The board and the status bar with what Explain has found so far.
+void TForm1::ShowExplained() {
+  Refresh();
+  explainedHint_ = QString::fromStdString(game_.explained());
+  ShowHint(explainedHint_);
+}
+
 void TForm1::ExplainNextStep() {
   // A third F4 on a long step that the status bar had to shorten shows it whole.
   const bool shownWhole = game_.explanationFramed() && hintText_ == explainedHint_;
@@ -738,9 +741,7 @@ void TForm1::ExplainNextStep() {
     prompts_.Notice(this, explainedHint_);
     return;
   }
-  Refresh();
-  explainedHint_ = QString::fromStdString(game_.explained());
-  ShowHint(explainedHint_);
+  ShowExplained();
 }
 
 void TForm1::ApplyExplainedStep() {
@@ -772,9 +773,7 @@ void TForm1::StepFound() {
     ApplyExplainedStep();
     return;
   }
-  Refresh();
-  explainedHint_ = QString::fromStdString(game_.explained());
-  ShowHint(explainedHint_);
+  ShowExplained();
 }
 
 void TForm1::appearance1Click() {

@@ -9,9 +9,6 @@
 
 #include <array>
 #include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "core/game.hpp"
 #include "core/random.hpp"
@@ -99,6 +96,7 @@ class TForm1 : public QMainWindow, public Session {
 
   // Status-bar hints.
   void ShowHint(const QString& text);
+  void ShowExplained();
   void ClearHint();
   QString HintText() const;
 

@@ -38,10 +38,8 @@ TPICSD33::TPICSD33(QWidget* parent) : QWidget(parent) {
   // A generic name; each owner adds a tooltip for what its board is for.
   setAccessibleName(tr("Sudoku board"));
   // Blank until an owner gives it something to show.
-  for (int i = 0; i < kCells; ++i) {
-    TPicNode& n = view_[i];
-    n.row = RowOf(i);
-    n.col = ColOf(i);
+  view_ = BlankView();
+  for (TPicNode& n : view_) {
     n.color = ParityColor(n.row, n.col);
     n.setcolor(n.color);
   }
@@ -303,14 +301,7 @@ void TPICSD33::SetHover(const BoardHit& hit) {
     if (old.row != 0) update(CellRect(old.row, old.col));
     if (hit.row != 0) update(CellRect(hit.row, hit.col));
   }
-  if (old.row != 0) {
-    if (old.sub != 0) {
-      emit candidateLeave(old.row, old.col, old.sub);
-    } else {
-      emit cellLeave(old.row, old.col);
-    }
-  }
-  if (hit.row != 0 && hover_ == hit) {
+  if (hit.row != 0) {
     if (hit.sub != 0) {
       emit candidateEnter(hit.row, hit.col, hit.sub);
     } else {

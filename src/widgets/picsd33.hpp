@@ -97,9 +97,7 @@ class TPICSD33 : public QWidget, public TBoardLook {
   void candidateMouseDown(int row, int col, int digit, Qt::MouseButton button,
                           Qt::KeyboardModifiers mods, QPoint pos);
   void cellEnter(int row, int col);
-  void cellLeave(int row, int col);
   void candidateEnter(int row, int col, int digit);
-  void candidateLeave(int row, int col, int digit);
   // A right press on a cell with popupAssigned, or on one of its visible
   // sub-panels (a sub-panel passes the request on to its cell, as the
   // platform does), after the mouse-down signal. The main window decides
