@@ -1314,28 +1314,19 @@ Explanation Explain(const Position& position, std::string_view solution, const E
   for (const auto& el : e.eliminations) e.changes.push_back(el.cell);
   std::sort(e.changes.begin(), e.changes.end());
   e.changes.erase(std::unique(e.changes.begin(), e.changes.end()), e.changes.end());
-  e.sentence = StepSentence(p, step, &e.proof);
-  e.clue = StepClue(p, step);
-  return e;
-}
-
-std::string StepSentence(const Pencil& pencil, const GradeStep& step, std::vector<int>* proof) {
-  Scene scene{pencil, step, {}, {}};
-  if (!Say(scene)) {
+  Scene scene{p, step, {}, {}};
+  const bool said = Say(scene);
+  std::sort(scene.proof.begin(), scene.proof.end());
+  e.clue = Clue(said ? scene : Scene{p, step, {}, {}});
+  if (!said) {
     scene.proof.clear();
     SayGeneric(scene);
+    std::sort(scene.proof.begin(), scene.proof.end());
   }
-  std::sort(scene.proof.begin(), scene.proof.end());
   scene.proof.erase(std::unique(scene.proof.begin(), scene.proof.end()), scene.proof.end());
-  if (proof) *proof = std::move(scene.proof);
-  return scene.sentence;
-}
-
-std::string StepClue(const Pencil& pencil, const GradeStep& step) {
-  Scene scene{pencil, step, {}, {}};
-  if (!Say(scene)) scene.proof.clear();
-  std::sort(scene.proof.begin(), scene.proof.end());
-  return Clue(scene);
+  e.proof = std::move(scene.proof);
+  e.sentence = std::move(scene.sentence);
+  return e;
 }
 
 std::optional<Position> ParsePositionLine(std::string_view line, std::string* error) {

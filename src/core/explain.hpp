@@ -59,10 +59,6 @@ struct ExplainOptions {
 // from any thread.
 Explanation Explain(const Position& position, std::string_view solution, const ExplainOptions& options = {});
 
-// The step's sentence alone, for a step the grader found on `pencil`.
-std::string StepSentence(const Pencil& pencil, const GradeStep& step, std::vector<int>* proof = nullptr);
-std::string StepClue(const Pencil& pencil, const GradeStep& step);
-
 // A line of the CLI: 81 characters ('1'..'9' placed, anything else open), or
 // 81 whitespace-separated tokens (one digit placed, several an open cell's
 // list, '0' or '.' an open cell without one). Empty, with the reason in

@@ -99,6 +99,29 @@ bool AddEliminations(GradeStep& s, const Bits& cells, int digit) {
   return any;
 }
 
+// "D3=4 -> D7<>4 | ...": each branch's facts, for the description.
+std::string BranchesText(const std::vector<std::vector<ChainFact>>& branches) {
+  std::string text;
+  for (const auto& br : branches) {
+    if (!text.empty()) text += " | ";
+    for (std::size_t k = 0; k < br.size(); ++k) {
+      if (k) text += " -> ";
+      const ChainFact& x = br[k];
+      if (x.house >= 0) {
+        text += HouseName(x.house) + " no " + std::to_string(x.digit);
+      } else if (x.digit == 0) {
+        text += Label(x.cells[0]) + " empty";
+      } else {
+        Bits b;
+        for (int q : x.cells) b.set(q);
+        text += (x.cells.size() == 1 ? Label(x.cells[0]) : "(" + CellsText(b) + ")") + (x.on ? "=" : "<>") +
+                std::to_string(x.digit);
+      }
+    }
+  }
+  return text;
+}
+
 }  // namespace detail
 
 using namespace detail;
@@ -726,6 +749,21 @@ void BuildGraph(const View& v, ChainKind kind, ChainGraph& gr, bool groups = tru
   gr.weakStart.push_back(static_cast<int>(gr.weak.size()));
 }
 
+ChainFact FactOf(const ChainNode& x, bool on) {
+  ChainFact f;
+  x.cells.each([&](int c) { f.cells.push_back(c); });
+  f.digit = x.digit + 1;
+  f.on = on;
+  return f;
+}
+
+std::vector<ChainFact> PathTo(const ChainGraph& gr, const std::vector<int>& parent, int st) {
+  std::vector<ChainFact> out;
+  for (; st >= 0; st = parent[st]) out.push_back(FactOf(gr.nodes[st >> 1], st & 1));
+  std::reverse(out.begin(), out.end());
+  return out;
+}
+
 // Breadth-first search from "start is true" for "start is false", links
 // alternating weak (on -> off) and strong (off -> on). States are node*2+on.
 // Returns the number of links of the shortest contradiction, or -1.
@@ -767,34 +805,6 @@ struct ChainSearch {
     }
     return -1;
   }
-
-  std::vector<ChainFact> Path(int start) const {
-    std::vector<ChainFact> out;
-    for (int st = start * 2; st >= 0; st = parent[st]) {
-      const ChainNode& x = gr.nodes[st >> 1];
-      ChainFact f;
-      x.cells.each([&](int c) { f.cells.push_back(c); });
-      f.digit = x.digit + 1;
-      f.on = st & 1;
-      out.push_back(f);
-    }
-    std::reverse(out.begin(), out.end());
-    return out;
-  }
-
-  std::string Text(int start) const {
-    std::vector<int> path;
-    for (int st = start * 2; st >= 0; st = parent[st]) path.push_back(st);
-    std::string s;
-    for (auto it = path.rbegin(); it != path.rend(); ++it) {
-      const ChainNode& x = gr.nodes[*it >> 1];
-      if (!s.empty()) s += " -> ";
-      s += x.cell >= 0 ? Label(x.cell) : "(" + CellsText(x.cells) + ")";
-      s += (*it & 1) ? "=" : "<>";
-      s += std::to_string(x.digit + 1);
-    }
-    return s;
-  }
 };
 
 }  // namespace
@@ -819,7 +829,6 @@ bool ChainStep(const View& v, GradeStep& s, bool describe, ChainKind kind, bool 
   BuildGraph(v, kind, gr, groups);
   ChainSearch search(gr);
   int best = kMaxChainLinks + 1;
-  std::string text;
   for (int c = 0; c < 81; ++c)
     for (int d = 0; d < 9; ++d) {
       const int node = gr.single[c][d];
@@ -829,16 +838,13 @@ bool ChainStep(const View& v, GradeStep& s, bool describe, ChainKind kind, bool 
       if (len < best) {
         best = len;
         s.eliminations.clear();
-        if (describe) {
-          text = search.Text(node);
-          s.branches = {search.Path(node)};
-        }
+        if (describe) s.branches = {PathTo(gr, search.parent, node * 2)};
       }
       s.eliminations.push_back({c, d + 1});
     }
   if (s.eliminations.empty()) return false;
   s.rating = TechniqueRating(s.technique) + ChainLengthBonus(best);
-  Finish(s, describe, std::to_string(best) + " links: " + text);
+  Finish(s, describe, std::to_string(best) + " links: " + BranchesText(s.branches));
   return true;
 }
 
@@ -863,21 +869,6 @@ void Reach(const ChainGraph& gr, int from, std::vector<int>& depth, std::vector<
       queue.push_back(next);
     }
   }
-}
-
-ChainFact FactOf(const ChainNode& x, bool on) {
-  ChainFact f;
-  x.cells.each([&](int c) { f.cells.push_back(c); });
-  f.digit = x.digit + 1;
-  f.on = on;
-  return f;
-}
-
-std::vector<ChainFact> PathTo(const ChainGraph& gr, const std::vector<int>& parent, int st) {
-  std::vector<ChainFact> out;
-  for (; st >= 0; st = parent[st]) out.push_back(FactOf(gr.nodes[st >> 1], st & 1));
-  std::reverse(out.begin(), out.end());
-  return out;
 }
 
 }  // namespace
@@ -953,24 +944,14 @@ bool StaticForcingStep(const View& v, GradeStep& s, bool describe, bool region) 
   s.house = bestHouse;
   s.rating = TechniqueRating(s.technique) + ChainLengthBonus(bestScore + static_cast<int>(bestBranches.size()));
   if (!describe) return true;
-  std::string text;
   Bits cells;
   for (auto [c, d] : bestBranches) {
     s.branches.push_back(PathTo(gr, parent[c * 9 + d], bestState));
-    if (!text.empty()) text += " | ";
-    for (const auto& f : s.branches.back()) {
+    for (const auto& f : s.branches.back())
       for (int q : f.cells) cells.set(q);
-      if (&f != &s.branches.back().front()) text += " -> ";
-      text += (f.cells.size() == 1 ? Label(f.cells[0]) : "(" + CellsText([&] {
-                                                          Bits b;
-                                                          for (int q : f.cells) b.set(q);
-                                                          return b;
-                                                        }()) + ")") +
-              (f.on ? "=" : "<>") + std::to_string(f.digit);
-    }
   }
   cells.each([&](int q) { s.pattern.push_back(q); });
-  Finish(s, true, text);
+  Finish(s, true, BranchesText(s.branches));
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/grader.hpp"
 
@@ -73,6 +74,7 @@ std::string DigitsText(std::uint16_t mask);
 std::string HouseName(int h);
 void Finish(GradeStep& s, bool describe, const std::string& detail);
 bool AddEliminations(GradeStep& s, const Bits& cells, int digit);
+std::string BranchesText(const std::vector<std::vector<ChainFact>>& branches);
 
 // One technique on a view (no uniqueness, no cancel); see FindStep.
 bool FindIn(Technique t, const View& v, GradeStep& s, bool describe);

@@ -403,22 +403,7 @@ void Conclude(const State& base, const Found& f, int strength, int onlyDigit, co
       s.branches.push_back(b.Path(f.fact));
     }
   }
-  std::string text;
-  for (const auto& br : s.branches) {
-    if (!text.empty()) text += " | ";
-    for (std::size_t k = 0; k < br.size(); ++k) {
-      if (k) text += " -> ";
-      const ChainFact& x = br[k];
-      if (x.house >= 0)
-        text += HouseName(x.house) + " no " + std::to_string(x.digit);
-      else if (x.digit == 0)
-        text += Label(x.cells[0]) + " empty";
-      else
-        text += Label(x.cells[0]) + (x.on ? "=" : "<>") + std::to_string(x.digit);
-    }
-  }
-  Finish(s, true, text);
-  s.rating = std::max(s.rating, TechniqueRating(s.technique));
+  Finish(s, true, BranchesText(s.branches));
 }
 
 // A fact that is news on the base position.

@@ -47,13 +47,12 @@ std::vector<int> SharedHouses(int a, int b) {
   return hs;
 }
 
-void Tell(const View& v, GradeStep& s, bool describe, const Rect& r, std::uint16_t ab, const std::string& extra) {
+void Tell(GradeStep& s, bool describe, const Rect& r, std::uint16_t ab, const std::string& extra) {
   for (int c : r.cell) s.pattern.push_back(c);
   s.digits = ab;
   std::string text = DigitsText(ab) + " in ";
   for (int k = 0; k < 4; ++k) text += (k ? "," : "") + Label(r.cell[k]);
   if (!extra.empty()) text += ", " + extra;
-  (void)v;
   Finish(s, describe, text);
 }
 
@@ -68,7 +67,7 @@ bool UniqueRectangleStep(const View& v, GradeStep& s, bool describe, int type) {
     if (type == 1) {
       if (nf != 3) return false;
       for (std::uint16_t m = ab; m; m &= m - 1) s.eliminations.push_back({roof[0], std::countr_zero(m) + 1});
-      Tell(v, s, describe, r, ab, "");
+      Tell(s, describe, r, ab, "");
       return true;
     }
     if (type == 0) {
@@ -88,7 +87,7 @@ bool UniqueRectangleStep(const View& v, GradeStep& s, bool describe, int type) {
           if (!(inRow == pair) || !(inCol == pairC)) continue;
           if (!v.pos[b].test(opp)) continue;
           s.eliminations.push_back({opp, b + 1});
-          Tell(v, s, describe, r, ab, std::to_string(a + 1) + " locked at " + Label(opp));
+          Tell(s, describe, r, ab, std::to_string(a + 1) + " locked at " + Label(opp));
           return true;
         }
       }
@@ -104,7 +103,7 @@ bool UniqueRectangleStep(const View& v, GradeStep& s, bool describe, int type) {
       const Bits t = (v.pos[x] & g.peers[roof[0]] & g.peers[roof[1]]);
       if (!t.any()) return false;
       AddEliminations(s, t, x);
-      Tell(v, s, describe, r, ab, Label(roof[0]) + "," + Label(roof[1]) + " hold " + std::to_string(x + 1));
+      Tell(s, describe, r, ab, Label(roof[0]) + "," + Label(roof[1]) + " hold " + std::to_string(x + 1));
       return true;
     }
     if (type == 4) {
@@ -116,7 +115,7 @@ bool UniqueRectangleStep(const View& v, GradeStep& s, bool describe, int type) {
           if (!((v.pos[a] & g.house[h]) == pair)) continue;
           for (int c : {roof[0], roof[1]})
             if (v.pos[b].test(c)) s.eliminations.push_back({c, b + 1});
-          Tell(v, s, describe, r, ab, std::to_string(a + 1) + " only there in " + HouseName(h));
+          Tell(s, describe, r, ab, std::to_string(a + 1) + " only there in " + HouseName(h));
           return true;
         }
       return false;
@@ -139,7 +138,7 @@ bool UniqueRectangleStep(const View& v, GradeStep& s, bool describe, int type) {
           if (c != roof[0] && c != roof[1] && !in.test(c))
             for (std::uint16_t m = v.cand[c] & u; m; m &= m - 1) s.eliminations.push_back({c, std::countr_zero(m) + 1});
         if (s.eliminations.empty()) continue;
-        Tell(v, s, describe, r, ab, DigitsText(u) + " with " + CellsText(in) + " in " + HouseName(h));
+        Tell(s, describe, r, ab, DigitsText(u) + " with " + CellsText(in) + " in " + HouseName(h));
         in.each([&](int c) { s.pattern.push_back(c); });
         s.house = h;
         return true;
