@@ -192,6 +192,9 @@ std::uint16_t Bit(int digit) { return static_cast<std::uint16_t>(1u << (digit - 
 
 std::string Label(int cell) { return CellLabel(RowOf(cell), ColOf(cell)); }
 
+// The house number of a cell's box (boxes follow the rows and columns).
+int BoxHouse(int cell) { return 17 + BoxOf(RowOf(cell), ColOf(cell)); }
+
 // Houses are numbered as Houses() holds them: rows, columns, boxes.
 std::string HouseText(int h) {
   if (h < 9) return Format(say::kRow, {std::string(1, static_cast<char>('A' + h))});
@@ -199,14 +202,18 @@ std::string HouseText(int h) {
   return Format(say::kBox, {std::to_string(h - 17)});
 }
 
-std::string JoinAnd(const std::vector<std::string>& parts) {
+// "a, b and c" (or "a, b or c").
+std::string Join(const std::vector<std::string>& parts, const std::string& last) {
   std::string s;
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) s += i + 1 == parts.size() ? And() : Comma();
+    if (i > 0) s += i + 1 == parts.size() ? last : Comma();
     s += parts[i];
   }
   return s;
 }
+
+std::string JoinAnd(const std::vector<std::string>& parts) { return Join(parts, And()); }
+std::string JoinOr(const std::vector<std::string>& parts) { return Join(parts, Or()); }
 
 std::string CellsText(const std::vector<int>& cells) {
   std::vector<std::string> parts;
@@ -228,13 +235,9 @@ std::string DigitsSpaced(std::uint16_t mask) {
 }
 
 std::string DigitsOr(std::uint16_t mask) {
-  const auto ds = DigitsOf(mask);
-  std::string s;
-  for (std::size_t i = 0; i < ds.size(); ++i) {
-    if (i > 0) s += i + 1 == ds.size() ? Or() : Comma();
-    s += std::to_string(ds[i]);
-  }
-  return s;
+  std::vector<std::string> parts;
+  for (int d : DigitsOf(mask)) parts.push_back(std::to_string(d));
+  return JoinOr(parts);
 }
 
 std::string DigitsAnd(std::uint16_t mask) {
@@ -341,7 +344,7 @@ bool SayFullHouse(Scene& s) {
 
 bool SayHiddenSingle(Scene& s, bool box) {
   const auto [cell, digit] = s.step.placements.front();
-  const int houses[3] = {18 + 3 * ((RowOf(cell) - 1) / 3) + (ColOf(cell) - 1) / 3, RowOf(cell) - 1,
+  const int houses[3] = {BoxHouse(cell), RowOf(cell) - 1,
                          8 + ColOf(cell)};
   for (int i = box ? 0 : 1; i < (box ? 1 : 3); ++i) {
     const int h = houses[i];
@@ -551,9 +554,9 @@ void SayGeneric(Scene& s) {
 // ---- chains and forcing steps ----
 
 std::string OrCells(const std::vector<int>& cells) {
-  std::string s;
-  for (std::size_t i = 0; i < cells.size(); ++i) s += (i ? (i + 1 == cells.size() ? Or() : Comma()) : "") + Label(cells[i]);
-  return s;
+  std::vector<std::string> parts;
+  for (int c : cells) parts.push_back(Label(c));
+  return JoinOr(parts);
 }
 
 std::string BranchText(const std::vector<ChainFact>& br);
@@ -779,8 +782,7 @@ bool SayBugMany(Scene& s) {
       if (st.groups[2][k] == st.groups[2][i]) with.push_back(cells[k]);
     without.push_back(Format(say::kDigitsIn, {DigitsAnd(extra), CellsText(with)}));
   }
-  std::string some;
-  for (std::size_t i = 0; i < either.size(); ++i) some += (i ? (i + 1 == either.size() ? Or() : Comma()) : "") + either[i];
+  const std::string some = JoinOr(either);
   const std::string head = Format(say::kBugMany, {CellsText(cells), JoinAnd(without)});
   const std::string remove = RemoveByDigit(st.eliminations);
   switch (st.technique) {
@@ -1023,7 +1025,7 @@ bool SaySueDeCoq(Scene& s) {
   if (st.groups.size() != 3 || st.groups[0].empty() || st.house < 0 || st.eliminations.empty()) return false;
   s.proof = st.pattern;
   const auto& g = st.groups;
-  const int line = st.house, box = 18 + 3 * ((RowOf(g[0][0]) - 1) / 3) + (ColOf(g[0][0]) - 1) / 3;
+  const int line = st.house, box = BoxHouse(g[0][0]);
   const std::uint16_t dl = SetDigits(s.p, g[1]), db = SetDigits(s.p, g[2]);
   const std::uint16_t meet = static_cast<std::uint16_t>(st.digits & ~dl & ~db);
   std::vector<std::string> stay = {Format(say::kNoOther, {HouseText(line), DigitsOr(dl)}),
@@ -1197,7 +1199,7 @@ std::string Clue(const Scene& s) {
     }
     case T::kSueDeCoq:
       if (st.groups.empty() || st.groups[0].empty() || st.house < 0) break;
-      return Format(say::kClueMeet, {HouseText(18 + 3 * ((RowOf(st.groups[0][0]) - 1) / 3) + (ColOf(st.groups[0][0]) - 1) / 3),
+      return Format(say::kClueMeet, {HouseText(BoxHouse(st.groups[0][0])),
                                      HouseText(st.house)});
     case T::kNishio:
     case T::kCellForcingChain:
