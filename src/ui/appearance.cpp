@@ -199,19 +199,22 @@ bool TfrmAppearance::TryLoadSettings(Target target, bool readFile) {
     return v.has_value();
   };
 
+  // The board is shown once, with all three groups in place.
+  BoardLook look = CurrentLook(target);
   CheckBox1->setChecked(settings_.ReadSetting(kDefaultColor) == "1");
   if (!colour(kBoardColor1, Panel1) || !colour(kBoardColor2, Panel2)) return false;
-  ApplyGroup(Group::Background, target);
+  SetGroup(Group::Background, look);
 
   CheckBox2->setChecked(settings_.ReadSetting(kDefaultFont) == "1");
   if (!colour(kFixedNumberColor, fpanel1) || !colour(kBigNumberColor, fpanel2) ||
       !colour(kCandidateColor, fpanel3))
     return false;
-  ApplyGroup(Group::Font, target);
+  SetGroup(Group::Font, look);
 
   CheckBox3->setChecked(settings_.ReadSetting(kDefaultHighlight) == "1");
   if (!colour(kHighlightColor, highpanle)) return false;
-  ApplyGroup(Group::Highlight, target);
+  SetGroup(Group::Highlight, look);
+  ShowLook(target, look);
 
   session_.ShowAutoCheck(settings_.ReadSetting(kAutoCheck) != "0");
   return true;
@@ -250,8 +253,17 @@ void TfrmAppearance::WriteGroup(Group group) {
   }
 }
 
+BoardLook TfrmAppearance::CurrentLook(Target target) const {
+  return target == Target::kPreview ? sd1->Look() : session_.Look();
+}
+
 void TfrmAppearance::ApplyGroup(Group group, Target target) {
-  BoardLook look = target == Target::kPreview ? sd1->Look() : session_.Look();
+  BoardLook look = CurrentLook(target);
+  SetGroup(group, look);
+  ShowLook(target, look);
+}
+
+void TfrmAppearance::SetGroup(Group group, BoardLook& look) const {
   switch (group) {
     case Group::Background: {
       const bool def = CheckBox1->isChecked();
@@ -270,6 +282,9 @@ void TfrmAppearance::ApplyGroup(Group group, Target target) {
       look.highcolor = CheckBox3->isChecked() ? kDefaultHighColor : highpanle->colour();
       break;
   }
+}
+
+void TfrmAppearance::ShowLook(Target target, const BoardLook& look) {
   if (target == Target::kMain) {
     session_.ApplyLook(look);
     return;

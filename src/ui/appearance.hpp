@@ -110,6 +110,9 @@ class TfrmAppearance : public QDialog {
   void WriteGroup(Group group);
   // The group's colours, as the controls say, go to the target's look.
   void ApplyGroup(Group group, Target target);
+  BoardLook CurrentLook(Target target) const;
+  void SetGroup(Group group, BoardLook& look) const;
+  void ShowLook(Target target, const BoardLook& look);
 
   Session& session_;
   SettingsText settings_;
