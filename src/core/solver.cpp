@@ -148,7 +148,7 @@ bool Start(const Grid81& grid, State& s) {
 bool Telling(std::uint32_t w, int p) {
   const auto& t = kTables;
   const std::uint32_t row = w & t.rowOf[p];
-  return !(w & t.miniRowOf[p]) || !(w & t.columnOf[p]) || !(row & (row - 1));
+  return !(w & t.miniRowOf[p]) | !(w & t.columnOf[p]) | !(row & (row - 1));
 }
 
 // Digit d in the cell: the cell leaves the other digits, d leaves the
@@ -208,20 +208,25 @@ bool Settle(State& s, int d) {
     const std::uint32_t here = placed[k];
     if (!here) continue;
     s.open[k] &= ~here;
-    // d holds these cells: it is taken out of the loop by hiding them.
-    s.pos[d][k] &= ~here;
+    // The other digits leave these cells, without a branch per digit;
+    // only those that lost one and are at rest are looked at.
+    std::uint32_t lost = 0, had[9];
     for (int e = 0; e < 9; ++e) {
       const std::uint32_t w = s.pos[e][k];
-      if (!(w & here)) continue;
+      had[e] = w & here;
+      lost |= static_cast<std::uint32_t>(had[e] != 0) << e;
       s.pos[e][k] = w & ~here;
-      if (s.dirty >> e & 1) continue;
-      for (std::uint32_t m = w & here; m; m &= m - 1)
-        if (Telling(w & ~here, std::countr_zero(m))) {
+    }
+    s.pos[d][k] |= here;
+    for (std::uint32_t a = lost & ~s.dirty & ~(1u << d); a; a &= a - 1) {
+      const int e = std::countr_zero(a);
+      const std::uint32_t w = s.pos[e][k];
+      for (std::uint32_t m = had[e]; m; m &= m - 1)
+        if (Telling(w, std::countr_zero(m))) {
           s.dirty |= 1u << e;
           break;
         }
     }
-    s.pos[d][k] |= here;
   }
   return true;
 }
@@ -641,8 +646,10 @@ PuzzleTestResult SeveralLikely(const Grid81& g, State& s) {
 Grid81 ParseGrid(std::string_view puzzle) {
   Grid81 g{};
   const int n = std::min(kCells, static_cast<int>(puzzle.size()));
-  for (int i = 0; i < n; ++i)
-    if (puzzle[i] >= '1' && puzzle[i] <= '9') g[i] = static_cast<std::uint8_t>(puzzle[i] - '0');
+  for (int i = 0; i < n; ++i) {  // without a branch per character
+    const std::uint8_t v = static_cast<std::uint8_t>(puzzle[i] - '0');
+    g[i] = static_cast<std::uint8_t>(v - 1u < 9u ? v : 0);
+  }
   return g;
 }
 
