@@ -148,6 +148,7 @@ bool Start(const Grid81& grid, State& s) {
 bool Telling(std::uint32_t w, int p) {
   const auto& t = kTables;
   const std::uint32_t row = w & t.rowOf[p];
+  // "|", not "||": all three tests cost less than a branch mispredicted.
   return !(w & t.miniRowOf[p]) | !(w & t.columnOf[p]) | !(row & (row - 1));
 }
 
